@@ -1,0 +1,20 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace pay {
+
+/// How a count text (children, dependents) reads.
+struct CountReading {
+    /// The text reads as a number at all.
+    bool is_number = false;
+    /// The number, when it equals one of the whole numbers 0 to 6 (the rows of the count tables).
+    std::optional<int> table_row;
+};
+
+/// Reads a count text: an optional sign, digits, and optionally a fractional part after ".", ","
+/// or "٫". Digits may be ASCII, Arabic-Indic or Extended Arabic-Indic. No surrounding spaces.
+CountReading read_count(std::string_view text);
+
+}  // namespace pay

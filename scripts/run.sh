@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and starts the window. Without a display it says so, writes
+# the window's picture and prints a sample computation instead.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+scripts/build.sh >/dev/null
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+    exec build/ui/velnaro "$@"
+fi
+echo "No display found: writing the window's picture to velnaro-window.png instead of opening it."
+QT_QPA_PLATFORM=offscreen build/ui/velnaro --screenshot velnaro-window.png
+echo "A sample computation:"
+build/cli/velnaro-calc --scale 10 --rank 6 --zone A --special-charges no --children 2 \
+    --dependents 3 --mutual yes
