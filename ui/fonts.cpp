@@ -1,0 +1,21 @@
+#include "ui/fonts.h"
+
+#include <QStringList>
+
+namespace ui {
+
+void register_font_substitutions() {
+    // These draw ASCII digits as ASCII, which the amounts need.
+    QFont::insertSubstitutions(QString::fromLatin1(window_family),
+                               {QStringLiteral("Noto Sans Arabic UI"),
+                                QStringLiteral("Noto Sans Arabic"), QStringLiteral("DejaVu Sans")});
+}
+
+QFont window_font(qreal point_size, bool bold) {
+    QFont font(QString::fromLatin1(window_family));
+    font.setPointSizeF(point_size);
+    font.setBold(bold);
+    return font;
+}
+
+}  // namespace ui

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QFont>
+
+namespace ui {
+
+/// The family every window text asks for; Linux has no such font, so it is substituted.
+inline constexpr const char* window_family = "Arabic Transparent";
+
+/// Maps the window family to the installed Arabic sans fonts. Call once after the application
+/// object exists.
+void register_font_substitutions();
+
+/// The window font at a size in points.
+QFont window_font(qreal point_size, bool bold = false);
+
+}  // namespace ui

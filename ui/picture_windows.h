@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QPixmap>
+
+class QWidget;
+
+namespace ui {
+
+/// The five picture windows, by topic.
+enum class PictureWindow {
+    residence_allowance,  // Form2, opened by Command4
+    saharan_provinces,    // Form4, opened by Command5
+    family_allowances,    // Form3, opened by Command6
+    tax_exemption,        // Form5, opened by Command7
+    about,                // Form6, opened by Command2
+};
+
+/// Builds the window, shows it modally over `parent` and drops it once it is closed.
+void open_picture_window(PictureWindow which, QWidget* parent);
+
+/// The OK button's picture: a small application window, 37 x 34.
+QPixmap ok_button_picture();
+
+/// The about button's picture: a question-mark disc on a green ground, 64 x 36.
+QPixmap about_button_picture();
+
+}  // namespace ui
