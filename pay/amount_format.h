@@ -16,7 +16,9 @@ inline std::string format_amount(double amount, std::string_view separator = "."
 }
 
 /// The amount as a plain whole number.
-inline std::string format_whole(double amount) { return format_fixed(amount, 0, ""); }
+inline std::string format_whole(double amount) {
+    return format_fixed(amount, 0, "");
+}
 
 /// The value that `format_fixed(amount, decimals, ...)` shows.
 double shown_value(double amount, int decimals);

@@ -35,13 +35,13 @@ void compute_earnings(const PayInputs& inputs, PaySlip& slip) {
         slip.family_allowance = stored(family_allowance_for(*children));
     }
 
-    const double before_family = stored(
-        slip.annual_base_salary + slip.residence_allowance + slip.special_charges_allowance +
-        slip.hierarchy_allowance + slip.charges_allowance + slip.supervision_allowance);
-    slip.gross_total = stored(slip.annual_base_salary + slip.residence_allowance +
-                              slip.special_charges_allowance + slip.hierarchy_allowance +
-                              slip.charges_allowance + slip.supervision_allowance +
-                              slip.family_allowance);
+    const double before_family =
+        stored(slip.annual_base_salary + slip.residence_allowance + slip.special_charges_allowance +
+               slip.hierarchy_allowance + slip.charges_allowance + slip.supervision_allowance);
+    slip.gross_total =
+        stored(slip.annual_base_salary + slip.residence_allowance + slip.special_charges_allowance +
+               slip.hierarchy_allowance + slip.charges_allowance + slip.supervision_allowance +
+               slip.family_allowance);
     slip.gross_before_family = before_family;
 }
 

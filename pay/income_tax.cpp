@@ -12,8 +12,9 @@ using namespace tax_rules;
 
 const TaxBracket& bracket_for(double taxable_amount) {
     // Each threshold belongs to the bracket below it.
-    const auto above = std::find_if(brackets.begin() + 1, brackets.end(),
-                                    [&](const TaxBracket& b) { return !(taxable_amount > b.lower); });
+    const auto above = std::find_if(brackets.begin() + 1, brackets.end(), [&](const TaxBracket& b) {
+        return !(taxable_amount > b.lower);
+    });
     return *(above - 1);
 }
 
@@ -21,14 +22,15 @@ void compute_income_tax(const PayInputs& inputs, PaySlip& slip) {
     const double gross = slip.gross_before_family.value_or(0);
     const double professional_deduction =
         std::min(percent(gross, professional_deduction_rate), professional_deduction_ceiling);
-    const double tax_deductions = slip.retirement + professional_deduction +
-                                  slip.health_insurance + slip.general_mutual + slip.mutual_fund;
+    const double tax_deductions = slip.retirement + professional_deduction + slip.health_insurance +
+                                  slip.general_mutual + slip.mutual_fund;
     slip.taxable_amount = stored(gross - tax_deductions);
 
     const TaxBracket& bracket = bracket_for(slip.taxable_amount);
     const double gross_tax =
-        bracket.rate == 0 ? 0 : percent(slip.taxable_amount - bracket.lower, bracket.rate) +
-                                    bracket.base_amount;
+        bracket.rate == 0
+            ? 0
+            : percent(slip.taxable_amount - bracket.lower, bracket.rate) + bracket.base_amount;
     slip.tax_rate_label = std::string(bracket.label);
 
     if (const auto dependents = read_count(inputs.dependents).table_row) {
@@ -42,9 +44,9 @@ void compute_income_tax(const PayInputs& inputs, PaySlip& slip) {
 }
 
 void compute_net_pay(PaySlip& slip) {
-    slip.total_deductions = stored(slip.income_tax + slip.retirement +
-                                   slip.foundation_contribution + slip.health_insurance +
-                                   slip.general_mutual + slip.mutual_fund);
+    slip.total_deductions =
+        stored(slip.income_tax + slip.retirement + slip.foundation_contribution +
+               slip.health_insurance + slip.general_mutual + slip.mutual_fund);
     const double net = slip.gross_total - slip.total_deductions;
     slip.annual_pay = stored(net);
     slip.monthly_pay = stored(net / months_per_year);

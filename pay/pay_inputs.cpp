@@ -7,46 +7,61 @@ namespace {
 
 constexpr std::array<std::string_view, 10> ranks_9{"1", "2", "3", "4", "5",
                                                    "6", "7", "8", "9", "10"};
-constexpr std::array<std::string_view, 11> ranks_10{"1", "2", "3", "4", "5", "6",
-                                                    "7", "8", "9", "10", exceptional_rank};
+constexpr std::array<std::string_view, 11> ranks_10{
+    "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", exceptional_rank};
 constexpr std::array<std::string_view, 14> ranks_11{
     "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", exceptional_rank, "11", "12", "13"};
 constexpr std::array<std::string_view, 8> ranks_out{"1", "2", "3", "4", "5", "6", "7", "8"};
 
 // Validation looks at the rank last, although its list stands second in the window.
-constexpr std::array validation_order{Choice::scale,      Choice::zone,
-                                      Choice::special_charges, Choice::children,
-                                      Choice::dependents, Choice::mutual_member};
+constexpr std::array validation_order{Choice::scale,    Choice::zone,       Choice::special_charges,
+                                      Choice::children, Choice::dependents, Choice::mutual_member};
 
 }  // namespace
 
 std::string_view choice_name(Choice choice) {
     switch (choice) {
-        case Choice::scale: return "scale";
-        case Choice::rank: return "rank";
-        case Choice::zone: return "zone";
-        case Choice::special_charges: return "special_charges";
-        case Choice::children: return "children";
-        case Choice::dependents: return "dependents";
-        case Choice::mutual_member: return "mutual_member";
+        case Choice::scale:
+            return "scale";
+        case Choice::rank:
+            return "rank";
+        case Choice::zone:
+            return "zone";
+        case Choice::special_charges:
+            return "special_charges";
+        case Choice::children:
+            return "children";
+        case Choice::dependents:
+            return "dependents";
+        case Choice::mutual_member:
+            return "mutual_member";
     }
     return {};
 }
 
 const std::string& choice_text(const PayInputs& inputs, Choice choice) {
     switch (choice) {
-        case Choice::scale: return inputs.scale;
-        case Choice::rank: return inputs.rank;
-        case Choice::zone: return inputs.zone;
-        case Choice::special_charges: return inputs.special_charges;
-        case Choice::children: return inputs.children;
-        case Choice::dependents: return inputs.dependents;
-        case Choice::mutual_member: return inputs.mutual_member;
+        case Choice::scale:
+            return inputs.scale;
+        case Choice::rank:
+            return inputs.rank;
+        case Choice::zone:
+            return inputs.zone;
+        case Choice::special_charges:
+            return inputs.special_charges;
+        case Choice::children:
+            return inputs.children;
+        case Choice::dependents:
+            return inputs.dependents;
+        case Choice::mutual_member:
+            return inputs.mutual_member;
     }
     return inputs.scale;
 }
 
-std::string_view scale_text(Scale scale) { return scale_items[static_cast<std::size_t>(scale)]; }
+std::string_view scale_text(Scale scale) {
+    return scale_items[static_cast<std::size_t>(scale)];
+}
 
 std::optional<Scale> scale_from_text(std::string_view text) {
     const auto found = std::find(scale_items.begin(), scale_items.end(), text);
@@ -58,10 +73,14 @@ std::optional<Scale> scale_from_text(std::string_view text) {
 
 std::span<const std::string_view> rank_items(Scale scale) {
     switch (scale) {
-        case Scale::scale_9: return ranks_9;
-        case Scale::scale_10: return ranks_10;
-        case Scale::scale_11: return ranks_11;
-        case Scale::out_of_scale: return ranks_out;
+        case Scale::scale_9:
+            return ranks_9;
+        case Scale::scale_10:
+            return ranks_10;
+        case Scale::scale_11:
+            return ranks_11;
+        case Scale::out_of_scale:
+            return ranks_out;
     }
     return {};
 }

@@ -10,13 +10,13 @@ namespace pay {
 
 /// The seven choices exactly as the window's lists hold them when OK is pressed.
 struct PayInputs {
-    std::string scale;
-    std::string rank;
-    std::string zone;
-    std::string special_charges;
-    std::string children;
-    std::string dependents;
-    std::string mutual_member;
+    std::string scale{};
+    std::string rank{};
+    std::string zone{};
+    std::string special_charges{};
+    std::string children{};
+    std::string dependents{};
+    std::string mutual_member{};
 
     friend bool operator==(const PayInputs&, const PayInputs&) = default;
 };
@@ -24,10 +24,9 @@ struct PayInputs {
 /// One of the seven choices; also names the list a refusal puts the focus on.
 enum class Choice { scale, rank, zone, special_charges, children, dependents, mutual_member };
 
-inline constexpr std::array all_choices{Choice::scale,      Choice::rank,
-                                        Choice::zone,       Choice::special_charges,
-                                        Choice::children,   Choice::dependents,
-                                        Choice::mutual_member};
+inline constexpr std::array all_choices{
+    Choice::scale,    Choice::rank,       Choice::zone,         Choice::special_charges,
+    Choice::children, Choice::dependents, Choice::mutual_member};
 
 /// The column name of a choice (`scale`, `special_charges`, ...).
 std::string_view choice_name(Choice choice);

@@ -13,7 +13,7 @@ namespace pay {
 /// One open window: its slip and the texts its result fields show, from the start texts on.
 /// Each press of OK either is refused and changes nothing, or computes, shows and settles.
 class PaySession {
-public:
+  public:
     explicit PaySession(std::string_view decimal_separator = ".");
 
     /// The OK action on the given choices.
@@ -23,7 +23,7 @@ public:
     const ShownTexts& shown() const { return shown_; }
     const std::string& text(SlipField field) const;
 
-private:
+  private:
     std::string separator_;
     PaySlip slip_;
     ShownTexts shown_;

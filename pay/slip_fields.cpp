@@ -11,8 +11,8 @@ const std::array<SlipFieldInfo, slip_field_count> slip_fields{{
     {SlipField::index_points, "index_points", "النقطة الاستدلالية", "Text1", ""},
     {SlipField::annual_base_salary, "annual_base_salary", "الراتب الأساسي السنوي", "Text2", "0"},
     {SlipField::residence_allowance, "residence_allowance", "التعويض عن الإقامــة", "Text3", "0"},
-    {SlipField::special_charges_allowance, "special_charges_allowance",
-     "التعويض عن الأعباء الخاصة", "Text4", "0"},
+    {SlipField::special_charges_allowance, "special_charges_allowance", "التعويض عن الأعباء الخاصة",
+     "Text4", "0"},
     {SlipField::hierarchy_allowance, "hierarchy_allowance", "التعويض عن التدرج الإداري", "Text5",
      "0"},
     {SlipField::charges_allowance, "charges_allowance", "التعويض عن الأعبــاء", "Text6", "0"},
@@ -24,8 +24,7 @@ const std::array<SlipFieldInfo, slip_field_count> slip_fields{{
     {SlipField::health_insurance, "health_insurance", "التأمين الإجباري عن المرض", "Text12", "0"},
     {SlipField::general_mutual, "general_mutual", "القطاع بالتعاضدية العامة", "Text13", "0"},
     {SlipField::mutual_fund, "mutual_fund", "الصندوق التعاضدي المستقل", "Text14", "0"},
-    {SlipField::foundation_contribution, "foundation_contribution", "مؤسسة Orsanne", "Text11",
-     "0"},
+    {SlipField::foundation_contribution, "foundation_contribution", "مؤسسة Orsanne", "Text11", "0"},
     {SlipField::taxable_amount, "taxable_amount", "المبلــغ الخاضع للضريبة", "Text18", "0"},
     {SlipField::tax_rate_label, "tax_rate_label", "النسبــة المطبقــة", "Text21", "0"},
     {SlipField::family_exemption, "family_exemption", "الإعفاءات عن الأطفال والزوجة", "Text19",
@@ -46,27 +45,47 @@ template <typename Slip>
 auto amount_of(Slip& slip, SlipField field)
     -> std::conditional_t<std::is_const_v<Slip>, const double*, double*> {
     switch (field) {
-        case SlipField::index_points: return slip.index_points ? &*slip.index_points : nullptr;
-        case SlipField::annual_base_salary: return &slip.annual_base_salary;
-        case SlipField::residence_allowance: return &slip.residence_allowance;
-        case SlipField::special_charges_allowance: return &slip.special_charges_allowance;
-        case SlipField::hierarchy_allowance: return &slip.hierarchy_allowance;
-        case SlipField::charges_allowance: return &slip.charges_allowance;
-        case SlipField::supervision_allowance: return &slip.supervision_allowance;
-        case SlipField::family_allowance: return &slip.family_allowance;
-        case SlipField::gross_total: return &slip.gross_total;
-        case SlipField::retirement: return &slip.retirement;
-        case SlipField::health_insurance: return &slip.health_insurance;
-        case SlipField::general_mutual: return &slip.general_mutual;
-        case SlipField::foundation_contribution: return &slip.foundation_contribution;
-        case SlipField::taxable_amount: return &slip.taxable_amount;
-        case SlipField::family_exemption: return &slip.family_exemption;
-        case SlipField::income_tax: return &slip.income_tax;
-        case SlipField::total_deductions: return &slip.total_deductions;
-        case SlipField::annual_pay: return slip.annual_pay ? &*slip.annual_pay : nullptr;
-        case SlipField::monthly_pay: return slip.monthly_pay ? &*slip.monthly_pay : nullptr;
+        case SlipField::index_points:
+            return slip.index_points ? &*slip.index_points : nullptr;
+        case SlipField::annual_base_salary:
+            return &slip.annual_base_salary;
+        case SlipField::residence_allowance:
+            return &slip.residence_allowance;
+        case SlipField::special_charges_allowance:
+            return &slip.special_charges_allowance;
+        case SlipField::hierarchy_allowance:
+            return &slip.hierarchy_allowance;
+        case SlipField::charges_allowance:
+            return &slip.charges_allowance;
+        case SlipField::supervision_allowance:
+            return &slip.supervision_allowance;
+        case SlipField::family_allowance:
+            return &slip.family_allowance;
+        case SlipField::gross_total:
+            return &slip.gross_total;
+        case SlipField::retirement:
+            return &slip.retirement;
+        case SlipField::health_insurance:
+            return &slip.health_insurance;
+        case SlipField::general_mutual:
+            return &slip.general_mutual;
+        case SlipField::foundation_contribution:
+            return &slip.foundation_contribution;
+        case SlipField::taxable_amount:
+            return &slip.taxable_amount;
+        case SlipField::family_exemption:
+            return &slip.family_exemption;
+        case SlipField::income_tax:
+            return &slip.income_tax;
+        case SlipField::total_deductions:
+            return &slip.total_deductions;
+        case SlipField::annual_pay:
+            return slip.annual_pay ? &*slip.annual_pay : nullptr;
+        case SlipField::monthly_pay:
+            return slip.monthly_pay ? &*slip.monthly_pay : nullptr;
         case SlipField::mutual_fund:
-        case SlipField::tax_rate_label: return nullptr;
+        case SlipField::tax_rate_label:
+            return nullptr;
     }
     return nullptr;
 }

@@ -1,0 +1,178 @@
+#include "pay/pay_session.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "pay/pay_inputs.h"
+
+namespace {
+
+using pay::Choice;
+using pay::PayInputs;
+using pay::PaySession;
+using pay::Refusal;
+using pay::Scale;
+using pay::SlipField;
+
+std::string item(std::string_view text) {
+    return std::string(text);
+}
+
+PayInputs scale_9(std::string rank, std::string_view zone, std::string_view special,
+                  std::string children, std::string dependents, std::string_view mutual) {
+    return {.scale = item(pay::scale_text(Scale::scale_9)),
+            .rank = std::move(rank),
+            .zone = item(zone),
+            .special_charges = item(special),
+            .children = std::move(children),
+            .dependents = std::move(dependents),
+            .mutual_member = item(mutual)};
+}
+
+const std::string_view zone_a = pay::zone_items[0];
+const std::string_view zone_b = pay::zone_items[1];
+const std::string_view zone_c = pay::zone_items[2];
+
+TEST(PaySession, StartsWithTheStartTexts) {
+    const PaySession session;
+    EXPECT_EQ(session.text(SlipField::index_points), "");
+    EXPECT_EQ(session.text(SlipField::annual_pay), "");
+    EXPECT_EQ(session.text(SlipField::monthly_pay), "");
+    EXPECT_EQ(session.text(SlipField::tax_rate_label), "0");
+    EXPECT_EQ(session.text(SlipField::gross_total), "0");
+    EXPECT_EQ(session.text(SlipField::mutual_fund), "0");
+}
+
+// Scale 9, rank 1 (235 points), zone A, special charges, two children, one dependent, member.
+TEST(PaySession, ShowsAWorkedSlip) {
+    PaySession session;
+    ASSERT_EQ(session.press_ok(scale_9("1", zone_a, pay::yes_text, "2", "1", pay::yes_text)),
+              std::nullopt);
+    const auto text = [&](SlipField field) { return session.text(field); };
+    EXPECT_EQ(text(SlipField::index_points), "235.00");
+    EXPECT_EQ(text(SlipField::annual_base_salary), "18194.20");  // (85 x 50.92 + 9885) + 3981
+    EXPECT_EQ(text(SlipField::residence_allowance), "4548.55");
+    EXPECT_EQ(text(SlipField::special_charges_allowance), "15465.07");
+    EXPECT_EQ(text(SlipField::hierarchy_allowance), "25212.00");
+    EXPECT_EQ(text(SlipField::charges_allowance), "3660.00");
+    EXPECT_EQ(text(SlipField::supervision_allowance), "0.00");
+    EXPECT_EQ(text(SlipField::family_allowance), "4800.00");
+    EXPECT_EQ(text(SlipField::gross_total), "71879.82");
+    // Contribution base 1819.42 + 18194.2 + 25212 + 3660 = 48885.62.
+    EXPECT_EQ(text(SlipField::retirement), "4888.56");        // 4888.562
+    EXPECT_EQ(text(SlipField::health_insurance), "1222.14");  // 1222.1405
+    EXPECT_EQ(text(SlipField::general_mutual), "327.50");     // 327.4956
+    EXPECT_EQ(text(SlipField::mutual_fund), "1500");
+    EXPECT_EQ(text(SlipField::foundation_contribution), "60.00");
+    // 67079.82 - (4888.562 + 13415.964 + 1222.1405 + 327.4956 + 1500) = 45725.6579
+    EXPECT_EQ(text(SlipField::taxable_amount), "45725.66");
+    EXPECT_EQ(text(SlipField::tax_rate_label), "10 %");
+    EXPECT_EQ(text(SlipField::family_exemption), "360.00");
+    EXPECT_EQ(text(SlipField::income_tax), "1212.57");  // 1572.56579 - 360
+    // 1212.56579 + 4888.562 + 60 + 1222.1405 + 327.4956 + 1500 = 9210.76389
+    EXPECT_EQ(text(SlipField::total_deductions), "9210.76");
+    EXPECT_EQ(text(SlipField::annual_pay), "62669.06");  // 62669.05611
+    EXPECT_EQ(text(SlipField::monthly_pay), "5222.42");  // 5222.42134...
+}
+
+TEST(PaySession, ShowsTheGivenDecimalSeparator) {
+    PaySession session(",");
+    ASSERT_EQ(session.press_ok(scale_9("1", zone_a, pay::yes_text, "2", "1", pay::yes_text)),
+              std::nullopt);
+    EXPECT_EQ(session.text(SlipField::annual_base_salary), "18194,20");
+    EXPECT_EQ(session.text(SlipField::monthly_pay), "5222,42");
+    EXPECT_EQ(session.text(SlipField::mutual_fund), "1500");
+    EXPECT_EQ(session.text(SlipField::tax_rate_label), "10 %");
+}
+
+TEST(PaySession, ARefusedPressChangesNothing) {
+    PaySession session;
+    ASSERT_EQ(session.press_ok(scale_9("2", zone_c, pay::yes_text, "0", "0", pay::no_text)),
+              std::nullopt);
+    const PaySession before = session;
+    PayInputs missing_zone = scale_9("2", "", pay::yes_text, "0", "0", pay::no_text);
+    EXPECT_EQ(session.press_ok(missing_zone), (Refusal{Refusal::Kind::missing, Choice::zone}));
+    PayInputs bad_children = scale_9("2", zone_c, pay::yes_text, "x", "0", pay::no_text);
+    EXPECT_EQ(session.press_ok(bad_children), (Refusal{Refusal::Kind::refused, Choice::children}));
+    EXPECT_EQ(session.slip(), before.slip());
+    EXPECT_EQ(session.shown(), before.shown());
+}
+
+TEST(PaySession, ARefusedFirstPressKeepsTheStartTexts) {
+    PaySession session;
+    PayInputs typed_scale = scale_9("1", zone_a, pay::no_text, "0", "0", pay::no_text);
+    typed_scale.scale = "9";
+    EXPECT_EQ(session.press_ok(typed_scale), (Refusal{Refusal::Kind::refused, Choice::scale}));
+    EXPECT_EQ(session.shown(), pay::start_texts());
+}
+
+// A typed scale "9" finds no row, so the second computation goes on with the first one's row.
+TEST(CarriedValues, ATypedScaleKeepsTheGridFields) {
+    PaySession session;
+    ASSERT_EQ(session.press_ok(scale_9("1", zone_a, pay::no_text, "0", "0", pay::no_text)),
+              std::nullopt);
+    PayInputs typed = scale_9("1", zone_b, pay::no_text, "0", "0", pay::no_text);
+    typed.scale = "9";
+    ASSERT_EQ(session.press_ok(typed), std::nullopt);
+    EXPECT_EQ(session.text(SlipField::index_points), "235.00");
+    EXPECT_EQ(session.text(SlipField::annual_base_salary), "18194.20");
+    EXPECT_EQ(session.text(SlipField::residence_allowance), "2729.13");  // 15 % of 18194.2
+    EXPECT_EQ(session.text(SlipField::hierarchy_allowance), "25212.00");
+    EXPECT_EQ(session.text(SlipField::foundation_contribution), "60.00");
+}
+
+// Rank 2 of scale 9: base salary 19110.76, so zone C gives 1911.076, shown as 1911.08.
+TEST(CarriedValues, AnUnwrittenFieldCarriesItsShownValue) {
+    PaySession session;
+    ASSERT_EQ(session.press_ok(scale_9("2", zone_c, pay::yes_text, "0", "0", pay::no_text)),
+              std::nullopt);
+    EXPECT_EQ(session.text(SlipField::residence_allowance), "1911.08");
+    // 19110.76 + 1911.076 + 16244.146 + 25212 + 3660 = 66137.982
+    EXPECT_EQ(session.text(SlipField::gross_total), "66137.98");
+
+    // An alef without hamza is no zone: the residence allowance keeps its shown 1911.08.
+    ASSERT_EQ(session.press_ok(scale_9("2", "\u0627", pay::yes_text, "0", "0", pay::no_text)),
+              std::nullopt);
+    EXPECT_EQ(session.text(SlipField::residence_allowance), "1911.08");
+    // 19110.76 + 1911.08 + 16244.146 + 25212 + 3660 = 66137.986
+    EXPECT_EQ(session.text(SlipField::gross_total), "66137.99");
+}
+
+TEST(CarriedValues, OtherUnmatchedTextsKeepTheirFields) {
+    PaySession session;
+    ASSERT_EQ(session.press_ok(scale_9("1", zone_a, pay::yes_text, "3", "0", pay::yes_text)),
+              std::nullopt);
+    const pay::ShownTexts first = session.shown();
+    // Seven children, a typed "yes" and a typed mutual text match no case.
+    ASSERT_EQ(session.press_ok(scale_9("1", zone_a, "yes", "7", "0", "Y")), std::nullopt);
+    for (const SlipField field :
+         {SlipField::special_charges_allowance, SlipField::family_allowance,
+          SlipField::general_mutual, SlipField::mutual_fund, SlipField::gross_total}) {
+        EXPECT_EQ(session.text(field), first[static_cast<std::size_t>(field)])
+            << pay::field_info(field).name;
+    }
+    EXPECT_EQ(session.text(SlipField::family_allowance), "7200.00");
+    EXPECT_EQ(session.text(SlipField::mutual_fund), "1500");
+}
+
+TEST(CarriedValues, PressingOkTwiceShowsTheSameTexts) {
+    PaySession session;
+    const PayInputs inputs = scale_9("10", zone_c, pay::yes_text, "6", "6", pay::yes_text);
+    ASSERT_EQ(session.press_ok(inputs), std::nullopt);
+    const pay::ShownTexts first = session.shown();
+    ASSERT_EQ(session.press_ok(inputs), std::nullopt);
+    EXPECT_EQ(session.shown(), first);
+}
+
+TEST(CarriedValues, TheSlipHoldsWhatIsShown) {
+    PaySession session;
+    ASSERT_EQ(session.press_ok(scale_9("2", zone_c, pay::yes_text, "0", "0", pay::yes_text)),
+              std::nullopt);
+    EXPECT_EQ(session.slip().index_points, 253.0);
+    EXPECT_DOUBLE_EQ(session.slip().residence_allowance, 1911.08);
+    // (1911.076 + 19110.76 + 25212 + 3660) / 10 = 4989.3836
+    EXPECT_DOUBLE_EQ(session.slip().retirement, 4989.38);
+}
+
+}  // namespace
