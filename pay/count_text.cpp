@@ -56,8 +56,10 @@ CountReading read_count(std::string_view text) {
     bool whole_is_small = true;
     std::size_t whole_digits = 0;
     for (Digit d = digit_at(text); d.length > 0; d = digit_at(text)) {
-        whole = whole * 10 + d.value;
-        whole_is_small = whole_is_small && whole <= 1000;
+        if (whole_is_small) {
+            whole = whole * 10 + d.value;
+            whole_is_small = whole <= 1000;
+        }
         ++whole_digits;
         text.remove_prefix(d.length);
     }

@@ -1,6 +1,7 @@
 #include "pay/pay_inputs.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace pay {
 namespace {
@@ -57,6 +58,10 @@ const std::string& choice_text(const PayInputs& inputs, Choice choice) {
             return inputs.mutual_member;
     }
     return inputs.scale;
+}
+
+std::string& choice_text(PayInputs& inputs, Choice choice) {
+    return const_cast<std::string&>(choice_text(std::as_const(inputs), choice));
 }
 
 std::string_view scale_text(Scale scale) {

@@ -33,6 +33,7 @@ std::string_view choice_name(Choice choice);
 
 /// The text of a choice in `inputs`.
 const std::string& choice_text(const PayInputs& inputs, Choice choice);
+std::string& choice_text(PayInputs& inputs, Choice choice);
 
 enum class Scale { scale_9, scale_10, scale_11, out_of_scale };
 

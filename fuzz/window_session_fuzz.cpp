@@ -1,0 +1,129 @@
+// A window session: each input is a sequence of OK presses with seven texts each, mixing list
+// items and arbitrary bytes. After every press the shown texts must be well formed, nothing may
+// be NaN or infinite, and a refused press must change nothing.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "pay/income_tax.h"
+#include "pay/pay_inputs.h"
+#include "pay/pay_session.h"
+
+namespace {
+
+void require(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
+
+std::vector<std::string> items_of(pay::Choice choice) {
+    std::vector<std::string> items;
+    const auto add = [&](const auto& list) {
+        for (const auto& item : list) {
+            items.emplace_back(item);
+        }
+    };
+    switch (choice) {
+        case pay::Choice::scale:
+            add(pay::scale_items);
+            break;
+        case pay::Choice::rank:
+            for (const pay::Scale scale : pay::all_scales) {
+                add(pay::rank_items(scale));
+            }
+            break;
+        case pay::Choice::zone:
+            add(pay::zone_items);
+            break;
+        case pay::Choice::special_charges:
+        case pay::Choice::mutual_member:
+            add(pay::yes_no_items);
+            break;
+        case pay::Choice::children:
+        case pay::Choice::dependents:
+            add(pay::count_items);
+            break;
+    }
+    return items;
+}
+
+// Mostly a list item, sometimes the empty text or arbitrary bytes.
+std::string next_text(FuzzedDataProvider& data, pay::Choice choice) {
+    const auto items = items_of(choice);
+    const auto pick = data.ConsumeIntegralInRange<std::size_t>(0, items.size() + 1);
+    if (pick < items.size()) {
+        return items[pick];
+    }
+    return pick == items.size() ? std::string() : data.ConsumeRandomLengthString(24);
+}
+
+bool finite_slip(const pay::PaySlip& slip) {
+    const double amounts[] = {slip.index_points.value_or(0),
+                              slip.annual_base_salary,
+                              slip.residence_allowance,
+                              slip.special_charges_allowance,
+                              slip.hierarchy_allowance,
+                              slip.charges_allowance,
+                              slip.supervision_allowance,
+                              slip.family_allowance,
+                              slip.retirement,
+                              slip.income_tax,
+                              slip.foundation_contribution,
+                              slip.health_insurance,
+                              slip.general_mutual,
+                              slip.mutual_fund,
+                              slip.total_deductions,
+                              slip.gross_total,
+                              slip.gross_before_family.value_or(0),
+                              slip.taxable_amount,
+                              slip.family_exemption,
+                              slip.monthly_pay.value_or(0),
+                              slip.annual_pay.value_or(0)};
+    return std::all_of(std::begin(amounts), std::end(amounts),
+                       [](double amount) { return std::isfinite(amount); });
+}
+
+void check_shown(const pay::PaySession& session) {
+    static const std::regex amount_text("-?[0-9]+\\.[0-9]{2}");
+    for (const pay::SlipFieldInfo& info : pay::slip_fields) {
+        const std::string& text = session.text(info.field);
+        if (text == info.start_text) {
+            continue;
+        }
+        if (info.field == pay::SlipField::mutual_fund) {
+            require(text == "0" || text == "1500");
+        } else if (info.field == pay::SlipField::tax_rate_label) {
+            require(std::any_of(pay::tax_rules::brackets.begin(), pay::tax_rules::brackets.end(),
+                                [&](const pay::TaxBracket& b) { return b.label == text; }));
+        } else {
+            require(std::regex_match(text, amount_text));
+        }
+    }
+    require(finite_slip(session.slip()));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
+    FuzzedDataProvider data(bytes, size);
+    pay::PaySession session;
+    while (data.remaining_bytes() > 0) {
+        pay::PayInputs inputs;
+        for (const pay::Choice choice : pay::all_choices) {
+            pay::choice_text(inputs, choice) = next_text(data, choice);
+        }
+        const pay::PaySession before = session;
+        if (session.press_ok(inputs)) {
+            require(session.slip() == before.slip() && session.shown() == before.shown());
+        }
+        check_shown(session);
+    }
+    return 0;
+}
