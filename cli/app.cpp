@@ -1,0 +1,59 @@
+#include "cli/app.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+
+#include "cli/batch.h"
+#include "cli/command_line.h"
+#include "cli/slip_output.h"
+
+namespace cli {
+namespace {
+
+int usage_error(std::ostream& err, const std::string& message) {
+    err << "velnaro-calc: " << message << '\n';
+    return 2;
+}
+
+int run_batch_command(const Command& command, std::istream& in, std::ostream& out,
+                      std::ostream& err) {
+    std::ifstream file;
+    if (command.batch_input != "-") {
+        file.open(command.batch_input, std::ios::binary);
+        if (!file) {
+            return usage_error(err,
+                               "cannot read " + command.batch_input + ": " + std::strerror(errno));
+        }
+    }
+    std::ofstream out_file;
+    if (!command.output.empty() && command.output != "-") {
+        out_file.open(command.output, std::ios::binary | std::ios::trunc);
+        if (!out_file) {
+            return usage_error(err, "cannot write " + command.output + ": " + std::strerror(errno));
+        }
+    }
+    const BatchOutcome outcome =
+        run_batch(file.is_open() ? file : in, out_file.is_open() ? out_file : out,
+                  {.json = command.json, .session = command.session});
+    if (!outcome.message.empty()) {
+        err << "velnaro-calc: " << outcome.message << '\n';
+    }
+    return outcome.exit_code;
+}
+
+}  // namespace
+
+int run(int argc, const char* const* argv, std::istream& in, std::ostream& out, std::ostream& err) {
+    const ParsedCommandLine parsed = parse_command_line(argc, argv, out, err);
+    if (!parsed.command) {
+        return parsed.exit_code;
+    }
+    const Command& command = *parsed.command;
+    if (command.mode == Command::Mode::batch) {
+        return run_batch_command(command, in, out, err);
+    }
+    return run_slip(command.choices, command.json, out, err);
+}
+
+}  // namespace cli

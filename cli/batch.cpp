@@ -1,0 +1,253 @@
+#include "cli/batch.h"
+
+#include <algorithm>
+#include <array>
+#include <memory>
+#include <optional>
+#include <span>
+#include <variant>
+#include <vector>
+
+#include "cli/choice_aliases.h"
+#include "cli/csv_reader.h"
+#include "cli/row_format.h"
+#include "cli/utf8.h"
+#include "pay/pay_session.h"
+
+namespace cli {
+namespace {
+
+constexpr std::size_t flush_size = std::size_t{1} << 16;
+
+// Where the seven choices stand among the input columns.
+struct ColumnMap {
+    std::array<std::size_t, pay::all_choices.size()> choice_column{};
+    std::size_t width = 0;
+};
+
+std::variant<ColumnMap, std::string> map_columns(std::span<const std::string> header) {
+    ColumnMap map{.choice_column = {}, .width = header.size()};
+    std::string missing;
+    for (std::size_t c = 0; c < pay::all_choices.size(); ++c) {
+        const std::string_view name = pay::choice_name(pay::all_choices[c]);
+        const auto found = std::find(header.begin(), header.end(), name);
+        if (found == header.end()) {
+            missing += missing.empty() ? "" : ", ";
+            missing += name;
+        }
+        map.choice_column[c] = static_cast<std::size_t>(found - header.begin());
+    }
+    if (!missing.empty()) {
+        std::string all;
+        for (const pay::Choice choice : pay::all_choices) {
+            all += all.empty() ? "" : ",";
+            all += pay::choice_name(choice);
+        }
+        return "the header row has no column " + missing + " (it needs " + all + ")";
+    }
+    for (std::size_t i = 0; i < header.size(); ++i) {
+        const std::string& name = header[i];
+        if (std::find(header.begin(), header.begin() + static_cast<std::ptrdiff_t>(i), name) !=
+            header.begin() + static_cast<std::ptrdiff_t>(i)) {
+            return "the header row names column '" + name + "' twice";
+        }
+        const bool is_output = name == error_column ||
+                               std::any_of(pay::slip_fields.begin(), pay::slip_fields.end(),
+                                           [&](const auto& info) { return info.name == name; });
+        if (is_output) {
+            return "input column '" + name + "' has the name of an output column";
+        }
+    }
+    return map;
+}
+
+// Why a record cannot be computed at all, or nothing.
+std::string record_fault(const CsvRecord& record, std::size_t width,
+                         std::span<const std::string> header) {
+    if (!record.malformed.empty()) {
+        return "malformed record: " + std::string(record.malformed);
+    }
+    if (record.fields.size() != width) {
+        return "malformed record: " + std::to_string(record.fields.size()) +
+               " fields where the header has " + std::to_string(width);
+    }
+    for (std::size_t i = 0; i < width; ++i) {
+        if (!is_valid_utf8(record.fields[i])) {
+            return "invalid UTF-8 in column '" + header[i] + "'";
+        }
+    }
+    return {};
+}
+
+void assign_choices(const CsvRecord& record, const ColumnMap& map, pay::PayInputs& typed) {
+    for (std::size_t c = 0; c < pay::all_choices.size(); ++c) {
+        const std::string& text = record.fields[map.choice_column[c]];
+        switch (pay::all_choices[c]) {
+            case pay::Choice::scale:
+                typed.scale.assign(text);
+                break;
+            case pay::Choice::rank:
+                typed.rank.assign(text);
+                break;
+            case pay::Choice::zone:
+                typed.zone.assign(text);
+                break;
+            case pay::Choice::special_charges:
+                typed.special_charges.assign(text);
+                break;
+            case pay::Choice::children:
+                typed.children.assign(text);
+                break;
+            case pay::Choice::dependents:
+                typed.dependents.assign(text);
+                break;
+            case pay::Choice::mutual_member:
+                typed.mutual_member.assign(text);
+                break;
+        }
+    }
+}
+
+// What one row computes: the slip part of its output row and its error.
+struct RowResult {
+    std::string_view slip_part;
+    std::string error;
+};
+
+// Each row alone, on a fresh window; a combination's slip part is made once.
+class StandaloneRows {
+  public:
+    explicit StandaloneRows(const RowFormat& format)
+        : format_(format), parts_(combination_count()) {}
+
+    RowResult compute(const pay::PayInputs& typed) {
+        const Resolution resolution = resolve_choices(typed);
+        if (!resolution.choices) {
+            return {.slip_part = {}, .error = resolution.error};
+        }
+        std::string& part = parts_[resolution.choices->combination];
+        if (part.empty()) {
+            pay::PaySession window;
+            if (const auto refusal = window.press_ok(resolution.choices->inputs())) {
+                return {.slip_part = {}, .error = describe(*refusal)};
+            }
+            part = format_.slip_part(&window.shown());
+        }
+        return {.slip_part = part, .error = {}};
+    }
+
+  private:
+    const RowFormat& format_;
+    std::vector<std::string> parts_;
+};
+
+// The rows as the successive OK presses of one window.
+class SessionRows {
+  public:
+    explicit SessionRows(const RowFormat& format) : format_(format) {}
+
+    RowResult compute(pay::PayInputs& typed) {
+        // The window reads the rank list of the chosen scale only, and none for a typed scale.
+        if (!pay::scale_from_text(typed.scale)) {
+            typed.rank.clear();
+        }
+        const auto refusal = window_.press_ok(typed);
+        part_ = format_.slip_part(&window_.shown());
+        return {.slip_part = part_, .error = refusal ? describe(*refusal) : std::string()};
+    }
+
+  private:
+    const RowFormat& format_;
+    pay::PaySession window_;
+    std::string part_;
+};
+
+}  // namespace
+
+std::string describe(const pay::Refusal& refusal) {
+    const std::string_view kind =
+        refusal.kind == pay::Refusal::Kind::missing ? "missing choice: " : "refused: ";
+    return std::string(kind) + std::string(pay::choice_name(refusal.choice));
+}
+
+BatchOutcome run_batch(std::istream& input, std::ostream& output, const BatchOptions& options) {
+    const auto usage_error = [](std::string message) {
+        return BatchOutcome{.exit_code = 2, .rows = 0, .failed_rows = 0, .message = message};
+    };
+    CsvReader reader(input);
+    CsvRecord record;
+    if (!reader.next(record)) {
+        return usage_error(reader.read_failed() ? "cannot read the input"
+                                                : "the input has no header row");
+    }
+    if (!record.malformed.empty()) {
+        return usage_error("the header row is malformed: " + std::string(record.malformed));
+    }
+    if (!std::all_of(record.fields.begin(), record.fields.end(), is_valid_utf8)) {
+        return usage_error("the header row is not valid UTF-8");
+    }
+    const std::vector<std::string> header(record.fields.begin(), record.fields.end());
+    const auto mapped = map_columns(header);
+    if (const auto* message = std::get_if<std::string>(&mapped)) {
+        return usage_error(*message);
+    }
+    const ColumnMap& map = std::get<ColumnMap>(mapped);
+
+    const std::unique_ptr<RowFormat> format =
+        options.json ? make_json_lines_format() : make_csv_format();
+    std::string buffer;
+    format->begin(header, buffer);
+    const std::string empty_part = format->slip_part(nullptr);
+    std::optional<StandaloneRows> standalone;
+    std::optional<SessionRows> session;
+    if (options.session) {
+        session.emplace(*format);
+    } else {
+        standalone.emplace(*format);
+    }
+
+    BatchOutcome outcome;
+    pay::PayInputs typed;
+    std::vector<std::string> echoed(map.width);
+    while (reader.next(record)) {
+        ++outcome.rows;
+        const std::string fault = record_fault(record, map.width, header);
+        if (!fault.empty()) {
+            // The values read are written back in their columns, never ill-formed.
+            for (std::size_t i = 0; i < map.width; ++i) {
+                echoed[i] = i < record.fields.size() ? replace_invalid_utf8(record.fields[i])
+                                                     : std::string();
+            }
+            format->write_row(echoed, empty_part, fault, buffer);
+            ++outcome.failed_rows;
+        } else {
+            assign_choices(record, map, typed);
+            const RowResult result = session ? session->compute(typed) : standalone->compute(typed);
+            format->write_row(record.fields,
+                              result.error.empty() || session ? result.slip_part : empty_part,
+                              result.error, buffer);
+            outcome.failed_rows += result.error.empty() ? 0 : 1;
+        }
+        if (buffer.size() >= flush_size) {
+            output.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+            buffer.clear();
+        }
+    }
+    output.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+    output.flush();
+
+    if (reader.read_failed()) {
+        return usage_error("cannot read the input");
+    }
+    if (!output) {
+        return usage_error("cannot write the output");
+    }
+    if (outcome.failed_rows > 0) {
+        outcome.exit_code = 1;
+        outcome.message = std::to_string(outcome.failed_rows) + " of " +
+                          std::to_string(outcome.rows) + " rows have errors";
+    }
+    return outcome;
+}
+
+}  // namespace cli

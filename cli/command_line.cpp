@@ -1,0 +1,143 @@
+#include "cli/command_line.h"
+
+#include <velnaro/version.h>
+#include <CLI/CLI.hpp>
+
+#include <array>
+#include <span>
+#include <string_view>
+
+#include "pay/slip_fields.h"
+
+namespace cli {
+namespace {
+
+constexpr std::string_view program = "velnaro-calc";
+
+template <typename Items>
+std::string joined(const Items& items, std::string_view separator) {
+    std::string text;
+    for (const auto& item : items) {
+        text += text.empty() ? "" : separator;
+        text += item;
+    }
+    return text;
+}
+
+std::string footer() {
+    std::array<std::string_view, pay::slip_field_count> field_names{};
+    for (std::size_t i = 0; i < field_names.size(); ++i) {
+        field_names[i] = pay::slip_fields[i].name;
+    }
+    std::array<std::string_view, pay::all_choices.size()> choice_names{};
+    for (std::size_t i = 0; i < choice_names.size(); ++i) {
+        choice_names[i] = pay::choice_name(pay::all_choices[i]);
+    }
+    std::string text;
+    text += "One slip: the seven choices; prints each field's name, amount and label in the\n";
+    text += "window's order, or with --json one JSON object.\n\n";
+    text += "Values: the window's list items, or these ASCII aliases:\n";
+    text += "  scale 9, 10, 11, out for " + joined(pay::scale_items, " | ") + "\n";
+    text += "  rank 1 to 13 as the scale's list holds them, exceptional for ";
+    text += std::string(pay::exceptional_rank) + "\n";
+    text += "  zone A, B, C for " + joined(pay::zone_items, ", ") + "\n";
+    text += "  yes, no for " + joined(pay::yes_no_items, ", ") + "\n";
+    text += "  children and dependents: one digit from 0 to 6, ASCII or Arabic-Indic\n\n";
+    text += "Batch: CSV in UTF-8 (byte-order mark optional), LF or CRLF, quoted as in RFC 4180;\n";
+    text += "FILE - reads standard input. The header row names the columns\n";
+    text += "  " + joined(choice_names, ",") + "\n";
+    text += "in any order; other columns are passed through untouched. One output row per input\n";
+    text += "row, in input order (CSV, or JSON Lines with --json): the input columns, then\n";
+    text += "  " + joined(field_names, ",") + ",error\n";
+    text += "each the text the window shows, with \".\" as the decimal separator. error is empty\n";
+    text += "on success; a refused row has empty amounts. Every row stands alone.\n\n";
+    text += "--session: the rows are the successive OK presses of one window. Texts are taken as\n";
+    text += "typed (no aliases), and values left unwritten carry from row to row. A refused row\n";
+    text += "shows what the window still shows, with the error \"missing choice: COLUMN\" or\n";
+    text += "\"refused: COLUMN\", COLUMN being the list the window would focus.\n\n";
+    text += "A malformed record (a misplaced or unclosed quote, a wrong field count, invalid\n";
+    text += "UTF-8) is an error of its row; no row is lost.\n\n";
+    text += "Exit status: 0 when every row succeeded, 1 when a row has an error, 2 for a usage\n";
+    text += "error (unknown option, unreadable file, a header without the seven columns).\n\n";
+    text += "Examples:\n";
+    text += "  velnaro-calc --scale 10 --rank 6 --zone A --special-charges no --children 2 \\\n";
+    text += "      --dependents 3 --mutual yes\n";
+    text += "  velnaro-calc --batch staff.csv -o slips.csv\n";
+    text += "  velnaro-calc --batch - --session --json < presses.csv\n";
+    return text;
+}
+
+}  // namespace
+
+ParsedCommandLine parse_command_line(int argc, const char* const* argv, std::ostream& out,
+                                     std::ostream& err) {
+    CLI::App app(
+        "Computes public servants' pay slips as the Velnaro window shows them: one slip, "
+        "or every row of a CSV file.",
+        std::string(program));
+    app.set_version_flag("--version", std::string(program) + " " + velnaro::version);
+    app.footer(footer());
+
+    Command command;
+    struct ChoiceOption {
+        const char* name;
+        std::string* text;
+        const char* help;
+    };
+    const std::array<ChoiceOption, 7> choice_options{{
+        {"--scale", &command.choices.scale, "9, 10, 11 or out (or the list item)"},
+        {"--rank", &command.choices.rank, "1 to 13 as the scale has them, or exceptional"},
+        {"--zone", &command.choices.zone, "A, B or C"},
+        {"--special-charges", &command.choices.special_charges, "yes or no"},
+        {"--children", &command.choices.children, "0 to 6"},
+        {"--dependents", &command.choices.dependents, "0 to 6"},
+        {"--mutual", &command.choices.mutual_member, "yes or no: member of the mutuals"},
+    }};
+    std::array<CLI::Option*, 7> choices{};
+    for (std::size_t i = 0; i < choice_options.size(); ++i) {
+        choices[i] =
+            app.add_option(choice_options[i].name, *choice_options[i].text, choice_options[i].help);
+    }
+    CLI::Option* batch =
+        app.add_option("--batch", command.batch_input, "CSV file of rows to compute (- for stdin)")
+            ->type_name("FILE");
+    app.add_flag("--json", command.json, "JSON output (JSON Lines in batch mode)");
+    app.add_flag("--session", command.session, "batch rows are the OK presses of one window")
+        ->needs(batch);
+    app.add_option("-o,--output", command.output, "write the batch output to OUT")
+        ->type_name("OUT")
+        ->needs(batch);
+    for (CLI::Option* choice : choices) {
+        batch->excludes(choice);
+    }
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& e) {
+        return {.command = std::nullopt, .exit_code = app.exit(e, out, err)};
+    } catch (const CLI::CallForVersion& e) {
+        return {.command = std::nullopt, .exit_code = app.exit(e, out, err)};
+    } catch (const CLI::ParseError& e) {
+        err << program << ": " << e.what() << " (see --help)\n";
+        return {.command = std::nullopt, .exit_code = 2};
+    }
+
+    if (*batch) {
+        command.mode = Command::Mode::batch;
+        return {.command = command, .exit_code = 0};
+    }
+    std::string missing;
+    for (std::size_t i = 0; i < choices.size(); ++i) {
+        if (!*choices[i]) {
+            missing += missing.empty() ? "" : ", ";
+            missing += choice_options[i].name;
+        }
+    }
+    if (!missing.empty()) {
+        err << program << ": missing " << missing << " (or give --batch FILE; see --help)\n";
+        return {.command = std::nullopt, .exit_code = 2};
+    }
+    return {.command = command, .exit_code = 0};
+}
+
+}  // namespace cli

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "pay/pay_inputs.h"
+
+namespace cli {
+
+/// What the command line asks for.
+struct Command {
+    enum class Mode { slip, batch };
+    Mode mode = Mode::slip;
+    /// The seven choices of one slip, as given.
+    pay::PayInputs choices;
+    /// The batch input: a path, or "-" for standard input.
+    std::string batch_input;
+    /// The batch output: a path, or empty for standard output.
+    std::string output;
+    bool json = false;
+    bool session = false;
+};
+
+struct ParsedCommandLine {
+    /// None when nothing is left to do: help or version shown, or a usage error reported.
+    std::optional<Command> command;
+    /// The exit status when there is no command: 0, or 2 for a usage error.
+    int exit_code = 0;
+};
+
+/// Reads the arguments. Help and version go to `out`; a usage error is one line on `err`.
+ParsedCommandLine parse_command_line(int argc, const char* const* argv, std::ostream& out,
+                                     std::ostream& err);
+
+}  // namespace cli

@@ -1,0 +1,126 @@
+#include "cli/row_format.h"
+
+#include <nlohmann/json.hpp>
+
+#include <vector>
+
+namespace cli {
+namespace {
+
+void append_csv_field(std::string_view text, std::string& out) {
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+        out += text;
+        return;
+    }
+    out += '"';
+    for (const char c : text) {
+        if (c == '"') {
+            out += '"';
+        }
+        out += c;
+    }
+    out += '"';
+}
+
+class CsvFormat final : public RowFormat {
+  public:
+    void begin(std::span<const std::string> input_columns, std::string& out) override {
+        for (std::size_t i = 0; i < input_columns.size(); ++i) {
+            if (i > 0) {
+                out += ',';
+            }
+            append_csv_field(input_columns[i], out);
+        }
+        for (const pay::SlipFieldInfo& info : pay::slip_fields) {
+            out += ',';
+            out += info.name;
+        }
+        out += ',';
+        out += error_column;
+        out += '\n';
+    }
+
+    std::string slip_part(const pay::ShownTexts* texts) const override {
+        std::string part;
+        for (const pay::SlipFieldInfo& info : pay::slip_fields) {
+            part += ',';
+            if (texts) {
+                append_csv_field((*texts)[static_cast<std::size_t>(info.field)], part);
+            }
+        }
+        return part;
+    }
+
+    void write_row(std::span<const std::string> inputs, std::string_view slip_part,
+                   std::string_view error, std::string& out) override {
+        for (std::size_t i = 0; i < inputs.size(); ++i) {
+            if (i > 0) {
+                out += ',';
+            }
+            append_csv_field(inputs[i], out);
+        }
+        out += slip_part;
+        out += ',';
+        append_csv_field(error, out);
+        out += '\n';
+    }
+};
+
+class JsonLinesFormat final : public RowFormat {
+  public:
+    void begin(std::span<const std::string> input_columns, std::string&) override {
+        keys_.clear();
+        for (const std::string& name : input_columns) {
+            keys_.push_back(member_key(name));
+        }
+    }
+
+    std::string slip_part(const pay::ShownTexts* texts) const override {
+        std::string part;
+        for (const pay::SlipFieldInfo& info : pay::slip_fields) {
+            part += ',';
+            part += member_key(info.name);
+            part += string_value(texts ? (*texts)[static_cast<std::size_t>(info.field)] : "");
+        }
+        return part;
+    }
+
+    void write_row(std::span<const std::string> inputs, std::string_view slip_part,
+                   std::string_view error, std::string& out) override {
+        out += '{';
+        for (std::size_t i = 0; i < inputs.size() && i < keys_.size(); ++i) {
+            if (i > 0) {
+                out += ',';
+            }
+            out += keys_[i];
+            out += string_value(inputs[i]);
+        }
+        out += slip_part;
+        out += ',';
+        out += member_key(error_column);
+        out += string_value(error);
+        out += "}\n";
+    }
+
+  private:
+    // A JSON string, escaped by the JSON library.
+    static std::string string_value(std::string_view text) {
+        return nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+    }
+
+    static std::string member_key(std::string_view name) { return string_value(name) + ':'; }
+
+    std::vector<std::string> keys_;
+};
+
+}  // namespace
+
+std::unique_ptr<RowFormat> make_csv_format() {
+    return std::make_unique<CsvFormat>();
+}
+
+std::unique_ptr<RowFormat> make_json_lines_format() {
+    return std::make_unique<JsonLinesFormat>();
+}
+
+}  // namespace cli

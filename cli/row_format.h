@@ -1,0 +1,39 @@
+#pragma once
+
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "pay/slip_fields.h"
+
+namespace cli {
+
+/// The last output column, after the input columns and the slip fields.
+inline constexpr std::string_view error_column = "error";
+
+/// How output rows are written. A row is the input values, the slip part (the 21 shown texts,
+/// which can be prepared once and written many times) and the error.
+class RowFormat {
+  public:
+    virtual ~RowFormat() = default;
+
+    /// Starts the output, given the names of the input columns.
+    virtual void begin(std::span<const std::string> input_columns, std::string& out) = 0;
+
+    /// The slip part of a row showing `texts`, or empty texts when there are none.
+    virtual std::string slip_part(const pay::ShownTexts* texts) const = 0;
+
+    /// Writes one row; `inputs` has one value per input column.
+    virtual void write_row(std::span<const std::string> inputs, std::string_view slip_part,
+                           std::string_view error, std::string& out) = 0;
+};
+
+/// RFC 4180 CSV with a header row; fields are quoted when they hold a comma, a quote or a line
+/// end. Lines end with LF.
+std::unique_ptr<RowFormat> make_csv_format();
+
+/// JSON Lines: one object per row, its members in column order, every value a string.
+std::unique_ptr<RowFormat> make_json_lines_format();
+
+}  // namespace cli

@@ -1,0 +1,95 @@
+#include "cli/slip_output.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+
+#include "cli/batch.h"
+#include "cli/choice_aliases.h"
+#include "cli/row_format.h"
+#include "cli/utf8.h"
+#include "pay/pay_session.h"
+
+namespace cli {
+namespace {
+
+constexpr std::size_t amount_width = 12;
+
+std::size_t longest_name() {
+    std::size_t longest = 0;
+    for (const pay::SlipFieldInfo& info : pay::slip_fields) {
+        longest = std::max(longest, info.name.size());
+    }
+    return longest;
+}
+
+}  // namespace
+
+std::string slip_table(const pay::ShownTexts& texts) {
+    const std::size_t name_width = longest_name();
+    std::string table;
+    for (const pay::SlipFieldInfo& info : pay::slip_fields) {
+        const std::string& text = texts[static_cast<std::size_t>(info.field)];
+        table += info.name;
+        table.append(name_width - info.name.size() + 2, ' ');
+        table.append(amount_width - std::min(amount_width, text.size()), ' ');
+        table += text;
+        table += "  ";
+        // Some labels end in spaces that only the window's layout needed.
+        const std::string_view label = info.label;
+        table += label.substr(0, label.find_last_not_of(' ') + 1);
+        table += '\n';
+    }
+    return table;
+}
+
+int run_slip(const pay::PayInputs& given, bool json, std::ostream& out, std::ostream& err) {
+    pay::PayInputs typed = given;
+    // In the order of `pay::all_choices`.
+    const std::array<std::string*, pay::all_choices.size()> texts{
+        &typed.scale,    &typed.rank,       &typed.zone,         &typed.special_charges,
+        &typed.children, &typed.dependents, &typed.mutual_member};
+    std::string error;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        if (!is_valid_utf8(*texts[i])) {
+            if (error.empty()) {
+                error = "invalid UTF-8 in " + std::string(pay::choice_name(pay::all_choices[i]));
+            }
+            *texts[i] = replace_invalid_utf8(*texts[i]);
+        }
+    }
+    const Resolution resolution = error.empty() ? resolve_choices(typed) : Resolution{};
+    error = error.empty() ? resolution.error : error;
+    std::optional<pay::ShownTexts> shown;
+    if (resolution.choices) {
+        pay::PaySession window;
+        if (const auto refusal = window.press_ok(resolution.choices->inputs())) {
+            error = describe(*refusal);
+        } else {
+            shown = window.shown();
+        }
+    }
+
+    if (json) {
+        std::array<std::string, pay::all_choices.size()> columns;
+        std::array<std::string, pay::all_choices.size()> values;
+        for (std::size_t i = 0; i < columns.size(); ++i) {
+            columns[i] = pay::choice_name(pay::all_choices[i]);
+            values[i] = pay::choice_text(typed, pay::all_choices[i]);
+        }
+        const auto format = make_json_lines_format();
+        std::string text;
+        format->begin(columns, text);
+        format->write_row(values, format->slip_part(shown ? &*shown : nullptr), error, text);
+        out << text;
+    } else if (shown) {
+        out << slip_table(*shown);
+    }
+    if (!error.empty()) {
+        err << "velnaro-calc: " << error << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace cli

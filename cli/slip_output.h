@@ -1,0 +1,20 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+
+#include "pay/pay_inputs.h"
+#include "pay/slip_fields.h"
+
+namespace cli {
+
+/// The slip as a table: one line per shown field in the window's order, with the field's name,
+/// its text right-aligned, and the window's label.
+std::string slip_table(const pay::ShownTexts& texts);
+
+/// Computes one slip from choices given as list items or aliases and writes it to `out` as a
+/// table, or as one JSON object. Returns 0, or 1 with the reason on `err` when a choice is
+/// refused (the JSON object then carries the reason and no amounts).
+int run_slip(const pay::PayInputs& typed, bool json, std::ostream& out, std::ostream& err);
+
+}  // namespace cli

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace cli {
+
+/// Whether `text` is well-formed UTF-8 (no overlong forms, surrogates or code points above
+/// U+10FFFF).
+bool is_valid_utf8(std::string_view text);
+
+/// `text` with each ill-formed sequence replaced by U+FFFD, one replacement per maximal ill-formed
+/// subpart as Unicode recommends.
+std::string replace_invalid_utf8(std::string_view text);
+
+}  // namespace cli
