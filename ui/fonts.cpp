@@ -1,5 +1,6 @@
 #include "ui/fonts.h"
 
+#include <QFontInfo>
 #include <QStringList>
 
 namespace ui {
@@ -15,6 +16,9 @@ QFont window_font(qreal point_size, bool bold) {
     QFont font(QString::fromLatin1(window_family));
     font.setPointSizeF(point_size);
     font.setBold(bold);
+    if (QFontInfo(font).family() != QLatin1String(window_family)) {
+        font.setStretch(substitute_stretch);
+    }
     return font;
 }
 

@@ -1,0 +1,34 @@
+#include "ui/application.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include "ui/fonts.h"
+#include "ui/qt_text.h"
+#include "ui/window_layout.h"
+#include "velnaro/version.h"
+
+namespace ui {
+
+void configure_application(QApplication& app) {
+    app.setApplicationName(qt_text(application_title));
+    app.setApplicationVersion(QString::fromLatin1(velnaro::version));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.velnaro.velnaro"));
+
+    // The window speaks Arabic whatever the user's locale, so Qt's own texts (the OK of the
+    // message box, the fields' context menus) do too.
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QLocale(QLocale::Arabic), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(translator);
+    }
+    // Loading an Arabic translation turns the whole application right to left; the form is
+    // already drawn for right-to-left reading and must not be mirrored.
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+
+    register_font_substitutions();
+}
+
+}  // namespace ui

@@ -1,0 +1,51 @@
+#include "ui/main_window.h"
+
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QToolButton>
+#include <utility>
+
+#include "ui/qt_text.h"
+
+namespace ui {
+
+MainWindow::MainWindow(WindowOptions options)
+    : controls_(build_form(*this)),
+      ranks_(controls_.lists.rank_lists),
+      ok_action_(*this, controls_, ranks_, options.decimal_separator.toStdString(),
+                 std::move(options.present_message)) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(qt_text(window_caption));
+    resize(client_size);
+    setAutoFillBackground(true);
+    QPalette ground = palette();
+    ground.setColor(QPalette::Window, QColor(colours::blue));
+    setPalette(ground);
+
+    // Only a pick in the scale list switches the rank lists; typing never does.
+    connect(controls_.lists.scale, &QComboBox::activated, this,
+            [this] { ranks_.show_rank_list(controls_.lists.scale->currentText()); });
+    connect(controls_.ok_button, &QToolButton::clicked, this, [this] { ok_action_.run(); });
+
+    const PictureOpener open = std::move(options.open_picture);
+    connect(controls_.about_button, &QToolButton::clicked, this,
+            [this, open] { open(PictureWindow::about, this); });
+    for (const ExplanationButton& each : controls_.explanation_buttons) {
+        connect(each.button, &QPushButton::clicked, this,
+                [this, open, which = each.window] { open(which, this); });
+    }
+}
+
+void MainWindow::centre_on_screen() {
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    setGeometry(
+        QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
+}
+
+}  // namespace ui

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+#include "ui/message_presenter.h"
+#include "ui/ok_action.h"
+#include "ui/picture_windows.h"
+#include "ui/rank_lists.h"
+#include "ui/window_layout.h"
+
+namespace ui {
+
+/// Opens a picture window modally over the main window.
+using PictureOpener = std::function<void(PictureWindow which, QWidget* parent)>;
+
+/// What the main window takes from its surroundings.
+struct WindowOptions {
+    /// The decimal separator of the user's regional settings; the digits stay ASCII.
+    QString decimal_separator = QLocale::system().decimalPoint();
+    MessagePresenter present_message = show_message_box;
+    PictureOpener open_picture = open_picture_window;
+};
+
+/// The main window, Form1: seven choice lists, OK, the picture buttons and the result fields.
+/// It holds one pay slip from its opening to its closing.
+class MainWindow : public QWidget {
+  public:
+    explicit MainWindow(WindowOptions options = {});
+
+    /// Places the window centred on its screen.
+    void centre_on_screen();
+
+    const FormControls& controls() const { return controls_; }
+    const RankLists& rank_lists() const { return ranks_; }
+    const pay::PaySession& session() const { return ok_action_.session(); }
+
+  private:
+    FormControls controls_;
+    RankLists ranks_;
+    OkAction ok_action_;
+};
+
+}  // namespace ui

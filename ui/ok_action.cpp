@@ -1,0 +1,96 @@
+#include "ui/ok_action.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <utility>
+
+#include "ui/qt_text.h"
+
+namespace ui {
+
+const std::string_view refusal_text = "    من فضلك اكمل البيانات";
+
+namespace {
+
+std::string text_of(const QComboBox* list) {
+    return list->currentText().toStdString();
+}
+
+}  // namespace
+
+pay::PayInputs read_inputs(const ChoiceLists& lists, const RankLists& ranks) {
+    pay::PayInputs inputs;
+    inputs.scale = text_of(lists.scale);
+    if (const auto scale = pay::scale_from_text(inputs.scale)) {
+        inputs.rank = text_of(ranks.list(*scale));
+    }
+    inputs.zone = text_of(lists.zone);
+    inputs.special_charges = text_of(lists.special_charges);
+    inputs.children = text_of(lists.children);
+    inputs.dependents = text_of(lists.dependents);
+    inputs.mutual_member = text_of(lists.mutual_member);
+    return inputs;
+}
+
+QComboBox* list_of(pay::Choice choice, const ChoiceLists& lists, const RankLists& ranks,
+                   std::string_view scale_text) {
+    switch (choice) {
+        case pay::Choice::scale:
+            return lists.scale;
+        case pay::Choice::rank: {
+            // The core names the rank only when the scale text names a scale.
+            const auto scale = pay::scale_from_text(scale_text);
+            return scale ? ranks.list(*scale) : lists.scale;
+        }
+        case pay::Choice::zone:
+            return lists.zone;
+        case pay::Choice::special_charges:
+            return lists.special_charges;
+        case pay::Choice::children:
+            return lists.children;
+        case pay::Choice::dependents:
+            return lists.dependents;
+        case pay::Choice::mutual_member:
+            return lists.mutual_member;
+    }
+    return lists.scale;
+}
+
+OkAction::OkAction(QWidget& form, const FormControls& controls, const RankLists& ranks,
+                   std::string_view decimal_separator, MessagePresenter present)
+    : form_(form),
+      controls_(controls),
+      ranks_(ranks),
+      present_(std::move(present)),
+      session_(decimal_separator) {}
+
+void OkAction::run() {
+    const pay::PayInputs inputs = read_inputs(controls_.lists, ranks_);
+    if (const auto refusal = session_.press_ok(inputs)) {
+        refuse(refusal->choice, inputs.scale);
+        return;
+    }
+    show_results();
+}
+
+void OkAction::refuse(pay::Choice choice, std::string_view scale_text) {
+    present_(form_, {qt_text(application_title), qt_text(refusal_text)});
+    QComboBox* list = list_of(choice, controls_.lists, ranks_, scale_text);
+    if (choice == pay::Choice::rank) {
+        // A typed scale does not switch the rank lists, so its list may be hidden or under
+        // the start stack: bring it up as a pick of that scale would.
+        if (const auto scale = pay::scale_from_text(scale_text)) {
+            ranks_.show_only(*scale);
+        }
+    }
+    list->setFocus(Qt::OtherFocusReason);
+}
+
+void OkAction::show_results() {
+    for (const pay::SlipFieldInfo& info : pay::slip_fields) {
+        controls_.result_fields[static_cast<std::size_t>(info.field)]->setText(
+            qt_text(session_.text(info.field)));
+    }
+}
+
+}  // namespace ui

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <string_view>
+
+#include "pay/pay_inputs.h"
+#include "pay/pay_session.h"
+#include "ui/message_presenter.h"
+#include "ui/rank_lists.h"
+#include "ui/window_layout.h"
+
+class QComboBox;
+
+namespace ui {
+
+/// The message of every refused OK: four spaces, then the words.
+extern const std::string_view refusal_text;
+
+/// The seven choices as the lists hold them; the rank comes from the chosen scale's own list,
+/// whether it is on screen or not, and is empty when the scale text names no scale.
+pay::PayInputs read_inputs(const ChoiceLists& lists, const RankLists& ranks);
+
+/// The list of a choice; for the rank, that of the scale named by `scale_text`.
+QComboBox* list_of(pay::Choice choice, const ChoiceLists& lists, const RankLists& ranks,
+                   std::string_view scale_text);
+
+/// What OK does: check the choices, and either show the message and put the focus on the list
+/// concerned, or compute on the window's one slip and show every result.
+class OkAction {
+  public:
+    OkAction(QWidget& form, const FormControls& controls, const RankLists& ranks,
+             std::string_view decimal_separator, MessagePresenter present);
+
+    void run();
+
+    const pay::PaySession& session() const { return session_; }
+
+  private:
+    void refuse(pay::Choice choice, std::string_view scale_text);
+    void show_results();
+
+    QWidget& form_;
+    const FormControls& controls_;
+    const RankLists& ranks_;
+    MessagePresenter present_;
+    pay::PaySession session_;
+};
+
+}  // namespace ui

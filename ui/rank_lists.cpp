@@ -1,0 +1,26 @@
+#include "ui/rank_lists.h"
+
+#include <QComboBox>
+#include <QString>
+
+namespace ui {
+
+RankLists::RankLists(const std::array<QComboBox*, pay::all_scales.size()>& lists) : lists_(lists) {}
+
+QComboBox* RankLists::list(pay::Scale scale) const {
+    return lists_[static_cast<std::size_t>(scale)];
+}
+
+void RankLists::show_rank_list(const QString& scale_text) const {
+    if (const auto scale = pay::scale_from_text(scale_text.toStdString())) {
+        show_only(*scale);
+    }
+}
+
+void RankLists::show_only(pay::Scale scale) const {
+    for (const pay::Scale each : pay::all_scales) {
+        list(each)->setVisible(each == scale);
+    }
+}
+
+}  // namespace ui

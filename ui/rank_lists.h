@@ -1,0 +1,33 @@
+#pragma once
+
+#include <array>
+
+#include "pay/pay_inputs.h"
+
+class QComboBox;
+class QString;
+
+namespace ui {
+
+/// The four rank lists, one per scale, sharing one place in the window. At start all four are
+/// shown, stacked with the out-of-scale list on top; after the first pick of a scale only that
+/// scale's list is shown. Switching never touches a list's text or selection.
+class RankLists {
+  public:
+    /// The lists in the order of `pay::all_scales`.
+    explicit RankLists(const std::array<QComboBox*, pay::all_scales.size()>& lists);
+
+    QComboBox* list(pay::Scale scale) const;
+
+    /// Shows the rank list of the scale whose text is `scale_text`, hides the other three, and
+    /// leaves all four as they are when the text names no scale.
+    void show_rank_list(const QString& scale_text) const;
+
+    /// Shows the rank list of `scale` alone.
+    void show_only(pay::Scale scale) const;
+
+  private:
+    std::array<QComboBox*, pay::all_scales.size()> lists_;
+};
+
+}  // namespace ui
