@@ -1,25 +1,180 @@
-// Placeholder until the picture windows are drawn: blank pictures of the right sizes.
 #include "ui/picture_windows.h"
 
 #include <QDialog>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScreen>
+#include <QStyle>
+
+#include <optional>
+
+#include "ui/fonts.h"
+#include "ui/pictures/picture_painter.h"
 
 namespace ui {
 
-void open_picture_window(PictureWindow, QWidget* parent) {
-    QDialog dialog(parent);
+namespace {
+
+// Window geometry is kept in twips, 15 to a pixel at 96 dots per inch.
+constexpr int twips_per_pixel = 15;
+
+constexpr int pixels(int twips) {
+    return twips / twips_per_pixel;
+}
+
+constexpr QRect pixels(QRect twips) {
+    return {pixels(twips.x()), pixels(twips.y()), pixels(twips.width()), pixels(twips.height())};
+}
+
+struct WindowLayout {
+    const char* object_name;
+    const char* caption;
+    QSize client;               // twips
+    std::optional<QRect> band;  // twips; the about window has none
+    const char* band_text;
+    QRect box;  // twips
+    pictures::Picture picture;
+};
+
+constexpr QColor band_green{0, 192, 0};
+constexpr qreal band_points = 21.75;
+
+WindowLayout layout_of(PictureWindow which) {
+    using pictures::Picture;
+    switch (which) {
+        case PictureWindow::residence_allowance:
+            return {"Form2",
+                    "",
+                    {9885, 7680},
+                    QRect(0, 0, 9975, 615),
+                    "التعويض عن الإقــامــة",
+                    QRect(0, 600, 9975, 7065),
+                    Picture::residence_allowance};
+        case PictureWindow::family_allowances:
+            return {"Form3",
+                    "",
+                    {9615, 4230},
+                    QRect(0, 0, 9735, 615),
+                    "التعويضات العائليــة",
+                    QRect(0, 600, 9615, 6465),
+                    Picture::family_allowances};
+        case PictureWindow::saharan_provinces:
+            return {"Form4",
+                    "",
+                    {9090, 4920},
+                    QRect(0, 0, 9135, 615),
+                    "التعويض عن العمل في الأقاليم الصحراوية المسترجعة",
+                    QRect(0, 600, 9135, 4305),
+                    Picture::saharan_provinces};
+        case PictureWindow::tax_exemption:
+            return {"Form5",
+                    "",
+                    {9600, 2715},
+                    QRect(0, 0, 9615, 615),
+                    "خصم الإعفاءات الضريبية عن الأطفال والزوجة",
+                    QRect(0, 600, 9615, 4875),
+                    Picture::tax_exemption};
+        case PictureWindow::about:
+            return {"Form6", "حول البرنامج",          {5895, 4755},  std::nullopt,
+                    "",      QRect(0, 0, 5895, 4785), Picture::about};
+    }
+    Q_UNREACHABLE();
+}
+
+QSize client_pixels(const WindowLayout& layout) {
+    return {pixels(layout.client.width()), pixels(layout.client.height())};
+}
+
+void set_ground(QWidget& widget, QColor ground) {
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Window, ground);
+    widget.setPalette(palette);
+    widget.setAutoFillBackground(true);
+}
+
+/// A picture window: a fixed frame with only a close button, a title band and a picture box.
+class PictureDialog : public QDialog {
+  public:
+    PictureDialog(const WindowLayout& layout, QWidget* parent)
+        : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
+        setObjectName(QString::fromLatin1(layout.object_name));
+        setWindowTitle(QString::fromUtf8(layout.caption));
+        // The geometry is final as given: never mirrored.
+        setLayoutDirection(Qt::LeftToRight);
+        setFixedSize(client_pixels(layout));
+
+        const pictures::PictureDescription picture = pictures::describe(layout.picture);
+        set_ground(*this, picture.ground);
+
+        if (layout.band) {
+            auto* band = new QLabel(QString::fromUtf8(layout.band_text), this);
+            band->setObjectName(QStringLiteral("Label29"));
+            band->setGeometry(pixels(*layout.band));
+            band->setFont(window_font(band_points, true));
+            band->setAlignment(Qt::AlignCenter);
+            QPalette palette = band->palette();
+            palette.setColor(QPalette::WindowText, Qt::black);
+            band->setPalette(palette);
+            set_ground(*band, band_green);
+        }
+
+        // Created after the band, so it lies over the band's last pixel row as the box should.
+        auto* box = new QLabel(this);
+        box->setObjectName(QStringLiteral("Picture2"));
+        box->setGeometry(pixels(layout.box));
+        box->setAlignment(Qt::AlignLeft | Qt::AlignTop | Qt::AlignAbsolute);
+        box->setPixmap(QPixmap::fromImage(pictures::paint_picture(picture)));
+        set_ground(*box, picture.ground);
+
+        const QScreen* screen = parent != nullptr ? parent->screen() : nullptr;
+        if (screen == nullptr) {
+            screen = QGuiApplication::primaryScreen();
+        }
+        if (screen != nullptr) {
+            setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
+                                            screen->availableGeometry()));
+        }
+    }
+
+  protected:
+    // Closing is left to the frame's close button and the system's close shortcut.
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->key() == Qt::Key_Escape) {
+            event->accept();
+            return;
+        }
+        QDialog::keyPressEvent(event);
+    }
+};
+
+}  // namespace
+
+void open_picture_window(PictureWindow which, QWidget* parent) {
+    PictureDialog dialog(layout_of(which), parent);
     dialog.exec();
 }
 
+pictures::Picture picture_of(PictureWindow which) {
+    return layout_of(which).picture;
+}
+
+QRect visible_picture_area(PictureWindow which) {
+    const WindowLayout layout = layout_of(which);
+    const QRect box = pixels(layout.box);
+    const QRect client(QPoint(0, 0), client_pixels(layout));
+    const QSize picture_size = pictures::describe(layout.picture).size;
+    const QRect shown = QRect(box.topLeft(), picture_size) & box & client;
+    return shown.translated(-box.topLeft());
+}
+
 QPixmap ok_button_picture() {
-    QPixmap picture(37, 34);
-    picture.fill(Qt::white);
-    return picture;
+    return QPixmap::fromImage(pictures::picture_image(pictures::Picture::ok_button));
 }
 
 QPixmap about_button_picture() {
-    QPixmap picture(64, 36);
-    picture.fill(Qt::green);
-    return picture;
+    return QPixmap::fromImage(pictures::picture_image(pictures::Picture::about_button));
 }
 
 }  // namespace ui

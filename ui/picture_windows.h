@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QPixmap>
+#include <QRect>
+
+#include "ui/pictures/pictures.h"
 
 class QWidget;
 
@@ -15,8 +18,19 @@ enum class PictureWindow {
     about,                // Form6, opened by Command2
 };
 
+inline constexpr std::array all_picture_windows{
+    PictureWindow::residence_allowance, PictureWindow::saharan_provinces,
+    PictureWindow::family_allowances, PictureWindow::tax_exemption, PictureWindow::about};
+
 /// Builds the window, shows it modally over `parent` and drops it once it is closed.
 void open_picture_window(PictureWindow which, QWidget* parent);
+
+/// The picture that a window shows.
+pictures::Picture picture_of(PictureWindow which);
+
+/// The part of its picture that a window shows, in the picture's pixels: the window clips the
+/// larger pictures to its picture box and its client area.
+QRect visible_picture_area(PictureWindow which);
 
 /// The OK button's picture: a small application window, 37 x 34.
 QPixmap ok_button_picture();

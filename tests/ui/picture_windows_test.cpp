@@ -1,0 +1,213 @@
+// The five picture windows: which window each value opens, its frame, band and picture box, and
+// that opening and closing one leaves its parent as it was.
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+#include "ui/fonts.h"
+#include "ui/picture_windows.h"
+
+using ui::PictureWindow;
+
+Q_DECLARE_METATYPE(PictureWindow)
+
+namespace {
+
+/// Opens `which` over `parent`, runs `inspect` on it once it is the active modal window, then
+/// closes it. Fails instead of hanging when no window shows or it will not close.
+bool inspect_window(PictureWindow which, QWidget* parent,
+                    const std::function<void(QDialog&)>& inspect) {
+    bool seen = false;
+    int polls = 0;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            // About two seconds without a window: give up rather than wait for ever.
+            if (++polls > 200) {
+                poll.stop();
+            }
+            return;
+        }
+        poll.stop();
+        seen = true;
+        inspect(*dialog);
+        dialog->close();
+        if (dialog->isVisible()) {
+            dialog->done(QDialog::Rejected);
+        }
+    });
+    poll.start();
+    ui::open_picture_window(which, parent);
+    poll.stop();
+    return seen;
+}
+
+}  // namespace
+
+class PictureWindowsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() { ui::register_font_substitutions(); }
+
+    void window_has_its_frame_band_and_picture_data() {
+        QTest::addColumn<PictureWindow>("which");
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QSize>("client");
+        QTest::addColumn<QString>("band_text");
+        QTest::addColumn<QRect>("band");
+        QTest::addColumn<QRect>("box");
+        QTest::addColumn<QSize>("picture");
+        // Twips / 15 = pixels.
+        QTest::newRow("Command4: residence allowance")
+            << PictureWindow::residence_allowance << "Form2" << QString() << QSize(659, 512)
+            << QStringLiteral("التعويض عن الإقــامــة") << QRect(0, 0, 665, 41)
+            << QRect(0, 40, 665, 471) << QSize(663, 479);
+        QTest::newRow("Command5: saharan provinces")
+            << PictureWindow::saharan_provinces << "Form4" << QString() << QSize(606, 328)
+            << QStringLiteral("التعويض عن العمل في الأقاليم الصحراوية المسترجعة")
+            << QRect(0, 0, 609, 41) << QRect(0, 40, 609, 287) << QSize(612, 290);
+        QTest::newRow("Command6: family allowances")
+            << PictureWindow::family_allowances << "Form3" << QString() << QSize(641, 282)
+            << QStringLiteral("التعويضات العائليــة") << QRect(0, 0, 649, 41)
+            << QRect(0, 40, 641, 431) << QSize(630, 240);
+        QTest::newRow("Command7: tax exemption")
+            << PictureWindow::tax_exemption << "Form5" << QString() << QSize(640, 181)
+            << QStringLiteral("خصم الإعفاءات الضريبية عن الأطفال والزوجة") << QRect(0, 0, 641, 41)
+            << QRect(0, 40, 641, 325) << QSize(635, 139);
+        QTest::newRow("Command2: about")
+            << PictureWindow::about << "Form6" << QStringLiteral("حول البرنامج") << QSize(393, 317)
+            << QString() << QRect() << QRect(0, 0, 393, 319) << QSize(393, 319);
+    }
+    void window_has_its_frame_band_and_picture() {
+        QFETCH(PictureWindow, which);
+        QFETCH(QString, form);
+        QFETCH(QString, caption);
+        QFETCH(QSize, client);
+        QFETCH(QString, band_text);
+        QFETCH(QRect, band);
+        QFETCH(QRect, box);
+        QFETCH(QSize, picture);
+
+        QWidget parent;
+        parent.show();
+        const bool seen = inspect_window(which, &parent, [&](QDialog& window) {
+            QCOMPARE(window.objectName(), form);
+            QCOMPARE(window.windowTitle(), caption);
+            QCOMPARE(window.windowModality(), Qt::ApplicationModal);
+            QCOMPARE(window.size(), client);
+            QCOMPARE(window.minimumSize(), client);
+            QCOMPARE(window.maximumSize(), client);
+            const Qt::WindowFlags flags = window.windowFlags();
+            QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+            QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+            QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+            const QRect screen = window.screen()->availableGeometry();
+            QVERIFY((window.geometry().center() - screen.center()).manhattanLength() <= 2);
+
+            const auto* band_label = window.findChild<QLabel*>(QStringLiteral("Label29"));
+            if (band_text.isEmpty()) {
+                QVERIFY(band_label == nullptr);
+            } else {
+                QVERIFY(band_label != nullptr);
+                QCOMPARE(band_label->text(), band_text);
+                QCOMPARE(band_label->geometry(), band);
+                QVERIFY(band_label->autoFillBackground());
+                QCOMPARE(band_label->palette().color(QPalette::Window), QColor(0, 192, 0));
+                QCOMPARE(band_label->palette().color(QPalette::WindowText), QColor(Qt::black));
+                QCOMPARE(band_label->alignment(), Qt::AlignCenter);
+                QVERIFY(band_label->font().bold());
+                QCOMPARE(band_label->font().pointSizeF(), 21.75);
+                QCOMPARE(band_label->font().family(), QString::fromLatin1(ui::window_family));
+            }
+
+            const auto* box_label = window.findChild<QLabel*>(QStringLiteral("Picture2"));
+            QVERIFY(box_label != nullptr);
+            QCOMPARE(box_label->geometry(), box);
+            QVERIFY(box_label->alignment().testFlag(Qt::AlignTop));
+            QVERIFY(box_label->alignment().testFlag(Qt::AlignLeft));
+            const QPixmap shown = box_label->pixmap();
+            QCOMPARE(shown.size(), picture);
+            QVERIFY(!shown.hasAlphaChannel());
+        });
+        QVERIFY(seen);
+    }
+
+    void window_is_built_anew_and_dropped_on_closing() {
+        QWidget parent;
+        parent.show();
+        QPointer<QDialog> first;
+        QRect first_geometry;
+        QVERIFY(inspect_window(PictureWindow::family_allowances, &parent, [&](QDialog& window) {
+            first = &window;
+            first_geometry = window.geometry();
+        }));
+        QVERIFY(first.isNull());
+        QVERIFY(inspect_window(PictureWindow::family_allowances, &parent, [&](QDialog& window) {
+            QCOMPARE(window.geometry(), first_geometry);
+        }));
+        QVERIFY(parent.findChildren<QDialog*>().isEmpty());
+    }
+
+    void escape_leaves_the_window_open() {
+        QWidget parent;
+        parent.show();
+        QVERIFY(inspect_window(PictureWindow::tax_exemption, &parent, [](QDialog& window) {
+            QTest::keyClick(&window, Qt::Key_Escape);
+            QVERIFY(window.isVisible());
+        }));
+    }
+
+    void opening_and_closing_leaves_the_parent_as_it_was_data() {
+        QTest::addColumn<PictureWindow>("which");
+        for (const PictureWindow which : ui::all_picture_windows) {
+            QTest::newRow(qPrintable(QString::number(static_cast<int>(which)))) << which;
+        }
+    }
+    void opening_and_closing_leaves_the_parent_as_it_was() {
+        QFETCH(PictureWindow, which);
+        QWidget parent;
+        parent.resize(400, 200);
+        auto* field = new QLineEdit(QStringLiteral("2400.00"), &parent);
+        auto* list = new QComboBox(&parent);
+        list->setEditable(true);
+        list->addItems({QStringLiteral("أ"), QStringLiteral("ب"), QStringLiteral("ج")});
+        list->setCurrentIndex(1);
+        auto* hidden_list = new QComboBox(&parent);
+        hidden_list->setEditable(true);
+        hidden_list->setEditText(QStringLiteral("5"));
+        hidden_list->setGeometry(0, 60, 100, 30);
+        list->setGeometry(0, 30, 100, 30);
+        parent.show();
+        hidden_list->hide();
+        QApplication::setActiveWindow(&parent);
+        list->setFocus();
+
+        QVERIFY(inspect_window(which, &parent, [](QDialog&) {}));
+
+        QCOMPARE(field->text(), QStringLiteral("2400.00"));
+        QCOMPARE(list->currentIndex(), 1);
+        QCOMPARE(list->currentText(), QStringLiteral("ب"));
+        QCOMPARE(list->geometry(), QRect(0, 30, 100, 30));
+        QCOMPARE(hidden_list->currentText(), QStringLiteral("5"));
+        QVERIFY(hidden_list->isHidden());
+        QVERIFY(list->isVisible());
+        QCOMPARE(parent.size(), QSize(400, 200));
+        QCOMPARE(parent.focusWidget(), list);
+        QVERIFY(parent.findChildren<QDialog*>().isEmpty());
+    }
+};
+
+QTEST_MAIN(PictureWindowsTest)
+#include "picture_windows_test.moc"

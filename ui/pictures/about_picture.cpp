@@ -1,0 +1,76 @@
+#include "ui/pictures/about_picture.h"
+
+#include <velnaro/version.h>
+
+namespace ui::pictures {
+
+namespace {
+
+constexpr QColor frame_top{0, 110, 50};
+constexpr QColor frame_bottom{0, 170, 80};
+constexpr QColor panel_top{255, 252, 238};
+constexpr QColor panel_bottom{246, 236, 200};
+constexpr QColor gold{190, 150, 40};
+constexpr QColor title_green{0, 100, 40};
+constexpr QColor ink{30, 30, 30};
+constexpr QColor ribbon{255, 214, 120};
+
+Text centred(QRectF rect, QString text, int pixel_size, bool bold = false, QColor colour = ink) {
+    return Text{.rect = rect,
+                .text = std::move(text),
+                .pixel_size = pixel_size,
+                .bold = bold,
+                .colour = colour,
+                .alignment = Qt::AlignCenter};
+}
+
+}  // namespace
+
+PictureDescription about_picture() {
+    PictureDescription picture{.size = {393, 319}, .ground = frame_top};
+    // The window shows 317 of the 319 rows: the panel keeps clear of the last ones.
+    constexpr QRectF panel{12, 12, 369, 291};
+    constexpr qreal inner_left = panel.left() + 14;
+    constexpr qreal inner_width = panel.width() - 28;
+
+    picture.add(Shape{.rect = {0, 0, 393, 319}, .fill = frame_top, .fill_to = frame_bottom});
+    picture.add(Shape{.kind = Shape::Kind::rounded_rectangle,
+                      .rect = panel,
+                      .fill = panel_top,
+                      .fill_to = panel_bottom,
+                      .outline = gold,
+                      .outline_width = 2.5,
+                      .radius = 12});
+
+    Text title = centred({inner_left, 18, inner_width, 60}, QStringLiteral("Velnaro"), 42, true,
+                         title_green);
+    title.direction = Qt::LeftToRight;
+    picture.add(title);
+    picture.add(centred({inner_left, 78, inner_width, 26},
+                        QStringLiteral("حاسبة الأجرة السنوية والشهرية للموظفين"), 16));
+    picture.add(Shape{
+        .kind = Shape::Kind::line,
+        .rect = QRectF(QPointF(inner_left + 40, 114), QPointF(inner_left + inner_width - 40, 114)),
+        .outline = gold,
+        .outline_width = 1.5});
+    picture.add(
+        centred({inner_left, 122, inner_width, 28},
+                QStringLiteral("نسخة سطح المكتب، الإصدار ") + QString::fromLatin1(velnaro::version),
+                17, true));
+    picture.add(centred({inner_left, 156, inner_width, 26},
+                        QStringLiteral("من إنجاز المساهمين في مشروع Velnaro"), 15));
+    picture.add(centred({inner_left, 184, inner_width, 24},
+                        QStringLiteral("للتواصل: مستودع الشيفرة المصدرية للمشروع"), 14));
+    picture.add(
+        centred({inner_left, 208, inner_width, 24}, QStringLiteral("(انظر ملف README)"), 14));
+    const QRectF strip{inner_left + 20, 244, inner_width - 40, 40};
+    picture.add(Shape{.kind = Shape::Kind::rounded_rectangle,
+                      .rect = strip,
+                      .fill = ribbon,
+                      .outline = gold,
+                      .radius = 8});
+    picture.add(centred(strip, QStringLiteral("لا يزال البرنامج قيد التطوير"), 16, true));
+    return picture;
+}
+
+}  // namespace ui::pictures

@@ -1,0 +1,183 @@
+#include "ui/pictures/explanation_pictures.h"
+
+#include "pay/earnings.h"
+#include "pay/income_tax.h"
+#include "pay/pay_inputs.h"
+#include "ui/pictures/picture_style.h"
+#include "ui/pictures/picture_table.h"
+#include "ui/pictures/picture_words.h"
+
+namespace ui::pictures {
+
+namespace {
+
+using pay::earnings_rules::allowance_first_children;
+using pay::earnings_rules::allowance_further_children;
+using pay::earnings_rules::first_children;
+using pay::earnings_rules::max_children;
+using pay::tax_rules::months_per_year;
+
+// "6 أطفال": the plural that follows the numbers 3 to 10.
+static_assert(max_children >= 3 && max_children <= 10);
+static_assert(max_children < ordinal_limit);
+
+Text paragraph(QRectF rect, QString text, int pixel_size = style::body_size) {
+    return Text{.rect = rect, .text = std::move(text), .pixel_size = pixel_size};
+}
+
+Text note(QRectF rect, QString text) {
+    return Text{.rect = rect,
+                .text = std::move(text),
+                .pixel_size = style::note_size,
+                .colour = style::note};
+}
+
+// A rounded box with a centred, bold text: the figure a picture is about.
+void add_highlight(PictureDescription& description, QRectF rect, QString text, int pixel_size) {
+    description.add(Shape{.kind = Shape::Kind::rounded_rectangle,
+                          .rect = rect,
+                          .fill = style::highlight_fill,
+                          .outline = style::highlight_outline,
+                          .outline_width = 1.5,
+                          .radius = 8});
+    description.add(Text{.rect = rect.adjusted(8, 0, -8, 0),
+                         .text = std::move(text),
+                         .pixel_size = pixel_size,
+                         .bold = true,
+                         .colour = style::heading,
+                         .alignment = Qt::AlignCenter});
+}
+
+QString children_range(int first, int last) {
+    const QString child = QStringLiteral("الطفل ");
+    if (first == last) {
+        return child + ordinal_text(first);
+    }
+    return QStringLiteral("من ") + child + ordinal_text(first) + QStringLiteral(" إلى ") + child +
+           ordinal_text(last);
+}
+
+}  // namespace
+
+PictureDescription residence_allowance_picture() {
+    PictureDescription picture{.size = {663, 479}};
+    constexpr qreal left = 16;
+    constexpr qreal width = 627;
+
+    picture.add(paragraph(
+        {left, 14, width, 64},
+        QStringLiteral("يتوقف التعويض عن الإقامة على المنطقة التي يقع فيها مقر عمل الموظف، "
+                       "ويُصرف شهريًا. وهو نسبة مئوية من الراتب الأساسي تختلف من منطقة إلى أخرى:"),
+        18));
+
+    Table table{.top_left = {left, 90},
+                .column_widths = {90, 210, width - 90 - 210},
+                .header_height = 46,
+                .row_height = 70,
+                .header = {{QStringLiteral("المنطقة"), 16, true},
+                           {QStringLiteral("النسبة من الراتب الأساسي"), 16, true},
+                           {QStringLiteral("العمالات والأقاليم المعنية"), 16, true}}};
+    for (std::size_t zone = 0; zone < pay::zone_items.size(); ++zone) {
+        const QString letter = from_pay(pay::zone_items[zone]);
+        table.rows.push_back({{letter, 26, true},
+                              {percent_text(pay::earnings_rules::zone_rates.at(zone)), 22, true},
+                              {QStringLiteral("العمالات والأقاليم المصنفة في المنطقة «") + letter +
+                                   QStringLiteral("» حسب التقسيم الجاري به العمل"),
+                               16, false, Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter}});
+    }
+    const qreal table_bottom = add_table(picture, table);
+
+    picture.add(paragraph({left, table_bottom + 16, width, 60},
+                          QStringLiteral("مبلغ التعويض في السنة = الراتب الأساسي السنوي × نسبة "
+                                         "المنطقة ÷ 100، والمبلغ الشهري هو المبلغ السنوي مقسومًا "
+                                         "على ") +
+                              amount_text(months_per_year) + QStringLiteral("."),
+                          17));
+    picture.add(note({left, table_bottom + 86, width, 30},
+                     QStringLiteral("تُحدَّد المنطقة حسب مقر العمل، ويمكن التأكد منها لدى المصلحة "
+                                    "المكلفة بشؤون الموظفين.")));
+    return picture;
+}
+
+PictureDescription saharan_provinces_picture() {
+    PictureDescription picture{.size = {612, 290}};
+    constexpr qreal left = 16;
+    constexpr qreal width = 574;
+    const QString rate = percent_text(pay::earnings_rules::special_charges_rate);
+
+    picture.add(paragraph(
+        {left, 14, width, 100},
+        QStringLiteral("يستفيد الموظفون العاملون في الأقاليم الصحراوية المسترجعة، زيادةً على "
+                       "الراتب الأساسي والتعويضات النظامية، من تعويض عن الأعباء الخاصة يساوي ") +
+            rate + QStringLiteral(" من الراتب الأساسي المطابق لرتبتهم."),
+        18));
+    add_highlight(picture, {left, 130, width, 60},
+                  QStringLiteral("التعويض عن الأعباء الخاصة = ") + rate +
+                      QStringLiteral(" من الراتب الأساسي السنوي"),
+                  19);
+    picture.add(paragraph({left, 210, width, 60},
+                          QStringLiteral("اختر «") + from_pay(pay::yes_text) +
+                              QStringLiteral("» في قائمة الأعباء الخاصة إن كان مقر عملك في "
+                                             "هذه الأقاليم، وإلا فاختر «") +
+                              from_pay(pay::no_text) + QStringLiteral("».")));
+    return picture;
+}
+
+PictureDescription family_allowances_picture() {
+    PictureDescription picture{.size = {630, 240}};
+    constexpr qreal left = 15;
+    constexpr qreal width = 600;
+
+    picture.add(paragraph({left, 10, width, 30},
+                          QStringLiteral("يُصرف التعويض العائلي شهريًا عن كل طفل، في حدود ") +
+                              amount_text(max_children) + QStringLiteral(" أطفال:"),
+                          17));
+
+    const auto row = [](int first, int last, double yearly) {
+        return std::vector<Cell>{{children_range(first, last), 16},
+                                 {amount_text(yearly / months_per_year), 22, true},
+                                 {amount_text(yearly), 18}};
+    };
+    const Table table{.top_left = {left, 48},
+                      .column_widths = {280, 170, width - 280 - 170},
+                      .header_height = 40,
+                      .row_height = 52,
+                      .header = {{QStringLiteral("ترتيب الطفل"), 16, true},
+                                 {QStringLiteral("المبلغ الشهري"), 16, true},
+                                 {QStringLiteral("المبلغ السنوي"), 16, true}},
+                      .rows = {row(1, first_children, allowance_first_children),
+                               row(first_children + 1, max_children, allowance_further_children)}};
+    const qreal table_bottom = add_table(picture, table);
+
+    picture.add(note({left, table_bottom + 10, width, 26},
+                     QStringLiteral("المبلغ الشهري = المبلغ السنوي ÷ ") +
+                         amount_text(months_per_year) +
+                         QStringLiteral(". ولا يخضع التعويض العائلي للضريبة العامة على الدخل.")));
+    return picture;
+}
+
+PictureDescription tax_exemption_picture() {
+    using namespace pay::tax_rules;
+    PictureDescription picture{.size = {635, 139}};
+    constexpr qreal left = 14;
+    constexpr qreal width = 607;
+    constexpr qreal gap = 14;
+    constexpr qreal box_width = (width - gap) / 2;
+    const QString per_person = amount_text(exemption_per_dependent);
+    const QString ceiling = amount_text(exemption_ceiling);
+
+    picture.add(paragraph(
+        {left, 8, width, 72},
+        QStringLiteral("يُخصم من الضريبة العامة على الدخل مبلغ ") + per_person +
+            QStringLiteral(" في السنة عن كل شخص يتكفل به الموظف: الزوجة والأطفال وغيرهم من "
+                           "الأطفال الذين في كفالته. ولا يتجاوز الخصم مبلغ الضريبة."),
+        15));
+    add_highlight(picture, {left + box_width + gap, 90, box_width, 38},
+                  QStringLiteral("عن كل شخص: ") + per_person + QStringLiteral(" في السنة"), 16);
+    add_highlight(picture, {left, 90, box_width, 38},
+                  QStringLiteral("الحد الأقصى للخصم: ") + ceiling + QStringLiteral(" في السنة"),
+                  16);
+    return picture;
+}
+
+}  // namespace ui::pictures
