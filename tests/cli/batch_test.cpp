@@ -1,0 +1,246 @@
+#include "cli/batch.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <sstream>
+#include <string>
+
+#include "pay/pay_inputs.h"
+#include "pay/pay_session.h"
+#include "test_rows.h"
+
+namespace {
+
+using rows::output_line;
+
+struct Batch {
+    cli::BatchOutcome outcome;
+    std::string output;
+};
+
+Batch run(const std::string& input, cli::BatchOptions options = {}) {
+    std::istringstream in(input);
+    std::ostringstream out;
+    Batch batch{cli::run_batch(in, out, options), {}};
+    batch.output = out.str();
+    return batch;
+}
+
+std::string item(std::string_view text) {
+    return std::string(text);
+}
+
+struct HeaderCase {
+    const char* name;
+    std::string input;
+    std::string message;
+};
+
+class UnusableHeader : public testing::TestWithParam<HeaderCase> {};
+
+TEST_P(UnusableHeader, IsAUsageErrorWithNoOutput) {
+    const Batch batch = run(GetParam().input);
+    EXPECT_EQ(batch.outcome.exit_code, 2);
+    EXPECT_EQ(batch.outcome.message, GetParam().message);
+    EXPECT_EQ(batch.output, "");
+}
+
+const std::string header(rows::choice_header);
+
+INSTANTIATE_TEST_SUITE_P(
+    Headers, UnusableHeader,
+    testing::Values(
+        HeaderCase{"empty_input", "", "the input has no header row"},
+        HeaderCase{"missing_columns", "scale,rank,name\n9,1,x\n",
+                   "the header row has no column zone, special_charges, children, dependents, "
+                   "mutual_member (it needs " +
+                       header + ")"},
+        HeaderCase{"twice_named_column", header + ",zone\n",
+                   "the header row names column 'zone' twice"},
+        HeaderCase{"output_column_name", "gross_total," + header + "\n",
+                   "input column 'gross_total' has the name of an output column"},
+        HeaderCase{"error_column_name", header + ",error\n",
+                   "input column 'error' has the name of an output column"},
+        HeaderCase{"malformed_header", "\"scale," + header + "\n",
+                   "the header row is malformed: unclosed quote"},
+        HeaderCase{"ill_formed_utf8", header + ",n\xE9\n", "the header row is not valid UTF-8"}),
+    [](const testing::TestParamInfo<HeaderCase>& info) { return info.param.name; });
+
+TEST(StandaloneRows, AreWrittenInInputOrderWithTheOtherColumnsPassedThrough) {
+    const std::string input =
+        "id,children,scale,note,rank,zone,special_charges,dependents,mutual_member\n"
+        "1,2,10,\"a, b\",6,A,no,3,yes\n"
+        "2,2,10,,11,A,no,3,yes\n"
+        "3,0,9,\"x\"\"y\",1,C,no,0,no\n"
+        "4,2,10,short\n"
+        "5,2,10,caf\xE9,6,A,no,3,yes\n"
+        "6," +
+        rows::arabic_indic_digit(3) + ",11,,exceptional,B,yes,1,no\n";
+    const Batch batch = run(input);
+
+    const std::string replacement = "\xEF\xBF\xBD";
+    const std::string expected =
+        "id,children,scale,note,rank,zone,special_charges,dependents,mutual_member," +
+        std::string(rows::slip_header) + "\n" +
+        output_line({"1", "2", "10", "\"a, b\"", "6", "A", "no", "3", "yes"},
+                    worked::scale_10_rank_6) +
+        output_line({"2", "2", "10", "", "11", "A", "no", "3", "yes"}, worked::none,
+                    "rank '11' is not a rank of scale 10; expected 1-10 or exceptional") +
+        output_line({"3", "0", "9", "\"x\"\"y\"", "1", "C", "no", "0", "no"},
+                    worked::scale_9_rank_1) +
+        output_line({"4", "2", "10", "short", "", "", "", "", ""}, worked::none,
+                    "malformed record: 4 fields where the header has 9") +
+        output_line({"5", "2", "10", "caf" + replacement, "6", "A", "no", "3", "yes"}, worked::none,
+                    "invalid UTF-8 in column 'note'") +
+        output_line(
+            {"6", rows::arabic_indic_digit(3), "11", "", "exceptional", "B", "yes", "1", "no"},
+            worked::scale_11_exceptional);
+    EXPECT_EQ(batch.output, expected);
+    EXPECT_EQ(batch.outcome.exit_code, 1);
+    EXPECT_EQ(batch.outcome.rows, 6u);
+    EXPECT_EQ(batch.outcome.failed_rows, 3u);
+    EXPECT_EQ(batch.outcome.message, "3 of 6 rows have errors");
+}
+
+TEST(StandaloneRows, AllSucceedingExitWithZeroAndNoMessage) {
+    const Batch batch = run(header + "\n9,1,C,no,0,0,no\n10,6,A,no,2,3,yes\n");
+    EXPECT_EQ(batch.outcome.exit_code, 0);
+    EXPECT_EQ(batch.outcome.message, "");
+    EXPECT_EQ(batch.output,
+              header + "," + std::string(rows::slip_header) + "\n" +
+                  output_line({"9", "1", "C", "no", "0", "0", "no"}, worked::scale_9_rank_1) +
+                  output_line({"10", "6", "A", "no", "2", "3", "yes"}, worked::scale_10_rank_6));
+}
+
+TEST(JsonLines, HoldOneObjectPerRowWithItsMembersInColumnOrder) {
+    const Batch batch =
+        run("note,scale,rank,zone,special_charges,children,dependents,mutual_member\n"
+            "\"say \"\"hi\"\"\",10,6,A,no,2,3,yes\n"
+            "\"two\nlines\",10,6,A,no,2,9,yes\n",
+            {.json = true, .session = false});
+    EXPECT_EQ(batch.outcome.exit_code, 1);
+    std::istringstream lines(batch.output);
+    std::string line;
+    std::vector<nlohmann::ordered_json> objects;
+    while (std::getline(lines, line)) {
+        objects.push_back(nlohmann::ordered_json::parse(line));
+    }
+    ASSERT_EQ(objects.size(), 2u);
+
+    std::vector<std::string> keys;
+    for (const auto& [key, value] : objects[0].items()) {
+        keys.push_back(key);
+        EXPECT_TRUE(value.is_string()) << key;
+    }
+    std::vector<std::string> expected_keys{"note",       "scale",           "rank",
+                                           "zone",       "special_charges", "children",
+                                           "dependents", "mutual_member"};
+    for (const pay::SlipFieldInfo& info : pay::slip_fields) {
+        expected_keys.emplace_back(info.name);
+    }
+    expected_keys.emplace_back("error");
+    EXPECT_EQ(keys, expected_keys);
+
+    EXPECT_EQ(objects[0]["note"], "say \"hi\"");
+    for (std::size_t i = 0; i < pay::slip_field_count; ++i) {
+        EXPECT_EQ(objects[0][std::string(pay::slip_fields[i].name)], worked::scale_10_rank_6[i]);
+        EXPECT_EQ(objects[1][std::string(pay::slip_fields[i].name)], "");
+    }
+    EXPECT_EQ(objects[0]["error"], "");
+    EXPECT_EQ(objects[1]["note"], "two\nlines");
+    EXPECT_EQ(objects[1]["error"], "dependents '9' is not a count; expected 0-6");
+}
+
+// The window's computation of every combination of list items, whether each row stands alone or
+// the rows are pressed in one window (every list item writes every field).
+TEST(EveryCombination, ShowsWhatTheWindowShows) {
+    std::string input = header + "\n";
+    std::string expected = header + "," + std::string(rows::slip_header) + "\n";
+    for (const pay::Scale scale : pay::all_scales) {
+        for (const std::string_view rank : pay::rank_items(scale)) {
+            for (const std::string_view zone : pay::zone_items) {
+                for (const std::string_view special : pay::yes_no_items) {
+                    for (const std::string_view children : pay::count_items) {
+                        for (const std::string_view dependents : pay::count_items) {
+                            for (const std::string_view member : pay::yes_no_items) {
+                                const pay::PayInputs inputs{item(pay::scale_text(scale)),
+                                                            item(rank),
+                                                            item(zone),
+                                                            item(special),
+                                                            item(children),
+                                                            item(dependents),
+                                                            item(member)};
+                                pay::PaySession window;
+                                ASSERT_EQ(window.press_ok(inputs), std::nullopt);
+                                worked::Texts shown;
+                                std::copy(window.shown().begin(), window.shown().end(),
+                                          shown.begin());
+                                const std::string row = rows::joined(
+                                    {inputs.scale, inputs.rank, inputs.zone, inputs.special_charges,
+                                     inputs.children, inputs.dependents, inputs.mutual_member});
+                                input += row + "\n";
+                                expected += output_line({row}, shown);
+                            }
+                        }
+                    }
+                }
+            }
+        }
+    }
+    for (const bool session : {false, true}) {
+        const Batch batch = run(input, {.json = false, .session = session});
+        EXPECT_EQ(batch.outcome.exit_code, 0) << batch.outcome.message;
+        EXPECT_EQ(batch.outcome.rows, 25284u);  // 43 ranks x 3 zones x 2 x 7 x 7 x 2
+        EXPECT_TRUE(batch.output == expected) << "session " << session;
+    }
+}
+
+TEST(SessionRows, RefusedBeforeTheFirstComputationShowTheStartTexts) {
+    const std::string scale_9 = item(pay::scale_items[0]);
+    const std::string scale_10 = item(pay::scale_items[1]);
+    const std::string zone_c = item(pay::zone_items[2]);
+    const std::string no = item(pay::no_text);
+    const std::string input = header + "\n" + rows::joined({"9", "1", zone_c, no, "0", "0", no}) +
+                              "\n" + rows::joined({scale_10, "", zone_c, no, "0", "0", no}) + "\n" +
+                              rows::joined({scale_10, "11", zone_c, no, "0", "0", no}) + "\n" +
+                              rows::joined({scale_9, "1", zone_c, no, "0", "0", no}) + "\n" +
+                              rows::joined({scale_9, "1", zone_c, no, "0", "", no}) + "\n";
+    const Batch batch = run(input, {.json = false, .session = true});
+    const std::string expected =
+        header + "," + std::string(rows::slip_header) + "\n" +
+        // A typed scale: no grid row, and no rank list is read.
+        output_line({"9", "1", zone_c, no, "0", "0", no}, worked::start, "refused: scale") +
+        output_line({scale_10, "", zone_c, no, "0", "0", no}, worked::start,
+                    "missing choice: rank") +
+        output_line({scale_10, "11", zone_c, no, "0", "0", no}, worked::start, "refused: rank") +
+        output_line({scale_9, "1", zone_c, no, "0", "0", no}, worked::scale_9_rank_1) +
+        output_line({scale_9, "1", zone_c, no, "0", "", no}, worked::scale_9_rank_1,
+                    "missing choice: dependents");
+    EXPECT_EQ(batch.output, expected);
+    EXPECT_EQ(batch.outcome.exit_code, 1);
+    EXPECT_EQ(batch.outcome.message, "4 of 5 rows have errors");
+}
+
+TEST(SessionRows, TakeNoAliases) {
+    const Batch batch = run(header + "\n10,6,A,no,2,3,yes\n", {.json = false, .session = true});
+    EXPECT_EQ(batch.output, header + "," + std::string(rows::slip_header) + "\n" +
+                                output_line({"10", "6", "A", "no", "2", "3", "yes"}, worked::start,
+                                            "refused: scale"));
+}
+
+TEST(SessionRows, AMalformedRecordIsNoPress) {
+    const std::string scale_9 = item(pay::scale_items[0]);
+    const std::string zone_c = item(pay::zone_items[2]);
+    const std::string no = item(pay::no_text);
+    const std::string valid = rows::joined({scale_9, "1", zone_c, no, "0", "0", no});
+    const Batch batch = run(header + "\n" + valid + "\n" + scale_9 + ",1\n" + valid + "\n",
+                            {.json = false, .session = true});
+    EXPECT_EQ(batch.output, header + "," + std::string(rows::slip_header) + "\n" +
+                                output_line({valid}, worked::scale_9_rank_1) +
+                                output_line({scale_9, "1", "", "", "", "", ""}, worked::none,
+                                            "malformed record: 2 fields where the header has 7") +
+                                output_line({valid}, worked::scale_9_rank_1));
+}
+
+}  // namespace

@@ -1,0 +1,103 @@
+#include "cli/command_line.h"
+
+#include <gtest/gtest.h>
+#include <velnaro/version.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Parsed {
+    cli::ParsedCommandLine result;
+    std::string out;
+    std::string err;
+};
+
+Parsed parse(std::vector<const char*> args) {
+    args.insert(args.begin(), "velnaro-calc");
+    std::ostringstream out;
+    std::ostringstream err;
+    Parsed parsed{
+        cli::parse_command_line(static_cast<int>(args.size()), args.data(), out, err), {}, {}};
+    parsed.out = out.str();
+    parsed.err = err.str();
+    return parsed;
+}
+
+TEST(CommandLine, ReadsTheSevenChoicesOfOneSlip) {
+    const Parsed parsed =
+        parse({"--scale", "10", "--rank", "exceptional", "--zone", "B", "--special-charges", "yes",
+               "--children", "2", "--dependents", "0", "--mutual", "no", "--json"});
+    ASSERT_TRUE(parsed.result.command);
+    const cli::Command& command = *parsed.result.command;
+    EXPECT_EQ(command.mode, cli::Command::Mode::slip);
+    EXPECT_EQ(command.choices, (pay::PayInputs{"10", "exceptional", "B", "yes", "2", "0", "no"}));
+    EXPECT_TRUE(command.json);
+    EXPECT_EQ(parsed.err, "");
+}
+
+TEST(CommandLine, ReadsABatch) {
+    const Parsed parsed = parse({"--batch", "-", "--session", "-o", "out.csv"});
+    ASSERT_TRUE(parsed.result.command);
+    const cli::Command& command = *parsed.result.command;
+    EXPECT_EQ(command.mode, cli::Command::Mode::batch);
+    EXPECT_EQ(command.batch_input, "-");
+    EXPECT_EQ(command.output, "out.csv");
+    EXPECT_TRUE(command.session);
+    EXPECT_FALSE(command.json);
+}
+
+struct UsageCase {
+    const char* name;
+    std::vector<const char*> args;
+    const char* message_part;
+};
+
+class UsageError : public testing::TestWithParam<UsageCase> {};
+
+TEST_P(UsageError, ExitsWithTwoAndOneLine) {
+    const Parsed parsed = parse(GetParam().args);
+    EXPECT_FALSE(parsed.result.command);
+    EXPECT_EQ(parsed.result.exit_code, 2);
+    EXPECT_TRUE(parsed.err.starts_with("velnaro-calc: ")) << parsed.err;
+    EXPECT_NE(parsed.err.find(GetParam().message_part), std::string::npos) << parsed.err;
+    EXPECT_EQ(parsed.err.find('\n'), parsed.err.size() - 1) << parsed.err;
+    EXPECT_EQ(parsed.out, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, UsageError,
+    testing::Values(UsageCase{"unknown_option", {"--batch", "x.csv", "--fast"}, "--fast"},
+                    UsageCase{"nothing_to_do", {}, "missing --scale, --rank, --zone"},
+                    UsageCase{"missing_choices",
+                              {"--scale", "9", "--rank", "1", "--zone", "A"},
+                              "missing --special-charges, --children, --dependents, --mutual"},
+                    UsageCase{"session_without_batch", {"--session"}, "--batch"},
+                    UsageCase{"output_without_batch", {"-o", "out.csv"}, "--batch"},
+                    UsageCase{"batch_with_a_choice", {"--batch", "x.csv", "--zone", "A"}, "--zone"},
+                    UsageCase{"batch_without_file", {"--batch"}, "--batch"}),
+    [](const testing::TestParamInfo<UsageCase>& info) { return info.param.name; });
+
+TEST(CommandLine, HelpDocumentsTheColumnsAndExitStatusWithExamples) {
+    const Parsed parsed = parse({"--help"});
+    EXPECT_FALSE(parsed.result.command);
+    EXPECT_EQ(parsed.result.exit_code, 0);
+    for (const char* part :
+         {"--batch", "--session", "--json", "-o", "--version",
+          "scale,rank,zone,special_charges,children,dependents,mutual_member",
+          "index_points,annual_base_salary", "monthly_pay,error", "missing choice: COLUMN",
+          "Exit status", "Examples:", "velnaro-calc --scale 10 --rank 6"}) {
+        EXPECT_NE(parsed.out.find(part), std::string::npos) << part;
+    }
+}
+
+TEST(CommandLine, VersionComesFromTheBuild) {
+    const Parsed parsed = parse({"--version"});
+    EXPECT_FALSE(parsed.result.command);
+    EXPECT_EQ(parsed.result.exit_code, 0);
+    EXPECT_EQ(parsed.out, std::string("velnaro-calc ") + velnaro::version + "\n");
+}
+
+}  // namespace

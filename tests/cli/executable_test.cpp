@@ -1,0 +1,227 @@
+// velnaro-calc run as a process: exit statuses, standard streams and files.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <nlohmann/json.hpp>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "pay/pay_inputs.h"
+#include "test_rows.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using rows::output_line;
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string read_file(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+void write_file(const fs::path& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+class Executable : public testing::Test {
+  protected:
+    void SetUp() override {
+        const auto* test = testing::UnitTest::GetInstance()->current_test_info();
+        dir_ = fs::path(testing::TempDir()) / ("velnaro-calc-" + std::string(test->name()));
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    fs::path file(const std::string& name) const { return dir_ / name; }
+
+    // Runs the program with `args` (paths in it are this test's files) and `input` on stdin.
+    Outcome calc(const std::string& args, const std::string& input = "") const {
+        write_file(file("stdin"), input);
+        const std::string command = std::string(VELNARO_CALC) + " " + args + " < " +
+                                    file("stdin").string() + " > " + file("stdout").string() +
+                                    " 2> " + file("stderr").string();
+        const int status = std::system(command.c_str());
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, read_file(file("stdout")),
+                read_file(file("stderr"))};
+    }
+
+  private:
+    fs::path dir_;
+};
+
+const std::string output_header = std::string(rows::slip_header) + "\n";
+
+TEST_F(Executable, ShowsOneSlipAsATable) {
+    const Outcome result = calc(
+        "--scale 10 --rank 6 --zone A --special-charges no --children 2 --dependents 3 --mutual "
+        "yes");
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err, "");
+    std::istringstream lines(result.out);
+    std::string name;
+    std::string text;
+    std::string rest;
+    for (std::size_t i = 0; i < pay::slip_field_count; ++i) {
+        lines >> name >> text;
+        if (name == "tax_rate_label") {
+            lines >> rest;  // "20 %"
+            text += " " + rest;
+        }
+        std::getline(lines, rest);
+        EXPECT_EQ(name, pay::slip_fields[i].name);
+        EXPECT_EQ(text, worked::scale_10_rank_6[i]) << name;
+    }
+    EXPECT_TRUE(lines.peek() == EOF);
+}
+
+TEST_F(Executable, ShowsOneSlipAsJson) {
+    const Outcome result =
+        calc("--scale 11 --rank exceptional --zone B --special-charges yes --children " +
+             rows::arabic_indic_digit(3) + " --dependents 1 --mutual no --json");
+    EXPECT_EQ(result.status, 0);
+    const auto object = nlohmann::json::parse(result.out);
+    for (std::size_t i = 0; i < pay::slip_field_count; ++i) {
+        EXPECT_EQ(object.at(std::string(pay::slip_fields[i].name)),
+                  worked::scale_11_exceptional[i]);
+    }
+    EXPECT_EQ(object.at("rank"), "exceptional");
+    EXPECT_EQ(object.at("error"), "");
+}
+
+TEST_F(Executable, RefusesAValueOfOneSlipWithStatusOne) {
+    const Outcome result = calc(
+        "--scale 10 --rank 11 --zone A --special-charges no --children 2 --dependents 3 --mutual "
+        "yes");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err,
+              "velnaro-calc: rank '11' is not a rank of scale 10; expected 1-10 or exceptional\n");
+}
+
+// A byte-order mark, CRLF, columns in another order, quoted fields, a field over two lines,
+// list items, a refused row, malformed records and a last line with no line end.
+TEST_F(Executable, WritesEveryRowOfABatchWithItsError) {
+    const std::string yes(pay::yes_text);
+    const std::string no(pay::no_text);
+    const std::string zone_b(pay::zone_items[1]);
+    const std::string exceptional(pay::exceptional_rank);
+    const std::string three = rows::arabic_indic_digit(3);
+    write_file(
+        file("staff.csv"),
+        "\xEF\xBB\xBFname,mutual_member,dependents,children,special_charges,zone,rank,scale\r\n"
+        "\"Doe, \"\"J\"\"\",yes,3,2,no,A,6,10\r\n"
+        "\"Two\r\nlines\"," +
+            no + ",1," + three + "," + yes + "," + zone_b + "," + exceptional +
+            ",11\r\n"
+            "X,yes,3,2,no,A,11,10\r\n"
+            "Y,yes,3\r\n"
+            "Z,\"yes\"x,3,2,no,A,6,10\r\n"
+            "Last,no,0,0,no,C,1,9");
+    const Outcome result = calc("--batch " + file("staff.csv").string());
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, "velnaro-calc: 3 of 6 rows have errors\n");
+    const std::string expected =
+        "name,mutual_member,dependents,children,special_charges,zone,rank,scale," + output_header +
+        output_line({"\"Doe, \"\"J\"\"\"", "yes", "3", "2", "no", "A", "6", "10"},
+                    worked::scale_10_rank_6) +
+        output_line({"\"Two\r\nlines\"", no, "1", three, yes, zone_b, exceptional, "11"},
+                    worked::scale_11_exceptional) +
+        output_line({"X", "yes", "3", "2", "no", "A", "11", "10"}, worked::none,
+                    "rank '11' is not a rank of scale 10; expected 1-10 or exceptional") +
+        output_line({"Y", "yes", "3", "", "", "", "", ""}, worked::none,
+                    "malformed record: 3 fields where the header has 8") +
+        output_line({"Z", "", "", "", "", "", "", ""}, worked::none,
+                    "malformed record: misplaced quote") +
+        output_line({"Last", "no", "0", "0", "no", "C", "1", "9"}, worked::scale_9_rank_1);
+    EXPECT_EQ(result.out, expected);
+}
+
+// The rows as presses of one window: a typed scale before any computation is refused; then a
+// computed slip; a typed scale and zone leave the grid values and the residence allowance as
+// they were; refused and incomplete presses show what the window still shows.
+TEST_F(Executable, PressesTheRowsOfASessionInOneWindow) {
+    const std::string scale_9(pay::scale_items[0]);
+    const std::string zone_c(pay::zone_items[2]);
+    const std::string no(pay::no_text);
+    const std::string header(rows::choice_header);
+    const std::string first = rows::joined({"9", "1", zone_c, no, "0", "0", no});
+    const std::string computed = rows::joined({scale_9, "1", zone_c, no, "0", "0", no});
+    const std::string carried = rows::joined({"9", "1", "D", no, "2", "0", no});
+    const std::string refused = rows::joined({"9", "1", "D", no, "x", "0", no});
+    const std::string missing = rows::joined({"9", "1", "", no, "2", "0", no});
+    write_file(file("presses.csv"), header + "\n" + first + "\n" + computed + "\n" + carried +
+                                        "\n" + refused + "\n" + missing + "\n");
+    const Outcome result = calc("--batch - --session -o " + file("slips.csv").string(),
+                                read_file(file("presses.csv")));
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, "velnaro-calc: 3 of 5 rows have errors\n");
+    EXPECT_EQ(read_file(file("slips.csv")),
+              header + "," + output_header + output_line({first}, worked::start, "refused: scale") +
+                  output_line({computed}, worked::scale_9_rank_1) +
+                  output_line({carried}, worked::scale_9_rank_1_carried) +
+                  output_line({refused}, worked::scale_9_rank_1_carried, "refused: children") +
+                  output_line({missing}, worked::scale_9_rank_1_carried, "missing choice: zone"));
+}
+
+TEST_F(Executable, ExitsWithZeroWhenEveryRowSucceeds) {
+    const Outcome result =
+        calc("--batch - --json", std::string(rows::choice_header) + "\n10,6,A,no,2,3,yes\n");
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(nlohmann::json::parse(result.out).at("monthly_pay"), "6033.13");
+}
+
+struct UsageCase {
+    const char* name;
+    std::string args;
+    std::string input;
+    std::string error;
+};
+
+class UsageErrors : public Executable, public testing::WithParamInterface<UsageCase> {};
+
+TEST_P(UsageErrors, ExitWithTwoAndOneLine) {
+    const Outcome result = calc(GetParam().args, GetParam().input);
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, "velnaro-calc: " + GetParam().error + "\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, UsageErrors,
+    testing::Values(UsageCase{"unknown_option", "--batch - --fast", "",
+                              "The following argument was not expected: --fast (see --help)"},
+                    UsageCase{"unreadable_file", "--batch /nonexistent/staff.csv", "",
+                              "cannot read /nonexistent/staff.csv: No such file or directory"},
+                    UsageCase{"header_without_the_columns", "--batch -", "scale,rank,zone\n9,1,A\n",
+                              "the header row has no column special_charges, children, dependents, "
+                              "mutual_member (it needs " +
+                                  std::string(rows::choice_header) + ")"},
+                    UsageCase{"unwritable_output", "--batch - -o /nonexistent/out.csv",
+                              std::string(rows::choice_header) + "\n",
+                              "cannot write /nonexistent/out.csv: No such file or directory"}),
+    [](const testing::TestParamInfo<UsageCase>& info) { return info.param.name; });
+
+TEST_F(Executable, DocumentsItselfAndItsVersion) {
+    const Outcome help = calc("--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("Examples:"), std::string::npos);
+    const Outcome version = calc("--version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_TRUE(version.out.starts_with("velnaro-calc ")) << version.out;
+}
+
+}  // namespace
