@@ -3,9 +3,54 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <optional>
+#include <utility>
+
+#include "pay/decimal15.h"
 
 namespace pay {
 namespace {
+
+constexpr std::int64_t integer_power_of_ten(int n) {
+    std::int64_t value = 1;
+    for (int i = 0; i < n; ++i) {
+        value *= 10;
+    }
+    return value;
+}
+
+// Divides by 10^N, rounding half away from zero; a constant divisor compiles to a multiplication.
+template <int N>
+std::int64_t divide_rounded(std::int64_t value) {
+    constexpr std::int64_t unit = integer_power_of_ten(N);
+    const std::int64_t quotient = value / unit;
+    return 2 * (value % unit) >= unit ? quotient + 1 : quotient;
+}
+
+template <int... N>
+constexpr auto make_dividers(std::integer_sequence<int, N...>) {
+    return std::array<std::int64_t (*)(std::int64_t), sizeof...(N)>{&divide_rounded<N>...};
+}
+
+constexpr auto dividers = make_dividers(std::make_integer_sequence<int, 19>{});
+
+// The magnitude in units of 10^-decimals, rounded half away from zero from its
+// 15-significant-digit value; none where the integer path cannot tell.
+std::optional<std::int64_t> rounded_units(double magnitude, int decimals) {
+    const std::optional<Decimal15> decimal = fast_decimal15(magnitude);
+    if (!decimal) {
+        return std::nullopt;
+    }
+    const int dropped = decimal->scale - decimals;
+    if (dropped <= 0) {
+        return decimal->digits * integer_power_of_ten(-dropped);
+    }
+    if (dropped >= static_cast<int>(dividers.size())) {
+        return 0;  // 15 digits stay below half of 10^19
+    }
+    return dividers[static_cast<std::size_t>(dropped)](decimal->digits);
+}
 
 // The digits of a non-negative amount to `decimals` places, rounded half away from zero from
 // its 15-significant-digit decimal value, with no separator: 1234.565 at 2 places is "123457".
@@ -53,32 +98,58 @@ std::string scaled_digits(double magnitude, int decimals) {
 
 }  // namespace
 
-std::string format_fixed(double amount, int decimals, std::string_view separator) {
+ShownAmount show_amount(double amount, int decimals, std::string_view separator) {
     if (!std::isfinite(amount)) {
         std::array<char, 8> text{};
         const auto written = std::to_chars(text.data(), text.data() + text.size(), amount);
-        return std::string(text.data(), written.ptr);
+        return {std::string(text.data(), written.ptr), amount};
     }
-    std::string digits = scaled_digits(std::fabs(amount), decimals);
     const auto places = static_cast<std::size_t>(decimals);
-    if (digits.size() < places + 1) {
-        digits.insert(0, places + 1 - digits.size(), '0');
+    const double magnitude = std::fabs(amount);
+    std::array<char, 24> buffer{};
+    std::string slow_digits;
+    std::string_view digits;
+    const std::optional<std::int64_t> units = rounded_units(magnitude, decimals);
+    if (units) {
+        const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), *units);
+        digits =
+            std::string_view(buffer.data(), static_cast<std::size_t>(written.ptr - buffer.data()));
+    } else {
+        slow_digits = scaled_digits(magnitude, decimals);
+        digits = slow_digits;
     }
-    const bool shows_zero = digits.find_first_not_of('0') == std::string::npos;
-    std::string result = amount < 0 && !shows_zero ? "-" : "";
-    result += digits.substr(0, digits.size() - places);
-    if (places > 0) {
-        result += separator;
-        result += digits.substr(digits.size() - places);
-    }
-    return result;
-}
+    const bool negative = amount < 0 && digits.find_first_not_of('0') != std::string_view::npos;
+    const std::size_t whole_size = digits.size() > places ? digits.size() - places : 0;
+    const auto compose = [&](std::string_view point) {
+        std::string text;
+        text.reserve(digits.size() + point.size() + places + 2);
+        if (negative) {
+            text += '-';
+        }
+        if (whole_size > 0) {
+            text += digits.substr(0, whole_size);
+        } else {
+            text += '0';  // at least one digit before the separator
+        }
+        if (places > 0) {
+            text += point;
+            text.append(places - (digits.size() - whole_size), '0');
+            text += digits.substr(whole_size);
+        }
+        return text;
+    };
 
-double shown_value(double amount, int decimals) {
-    const std::string text = format_fixed(amount, decimals, ".");
-    double value = amount;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
+    ShownAmount shown{compose(separator), amount};
+    constexpr std::int64_t exact_integers = std::int64_t{1} << 53;
+    if (units && *units < exact_integers) {
+        // Both operands are exact, so the quotient is the double nearest to the shown decimal.
+        const double value = static_cast<double>(*units) / power_of_ten(decimals);
+        shown.value = negative ? -value : value;
+    } else {
+        const std::string plain = compose(".");
+        std::from_chars(plain.data(), plain.data() + plain.size(), shown.value);
+    }
+    return shown;
 }
 
 }  // namespace pay

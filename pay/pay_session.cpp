@@ -10,8 +10,7 @@ std::optional<Refusal> PaySession::press_ok(const PayInputs& inputs) {
         return refusal;
     }
     compute_pay(inputs, slip_);
-    shown_ = shown_texts(slip_, separator_);
-    settle_to_shown(slip_);
+    shown_ = show_and_settle(slip_, separator_);
     return std::nullopt;
 }
 

@@ -2,8 +2,10 @@
 
 #include <array>
 #include <charconv>
+#include <cmath>
 
 #include "pay/count_text.h"
+#include "pay/decimal15.h"
 #include "pay/earnings.h"
 #include "pay/grid.h"
 #include "pay/income_tax.h"
@@ -12,6 +14,11 @@
 namespace pay {
 
 double stored(double amount) {
+    if (const auto decimal = fast_decimal15(std::fabs(amount))) {
+        const double magnitude =
+            static_cast<double>(decimal->digits) / power_of_ten(decimal->scale);
+        return amount < 0 ? -magnitude : magnitude;
+    }
     // "d.dddddddddddddde+ddd" holds 15 significant digits; reading it back gives the double
     // nearest to that decimal value.
     std::array<char, 32> text{};

@@ -3,7 +3,7 @@
 #include "pay/amount_format.h"
 #include "pay/pay_slip.h"
 
-#include <type_traits>
+#include <utility>
 
 namespace pay {
 
@@ -41,9 +41,7 @@ namespace {
 constexpr int shown_decimals = 2;
 
 // The amount of a field shown with two decimals; the mutual fund and the rate label are not.
-template <typename Slip>
-auto amount_of(Slip& slip, SlipField field)
-    -> std::conditional_t<std::is_const_v<Slip>, const double*, double*> {
+double* amount_of(PaySlip& slip, SlipField field) {
     switch (field) {
         case SlipField::index_points:
             return slip.index_points ? &*slip.index_points : nullptr;
@@ -104,28 +102,32 @@ ShownTexts start_texts() {
     return texts;
 }
 
-ShownTexts shown_texts(const PaySlip& slip, std::string_view separator) {
+ShownTexts show_and_settle(PaySlip& slip, std::string_view separator) {
     ShownTexts texts;
     for (const SlipFieldInfo& info : slip_fields) {
         std::string& text = texts[static_cast<std::size_t>(info.field)];
         if (info.field == SlipField::mutual_fund) {
-            text = format_whole(slip.mutual_fund);
+            ShownAmount shown = show_amount(slip.mutual_fund, 0, "");
+            text = std::move(shown.text);
+            slip.mutual_fund = shown.value;
         } else if (info.field == SlipField::tax_rate_label) {
             text = slip.tax_rate_label;
-        } else if (const double* amount = amount_of(slip, info.field)) {
-            text = format_fixed(*amount, shown_decimals, separator);
+        } else if (double* amount = amount_of(slip, info.field)) {
+            ShownAmount shown = show_amount(*amount, shown_decimals, separator);
+            text = std::move(shown.text);
+            *amount = shown.value;
         }
     }
     return texts;
 }
 
+ShownTexts shown_texts(const PaySlip& slip, std::string_view separator) {
+    PaySlip shown = slip;
+    return show_and_settle(shown, separator);
+}
+
 void settle_to_shown(PaySlip& slip) {
-    for (const SlipFieldInfo& info : slip_fields) {
-        if (double* amount = amount_of(slip, info.field)) {
-            *amount = shown_value(*amount, shown_decimals);
-        }
-    }
-    slip.mutual_fund = shown_value(slip.mutual_fund, 0);
+    show_and_settle(slip, ".");
 }
 
 }  // namespace pay

@@ -65,4 +65,7 @@ ShownTexts shown_texts(const PaySlip& slip, std::string_view separator);
 /// computation leaves unwritten carries what the window showed.
 void settle_to_shown(PaySlip& slip);
 
+/// `shown_texts` and `settle_to_shown` in one pass, as the OK action does them.
+ShownTexts show_and_settle(PaySlip& slip, std::string_view separator);
+
 }  // namespace pay

@@ -1,0 +1,69 @@
+// Cost of one OK press in the core: compute_pay, the shown texts and the settling of the slip,
+// against the floor of writing the 21 shown amounts alone with std::to_chars.
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <charconv>
+#include <string>
+#include <vector>
+
+#include "pay/grid.h"
+#include "pay/pay_inputs.h"
+#include "pay/pay_session.h"
+
+namespace {
+
+std::vector<pay::PayInputs> every_combination() {
+    std::vector<pay::PayInputs> all;
+    for (const pay::GridEntry& entry : pay::PayGrid) {
+        for (const auto zone : pay::zone_items) {
+            for (const auto special : pay::yes_no_items) {
+                for (const auto children : pay::count_items) {
+                    for (const auto dependents : pay::count_items) {
+                        for (const auto member : pay::yes_no_items) {
+                            all.push_back({std::string(pay::scale_text(entry.scale)),
+                                           std::string(entry.rank), std::string(zone),
+                                           std::string(special), std::string(children),
+                                           std::string(dependents), std::string(member)});
+                        }
+                    }
+                }
+            }
+        }
+    }
+    return all;
+}
+
+void BM_PressOk(benchmark::State& state) {
+    const std::vector<pay::PayInputs> inputs = every_combination();
+    pay::PaySession session;
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(session.press_ok(inputs[i]));
+        benchmark::DoNotOptimize(session.shown());
+        i = (i + 1) % inputs.size();
+    }
+    state.SetItemsProcessed(state.iterations());
+    state.counters["aim_ns"] = 1000;
+}
+BENCHMARK(BM_PressOk);
+
+void BM_ReferenceWriteAmounts(benchmark::State& state) {
+    std::array<double, pay::slip_field_count> amounts{};
+    for (std::size_t i = 0; i < amounts.size(); ++i) {
+        amounts[i] = 12345.678 + static_cast<double>(i);
+    }
+    std::array<char, 32> text{};
+    for (auto _ : state) {
+        for (const double amount : amounts) {
+            benchmark::DoNotOptimize(std::to_chars(text.data(), text.data() + text.size(), amount,
+                                                   std::chars_format::fixed, 2));
+        }
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_ReferenceWriteAmounts);
+
+}  // namespace
+
+BENCHMARK_MAIN();
