@@ -1,0 +1,135 @@
+#include "gui_test_support.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTimer>
+#include <QWidget>
+
+namespace gui_test {
+
+ModalGuard::ModalGuard() {
+    qApp->installEventFilter(this);
+}
+
+ModalGuard::~ModalGuard() {
+    qApp->removeEventFilter(this);
+}
+
+void ModalGuard::expect(std::function<void(QWidget&)> inspect) {
+    expected_.push_back(std::move(inspect));
+}
+
+QStringList ModalGuard::take_unexpected() {
+    return std::exchange(unexpected_, {});
+}
+
+bool ModalGuard::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show && watched->isWidgetType()) {
+        auto* window = static_cast<QWidget*>(watched);
+        if (window->isWindow() && window->isModal()) {
+            std::function<void(QWidget&)> inspect;
+            if (expected_.empty()) {
+                unexpected_ << window->windowTitle();
+            } else {
+                inspect = std::move(expected_.front());
+                expected_.pop_front();
+            }
+            // Runs inside the modal window's own event loop, once it is shown.
+            QTimer::singleShot(0, window, [window, inspect = std::move(inspect)] {
+                if (inspect) {
+                    inspect(*window);
+                }
+                window->close();
+            });
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void type_text(QWidget& target, const QString& text) {
+    for (const QChar character : text) {
+        QTest::sendKeyEvent(QTest::Click, &target, Qt::Key_unknown, QString(character),
+                            Qt::NoModifier);
+    }
+}
+
+void retype(QComboBox& list, const QString& text) {
+    list.setFocus(Qt::OtherFocusReason);
+    list.lineEdit()->selectAll();
+    QTest::keyClick(list.lineEdit(), Qt::Key_Delete);
+    type_text(*list.lineEdit(), text);
+}
+
+void pick_with_keys(QComboBox& list, int index) {
+    list.setFocus(Qt::OtherFocusReason);
+    while (list.currentIndex() < index) {
+        QTest::keyClick(&list, Qt::Key_Down);
+    }
+    while (list.currentIndex() > index) {
+        QTest::keyClick(&list, Qt::Key_Up);
+    }
+}
+
+void pick_with_mouse(QComboBox& list, int index) {
+    list.showPopup();
+    QAbstractItemView* view = list.view();
+    const QRect item = view->visualRect(list.model()->index(index, list.modelColumn()));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, item.center());
+}
+
+QString control_name(const QWidget* widget, const QWidget& window) {
+    while (widget != nullptr && widget->parentWidget() != &window) {
+        widget = widget->parentWidget();
+    }
+    return widget != nullptr ? widget->objectName() : QString();
+}
+
+QString focused_control(const QWidget& window) {
+    return control_name(window.focusWidget(), window);
+}
+
+QString qt_text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+ShownWindow::ShownWindow(const QString& decimal_separator) {
+    ui::WindowOptions options;
+    options.decimal_separator = decimal_separator;
+    options.present_message = [this](QWidget&, const ui::Message& message) {
+        messages.push_back(message);
+    };
+    options.open_picture = [this](ui::PictureWindow which, QWidget*) { pictures.push_back(which); };
+    window_ = std::make_unique<ui::MainWindow>(std::move(options));
+    window_->show();
+    window_->activateWindow();
+    if (!QTest::qWaitForWindowActive(window_.get())) {
+        qWarning("the main window did not become active");
+    }
+}
+
+QComboBox& ShownWindow::list(const char* name) {
+    auto* list = window_->findChild<QComboBox*>(QLatin1String(name));
+    Q_ASSERT(list != nullptr);
+    return *list;
+}
+
+QLineEdit& ShownWindow::field(const char* name) {
+    auto* field = window_->findChild<QLineEdit*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+    Q_ASSERT(field != nullptr);
+    return *field;
+}
+
+void ShownWindow::press_ok() {
+    QTest::mouseClick(window_->findChild<QWidget*>(QStringLiteral("Command1")), Qt::LeftButton);
+}
+
+QStringList ShownWindow::result_texts() {
+    QStringList texts;
+    for (const QLineEdit* field : window_->controls().result_fields) {
+        texts << field->objectName() + QLatin1Char('=') + field->text();
+    }
+    return texts;
+}
+
+}  // namespace gui_test

@@ -1,0 +1,100 @@
+#pragma once
+
+#include <QApplication>
+#include <QObject>
+#include <QStringList>
+#include <QTest>
+#include <deque>
+#include <functional>
+#include <span>
+#include <string_view>
+
+#include <memory>
+#include <vector>
+#include "ui/application.h"
+#include "ui/main_window.h"
+#include "ui/message_presenter.h"
+#include "ui/picture_windows.h"
+
+class QComboBox;
+class QWidget;
+
+namespace gui_test {
+
+/// Fails the test when a modal window opens that it did not expect: the window is recorded and
+/// closed at once, so the test goes on instead of hanging in the window's event loop.
+class ModalGuard : public QObject {
+  public:
+    ModalGuard();
+    ~ModalGuard() override;
+
+    /// The next modal window is expected: `inspect` sees it while it is open, then it is closed.
+    void expect(std::function<void(QWidget&)> inspect);
+
+    /// Titles of the unexpected modal windows seen since the last call.
+    QStringList take_unexpected();
+
+    /// How many expected windows have not opened.
+    std::size_t pending() const { return expected_.size(); }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    std::deque<std::function<void(QWidget&)>> expected_;
+    QStringList unexpected_;
+};
+
+/// Types `text` into `target` one character at a time, as a keyboard does; unlike
+/// QTest::keyClicks this takes any Unicode text.
+void type_text(QWidget& target, const QString& text);
+
+/// Replaces the text of an editable list by typing.
+void retype(QComboBox& list, const QString& text);
+
+/// Picks an entry with the arrow keys, as a user moving the selection does.
+void pick_with_keys(QComboBox& list, int index);
+
+/// Picks an entry with the mouse in the dropped-down list.
+void pick_with_mouse(QComboBox& list, int index);
+
+/// The name of the window's control that holds `widget` (a list's own field is part of it).
+QString control_name(const QWidget* widget, const QWidget& window);
+
+/// The control that has the focus in `window`, or gets it when the window is activated.
+QString focused_control(const QWidget& window);
+
+QString qt_text(std::string_view text);
+
+/// A main window on screen and active, with its messages and picture windows recorded instead
+/// of shown.
+class ShownWindow {
+  public:
+    explicit ShownWindow(const QString& decimal_separator = QStringLiteral("."));
+
+    ui::MainWindow& window() { return *window_; }
+    QComboBox& list(const char* name);
+    QLineEdit& field(const char* name);
+    /// Clicks OK.
+    void press_ok();
+    /// The text of every result field, by control name.
+    QStringList result_texts();
+
+    std::vector<ui::Message> messages;
+    std::vector<ui::PictureWindow> pictures;
+
+  private:
+    std::unique_ptr<ui::MainWindow> window_;
+};
+
+}  // namespace gui_test
+
+/// A test main that sets the application up as the program does.
+#define VELNARO_GUI_TEST_MAIN(TestClass)        \
+    int main(int argc, char* argv[]) {          \
+        QApplication app(argc, argv);           \
+        ui::configure_application(app);         \
+        TestClass test;                         \
+        QTEST_SET_MAIN_SOURCE_PATH              \
+        return QTest::qExec(&test, argc, argv); \
+    }
