@@ -2,7 +2,10 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <vector>
+
+#include "cli/utf8.h"
 
 namespace cli {
 namespace {
@@ -66,6 +69,18 @@ class CsvFormat final : public RowFormat {
     }
 };
 
+}  // namespace
+
+bool needs_no_escape(std::string_view text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) {
+                           return static_cast<unsigned char>(c) >= 0x20 && c != '"' && c != '\\';
+                       }) &&
+           is_valid_utf8(text);
+}
+
+namespace {
+
 class JsonLinesFormat final : public RowFormat {
   public:
     void begin(std::span<const std::string> input_columns, std::string&) override {
@@ -80,7 +95,7 @@ class JsonLinesFormat final : public RowFormat {
         for (const pay::SlipFieldInfo& info : pay::slip_fields) {
             part += ',';
             part += member_key(info.name);
-            part += string_value(texts ? (*texts)[static_cast<std::size_t>(info.field)] : "");
+            append_string(texts ? (*texts)[static_cast<std::size_t>(info.field)] : "", part);
         }
         return part;
     }
@@ -93,24 +108,36 @@ class JsonLinesFormat final : public RowFormat {
                 out += ',';
             }
             out += keys_[i];
-            out += string_value(inputs[i]);
+            append_string(inputs[i], out);
         }
         out += slip_part;
         out += ',';
-        out += member_key(error_column);
-        out += string_value(error);
+        out += error_key_;
+        append_string(error, out);
         out += "}\n";
     }
 
   private:
-    // A JSON string, escaped by the JSON library.
-    static std::string string_value(std::string_view text) {
-        return nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+    // A JSON string, escaped by the JSON library. Most values hold nothing to escape, and the
+    // library would write them between quotes as they stand; that is done here without it.
+    static void append_string(std::string_view text, std::string& out) {
+        if (needs_no_escape(text)) {
+            out += '"';
+            out += text;
+            out += '"';
+            return;
+        }
+        out += nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
     }
 
-    static std::string member_key(std::string_view name) { return string_value(name) + ':'; }
+    static std::string member_key(std::string_view name) {
+        std::string key;
+        append_string(name, key);
+        return key + ':';
+    }
 
     std::vector<std::string> keys_;
+    std::string error_key_ = member_key(error_column);
 };
 
 }  // namespace

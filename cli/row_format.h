@@ -33,6 +33,10 @@ class RowFormat {
 /// end. Lines end with LF.
 std::unique_ptr<RowFormat> make_csv_format();
 
+/// Whether the JSON library writes `text` as a JSON string by quoting it alone: well-formed UTF-8
+/// without control characters, quotes or backslashes.
+bool needs_no_escape(std::string_view text);
+
 /// JSON Lines: one object per row, its members in column order, every value a string.
 std::unique_ptr<RowFormat> make_json_lines_format();
 
