@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Times velnaro-calc's batch mode on generated files of valid rows (ASCII aliases, every scale,
+# rank, zone and count), as whole processes: rows per second by the clock and by CPU time, and
+# the peak memory, which stays the same for a file ten times smaller.
+#   bench/batch_rows_per_second.sh [BUILD_DIR] [ROWS]    (defaults: build, 1000000)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build_dir=${1:-build}
+rows=${2:-1000000}
+calc=$build_dir/cli/velnaro-calc
+[ -x "$calc" ] || { echo "no $calc: build first (scripts/build.sh)" >&2; exit 2; }
+[ -x /usr/bin/time ] || { echo "needs /usr/bin/time (apt-get install time)" >&2; exit 2; }
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+generate() {
+    awk -v n="$1" 'BEGIN {
+        split("9 10 11 out", scales, " ")
+        ranks[1] = 10; ranks[2] = 11; ranks[3] = 14; ranks[4] = 8
+        split("A B C", zones, " ")
+        split("yes no", answers, " ")
+        print "id,scale,rank,zone,special_charges,children,dependents,mutual_member"
+        for (i = 0; i < n; i++) {
+            s = i % 4 + 1
+            rank = int(i / 4) % ranks[s] + 1
+            if ((s == 2 && rank == 11) || (s == 3 && rank == 14)) rank = "exceptional"
+            printf "%d,%s,%s,%s,%s,%d,%d,%s\n", i + 1, scales[s], rank, zones[int(i / 7) % 3 + 1],
+                answers[int(i / 11) % 2 + 1], int(i / 13) % 7, int(i / 17) % 7,
+                answers[int(i / 19) % 2 + 1]
+        }
+    }'
+}
+
+generate "$rows" >"$work/rows.csv"
+generate "$((rows / 10))" >"$work/tenth.csv"
+echo "$rows rows, $(du -h "$work/rows.csv" | cut -f1) of CSV; $(nproc) cores, load $(cut -d' ' -f1 /proc/loadavg)"
+
+measure() {
+    local label=$1 file=$2 count=$3
+    shift 3
+    /usr/bin/time -f "%e %U %S %M" -o "$work/time" "$calc" --batch "$file" "$@" -o "$work/out" ||
+        { echo "$label: velnaro-calc exited with $?" >&2; exit 1; }
+    [ "$(wc -l <"$work/out")" -ge "$count" ] || { echo "$label: rows missing" >&2; exit 1; }
+    read -r elapsed user sys rss <"$work/time"
+    awk -v l="$label" -v n="$count" -v e="$elapsed" -v u="$user" -v s="$sys" -v m="$rss" 'BEGIN {
+        printf "%-22s %6.2f s  %9.0f rows/s by the clock  %9.0f rows/s of CPU  %6d KB peak\n",
+            l, e, n / (e > 0 ? e : 0.01), n / (u + s > 0 ? u + s : 0.01), m
+    }'
+}
+
+measure "CSV" "$work/rows.csv" "$rows"
+measure "JSON Lines" "$work/rows.csv" "$rows" --json
+measure "CSV, a tenth" "$work/tenth.csv" "$((rows / 10))"
+measure "JSON Lines, a tenth" "$work/tenth.csv" "$((rows / 10))" --json
