@@ -134,6 +134,16 @@ QToolButton* add_picture_button(QWidget& form, std::string_view name, const QRec
     return button;
 }
 
+// A button drawn flat in its ground colour: the style's shading would lighten it.
+void set_flat_ground(QToolButton& button, const QColor& ground) {
+    const QString edge = ground.darker(170).name();
+    button.setStyleSheet(
+        QStringLiteral("QToolButton { background-color: %1; border: 1px solid %2; }"
+                       "QToolButton:focus { border: 2px solid %2; }"
+                       "QToolButton:pressed { background-color: %3; }")
+            .arg(ground.name(), edge, ground.darker(115).name()));
+}
+
 // --- The choice rows, on the panel Label31.
 
 constexpr int choice_row_height = 405;
@@ -378,10 +388,7 @@ FormControls build_form(QWidget& form) {
                                             "موافق", ok_button_picture());
     controls.about_button = add_picture_button(form, "Command2", twips_rect(2520, 1200, 1545, 1095),
                                                "حول البرنامج", about_button_picture());
-    QPalette about_palette = controls.about_button->palette();
-    about_palette.setColor(QPalette::Button, QColor(colours::pale_green));
-    controls.about_button->setPalette(about_palette);
-    controls.about_button->setAutoFillBackground(true);
+    set_flat_ground(*controls.about_button, QColor(colours::pale_green));
 
     const std::array<ExplanationRow, 4> explanations{{
         {"Command4", PictureWindow::residence_allowance},

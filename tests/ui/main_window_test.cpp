@@ -1,0 +1,371 @@
+// The main window at its start: texts, places and colours read from its pixels, fonts, focus
+// order, accessible names, direction and resizing.
+#include <QComboBox>
+#include <QFontInfo>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QToolButton>
+
+#include "gui_test_support.h"
+#include "pay/pay_inputs.h"
+
+using gui_test::focused_control;
+using gui_test::qt_text;
+using gui_test::ShownWindow;
+
+namespace {
+
+QStringList items_of(const QComboBox& list) {
+    QStringList items;
+    for (int i = 0; i < list.count(); ++i) {
+        items << list.itemText(i);
+    }
+    return items;
+}
+
+template <typename Items>
+QStringList qt_items(const Items& items) {
+    QStringList result;
+    for (const std::string_view item : items) {
+        result << qt_text(item);
+    }
+    return result;
+}
+
+// The focus order, all four rank lists shown.
+const QStringList start_focus_order{
+    "Combo1",   "Text1",    "Text19", "Text14",  "Text13",   "Text12",   "Text11",   "Text10",
+    "Text9",    "Text8",    "Text7",  "Text5",   "Text6",    "Text4",    "Text3",    "Text2",
+    "Combo6",   "Combo5",   "Combo4", "Combo3",  "Combo2",   "Combo7",   "Text20",   "Text16",
+    "Text25",   "Combo8",   "Combo9", "Combo10", "Command4", "Command5", "Command6", "Command7",
+    "Command1", "Command2", "Text15", "Text18",  "Text21",
+};
+
+QStringList tab_round(ShownWindow& shown) {
+    QStringList visited{focused_control(shown.window())};
+    for (;;) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        const QString now = focused_control(shown.window());
+        if (now == visited.front() || visited.size() > 60) {
+            return visited;
+        }
+        visited << now;
+    }
+}
+
+// Whether the image holds a dark (text) pixel in the given box.
+bool has_ink(const QImage& image, const QRect& box) {
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        for (int x = box.left(); x <= box.right(); ++x) {
+            if (qGray(image.pixel(x, y)) < 96) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void cleanup() {
+        QVERIFY2(guard_.take_unexpected().isEmpty(), "an unexpected modal window opened");
+    }
+
+    void starts_empty_with_the_focus_in_the_scale_list() {
+        ShownWindow shown;
+        QCOMPARE(shown.window().windowTitle(), QStringLiteral("Velnaro  2010"));
+        QCOMPARE(shown.window().size(), QSize(792, 544));
+        QCOMPARE(QApplication::focusWidget() != nullptr, true);
+        QCOMPARE(gui_test::control_name(QApplication::focusWidget(), shown.window()),
+                 QStringLiteral("Combo1"));
+        for (const QComboBox* list : shown.window().findChildren<QComboBox*>()) {
+            QCOMPARE(list->currentText(), QString());
+            QCOMPARE(list->currentIndex(), -1);
+            QVERIFY(list->isEditable());
+        }
+        QCOMPARE(items_of(shown.list("Combo1")), qt_items(pay::scale_items));
+        QCOMPARE(items_of(shown.list("Combo3")), qt_items(pay::zone_items));
+        QCOMPARE(items_of(shown.list("Combo4")), qt_items(pay::yes_no_items));
+        QCOMPARE(items_of(shown.list("Combo5")), qt_items(pay::count_items));
+        QCOMPARE(items_of(shown.list("Combo6")), qt_items(pay::count_items));
+        QCOMPARE(items_of(shown.list("Combo7")), qt_items(pay::yes_no_items));
+        QCOMPARE(items_of(shown.list("Combo9")).size(), 14);
+        // Three fields empty, every other one "0" without decimals.
+        QCOMPARE(
+            shown.result_texts(),
+            QStringList({"Text1=",   "Text2=0",  "Text3=0",  "Text4=0",  "Text5=0",  "Text6=0",
+                         "Text7=0",  "Text8=0",  "Text16=0", "Text9=0",  "Text12=0", "Text13=0",
+                         "Text14=0", "Text11=0", "Text18=0", "Text21=0", "Text19=0", "Text10=0",
+                         "Text15=0", "Text25=",  "Text20="}));
+    }
+
+    void pixels_show_places_and_colours_data() {
+        QTest::addColumn<QPoint>("pixel");
+        QTest::addColumn<QColor>("colour");
+        const QColor blue(0, 0, 255);
+        const QColor peach(255, 224, 192);
+        const QColor light_green(128, 255, 128);
+        const QColor light_cyan(128, 255, 255);
+        const QColor light_yellow(255, 255, 128);
+        const QColor green(0, 192, 0);
+        const QColor white(255, 255, 255);
+        const QColor black(0, 0, 0);
+        // Places in twips / 15.
+        QTest::newRow("ground between OK and the choice panel") << QPoint(290, 50) << blue;
+        QTest::newRow("choice panel Label31, left edge 4665") << QPoint(311, 100) << peach;
+        QTest::newRow("left of Label31") << QPoint(310, 100) << blue;
+        QTest::newRow("Label31 before the lists at 4800") << QPoint(319, 100) << peach;
+        QTest::newRow("Label31, right edge 4665 + 7170") << QPoint(788, 5) << peach;
+        QTest::newRow("right of Label31") << QPoint(789, 5) << blue;
+        QTest::newRow("result panel Label28, left edge 15") << QPoint(1, 300) << peach;
+        QTest::newRow("left of Label28") << QPoint(0, 300) << blue;
+        QTest::newRow("Label28, bottom edge 3000 + 5010") << QPoint(400, 533) << peach;
+        QTest::newRow("below Label28") << QPoint(400, 534) << blue;
+        QTest::newRow("Label28, right edge 15 + 11820") << QPoint(788, 300) << peach;
+        QTest::newRow("ground below Label25, above Label28") << QPoint(80, 196) << blue;
+        QTest::newRow("Label9, left edge 8160") << QPoint(544, 9) << light_green;
+        QTest::newRow("left of Label9") << QPoint(543, 9) << peach;
+        QTest::newRow("Label9, right edge 8160 + 2535") << QPoint(712, 9) << light_green;
+        QTest::newRow("right of Label9") << QPoint(713, 9) << peach;
+        QTest::newRow("Label9, top edge 120") << QPoint(546, 8) << light_green;
+        QTest::newRow("above Label9") << QPoint(546, 7) << peach;
+        QTest::newRow("box Label5") << QPoint(2, 2) << light_green;
+        QTest::newRow("box Label5, right edge 2415") << QPoint(160, 2) << light_green;
+        QTest::newRow("right of Label5") << QPoint(161, 2) << blue;
+        QTest::newRow("bar Label30") << QPoint(9, 209) << green;
+        QTest::newRow("left of Label30, at 120") << QPoint(7, 209) << peach;
+        QTest::newRow("total field Text15 is green") << QPoint(22, 228) << green;
+        QTest::newRow("Line1 over the bar Label29 at 5880") << QPoint(392, 209) << black;
+        QTest::newRow("bar Label29") << QPoint(393, 209) << green;
+        QTest::newRow("bar Label29, right edge 5880 + 5895") << QPoint(784, 209) << green;
+        QTest::newRow("right of Label29") << QPoint(785, 209) << peach;
+        QTest::newRow("total field Text16 is green") << QPoint(405, 228) << green;
+        QTest::newRow("Line1 between the columns") << QPoint(392, 300) << black;
+        QTest::newRow("left of Line1") << QPoint(391, 300) << peach;
+        QTest::newRow("right of Line1") << QPoint(393, 300) << peach;
+        QTest::newRow("Line1, its end at 8040") << QPoint(392, 536) << black;
+        QTest::newRow("under Line1's end") << QPoint(392, 537) << blue;
+        QTest::newRow("row label Label6") << QPoint(530, 258) << light_green;
+        QTest::newRow("left of Label6, at 7920") << QPoint(527, 258) << peach;
+        QTest::newRow("result field Text2 on white") << QPoint(405, 270) << white;
+        QTest::newRow("between Text2 and Label6") << QPoint(523, 270) << peach;
+        QTest::newRow("sub-heading Label10") << QPoint(402, 348) << light_cyan;
+        QTest::newRow("sub-heading Label19") << QPoint(10, 348) << light_cyan;
+        QTest::newRow("row label Label13") << QPoint(530, 378) << light_cyan;
+        QTest::newRow("row label Label18, left edge 2160") << QPoint(144, 445) << light_cyan;
+        QTest::newRow("between Text14 and Label18") << QPoint(140, 445) << peach;
+        QTest::newRow("row label Label24") << QPoint(146, 468) << light_yellow;
+        QTest::newRow("row label Label34") << QPoint(146, 524) << light_yellow;
+        QTest::newRow("row label Label27") << QPoint(782, 524) << light_green;
+    }
+    void pixels_show_places_and_colours() {
+        QFETCH(QPoint, pixel);
+        QFETCH(QColor, colour);
+        ui::MainWindow window;
+        window.show();
+        const QImage image = window.grab().toImage();
+        QCOMPARE(image.size(), QSize(792, 544));
+        QCOMPARE(QColor(image.pixel(pixel)), colour);
+    }
+
+    void the_about_button_is_pale_green() {
+        ui::MainWindow window;
+        window.show();
+        const QImage image = window.grab().toImage();
+        // (2520, 1200, 1545, 1095): a point inside its lower left, clear of the caption.
+        const QColor ground(image.pixel(172, 148));
+        QVERIFY2(std::abs(ground.red() - 133) < 24 && std::abs(ground.green() - 255) < 24 &&
+                     std::abs(ground.blue() - 128) < 24,
+                 qPrintable(ground.name()));
+    }
+
+    void captions_are_set_where_the_form_puts_them() {
+        ui::MainWindow window;
+        window.show();
+        const QImage image = window.grab().toImage();
+        // The bars set their captions to the right edge, although the text reads from the
+        // right: text close to the right end of each bar, none just beside its field.
+        QVERIFY(has_ink(image, QRect(300, 212, 88, 32)));   // Label30, right part
+        QVERIFY(!has_ink(image, QRect(133, 212, 30, 32)));  // Label30, beside Text15
+        QVERIFY(has_ink(image, QRect(690, 212, 92, 32)));   // Label29, right part
+        // Row labels are centred: nothing at either end of Label6 (528, 256, 257, 30).
+        QVERIFY(has_ink(image, QRect(620, 258, 80, 26)));
+        QVERIFY(!has_ink(image, QRect(529, 258, 12, 26)));
+        QVERIFY(!has_ink(image, QRect(772, 258, 12, 26)));
+        // The box caption of Label5 shows above its field.
+        QVERIFY(has_ink(image, QRect(10, 2, 140, 20)));
+    }
+
+    void fonts_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<qreal>("points");
+        QTest::addColumn<bool>("bold");
+        QTest::newRow("scale list") << "Combo1" << 12.0 << true;
+        QTest::newRow("rank list") << "Combo10" << 12.0 << true;
+        QTest::newRow("choice label") << "Label9" << 15.75 << false;
+        QTest::newRow("box") << "Label5" << 18.0 << false;
+        QTest::newRow("box field") << "Text1" << 18.0 << false;
+        QTest::newRow("total bar") << "Label29" << 15.75 << false;
+        QTest::newRow("total field") << "Text16" << 15.75 << false;
+        QTest::newRow("row label") << "Label6" << 18.0 << false;
+        QTest::newRow("sub-heading") << "Label10" << 18.0 << true;
+        QTest::newRow("row field") << "Text2" << 14.25 << false;
+        QTest::newRow("OK") << "Command1" << 15.75 << false;
+        QTest::newRow("about") << "Command2" << 15.75 << false;
+    }
+    void fonts() {
+        QFETCH(QString, control);
+        QFETCH(qreal, points);
+        QFETCH(bool, bold);
+        ui::MainWindow window;
+        const QWidget* widget = window.findChild<QWidget*>(control);
+        QVERIFY(widget != nullptr);
+        QCOMPARE(widget->font().family(), QStringLiteral("Arabic Transparent"));
+        QCOMPARE(widget->font().pointSizeF(), points);
+        QCOMPARE(widget->font().bold(), bold);
+        // The substitute is an installed Arabic sans font.
+        QVERIFY2(QFontInfo(widget->font()).family().startsWith(QStringLiteral("Noto Sans Arabic")),
+                 qPrintable(QFontInfo(widget->font()).family()));
+    }
+
+    void explanation_buttons_use_the_default_font() {
+        ui::MainWindow window;
+        for (const char* name : {"Command4", "Command5", "Command6", "Command7"}) {
+            const auto* button = window.findChild<QPushButton*>(QLatin1String(name));
+            QVERIFY(button != nullptr);
+            QCOMPARE(button->font(), QApplication::font(button));
+            QCOMPARE(button->text(), window.findChild<QPushButton*>("Command4")->text());
+        }
+    }
+
+    void picture_buttons_put_their_picture_above_the_caption() {
+        ui::MainWindow window;
+        const auto* ok = window.findChild<QToolButton*>(QStringLiteral("Command1"));
+        const auto* about = window.findChild<QToolButton*>(QStringLiteral("Command2"));
+        QVERIFY(ok != nullptr && about != nullptr);
+        for (const QToolButton* button : {ok, about}) {
+            QCOMPARE(button->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+            QCOMPARE(button->focusPolicy(), Qt::StrongFocus);
+            QVERIFY(!button->icon().isNull());
+        }
+        QCOMPARE(ok->iconSize(), QSize(37, 34));
+        QCOMPARE(about->iconSize(), QSize(64, 36));
+    }
+
+    void tab_follows_the_focus_order() {
+        ShownWindow shown;
+        QCOMPARE(tab_round(shown), start_focus_order);
+    }
+
+    void tab_skips_the_hidden_rank_lists() {
+        ShownWindow shown;
+        gui_test::pick_with_keys(shown.list("Combo1"), 2);  // scale 11: Combo9 alone
+        QStringList expected = start_focus_order;
+        expected.removeOne(QStringLiteral("Combo2"));
+        expected.removeOne(QStringLiteral("Combo8"));
+        expected.removeOne(QStringLiteral("Combo10"));
+        QCOMPARE(tab_round(shown), expected);
+    }
+
+    void every_control_has_its_label_as_accessible_name_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("label");
+        const std::vector<std::pair<const char*, const char*>> pairs{
+            {"Combo1", "Label9"},  {"Combo2", "Label1"},  {"Combo8", "Label1"},
+            {"Combo9", "Label1"},  {"Combo10", "Label1"}, {"Combo3", "Label2"},
+            {"Combo4", "Label3"},  {"Combo5", "Label4"},  {"Combo6", "Label26"},
+            {"Combo7", "Label32"}, {"Text1", "Label5"},   {"Text25", "Label33"},
+            {"Text20", "Label25"}, {"Text16", "Label29"}, {"Text15", "Label30"},
+            {"Text2", "Label6"},   {"Text3", "Label7"},   {"Text4", "Label8"},
+            {"Text5", "Label13"},  {"Text6", "Label12"},  {"Text7", "Label11"},
+            {"Text8", "Label14"},  {"Text19", "Label27"}, {"Text9", "Label22"},
+            {"Text10", "Label21"}, {"Text11", "Label20"}, {"Text12", "Label16"},
+            {"Text13", "Label17"}, {"Text14", "Label18"}, {"Text18", "Label24"},
+            {"Text21", "Label34"},
+        };
+        for (const auto& [control, label] : pairs) {
+            QTest::newRow(control) << QString::fromLatin1(control) << QString::fromLatin1(label);
+        }
+    }
+    void every_control_has_its_label_as_accessible_name() {
+        QFETCH(QString, control);
+        QFETCH(QString, label);
+        ui::MainWindow window;
+        const auto* widget = window.findChild<QWidget*>(control);
+        const auto* caption = window.findChild<QLabel*>(label);
+        QVERIFY(widget != nullptr && caption != nullptr);
+        QVERIFY(!caption->text().isEmpty());
+        QCOMPARE(widget->accessibleName(), caption->text());
+    }
+
+    void buttons_are_named_by_their_captions() {
+        ui::MainWindow window;
+        for (const char* name :
+             {"Command1", "Command2", "Command4", "Command5", "Command6", "Command7"}) {
+            const auto* button = window.findChild<QAbstractButton*>(QLatin1String(name));
+            QVERIFY(button != nullptr);
+            QVERIFY(!button->text().isEmpty());
+            QCOMPARE(button->accessibleName(), button->text());
+        }
+    }
+
+    void stays_left_to_right_with_arabic_translations() {
+        // The application loaded Qt's Arabic texts, as the program does.
+        QVERIFY(QCoreApplication::translate("QPlatformTheme", "OK") != QStringLiteral("OK"));
+        ui::MainWindow window;
+        window.show();
+        QCoreApplication::processEvents();
+        QCOMPARE(QGuiApplication::layoutDirection(), Qt::LeftToRight);
+        QCOMPARE(window.layoutDirection(), Qt::LeftToRight);
+        // The Arabic lists read from the right; the amounts do not.
+        QCOMPARE(window.findChild<QComboBox*>(QStringLiteral("Combo1"))->layoutDirection(),
+                 Qt::RightToLeft);
+        QCOMPARE(window.findChild<QLineEdit*>(QStringLiteral("Text2"))->layoutDirection(),
+                 Qt::LeftToRight);
+        // Explanation buttons stay at the right edge: (10800, 930, 945, 405).
+        QCOMPARE(window.findChild<QWidget*>(QStringLiteral("Command4"))->geometry(),
+                 QRect(720, 62, 63, 27));
+    }
+
+    void resizing_moves_no_control() {
+        ui::MainWindow window;
+        window.show();
+        QList<QRect> before;
+        const QList<QWidget*> controls =
+            window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+        for (const QWidget* control : controls) {
+            before << control->geometry();
+        }
+        for (const QSize size : {QSize(1000, 700), QSize(400, 300), QSize(792, 544)}) {
+            window.resize(size);
+            QCoreApplication::processEvents();
+            QList<QRect> after;
+            for (const QWidget* control : controls) {
+                after << control->geometry();
+            }
+            QCOMPARE(after, before);
+        }
+    }
+
+    void opens_centred_on_the_screen() {
+        ui::MainWindow window;
+        window.centre_on_screen();
+        const QRect screen = window.screen()->availableGeometry();
+        QVERIFY(std::abs(window.geometry().center().x() - screen.center().x()) <= 1);
+        QVERIFY(std::abs(window.geometry().center().y() - screen.center().y()) <= 1);
+    }
+
+  private:
+    gui_test::ModalGuard guard_;
+};
+
+VELNARO_GUI_TEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
