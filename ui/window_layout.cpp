@@ -96,6 +96,8 @@ QComboBox* add_list(QWidget& form, std::string_view name, const QRect& place,
     list->setGeometry(place);
     list->setFont(window_font(list_points, true));
     list->setLayoutDirection(Qt::RightToLeft);
+    // At the right edge, digits as well as words.
+    list->lineEdit()->setAlignment(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
     list->setAccessibleName(qt_text(label));
     return list;
 }

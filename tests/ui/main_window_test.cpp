@@ -204,6 +204,19 @@ class MainWindowTest : public QObject {
         QVERIFY(has_ink(image, QRect(10, 2, 140, 20)));
     }
 
+    void list_texts_sit_at_the_right() {
+        ShownWindow shown;
+        gui_test::pick_with_keys(shown.list("Combo5"), 3);
+        gui_test::pick_with_keys(shown.list("Combo3"), 1);
+        const QImage image = shown.window().grab().toImage();
+        // Combo5 (4800, 1740, 3255, 405) holds "3", Combo3 (4800, 930, ...) an Arabic letter:
+        // both at the right end, none in the middle.
+        QVERIFY(has_ink(image, QRect(500, 119, 34, 21)));
+        QVERIFY(!has_ink(image, QRect(360, 119, 100, 21)));
+        QVERIFY(has_ink(image, QRect(500, 65, 34, 21)));
+        QVERIFY(!has_ink(image, QRect(360, 65, 100, 21)));
+    }
+
     void fonts_data() {
         QTest::addColumn<QString>("control");
         QTest::addColumn<qreal>("points");
