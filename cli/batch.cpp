@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <span>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -172,7 +173,8 @@ std::string describe(const pay::Refusal& refusal) {
 
 BatchOutcome run_batch(std::istream& input, std::ostream& output, const BatchOptions& options) {
     const auto usage_error = [](std::string message) {
-        return BatchOutcome{.exit_code = 2, .rows = 0, .failed_rows = 0, .message = message};
+        return BatchOutcome{
+            .exit_code = 2, .rows = 0, .failed_rows = 0, .message = std::move(message)};
     };
     CsvReader reader(input);
     CsvRecord record;
