@@ -18,10 +18,6 @@ enum class PictureWindow {
     about,                // Form6, opened by Command2
 };
 
-inline constexpr std::array all_picture_windows{
-    PictureWindow::residence_allowance, PictureWindow::saharan_provinces,
-    PictureWindow::family_allowances, PictureWindow::tax_exemption, PictureWindow::about};
-
 /// Builds the window, shows it modally over `parent` and drops it once it is closed.
 void open_picture_window(PictureWindow which, QWidget* parent);
 

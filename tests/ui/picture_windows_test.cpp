@@ -2,7 +2,6 @@
 // that opening and closing one leaves its parent as it was.
 #include <QApplication>
 #include <QComboBox>
-#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -22,34 +21,50 @@ Q_DECLARE_METATYPE(PictureWindow)
 namespace {
 
 /// Opens `which` over `parent`, runs `inspect` on it once it is the active modal window, then
-/// closes it. Fails instead of hanging when no window shows or it will not close.
+/// closes it. Returns whether a modal window showed. Fails instead of hanging: a window that
+/// blocks without being modal is closed after about two seconds.
 bool inspect_window(PictureWindow which, QWidget* parent,
-                    const std::function<void(QDialog&)>& inspect) {
+                    const std::function<void(QWidget&)>& inspect) {
     bool seen = false;
     int polls = 0;
     QTimer poll;
     poll.setInterval(10);
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr) {
-            // About two seconds without a window: give up rather than wait for ever.
+        QWidget* window = QApplication::activeModalWidget();
+        if (window == nullptr) {
             if (++polls > 200) {
                 poll.stop();
+                for (QWidget* top_level : QApplication::topLevelWidgets()) {
+                    if (top_level != parent && top_level->isVisible()) {
+                        top_level->close();
+                    }
+                }
             }
             return;
         }
         poll.stop();
         seen = true;
-        inspect(*dialog);
-        dialog->close();
-        if (dialog->isVisible()) {
-            dialog->done(QDialog::Rejected);
+        inspect(*window);
+        window->close();
+        if (window->isVisible()) {
+            window->hide();
         }
     });
     poll.start();
     ui::open_picture_window(which, parent);
     poll.stop();
     return seen;
+}
+
+// The picture windows that still exist anywhere.
+QStringList live_picture_windows() {
+    QStringList names;
+    for (const QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName().startsWith(QStringLiteral("Form"))) {
+            names.append(window->objectName());
+        }
+    }
+    return names;
 }
 
 }  // namespace
@@ -102,7 +117,7 @@ class PictureWindowsTest : public QObject {
 
         QWidget parent;
         parent.show();
-        const bool seen = inspect_window(which, &parent, [&](QDialog& window) {
+        const bool seen = inspect_window(which, &parent, [&](QWidget& window) {
             QCOMPARE(window.objectName(), form);
             QCOMPARE(window.windowTitle(), caption);
             QCOMPARE(window.windowModality(), Qt::ApplicationModal);
@@ -147,23 +162,23 @@ class PictureWindowsTest : public QObject {
     void window_is_built_anew_and_dropped_on_closing() {
         QWidget parent;
         parent.show();
-        QPointer<QDialog> first;
+        QPointer<QWidget> first;
         QRect first_geometry;
-        QVERIFY(inspect_window(PictureWindow::family_allowances, &parent, [&](QDialog& window) {
+        QVERIFY(inspect_window(PictureWindow::family_allowances, &parent, [&](QWidget& window) {
             first = &window;
             first_geometry = window.geometry();
         }));
         QVERIFY(first.isNull());
-        QVERIFY(inspect_window(PictureWindow::family_allowances, &parent, [&](QDialog& window) {
+        QVERIFY(inspect_window(PictureWindow::family_allowances, &parent, [&](QWidget& window) {
             QCOMPARE(window.geometry(), first_geometry);
         }));
-        QVERIFY(parent.findChildren<QDialog*>().isEmpty());
+        QVERIFY(live_picture_windows().isEmpty());
     }
 
     void escape_leaves_the_window_open() {
         QWidget parent;
         parent.show();
-        QVERIFY(inspect_window(PictureWindow::tax_exemption, &parent, [](QDialog& window) {
+        QVERIFY(inspect_window(PictureWindow::tax_exemption, &parent, [](QWidget& window) {
             QTest::keyClick(&window, Qt::Key_Escape);
             QVERIFY(window.isVisible());
         }));
@@ -171,9 +186,11 @@ class PictureWindowsTest : public QObject {
 
     void opening_and_closing_leaves_the_parent_as_it_was_data() {
         QTest::addColumn<PictureWindow>("which");
-        for (const PictureWindow which : ui::all_picture_windows) {
-            QTest::newRow(qPrintable(QString::number(static_cast<int>(which)))) << which;
-        }
+        QTest::newRow("Form2") << PictureWindow::residence_allowance;
+        QTest::newRow("Form4") << PictureWindow::saharan_provinces;
+        QTest::newRow("Form3") << PictureWindow::family_allowances;
+        QTest::newRow("Form5") << PictureWindow::tax_exemption;
+        QTest::newRow("Form6") << PictureWindow::about;
     }
     void opening_and_closing_leaves_the_parent_as_it_was() {
         QFETCH(PictureWindow, which);
@@ -194,7 +211,7 @@ class PictureWindowsTest : public QObject {
         QApplication::setActiveWindow(&parent);
         list->setFocus();
 
-        QVERIFY(inspect_window(which, &parent, [](QDialog&) {}));
+        QVERIFY(inspect_window(which, &parent, [](QWidget&) {}));
 
         QCOMPARE(field->text(), QStringLiteral("2400.00"));
         QCOMPARE(list->currentIndex(), 1);
@@ -205,7 +222,7 @@ class PictureWindowsTest : public QObject {
         QVERIFY(list->isVisible());
         QCOMPARE(parent.size(), QSize(400, 200));
         QCOMPARE(parent.focusWidget(), list);
-        QVERIFY(parent.findChildren<QDialog*>().isEmpty());
+        QVERIFY(live_picture_windows().isEmpty());
     }
 };
 
