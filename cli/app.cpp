@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 
 #include "cli/batch.h"
@@ -20,6 +21,11 @@ int run_batch_command(const Command& command, std::istream& in, std::ostream& ou
                       std::ostream& err) {
     std::ifstream file;
     if (command.batch_input != "-") {
+        std::error_code ignored;
+        if (std::filesystem::is_directory(command.batch_input, ignored)) {
+            return usage_error(err,
+                               "cannot read " + command.batch_input + ": " + std::strerror(EISDIR));
+        }
         file.open(command.batch_input, std::ios::binary);
         if (!file) {
             return usage_error(err,
