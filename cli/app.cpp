@@ -41,7 +41,10 @@ int run_batch_command(const Command& command, std::istream& in, std::ostream& ou
     }
     const BatchOutcome outcome =
         run_batch(file.is_open() ? file : in, out_file.is_open() ? out_file : out,
-                  {.json = command.json, .session = command.session});
+                  {.json = command.json,
+                   .session = command.session,
+                   .input_name = file.is_open() ? command.batch_input : "standard input",
+                   .output_name = out_file.is_open() ? command.output : "standard output"});
     if (!outcome.message.empty()) {
         err << "velnaro-calc: " << outcome.message << '\n';
     }

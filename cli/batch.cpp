@@ -179,8 +179,8 @@ BatchOutcome run_batch(std::istream& input, std::ostream& output, const BatchOpt
     CsvReader reader(input);
     CsvRecord record;
     if (!reader.next(record)) {
-        return usage_error(reader.read_failed() ? "cannot read the input"
-                                                : "the input has no header row");
+        return usage_error(reader.read_failed() ? "cannot read " + options.input_name
+                                                : options.input_name + " has no header row");
     }
     if (!record.malformed.empty()) {
         return usage_error("the header row is malformed: " + std::string(record.malformed));
@@ -225,9 +225,11 @@ BatchOutcome run_batch(std::istream& input, std::ostream& output, const BatchOpt
         } else {
             assign_choices(record, map, typed);
             const RowResult result = session ? session->compute(typed) : standalone->compute(typed);
-            format->write_row(record.fields,
-                              result.error.empty() || session ? result.slip_part : empty_part,
-                              result.error, buffer);
+            // A refused standalone row has no slip part; a refused press shows the window.
+            format->write_row(
+                record.fields,
+                result.slip_part.empty() ? std::string_view(empty_part) : result.slip_part,
+                result.error, buffer);
             outcome.failed_rows += result.error.empty() ? 0 : 1;
         }
         if (buffer.size() >= flush_size) {
@@ -239,10 +241,10 @@ BatchOutcome run_batch(std::istream& input, std::ostream& output, const BatchOpt
     output.flush();
 
     if (reader.read_failed()) {
-        return usage_error("cannot read the input");
+        return usage_error("cannot read " + options.input_name);
     }
     if (!output) {
-        return usage_error("cannot write the output");
+        return usage_error("cannot write " + options.output_name);
     }
     if (outcome.failed_rows > 0) {
         outcome.exit_code = 1;

@@ -89,8 +89,8 @@ std::optional<std::size_t> find_count(std::string_view text) {
     return std::nullopt;
 }
 
-std::string refusal(pay::Choice choice, std::string_view value, std::string_view what,
-                    std::string_view expected) {
+std::string not_accepted(pay::Choice choice, std::string_view value, std::string_view what,
+                         std::string_view expected) {
     std::string text(pay::choice_name(choice));
     if (value.empty()) {
         text += " is empty";
@@ -141,42 +141,44 @@ Resolution resolve_choices(const pay::PayInputs& typed) {
     const auto scale = find_item(pay::scale_items, scale_aliases, typed.scale);
     if (!scale) {
         return {.choices = std::nullopt,
-                .error = refusal(Choice::scale, typed.scale, "a scale", alias_list(scale_aliases))};
+                .error =
+                    not_accepted(Choice::scale, typed.scale, "a scale", alias_list(scale_aliases))};
     }
     const pay::Scale the_scale = pay::all_scales[*scale];
     const auto rank = find_rank(the_scale, typed.rank);
     if (!rank) {
         const std::string what = "a rank of scale " + std::string(scale_aliases[*scale].alias);
         return {.choices = std::nullopt,
-                .error = refusal(Choice::rank, typed.rank, what, accepted_ranks(the_scale))};
+                .error = not_accepted(Choice::rank, typed.rank, what, accepted_ranks(the_scale))};
     }
     const auto zone = find_item(pay::zone_items, zone_aliases, typed.zone);
     if (!zone) {
-        return {.choices = std::nullopt,
-                .error = refusal(Choice::zone, typed.zone, "a zone", alias_list(zone_aliases))};
+        return {
+            .choices = std::nullopt,
+            .error = not_accepted(Choice::zone, typed.zone, "a zone", alias_list(zone_aliases))};
     }
     const auto special = find_item(pay::yes_no_items, yes_no_aliases, typed.special_charges);
     if (!special) {
         return {.choices = std::nullopt,
-                .error = refusal(Choice::special_charges, typed.special_charges, "an answer",
-                                 alias_list(yes_no_aliases))};
+                .error = not_accepted(Choice::special_charges, typed.special_charges, "an answer",
+                                      alias_list(yes_no_aliases))};
     }
     const std::string counts = "0-" + std::to_string(count_choices - 1);
     const auto children = find_count(typed.children);
     if (!children) {
         return {.choices = std::nullopt,
-                .error = refusal(Choice::children, typed.children, "a count", counts)};
+                .error = not_accepted(Choice::children, typed.children, "a count", counts)};
     }
     const auto dependents = find_count(typed.dependents);
     if (!dependents) {
         return {.choices = std::nullopt,
-                .error = refusal(Choice::dependents, typed.dependents, "a count", counts)};
+                .error = not_accepted(Choice::dependents, typed.dependents, "a count", counts)};
     }
     const auto mutual = find_item(pay::yes_no_items, yes_no_aliases, typed.mutual_member);
     if (!mutual) {
         return {.choices = std::nullopt,
-                .error = refusal(Choice::mutual_member, typed.mutual_member, "an answer",
-                                 alias_list(yes_no_aliases))};
+                .error = not_accepted(Choice::mutual_member, typed.mutual_member, "an answer",
+                                      alias_list(yes_no_aliases))};
     }
 
     const std::size_t grid_position = first_rank_position(the_scale) + *rank;

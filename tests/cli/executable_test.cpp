@@ -206,6 +206,7 @@ INSTANTIATE_TEST_SUITE_P(
                               "The following argument was not expected: --fast (see --help)"},
                     UsageCase{"unreadable_file", "--batch /nonexistent/staff.csv", "",
                               "cannot read /nonexistent/staff.csv: No such file or directory"},
+                    UsageCase{"empty_input", "--batch -", "", "standard input has no header row"},
                     UsageCase{"directory", "--batch /", "", "cannot read /: Is a directory"},
                     UsageCase{"header_without_the_columns", "--batch -", "scale,rank,zone\n9,1,A\n",
                               "the header row has no column special_charges, children, dependents, "
