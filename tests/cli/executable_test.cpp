@@ -212,6 +212,9 @@ INSTANTIATE_TEST_SUITE_P(
                               "the header row has no column special_charges, children, dependents, "
                               "mutual_member (it needs " +
                                   std::string(rows::choice_header) + ")"},
+                    UsageCase{"full_output", "--batch - -o /dev/full",
+                              std::string(rows::choice_header) + "\n10,6,A,no,2,3,yes\n",
+                              "cannot write /dev/full"},
                     UsageCase{"unwritable_output", "--batch - -o /nonexistent/out.csv",
                               std::string(rows::choice_header) + "\n",
                               "cannot write /nonexistent/out.csv: No such file or directory"}),
