@@ -153,7 +153,8 @@ class SessionRows {
             typed.rank.clear();
         }
         const auto refusal = window_.press_ok(typed);
-        part_ = format_.slip_part(&window_.shown());
+        part_.clear();
+        format_.append_slip_part(&window_.shown(), part_);
         return {.slip_part = part_, .error = refusal ? describe(*refusal) : std::string()};
     }
 

@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 #include "cli/utf8.h"
@@ -43,15 +44,13 @@ class CsvFormat final : public RowFormat {
         out += '\n';
     }
 
-    std::string slip_part(const pay::ShownTexts* texts) const override {
-        std::string part;
+    void append_slip_part(const pay::ShownTexts* texts, std::string& part) const override {
         for (const pay::SlipFieldInfo& info : pay::slip_fields) {
             part += ',';
             if (texts) {
                 append_csv_field((*texts)[static_cast<std::size_t>(info.field)], part);
             }
         }
-        return part;
     }
 
     void write_row(std::span<const std::string> inputs, std::string_view slip_part,
@@ -90,14 +89,13 @@ class JsonLinesFormat final : public RowFormat {
         }
     }
 
-    std::string slip_part(const pay::ShownTexts* texts) const override {
-        std::string part;
-        for (const pay::SlipFieldInfo& info : pay::slip_fields) {
+    void append_slip_part(const pay::ShownTexts* texts, std::string& part) const override {
+        for (std::size_t i = 0; i < pay::slip_fields.size(); ++i) {
             part += ',';
-            part += member_key(info.name);
-            append_string(texts ? (*texts)[static_cast<std::size_t>(info.field)] : "", part);
+            part += slip_keys_[i];
+            append_string(
+                texts ? (*texts)[static_cast<std::size_t>(pay::slip_fields[i].field)] : "", part);
         }
-        return part;
     }
 
     void write_row(std::span<const std::string> inputs, std::string_view slip_part,
@@ -138,6 +136,13 @@ class JsonLinesFormat final : public RowFormat {
 
     std::vector<std::string> keys_;
     std::string error_key_ = member_key(error_column);
+    std::array<std::string, pay::slip_field_count> slip_keys_ = [] {
+        std::array<std::string, pay::slip_field_count> keys;
+        for (std::size_t i = 0; i < keys.size(); ++i) {
+            keys[i] = member_key(pay::slip_fields[i].name);
+        }
+        return keys;
+    }();
 };
 
 }  // namespace

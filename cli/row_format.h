@@ -21,8 +21,14 @@ class RowFormat {
     /// Starts the output, given the names of the input columns.
     virtual void begin(std::span<const std::string> input_columns, std::string& out) = 0;
 
-    /// The slip part of a row showing `texts`, or empty texts when there are none.
-    virtual std::string slip_part(const pay::ShownTexts* texts) const = 0;
+    /// Appends the slip part of a row showing `texts`, or empty texts when there are none.
+    virtual void append_slip_part(const pay::ShownTexts* texts, std::string& part) const = 0;
+
+    std::string slip_part(const pay::ShownTexts* texts) const {
+        std::string part;
+        append_slip_part(texts, part);
+        return part;
+    }
 
     /// Writes one row; `inputs` has one value per input column.
     virtual void write_row(std::span<const std::string> inputs, std::string_view slip_part,
