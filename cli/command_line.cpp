@@ -7,6 +7,7 @@
 #include <span>
 #include <string_view>
 
+#include "cli/row_format.h"
 #include "pay/slip_fields.h"
 
 namespace cli {
@@ -24,11 +25,30 @@ std::string joined(const Items& items, std::string_view separator) {
     return text;
 }
 
-std::string footer() {
-    std::array<std::string_view, pay::slip_field_count> field_names{};
-    for (std::size_t i = 0; i < field_names.size(); ++i) {
-        field_names[i] = pay::slip_fields[i].name;
+// Comma-separated names, broken into indented lines of at most 80 characters.
+template <typename Names>
+std::string wrapped(const Names& names) {
+    constexpr std::size_t width = 80;
+    std::string text = "  ";
+    std::size_t line_start = 0;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const std::size_t added = names[i].size() + (i + 1 < names.size() ? 1 : 0);
+        if (text.size() - line_start + added > width) {
+            text += "\n  ";
+            line_start = text.size() - 2;
+        }
+        text += names[i];
+        text += i + 1 < names.size() ? "," : "";
     }
+    return text + "\n";
+}
+
+std::string footer() {
+    std::array<std::string_view, pay::slip_field_count + 1> output_names{};
+    for (std::size_t i = 0; i < pay::slip_fields.size(); ++i) {
+        output_names[i] = pay::slip_fields[i].name;
+    }
+    output_names.back() = error_column;
     std::array<std::string_view, pay::all_choices.size()> choice_names{};
     for (std::size_t i = 0; i < choice_names.size(); ++i) {
         choice_names[i] = pay::choice_name(pay::all_choices[i]);
@@ -48,7 +68,7 @@ std::string footer() {
     text += "  " + joined(choice_names, ",") + "\n";
     text += "in any order; other columns are passed through untouched. One output row per input\n";
     text += "row, in input order (CSV, or JSON Lines with --json): the input columns, then\n";
-    text += "  " + joined(field_names, ",") + ",error\n";
+    text += wrapped(output_names);
     text += "each the text the window shows, with \".\" as the decimal separator. error is empty\n";
     text += "on success; a refused row has empty amounts. Every row stands alone.\n\n";
     text += "--session: the rows are the successive OK presses of one window. Texts are taken as\n";
