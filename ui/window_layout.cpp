@@ -1,18 +1,14 @@
 #include "ui/window_layout.h"
 
 #include <QComboBox>
-#include <QEvent>
 #include <QFontMetrics>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
-#include <optional>
 
-#include "ui/choice_list.h"
-#include "ui/fonts.h"
+#include "ui/form_controls.h"
 #include "ui/qt_text.h"
 
 namespace ui {
@@ -29,125 +25,18 @@ namespace {
 
 using pay::SlipField;
 
-// Point sizes of the form.
-constexpr qreal list_points = 12;
 constexpr qreal row_field_points = 14.25;
 constexpr qreal caption_points = 15.75;
 constexpr qreal large_points = 18;
 
-// "Right" means the right edge, whatever the direction of the text.
 constexpr Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignVCenter;
 constexpr Qt::Alignment centred_bottom = Qt::AlignHCenter | Qt::AlignBottom;
+// "Right" means the right edge, whatever the direction of the text.
 constexpr Qt::Alignment to_the_right = Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter;
 
-struct LabelStyle {
-    QRgb ground;
-    qreal points;
-    bool bold;
-    Qt::Alignment alignment;
-};
+// --- The seven choice rows on the panel Label31: label, list, explanation button.
 
-QLabel* add_label(QWidget& form, std::string_view name, const QRect& place,
-                  std::string_view caption, const LabelStyle& style) {
-    auto* label = new QLabel(qt_text(caption), &form);
-    label->setObjectName(qt_text(name));
-    label->setGeometry(place);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(style.alignment);
-    label->setFont(window_font(style.points, style.bold));
-    label->setAutoFillBackground(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, QColor(style.ground));
-    palette.setColor(QPalette::WindowText, QColor(colours::label_text));
-    label->setPalette(palette);
-    // Arabic captions read from the right; mixed ones ("مؤسسة Orsanne") need it.
-    label->setLayoutDirection(Qt::RightToLeft);
-    return label;
-}
-
-void add_panel(QWidget& form, std::string_view name, const QRect& place) {
-    add_label(form, name, place, {}, {colours::peach, caption_points, false, centred});
-}
-
-// The result field of a slip field; the window reads back only what OK writes, so typing into
-// it is refused, yet it keeps its place in the focus order to be selected and copied.
-QLineEdit* add_result_field(QWidget& form, SlipField field, const QRect& place, qreal points,
-                            std::optional<QRgb> ground = std::nullopt) {
-    const pay::SlipFieldInfo& info = pay::field_info(field);
-    auto* text = new QLineEdit(qt_text(info.start_text), &form);
-    text->setObjectName(qt_text(info.control));
-    text->setGeometry(place);
-    text->setFont(window_font(points));
-    text->setAlignment(Qt::AlignCenter);
-    text->setReadOnly(true);
-    text->setAccessibleName(qt_text(info.label));
-    if (ground) {
-        QPalette palette = text->palette();
-        palette.setColor(QPalette::Base, QColor(*ground));
-        text->setPalette(palette);
-    }
-    return text;
-}
-
-QComboBox* add_list(QWidget& form, std::string_view name, const QRect& place,
-                    std::span<const std::string_view> items, std::string_view label) {
-    QComboBox* list = make_choice_list(items, &form);
-    list->setObjectName(qt_text(name));
-    list->setGeometry(place);
-    list->setFont(window_font(list_points, true));
-    list->setLayoutDirection(Qt::RightToLeft);
-    // At the right edge, digits as well as words.
-    list->lineEdit()->setAlignment(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
-    list->setAccessibleName(qt_text(label));
-    return list;
-}
-
-// A focused button is pressed by Enter as well as by Space, as no button is the default one.
-class PressOnEnter : public QObject {
-  public:
-    using QObject::QObject;
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress) {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
-                key->modifiers() == Qt::NoModifier) {
-                static_cast<QAbstractButton*>(watched)->click();
-                return true;
-            }
-        }
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-QToolButton* add_picture_button(QWidget& form, std::string_view name, const QRect& place,
-                                std::string_view caption, const QPixmap& picture) {
-    auto* button = new QToolButton(&form);
-    button->setObjectName(qt_text(name));
-    button->setGeometry(place);
-    button->setText(qt_text(caption));
-    button->setAccessibleName(qt_text(caption));
-    button->setIcon(QIcon(picture));
-    button->setIconSize(picture.size());
-    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    button->setFont(window_font(caption_points));
-    button->setFocusPolicy(Qt::StrongFocus);
-    return button;
-}
-
-// A button drawn flat in its ground colour: the style's shading would lighten it.
-void set_flat_ground(QToolButton& button, const QColor& ground) {
-    const QString edge = ground.darker(170).name();
-    button.setStyleSheet(
-        QStringLiteral("QToolButton { background-color: %1; border: 1px solid %2; }"
-                       "QToolButton:focus { border: 2px solid %2; }"
-                       "QToolButton:pressed { background-color: %3; }")
-            .arg(ground.name(), edge, ground.darker(115).name()));
-}
-
-// --- The choice rows, on the panel Label31.
-
+constexpr int first_choice_y = 120;
 constexpr int choice_row_height = 405;
 constexpr int choice_label_x = 8160;
 constexpr int choice_label_width = 2535;
@@ -156,38 +45,45 @@ constexpr int choice_list_width = 3255;
 constexpr int explanation_x = 10800;
 constexpr int explanation_width = 945;
 
-QRect choice_label_place(int y) {
-    return twips_rect(choice_label_x, y, choice_label_width, choice_row_height);
-}
-QRect choice_list_place(int y) {
-    return twips_rect(choice_list_x, y, choice_list_width, choice_row_height);
-}
-
 struct ChoiceRow {
-    int y;
     std::string_view label;
     std::string_view caption;
+    /// None on the rank row: the four rank lists share its place.
     std::string_view list;
+    QComboBox* ChoiceLists::*member;
     std::span<const std::string_view> items;
+    /// None where the row has no explanation.
+    std::string_view button;
+    PictureWindow explains;
 };
 
-constexpr int scale_row_y = 120;
-constexpr int rank_row_y = 525;
-constexpr std::string_view rank_label = "Label1";
-constexpr std::string_view rank_caption = "الرتبــــة";
+const std::array<ChoiceRow, 7> choice_rows{{
+    {"Label9", "السلم أو الدرجة", "Combo1", &ChoiceLists::scale, pay::scale_items, {}, {}},
+    {"Label1", "الرتبــــة", {}, nullptr, {}, {}, {}},
+    {"Label2", "المنطقـــة", "Combo3", &ChoiceLists::zone, pay::zone_items, "Command4",
+     PictureWindow::residence_allowance},
+    {"Label3", "الأعباء الخاصة", "Combo4", &ChoiceLists::special_charges, pay::yes_no_items,
+     "Command5", PictureWindow::saharan_provinces},
+    {"Label4", "التعويضات العائلية", "Combo5", &ChoiceLists::children, pay::count_items, "Command6",
+     PictureWindow::family_allowances},
+    {"Label26", "الأشخص المتكفل بهم", "Combo6", &ChoiceLists::dependents, pay::count_items,
+     "Command7", PictureWindow::tax_exemption},
+    {"Label32", "التعاضديات", "Combo7", &ChoiceLists::mutual_member, pay::yes_no_items, {}, {}},
+}};
+constexpr std::size_t rank_row = 1;
 
-// The rank lists in the order of pay::all_scales, all at the rank row's place.
+// The rank lists in the order of pay::all_scales.
 constexpr std::array<std::string_view, pay::all_scales.size()> rank_list_names{"Combo2", "Combo8",
                                                                                "Combo9", "Combo10"};
 
-struct ExplanationRow {
-    std::string_view button;
-    PictureWindow window;
-};
-
 constexpr std::string_view explanation_caption = "توضيح";
 
-// --- The three boxes at the top left, each with its result field in its lower part.
+int choice_y(std::size_t row) {
+    return first_choice_y + static_cast<int>(row) * choice_row_height;
+}
+
+// --- The three boxes at the top left, each with its result field in its lower part, and
+// the two picture buttons beside them.
 
 struct BoxRow {
     std::string_view label;
@@ -208,12 +104,33 @@ constexpr std::array<BoxRow, 3> box_rows{{
 // Pixels between a box caption's baseline and its field.
 constexpr int caption_gap = 2;
 
-// --- The result table, on the panel Label28.
+// --- The result table on the panel Label28: two total bars, then rows of label and field in
+// two columns, the row at 5190 holding the two sub-headings.
 
-struct ResultRow {
+struct TotalBar {
+    std::string_view label;
+    QRect place;
+    SlipField field;
+    QRect field_place;
+};
+
+constexpr std::array<TotalBar, 2> total_bars{{
+    {"Label29", twips_rect(5880, 3120, 5895, 615), SlipField::gross_total,
+     twips_rect(6000, 3200, 1815, 450)},
+    {"Label30", twips_rect(120, 3120, 5775, 615), SlipField::total_deductions,
+     twips_rect(240, 3200, 1695, 450)},
+}};
+
+struct ResultCell {
     std::string_view label;
     SlipField field;
     QRgb ground;
+};
+
+struct TableRow {
+    int y;
+    ResultCell earnings;
+    ResultCell deductions;
 };
 
 constexpr int table_row_height = 450;
@@ -225,12 +142,6 @@ constexpr int deductions_label_x = 2160;
 constexpr int deductions_label_width = 3615;
 constexpr int deductions_field_x = 120;
 constexpr int deductions_field_width = 1935;
-
-struct TableRow {
-    int y;
-    ResultRow earnings;
-    ResultRow deductions;
-};
 
 constexpr std::array<TableRow, 8> table_rows{{
     {3840,
@@ -259,30 +170,37 @@ constexpr std::array<TableRow, 8> table_rows{{
      {"Label34", SlipField::tax_rate_label, colours::light_yellow}},
 }};
 
+QRect earnings_label_place(int y) {
+    return twips_rect(earnings_label_x, y, earnings_label_width, table_row_height);
+}
+QRect earnings_field_place(int y) {
+    return twips_rect(earnings_field_x, y, earnings_field_width, table_row_height);
+}
+QRect deductions_label_place(int y) {
+    return twips_rect(deductions_label_x, y, deductions_label_width, table_row_height);
+}
+QRect deductions_field_place(int y) {
+    return twips_rect(deductions_field_x, y, deductions_field_width, table_row_height);
+}
+
 std::string_view caption_of(SlipField field) {
     return pay::field_info(field).label;
 }
 
+// --- Building, in stacking order: panels, labels, the line, then lists, fields and buttons.
+
 void add_panels(QWidget& form) {
-    add_panel(form, "Label31", twips_rect(4665, 0, 7170, 3015));
-    add_panel(form, "Label28", twips_rect(15, 3000, 11820, 5010));
+    const LabelStyle panel{colours::peach, caption_points, false, centred};
+    add_label(form, "Label31", twips_rect(4665, 0, 7170, 3015), {}, panel);
+    add_label(form, "Label28", twips_rect(15, 3000, 11820, 5010), {}, panel);
 }
 
 void add_labels(QWidget& form) {
     const LabelStyle choice{colours::light_green, caption_points, false, centred};
-    const std::array<std::pair<std::string_view, std::string_view>, 7> choice_labels{{
-        {"Label9", "السلم أو الدرجة"},
-        {rank_label, rank_caption},
-        {"Label2", "المنطقـــة"},
-        {"Label3", "الأعباء الخاصة"},
-        {"Label4", "التعويضات العائلية"},
-        {"Label26", "الأشخص المتكفل بهم"},
-        {"Label32", "التعاضديات"},
-    }};
-    int y = scale_row_y;
-    for (const auto& [name, caption] : choice_labels) {
-        add_label(form, name, choice_label_place(y), caption, choice);
-        y += choice_row_height;
+    for (std::size_t row = 0; row < choice_rows.size(); ++row) {
+        add_label(form, choice_rows[row].label,
+                  twips_rect(choice_label_x, choice_y(row), choice_label_width, choice_row_height),
+                  choice_rows[row].caption, choice);
     }
 
     const LabelStyle box_style{colours::light_green, large_points, false, centred_bottom};
@@ -296,18 +214,15 @@ void add_labels(QWidget& form) {
     }
 
     const LabelStyle bar{colours::green, caption_points, false, to_the_right};
-    add_label(form, "Label29", twips_rect(5880, 3120, 5895, 615),
-              caption_of(SlipField::gross_total), bar);
-    add_label(form, "Label30", twips_rect(120, 3120, 5775, 615),
-              caption_of(SlipField::total_deductions), bar);
+    for (const TotalBar& total : total_bars) {
+        add_label(form, total.label, total.place, caption_of(total.field), bar);
+    }
 
     for (const TableRow& row : table_rows) {
-        add_label(form, row.earnings.label,
-                  twips_rect(earnings_label_x, row.y, earnings_label_width, table_row_height),
+        add_label(form, row.earnings.label, earnings_label_place(row.y),
                   caption_of(row.earnings.field),
                   {row.earnings.ground, large_points, false, centred});
-        add_label(form, row.deductions.label,
-                  twips_rect(deductions_label_x, row.y, deductions_label_width, table_row_height),
+        add_label(form, row.deductions.label, deductions_label_place(row.y),
                   caption_of(row.deductions.field),
                   {row.deductions.ground, large_points, false, centred});
     }
@@ -330,93 +245,71 @@ void add_line(QWidget& form) {
 
 ChoiceLists add_lists(QWidget& form) {
     ChoiceLists lists;
-    const auto label = [&](std::string_view name) {
-        return form.findChild<QLabel*>(qt_text(name), Qt::FindDirectChildrenOnly)->text();
-    };
-    const auto add = [&](int row, std::string_view label_name, std::string_view name,
-                         std::span<const std::string_view> items) {
-        const int y = scale_row_y + row * choice_row_height;
-        const QString caption = label(label_name);
-        return add_list(form, name, choice_list_place(y), items, caption.toStdString());
-    };
-    lists.scale = add(0, "Label9", "Combo1", pay::scale_items);
-    // Created bottom first: the out-of-scale list ends on top of the start stack.
-    for (const pay::Scale scale : pay::all_scales) {
-        const auto index = static_cast<std::size_t>(scale);
-        lists.rank_lists[index] =
-            add(1, rank_label, rank_list_names[index], pay::rank_items(scale));
+    for (std::size_t row = 0; row < choice_rows.size(); ++row) {
+        const ChoiceRow& choice = choice_rows[row];
+        const QRect place =
+            twips_rect(choice_list_x, choice_y(row), choice_list_width, choice_row_height);
+        const QString name_for_readers = qt_text(choice.caption);
+        if (row == rank_row) {
+            // Created bottom first: the out-of-scale list ends on top of the start stack.
+            for (const pay::Scale scale : pay::all_scales) {
+                const auto index = static_cast<std::size_t>(scale);
+                lists.rank_lists[index] = add_list(form, rank_list_names[index], place,
+                                                   pay::rank_items(scale), name_for_readers);
+            }
+        } else {
+            lists.*choice.member =
+                add_list(form, choice.list, place, choice.items, name_for_readers);
+        }
     }
-    lists.zone = add(2, "Label2", "Combo3", pay::zone_items);
-    lists.special_charges = add(3, "Label3", "Combo4", pay::yes_no_items);
-    lists.children = add(4, "Label4", "Combo5", pay::count_items);
-    lists.dependents = add(5, "Label26", "Combo6", pay::count_items);
-    lists.mutual_member = add(6, "Label32", "Combo7", pay::yes_no_items);
     return lists;
 }
 
-}  // namespace
-
-FormControls build_form(QWidget& form) {
-    // Creation order is stacking order: panels, then labels and the line, then the controls.
-    add_panels(form);
-    add_labels(form);
-    add_line(form);
-
-    FormControls controls;
-    controls.lists = add_lists(form);
-
-    const auto field = [&](SlipField which, const QRect& place, qreal points,
-                           std::optional<QRgb> ground = std::nullopt) {
-        controls.result_fields[static_cast<std::size_t>(which)] =
-            add_result_field(form, which, place, points, ground);
+std::array<QLineEdit*, pay::slip_field_count> add_result_fields(QWidget& form) {
+    std::array<QLineEdit*, pay::slip_field_count> fields{};
+    const auto add = [&](SlipField field, const QRect& place, qreal points) {
+        QLineEdit* text = add_result_field(form, field, place, points);
+        fields[static_cast<std::size_t>(field)] = text;
+        return text;
     };
     for (const BoxRow& box : box_rows) {
-        field(box.field, box.field_place, large_points);
+        add(box.field, box.field_place, large_points);
     }
-    field(SlipField::gross_total, twips_rect(6000, 3200, 1815, 450), caption_points,
-          colours::green);
-    field(SlipField::total_deductions, twips_rect(240, 3200, 1695, 450), caption_points,
-          colours::green);
+    for (const TotalBar& total : total_bars) {
+        QLineEdit* text = add(total.field, total.field_place, caption_points);
+        QPalette palette = text->palette();
+        palette.setColor(QPalette::Base, QColor(colours::green));
+        text->setPalette(palette);
+    }
     for (const TableRow& row : table_rows) {
-        field(row.earnings.field,
-              twips_rect(earnings_field_x, row.y, earnings_field_width, table_row_height),
-              row_field_points);
-        field(row.deductions.field,
-              twips_rect(deductions_field_x, row.y, deductions_field_width, table_row_height),
-              row_field_points);
+        add(row.earnings.field, earnings_field_place(row.y), row_field_points);
+        add(row.deductions.field, deductions_field_place(row.y), row_field_points);
     }
+    return fields;
+}
 
-    controls.ok_button = add_picture_button(form, "Command1", twips_rect(2520, 0, 1515, 1095),
-                                            "موافق", ok_button_picture());
-    controls.about_button = add_picture_button(form, "Command2", twips_rect(2520, 1200, 1545, 1095),
-                                               "حول البرنامج", about_button_picture());
-    set_flat_ground(*controls.about_button, QColor(colours::pale_green));
-
-    const std::array<ExplanationRow, 4> explanations{{
-        {"Command4", PictureWindow::residence_allowance},
-        {"Command5", PictureWindow::saharan_provinces},
-        {"Command6", PictureWindow::family_allowances},
-        {"Command7", PictureWindow::tax_exemption},
-    }};
-    const std::array<std::string_view, 4> explained_labels{"Label2", "Label3", "Label4", "Label26"};
-    for (std::size_t i = 0; i < explanations.size(); ++i) {
+std::array<ExplanationButton, 4> add_explanation_buttons(QWidget& form) {
+    std::array<ExplanationButton, 4> buttons{};
+    auto next = buttons.begin();
+    for (std::size_t row = 0; row < choice_rows.size(); ++row) {
+        const ChoiceRow& choice = choice_rows[row];
+        if (choice.button.empty()) {
+            continue;
+        }
+        // The buttons keep the toolkit's own font.
         auto* button = new QPushButton(qt_text(explanation_caption), &form);
-        button->setObjectName(qt_text(explanations[i].button));
-        const int y = scale_row_y + static_cast<int>(i + 2) * choice_row_height;
-        button->setGeometry(twips_rect(explanation_x, y, explanation_width, choice_row_height));
+        button->setObjectName(qt_text(choice.button));
+        button->setGeometry(
+            twips_rect(explanation_x, choice_y(row), explanation_width, choice_row_height));
         button->setAccessibleName(qt_text(explanation_caption));
-        button->setAccessibleDescription(
-            form.findChild<QLabel*>(qt_text(explained_labels[i]))->text());
-        controls.explanation_buttons[i] = {button, explanations[i].window};
+        button->setAccessibleDescription(qt_text(choice.caption));
+        press_on_enter(*button);
+        *next++ = {button, choice.explains};
     }
+    return buttons;
+}
 
-    auto* enter_presses = new PressOnEnter(&form);
-    controls.ok_button->installEventFilter(enter_presses);
-    controls.about_button->installEventFilter(enter_presses);
-    for (const ExplanationButton& each : controls.explanation_buttons) {
-        each.button->installEventFilter(enter_presses);
-    }
-
+void chain_focus(QWidget& form) {
     QWidget* previous = nullptr;
     for (const std::string_view name : focus_order) {
         auto* next = form.findChild<QWidget*>(qt_text(name), Qt::FindDirectChildrenOnly);
@@ -425,6 +318,26 @@ FormControls build_form(QWidget& form) {
         }
         previous = next;
     }
+}
+
+}  // namespace
+
+FormControls build_form(QWidget& form) {
+    add_panels(form);
+    add_labels(form);
+    add_line(form);
+
+    FormControls controls;
+    controls.lists = add_lists(form);
+    controls.result_fields = add_result_fields(form);
+    controls.ok_button = add_picture_button(form, "Command1", twips_rect(2520, 0, 1515, 1095),
+                                            "موافق", ok_button_picture());
+    controls.about_button = add_picture_button(form, "Command2", twips_rect(2520, 1200, 1545, 1095),
+                                               "حول البرنامج", about_button_picture());
+    set_flat_ground(*controls.about_button, QColor(colours::pale_green));
+    controls.explanation_buttons = add_explanation_buttons(form);
+
+    chain_focus(form);
     controls.lists.scale->setFocus();
     return controls;
 }

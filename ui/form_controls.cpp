@@ -1,0 +1,120 @@
+#include "ui/form_controls.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QToolButton>
+
+#include "ui/choice_list.h"
+#include "ui/fonts.h"
+#include "ui/qt_text.h"
+#include "ui/window_layout.h"
+
+namespace ui {
+
+namespace {
+
+constexpr qreal list_points = 12;
+
+// No button is the window's default one, so a focused button takes Enter itself.
+class PressOnEnter : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+                key->modifiers() == Qt::NoModifier) {
+                static_cast<QAbstractButton*>(watched)->click();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+}  // namespace
+
+QLabel* add_label(QWidget& form, std::string_view name, const QRect& place,
+                  std::string_view caption, const LabelStyle& style) {
+    auto* label = new QLabel(qt_text(caption), &form);
+    label->setObjectName(qt_text(name));
+    label->setGeometry(place);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(style.alignment);
+    label->setFont(window_font(style.points, style.bold));
+    label->setAutoFillBackground(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, QColor(style.ground));
+    palette.setColor(QPalette::WindowText, QColor(colours::label_text));
+    label->setPalette(palette);
+    // Mixed captions ("مؤسسة Orsanne") read right only in a right-to-left paragraph.
+    label->setLayoutDirection(Qt::RightToLeft);
+    return label;
+}
+
+QLineEdit* add_result_field(QWidget& form, pay::SlipField field, const QRect& place, qreal points) {
+    const pay::SlipFieldInfo& info = pay::field_info(field);
+    auto* text = new QLineEdit(qt_text(info.start_text), &form);
+    text->setObjectName(qt_text(info.control));
+    text->setGeometry(place);
+    text->setFont(window_font(points));
+    text->setAlignment(Qt::AlignCenter);
+    // A typed amount would be carried into the next computation; the field can still take the
+    // focus, to be selected and copied.
+    text->setReadOnly(true);
+    text->setAccessibleName(qt_text(info.label));
+    return text;
+}
+
+QComboBox* add_list(QWidget& form, std::string_view name, const QRect& place,
+                    std::span<const std::string_view> items, const QString& label) {
+    QComboBox* list = make_choice_list(items, &form);
+    list->setObjectName(qt_text(name));
+    list->setGeometry(place);
+    list->setFont(window_font(list_points, true));
+    list->setLayoutDirection(Qt::RightToLeft);
+    // At the right edge, digits as well as words.
+    list->lineEdit()->setAlignment(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
+    list->setAccessibleName(label);
+    return list;
+}
+
+QToolButton* add_picture_button(QWidget& form, std::string_view name, const QRect& place,
+                                std::string_view caption, const QPixmap& picture) {
+    constexpr qreal caption_points = 15.75;
+    auto* button = new QToolButton(&form);
+    button->setObjectName(qt_text(name));
+    button->setGeometry(place);
+    button->setText(qt_text(caption));
+    button->setAccessibleName(qt_text(caption));
+    button->setIcon(QIcon(picture));
+    button->setIconSize(picture.size());
+    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    button->setFont(window_font(caption_points));
+    button->setFocusPolicy(Qt::StrongFocus);
+    press_on_enter(*button);
+    return button;
+}
+
+void set_flat_ground(QToolButton& button, const QColor& ground) {
+    // The style's shading would lighten the ground.
+    const QString edge = ground.darker(170).name();
+    button.setStyleSheet(
+        QStringLiteral("QToolButton { background-color: %1; border: 1px solid %2; }"
+                       "QToolButton:focus { border: 2px solid %2; }"
+                       "QToolButton:pressed { background-color: %3; }")
+            .arg(ground.name(), edge, ground.darker(115).name()));
+}
+
+void press_on_enter(QWidget& button) {
+    button.installEventFilter(new PressOnEnter(&button));
+}
+
+}  // namespace ui
