@@ -103,14 +103,21 @@ TEST(StandaloneRows, AreWrittenInInputOrderWithTheOtherColumnsPassedThrough) {
     EXPECT_EQ(batch.outcome.message, "3 of 6 rows have errors");
 }
 
+// The same combination again, given as aliases or as list items, shows the same slip.
 TEST(StandaloneRows, AllSucceedingExitWithZeroAndNoMessage) {
-    const Batch batch = run(header + "\n9,1,C,no,0,0,no\n10,6,A,no,2,3,yes\n");
+    const std::string items =
+        rows::joined({item(pay::scale_items[0]), "1", item(pay::zone_items[2]), item(pay::no_text),
+                      "0", "0", item(pay::no_text)});
+    const Batch batch =
+        run(header + "\n9,1,C,no,0,0,no\n10,6,A,no,2,3,yes\n" + items + "\n9,1,C,no,0,0,no\n");
     EXPECT_EQ(batch.outcome.exit_code, 0);
     EXPECT_EQ(batch.outcome.message, "");
     EXPECT_EQ(batch.output,
               header + "," + std::string(rows::slip_header) + "\n" +
                   output_line({"9", "1", "C", "no", "0", "0", "no"}, worked::scale_9_rank_1) +
-                  output_line({"10", "6", "A", "no", "2", "3", "yes"}, worked::scale_10_rank_6));
+                  output_line({"10", "6", "A", "no", "2", "3", "yes"}, worked::scale_10_rank_6) +
+                  output_line({items}, worked::scale_9_rank_1) +
+                  output_line({"9", "1", "C", "no", "0", "0", "no"}, worked::scale_9_rank_1));
 }
 
 TEST(JsonLines, HoldOneObjectPerRowWithItsMembersInColumnOrder) {
