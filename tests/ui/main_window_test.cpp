@@ -2,6 +2,7 @@
 // order, accessible names, direction and resizing.
 #include <QComboBox>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -247,6 +248,27 @@ class MainWindowTest : public QObject {
         // The substitute is an installed Arabic sans font.
         QVERIFY2(QFontInfo(widget->font()).family().startsWith(QStringLiteral("Noto Sans Arabic")),
                  qPrintable(QFontInfo(widget->font()).family()));
+    }
+
+    void captions_fit_their_place_data() {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<int>("room");
+        // Pixels between the label's right edge and the field on its left, or its width.
+        QTest::newRow("earnings bar beside Text16") << "Label29" << (11775 - 7815) / 15;
+        QTest::newRow("deductions bar beside Text15") << "Label30" << (5895 - 1935) / 15;
+        QTest::newRow("widest deductions row") << "Label18" << 3615 / 15;
+        QTest::newRow("widest earnings row") << "Label27" << 3855 / 15;
+        QTest::newRow("widest choice row") << "Label26" << 2535 / 15;
+        QTest::newRow("widest box") << "Label5" << 2415 / 15;
+    }
+    void captions_fit_their_place() {
+        QFETCH(QString, label);
+        QFETCH(int, room);
+        ui::MainWindow window;
+        const auto* caption = window.findChild<QLabel*>(label);
+        QVERIFY(caption != nullptr);
+        const int width = QFontMetrics(caption->font()).horizontalAdvance(caption->text());
+        QVERIFY2(width <= room, qPrintable(QStringLiteral("%1 > %2").arg(width).arg(room)));
     }
 
     void explanation_buttons_use_the_default_font() {

@@ -219,7 +219,7 @@ class OkActionTest : public QObject {
             QVERIFY(box != nullptr);
             title = box->windowTitle();
             text = box->text();
-            modal = box->isModal();
+            modal = box->windowModality() == Qt::ApplicationModal;
             buttons = box->buttons();
             icon = box->icon();
         });
