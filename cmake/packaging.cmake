@@ -13,7 +13,7 @@ configure_file(data/${VELNARO_APP_ID}.metainfo.xml.in
 install(FILES data/${VELNARO_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_BINARY_DIR}/data/${VELNARO_APP_ID}.metainfo.xml
     DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES data/${VELNARO_APP_ID}.svg
+install(FILES assets/${VELNARO_APP_ID}.svg
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
 # Manual pages, with the version filled in and compressed as Debian ships them.

@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "ui/app_icon.h"
 #include "ui/fonts.h"
 #include "ui/qt_text.h"
 #include "ui/window_layout.h"
@@ -12,10 +13,15 @@
 
 namespace ui {
 
+void name_application() {
+    QCoreApplication::setApplicationName(qt_text(application_title));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(velnaro::version));
+}
+
 void configure_application(QApplication& app) {
-    app.setApplicationName(qt_text(application_title));
-    app.setApplicationVersion(QString::fromLatin1(velnaro::version));
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.velnaro.velnaro"));
+    name_application();
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(application_id));
+    QApplication::setWindowIcon(app_icon());
 
     // The window speaks Arabic whatever the user's locale, so Qt's own texts (the OK of the
     // message box, the fields' context menus) do too.

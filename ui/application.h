@@ -4,8 +4,15 @@ class QApplication;
 
 namespace ui {
 
-/// Sets up the application for the window: names, Qt's own texts in Arabic, a left-to-right
-/// layout for the absolute form, and the font substitution. Call once, before any window.
+/// The desktop id shared by the desktop entry, the metadata and the running window.
+inline constexpr const char* application_id = "org.velnaro.velnaro";
+
+/// Names the application and its version, for --help and --version as for the windows.
+void name_application();
+
+/// Sets up the application for the window: names, the desktop id and icon, Qt's own texts in
+/// Arabic, a left-to-right layout for the absolute form, and the font substitution. Call once,
+/// before any window.
 void configure_application(QApplication& app);
 
 }  // namespace ui
