@@ -40,6 +40,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The Velnaro contributors")
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_STRIP_FILES ON)
 # The window asks for an Arabic sans font that draws ASCII digits.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-ui-core | fonts-noto-core")
+# Qt's own texts (the OK of the message box) in Arabic.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 include(CPack)
