@@ -1,6 +1,6 @@
 #include "ui/fonts.h"
 
-#include <QFontInfo>
+#include <QFontDatabase>
 #include <QStringList>
 
 namespace ui {
@@ -12,11 +12,21 @@ void register_font_substitutions() {
                                 QStringLiteral("Noto Sans Arabic"), QStringLiteral("DejaVu Sans")});
 }
 
+namespace {
+
+// Asked once: loading a font engine for every size only to learn its family slows the start.
+bool window_family_installed() {
+    static const bool installed = QFontDatabase::hasFamily(QString::fromLatin1(window_family));
+    return installed;
+}
+
+}  // namespace
+
 QFont window_font(qreal point_size, bool bold) {
     QFont font(QString::fromLatin1(window_family));
     font.setPointSizeF(point_size);
     font.setBold(bold);
-    if (QFontInfo(font).family() != QLatin1String(window_family)) {
+    if (!window_family_installed()) {
         font.setStretch(substitute_stretch);
     }
     return font;

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Builds the benchmarks (Release, in build-bench) and runs every one, each beside its reference.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh time bc
+VELNARO_BUILD_DIR=build-bench scripts/build.sh -DCMAKE_BUILD_TYPE=Release -DVELNARO_BUILD_BENCH=ON \
+    -DBUILD_TESTING=OFF >/dev/null
+echo "== machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | xargs), load $(cut -d' ' -f1 /proc/loadavg)"
+echo "== an OK press in the core: compute_pay and the shown texts (aim: under 1 us)"
+build-bench/bench/compute_pay_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+echo "== batch mode, rows per second (aim: 1000000 or more)"
+bench/batch_rows_per_second.sh build-bench
+echo "== the window: start to first painted frame and memory (aim: 1.5x and 1.3x a bare window)"
+bench/window_start.sh build-bench 20
+echo "== the OK action in the window, click to last field (aim: under 2 ms)"
+QT_QPA_PLATFORM=offscreen build-bench/bench/ok_action_bench --benchmark_repetitions=5 \
+    --benchmark_report_aggregates_only=true
