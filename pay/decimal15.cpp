@@ -11,25 +11,19 @@ __extension__ using Uint128 = unsigned __int128;
 
 constexpr int max_exact_power = 22;  // 10^22 is the largest power of ten a double holds exactly
 
-constexpr std::array<double, max_exact_power + 1> powers = [] {
-    std::array<double, max_exact_power + 1> p{};
-    double value = 1;
-    for (double& power : p) {
+template <typename Number>
+constexpr std::array<Number, max_exact_power + 1> powers_of_ten() {
+    std::array<Number, max_exact_power + 1> powers{};
+    Number value = 1;
+    for (Number& power : powers) {
         power = value;
         value *= 10;
     }
-    return p;
-}();
+    return powers;
+}
 
-constexpr std::array<Uint128, max_exact_power + 1> integer_powers = [] {
-    std::array<Uint128, max_exact_power + 1> p{};
-    Uint128 value = 1;
-    for (Uint128& power : p) {
-        power = value;
-        value *= 10;
-    }
-    return p;
-}();
+constexpr auto powers = powers_of_ten<double>();
+constexpr auto integer_powers = powers_of_ten<Uint128>();
 
 constexpr std::uint64_t smallest_15_digits = 100'000'000'000'000;
 constexpr std::uint64_t smallest_16_digits = 1'000'000'000'000'000;
