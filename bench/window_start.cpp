@@ -75,7 +75,6 @@ int main(int argc, char* argv[]) {
     window->installEventFilter(&first_paint);
     window->show();
     const int status = QApplication::exec();
-    QTextStream(stdout) << mode << " peak_resident " << resident_memory()
-                        << '\n';
+    QTextStream(stdout) << mode << " peak_resident " << resident_memory() << '\n';
     return status;
 }
