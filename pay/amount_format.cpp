@@ -1,5 +1,6 @@
 #include "pay/amount_format.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -120,21 +121,22 @@ ShownAmount show_amount(double amount, int decimals, std::string_view separator)
     }
     const bool negative = amount < 0 && digits.find_first_not_of('0') != std::string_view::npos;
     const std::size_t whole_size = digits.size() > places ? digits.size() - places : 0;
+    // Written in place: the texts are short, and appending piece by piece costs more than the
+    // rest of the formatting.
     const auto compose = [&](std::string_view point) {
-        std::string text;
-        text.reserve(digits.size() + point.size() + places + 2);
+        const std::size_t whole_digits = whole_size > 0 ? whole_size : 1;
+        const std::size_t size =
+            (negative ? 1 : 0) + whole_digits + (places > 0 ? point.size() + places : 0);
+        std::string text(size, '0');  // the padding zeros are already in place
+        char* out = text.data();
         if (negative) {
-            text += '-';
+            *out++ = '-';
         }
-        if (whole_size > 0) {
-            text += digits.substr(0, whole_size);
-        } else {
-            text += '0';  // at least one digit before the separator
-        }
+        out = whole_size > 0 ? std::copy_n(digits.data(), whole_size, out) : out + 1;
         if (places > 0) {
-            text += point;
-            text.append(places - (digits.size() - whole_size), '0');
-            text += digits.substr(whole_size);
+            out = std::copy(point.begin(), point.end(), out);
+            const std::string_view fraction = digits.substr(whole_size);
+            std::copy(fraction.begin(), fraction.end(), text.data() + size - fraction.size());
         }
         return text;
     };

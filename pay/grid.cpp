@@ -82,8 +82,13 @@ const std::array<GridEntry, 43> PayGrid{{
 }};
 
 std::optional<GridRow> lookup_grid(std::string_view scale, std::string_view rank) {
+    // The scale text names at most one scale, so it is compared once, not for every entry.
+    const std::optional<Scale> wanted = scale_from_text(scale);
+    if (!wanted) {
+        return std::nullopt;
+    }
     for (const GridEntry& entry : PayGrid) {
-        if (scale_text(entry.scale) == scale && entry.rank == rank) {
+        if (entry.scale == *wanted && entry.rank == rank) {
             return entry.row;
         }
     }
