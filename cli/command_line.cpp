@@ -1,6 +1,6 @@
 #include "cli/command_line.h"
 
-#include <velnaro/version.h>
+#include <velnaro/project.h>
 #include <CLI/CLI.hpp>
 
 #include <array>

@@ -1,7 +1,6 @@
 # Install rules for the desktop program and the Debian package built by CPack.
 include(GNUInstallDirs)
 
-set(VELNARO_APP_ID org.velnaro.velnaro)
 set(VELNARO_RELEASE_DATE 2026-12-10)
 # The project has no public home yet; set this where the window's picture is published.
 set(VELNARO_SCREENSHOT_URL "https://example.org/velnaro/velnaro-window.png"

@@ -4,10 +4,13 @@
 #include <QPixmap>
 #include <QSvgRenderer>
 
+#include "velnaro/project.h"
+
 namespace ui {
 
 QIcon app_icon() {
-    QSvgRenderer renderer(QStringLiteral(":/icons/org.velnaro.velnaro.svg"));
+    QSvgRenderer renderer(
+        QStringLiteral(":/icons/%1.svg").arg(QString::fromLatin1(velnaro::application_id)));
     QIcon icon;
     if (!renderer.isValid()) {
         return icon;

@@ -9,7 +9,7 @@
 #include "ui/fonts.h"
 #include "ui/qt_text.h"
 #include "ui/window_layout.h"
-#include "velnaro/version.h"
+#include "velnaro/project.h"
 
 namespace ui {
 
@@ -20,7 +20,7 @@ void name_application() {
 
 void configure_application(QApplication& app) {
     name_application();
-    QGuiApplication::setDesktopFileName(QString::fromLatin1(application_id));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(velnaro::application_id));
     QApplication::setWindowIcon(app_icon());
 
     // The window speaks Arabic whatever the user's locale, so Qt's own texts (the OK of the

@@ -4,9 +4,6 @@ class QApplication;
 
 namespace ui {
 
-/// The desktop id shared by the desktop entry, the metadata and the running window.
-inline constexpr const char* application_id = "org.velnaro.velnaro";
-
 /// Names the application and its version, for --help and --version as for the windows.
 void name_application();
 

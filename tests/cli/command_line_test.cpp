@@ -1,7 +1,7 @@
 #include "cli/command_line.h"
 
 #include <gtest/gtest.h>
-#include <velnaro/version.h>
+#include <velnaro/project.h>
 
 #include <sstream>
 #include <string>

@@ -4,7 +4,7 @@
 #include <QTest>
 #include <QTextLayout>
 
-#include <velnaro/version.h>
+#include <velnaro/project.h>
 
 #include "ui/fonts.h"
 #include "ui/picture_windows.h"

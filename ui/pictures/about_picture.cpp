@@ -1,6 +1,6 @@
 #include "ui/pictures/about_picture.h"
 
-#include <velnaro/version.h>
+#include <velnaro/project.h>
 
 namespace ui::pictures {
 
