@@ -2,7 +2,7 @@
 # Builds the benchmarks (Release, in build-bench) and runs every one, each beside its reference.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh time bc
+scripts/install-deps.sh libbenchmark-dev time bc
 VELNARO_BUILD_DIR=build-bench scripts/build.sh -DCMAKE_BUILD_TYPE=Release -DVELNARO_BUILD_BENCH=ON \
     -DBUILD_TESTING=OFF >/dev/null
 echo "== machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | xargs), load $(cut -d' ' -f1 /proc/loadavg)"

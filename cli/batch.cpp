@@ -82,30 +82,7 @@ std::string record_fault(const CsvRecord& record, std::size_t width,
 
 void assign_choices(const CsvRecord& record, const ColumnMap& map, pay::PayInputs& typed) {
     for (std::size_t c = 0; c < pay::all_choices.size(); ++c) {
-        const std::string& text = record.fields[map.choice_column[c]];
-        switch (pay::all_choices[c]) {
-            case pay::Choice::scale:
-                typed.scale.assign(text);
-                break;
-            case pay::Choice::rank:
-                typed.rank.assign(text);
-                break;
-            case pay::Choice::zone:
-                typed.zone.assign(text);
-                break;
-            case pay::Choice::special_charges:
-                typed.special_charges.assign(text);
-                break;
-            case pay::Choice::children:
-                typed.children.assign(text);
-                break;
-            case pay::Choice::dependents:
-                typed.dependents.assign(text);
-                break;
-            case pay::Choice::mutual_member:
-                typed.mutual_member.assign(text);
-                break;
-        }
+        pay::choice_text(typed, pay::all_choices[c]).assign(record.fields[map.choice_column[c]]);
     }
 }
 
@@ -147,12 +124,13 @@ class SessionRows {
   public:
     explicit SessionRows(const RowFormat& format) : format_(format) {}
 
-    RowResult compute(pay::PayInputs& typed) {
-        // The window reads the rank list of the chosen scale only, and none for a typed scale.
-        if (!pay::scale_from_text(typed.scale)) {
-            typed.rank.clear();
-        }
-        const auto refusal = window_.press_ok(typed);
+    RowResult compute(const pay::PayInputs& typed) {
+        // The rank column stands for the rank list of the scale the row names.
+        const auto refusal = window_.press_ok(pay::read_choices(
+            [&](pay::Choice choice) -> const std::string& {
+                return pay::choice_text(typed, choice);
+            },
+            [&](pay::Scale) -> const std::string& { return typed.rank; }));
         part_.clear();
         format_.append_slip_part(&window_.shown(), part_);
         return {.slip_part = part_, .error = refusal ? describe(*refusal) : std::string()};

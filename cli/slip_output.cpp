@@ -45,17 +45,14 @@ std::string slip_table(const pay::ShownTexts& texts) {
 
 int run_slip(const pay::PayInputs& given, bool json, std::ostream& out, std::ostream& err) {
     pay::PayInputs typed = given;
-    // In the order of `pay::all_choices`.
-    const std::array<std::string*, pay::all_choices.size()> texts{
-        &typed.scale,    &typed.rank,       &typed.zone,         &typed.special_charges,
-        &typed.children, &typed.dependents, &typed.mutual_member};
     std::string error;
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        if (!is_valid_utf8(*texts[i])) {
+    for (const pay::Choice choice : pay::all_choices) {
+        std::string& text = pay::choice_text(typed, choice);
+        if (!is_valid_utf8(text)) {
             if (error.empty()) {
-                error = "invalid UTF-8 in " + std::string(pay::choice_name(pay::all_choices[i]));
+                error = "invalid UTF-8 in " + std::string(pay::choice_name(choice));
             }
-            *texts[i] = replace_invalid_utf8(*texts[i]);
+            text = replace_invalid_utf8(text);
         }
     }
     const Resolution resolution = error.empty() ? resolve_choices(typed) : Resolution{};

@@ -35,14 +35,12 @@ void compute_earnings(const PayInputs& inputs, PaySlip& slip) {
         slip.family_allowance = stored(family_allowance_for(*children));
     }
 
-    const double before_family =
-        stored(slip.annual_base_salary + slip.residence_allowance + slip.special_charges_allowance +
-               slip.hierarchy_allowance + slip.charges_allowance + slip.supervision_allowance);
-    slip.gross_total =
-        stored(slip.annual_base_salary + slip.residence_allowance + slip.special_charges_allowance +
-               slip.hierarchy_allowance + slip.charges_allowance + slip.supervision_allowance +
-               slip.family_allowance);
-    slip.gross_before_family = before_family;
+    // The total adds the family allowance to the unrounded sum, as one left-to-right sum would.
+    const double before_family = slip.annual_base_salary + slip.residence_allowance +
+                                 slip.special_charges_allowance + slip.hierarchy_allowance +
+                                 slip.charges_allowance + slip.supervision_allowance;
+    slip.gross_before_family = stored(before_family);
+    slip.gross_total = stored(before_family + slip.family_allowance);
 }
 
 }  // namespace pay

@@ -1,7 +1,6 @@
 #include "pay/pay_inputs.h"
 
 #include <algorithm>
-#include <utility>
 
 namespace pay {
 namespace {
@@ -14,6 +13,34 @@ constexpr std::array<std::string_view, 14> ranks_11{
     "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", exceptional_rank, "11", "12", "13"};
 constexpr std::array<std::string_view, 8> ranks_out{"1", "2", "3", "4", "5", "6", "7", "8"};
 
+struct ChoiceInfo {
+    Choice choice;
+    std::string PayInputs::*member;
+    std::string_view name;
+};
+
+// Each choice's field and column name, in the order of `Choice`.
+constexpr std::array<ChoiceInfo, all_choices.size()> choices{{
+    {Choice::scale, &PayInputs::scale, "scale"},
+    {Choice::rank, &PayInputs::rank, "rank"},
+    {Choice::zone, &PayInputs::zone, "zone"},
+    {Choice::special_charges, &PayInputs::special_charges, "special_charges"},
+    {Choice::children, &PayInputs::children, "children"},
+    {Choice::dependents, &PayInputs::dependents, "dependents"},
+    {Choice::mutual_member, &PayInputs::mutual_member, "mutual_member"},
+}};
+
+constexpr bool in_choice_order() {
+    for (std::size_t i = 0; i < choices.size(); ++i) {
+        if (static_cast<std::size_t>(choices[i].choice) != i ||
+            all_choices[i] != choices[i].choice) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(in_choice_order(), "one row per choice, in the order of Choice");
+
 // Validation looks at the rank last, although its list stands second in the window.
 constexpr std::array validation_order{Choice::scale,    Choice::zone,       Choice::special_charges,
                                       Choice::children, Choice::dependents, Choice::mutual_member};
@@ -21,47 +48,15 @@ constexpr std::array validation_order{Choice::scale,    Choice::zone,       Choi
 }  // namespace
 
 std::string_view choice_name(Choice choice) {
-    switch (choice) {
-        case Choice::scale:
-            return "scale";
-        case Choice::rank:
-            return "rank";
-        case Choice::zone:
-            return "zone";
-        case Choice::special_charges:
-            return "special_charges";
-        case Choice::children:
-            return "children";
-        case Choice::dependents:
-            return "dependents";
-        case Choice::mutual_member:
-            return "mutual_member";
-    }
-    return {};
+    return choices[static_cast<std::size_t>(choice)].name;
 }
 
 const std::string& choice_text(const PayInputs& inputs, Choice choice) {
-    switch (choice) {
-        case Choice::scale:
-            return inputs.scale;
-        case Choice::rank:
-            return inputs.rank;
-        case Choice::zone:
-            return inputs.zone;
-        case Choice::special_charges:
-            return inputs.special_charges;
-        case Choice::children:
-            return inputs.children;
-        case Choice::dependents:
-            return inputs.dependents;
-        case Choice::mutual_member:
-            return inputs.mutual_member;
-    }
-    return inputs.scale;
+    return inputs.*choices[static_cast<std::size_t>(choice)].member;
 }
 
 std::string& choice_text(PayInputs& inputs, Choice choice) {
-    return const_cast<std::string&>(choice_text(std::as_const(inputs), choice));
+    return inputs.*choices[static_cast<std::size_t>(choice)].member;
 }
 
 std::string_view scale_text(Scale scale) {

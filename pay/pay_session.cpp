@@ -11,6 +11,7 @@ std::optional<Refusal> PaySession::press_ok(const PayInputs& inputs) {
     }
     compute_pay(inputs, slip_);
     shown_ = show_and_settle(slip_, separator_);
+    computed_inputs_ = inputs;
     return std::nullopt;
 }
 

@@ -10,6 +10,24 @@
 
 namespace pay {
 
+/// The choices of one press of OK, read as the window reads its lists. `list_text(choice)` gives
+/// the text of a choice's list, for every choice but the rank. The rank is read only when the
+/// scale text names a scale, from that scale's own rank list (`rank_list_text(scale)`); the
+/// other rank lists play no part, and with a scale text that names no scale the rank is empty.
+template <typename ListText, typename RankListText>
+PayInputs read_choices(ListText&& list_text, RankListText&& rank_list_text) {
+    PayInputs inputs;
+    for (const Choice choice : all_choices) {
+        if (choice != Choice::rank) {
+            choice_text(inputs, choice) = list_text(choice);
+        }
+    }
+    if (const std::optional<Scale> scale = scale_from_text(inputs.scale)) {
+        inputs.rank = rank_list_text(*scale);
+    }
+    return inputs;
+}
+
 /// One open window: its slip and the texts its result fields show, from the start texts on.
 /// Each press of OK either is refused and changes nothing, or computes, shows and settles.
 class PaySession {
@@ -23,10 +41,15 @@ class PaySession {
     const ShownTexts& shown() const { return shown_; }
     const std::string& text(SlipField field) const;
 
+    /// The choices of the last press that computed: what the shown texts were computed from.
+    /// None before the first computation; a refused press leaves it as it was.
+    const std::optional<PayInputs>& computed_inputs() const { return computed_inputs_; }
+
   private:
     std::string separator_;
     PaySlip slip_;
     ShownTexts shown_;
+    std::optional<PayInputs> computed_inputs_;
 };
 
 }  // namespace pay

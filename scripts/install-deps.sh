@@ -3,10 +3,10 @@
 set -euo pipefail
 
 packages=(
-    g++ cmake ninja-build pkg-config
+    g++ cmake ninja-build
     qt6-base-dev qt6-svg-dev qt6-translations-l10n
     fonts-noto-core fonts-noto-ui-core
-    libgtest-dev libgmock-dev libbenchmark-dev
+    libgtest-dev
     libcli11-dev nlohmann-json3-dev libcsv-dev
 )
 packages+=("$@")

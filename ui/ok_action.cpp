@@ -19,17 +19,9 @@ std::string text_of(const QComboBox* list) {
 }  // namespace
 
 pay::PayInputs read_inputs(const ChoiceLists& lists, const RankLists& ranks) {
-    pay::PayInputs inputs;
-    inputs.scale = text_of(lists.scale);
-    if (const auto scale = pay::scale_from_text(inputs.scale)) {
-        inputs.rank = text_of(ranks.list(*scale));
-    }
-    inputs.zone = text_of(lists.zone);
-    inputs.special_charges = text_of(lists.special_charges);
-    inputs.children = text_of(lists.children);
-    inputs.dependents = text_of(lists.dependents);
-    inputs.mutual_member = text_of(lists.mutual_member);
-    return inputs;
+    return pay::read_choices(
+        [&](pay::Choice choice) { return text_of(list_of(choice, lists, ranks, {})); },
+        [&](pay::Scale scale) { return text_of(ranks.list(scale)); });
 }
 
 QComboBox* list_of(pay::Choice choice, const ChoiceLists& lists, const RankLists& ranks,

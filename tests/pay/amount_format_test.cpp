@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "tests/pay/test_names.h"
+
 namespace {
 
 struct FormatCase {
@@ -34,7 +36,10 @@ INSTANTIATE_TEST_SUITE_P(
                     FormatCase{-0.001, "0.00", "0,00"}, FormatCase{-0.0, "0.00", "0,00"},
                     FormatCase{1e-13, "0.00", "0,00"}, FormatCase{-1e-13, "0.00", "0,00"},
                     FormatCase{123456789012.345, "123456789012.35", "123456789012,35"},
-                    FormatCase{1e20, "100000000000000000000.00", "100000000000000000000,00"}));
+                    FormatCase{1e20, "100000000000000000000.00", "100000000000000000000,00"}),
+    [](const testing::TestParamInfo<FormatCase>& info) {
+        return test_names::from_amount(info.param.amount);
+    });
 
 TEST(DisplayFormat, TakesAMultiByteSeparator) {
     EXPECT_EQ(pay::format_amount(2400.5, "٫"), "2400٫50");

@@ -7,6 +7,7 @@
 #include "pay/grid.h"
 #include "pay/pay_inputs.h"
 #include "pay/pay_slip.h"
+#include "tests/pay/test_names.h"
 
 namespace {
 
@@ -77,7 +78,10 @@ INSTANTIATE_TEST_SUITE_P(Children, FamilyAllowance,
                                          FamilyCase{"2", 4800}, FamilyCase{"3", 7200},
                                          FamilyCase{"4", 7200 + 432}, FamilyCase{"5", 7200 + 864},
                                          FamilyCase{"6", 7200 + 1296}, FamilyCase{"\u0663", 7200},
-                                         FamilyCase{"4.0", 7632}));
+                                         FamilyCase{"4.0", 7632}),
+                         [](const testing::TestParamInfo<FamilyCase>& info) {
+                             return "children_" + test_names::from_text(info.param.children);
+                         });
 
 TEST(FamilyAllowance, NeverFallsWhenAChildIsAdded) {
     for (int children = 1; children <= pay::earnings_rules::max_children; ++children) {

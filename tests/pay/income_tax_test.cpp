@@ -7,6 +7,7 @@
 #include "pay/amount_format.h"
 #include "pay/pay_inputs.h"
 #include "pay/pay_slip.h"
+#include "tests/pay/test_names.h"
 
 namespace {
 
@@ -54,7 +55,10 @@ INSTANTIATE_TEST_SUITE_P(
                     BracketCase{80000.01, 0.0034 + 10000, "34 %"},
                     BracketCase{180000, (180000 - 80000) / 100.0 * 34 + 10000, "34 %"},
                     BracketCase{180000.01, 0.0038 + 44000, "38 %"},
-                    BracketCase{200000, (200000 - 180000) / 100.0 * 38 + 44000, "38 %"}));
+                    BracketCase{200000, (200000 - 180000) / 100.0 * 38 + 44000, "38 %"}),
+    [](const testing::TestParamInfo<BracketCase>& info) {
+        return "taxable_" + test_names::from_amount(info.param.taxable);
+    });
 
 TEST(TaxBrackets, GrossTaxHasNoJumpAtAnyThreshold) {
     for (std::size_t i = 1; i + 1 < pay::tax_rules::brackets.size(); ++i) {
@@ -82,7 +86,10 @@ TEST_P(ProfessionalDeduction, IsTwentyPercentUpToItsCeiling) {
 INSTANTIATE_TEST_SUITE_P(Gross, ProfessionalDeduction,
                          testing::Values(ProfessionalCase{100000, 100000 - 20000},
                                          ProfessionalCase{150000, 150000 - 30000},
-                                         ProfessionalCase{200000, 200000 - 30000}));
+                                         ProfessionalCase{200000, 200000 - 30000}),
+                         [](const testing::TestParamInfo<ProfessionalCase>& info) {
+                             return "gross_" + test_names::from_amount(info.param.gross);
+                         });
 
 TEST(ProfessionalDeduction, SocialDeductionsButNotTheFoundationReduceTheTaxableAmount) {
     PaySlip slip;
@@ -120,7 +127,11 @@ INSTANTIATE_TEST_SUITE_P(Dependents, FamilyExemption,
                                          ExemptionCase{39750, "0", 0, 975},
                                          ExemptionCase{100000, "6", 2160, 16800 - 2160},
                                          ExemptionCase{30000, "6", 0, 0},
-                                         ExemptionCase{25000, "1", 0, 0}));
+                                         ExemptionCase{25000, "1", 0, 0}),
+                         [](const testing::TestParamInfo<ExemptionCase>& info) {
+                             return "taxable_" + test_names::from_amount(info.param.taxable) +
+                                    "_dependents_" + test_names::from_text(info.param.dependents);
+                         });
 
 TEST(NetPay, AddsEveryDeductionAndTheFoundation) {
     PaySlip slip;

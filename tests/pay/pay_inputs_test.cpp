@@ -56,29 +56,7 @@ struct MissingCase {
 };
 
 PayInputs with(PayInputs inputs, Choice choice, std::string text) {
-    switch (choice) {
-        case Choice::scale:
-            inputs.scale = std::move(text);
-            break;
-        case Choice::rank:
-            inputs.rank = std::move(text);
-            break;
-        case Choice::zone:
-            inputs.zone = std::move(text);
-            break;
-        case Choice::special_charges:
-            inputs.special_charges = std::move(text);
-            break;
-        case Choice::children:
-            inputs.children = std::move(text);
-            break;
-        case Choice::dependents:
-            inputs.dependents = std::move(text);
-            break;
-        case Choice::mutual_member:
-            inputs.mutual_member = std::move(text);
-            break;
-    }
+    pay::choice_text(inputs, choice) = std::move(text);
     return inputs;
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "pay/pay_inputs.h"
 
@@ -106,6 +107,74 @@ TEST(PaySession, ARefusedFirstPressKeepsTheStartTexts) {
     EXPECT_EQ(session.press_ok(typed_scale), (Refusal{Refusal::Kind::refused, Choice::scale}));
     EXPECT_EQ(session.shown(), pay::start_texts());
 }
+
+TEST(PaySession, KeepsTheChoicesOfTheLastComputation) {
+    PaySession session;
+    EXPECT_EQ(session.computed_inputs(), std::nullopt);
+    const PayInputs missing_zone = scale_9("2", "", pay::yes_text, "0", "0", pay::no_text);
+    ASSERT_NE(session.press_ok(missing_zone), std::nullopt);
+    EXPECT_EQ(session.computed_inputs(), std::nullopt);
+
+    const PayInputs first = scale_9("2", zone_c, pay::yes_text, "0", "0", pay::no_text);
+    ASSERT_EQ(session.press_ok(first), std::nullopt);
+    EXPECT_EQ(session.computed_inputs(), first);
+    const PayInputs second = scale_9("3", zone_a, pay::no_text, "1", "1", pay::yes_text);
+    ASSERT_EQ(session.press_ok(second), std::nullopt);
+    EXPECT_EQ(session.computed_inputs(), second);
+
+    // Refused: the shown texts still come from the second press.
+    const PayInputs bad_children = scale_9("4", zone_b, pay::no_text, "x", "0", pay::no_text);
+    ASSERT_NE(session.press_ok(bad_children), std::nullopt);
+    EXPECT_EQ(session.computed_inputs(), second);
+}
+
+// Lists as a window holds them: each rank list keeps its own text while hidden.
+struct ReadCase {
+    const char* name;
+    std::string scale;
+    std::string rank;
+};
+
+class ReadChoices : public testing::TestWithParam<ReadCase> {};
+
+TEST_P(ReadChoices, ReadsTheRankOfTheNamedScaleOnly) {
+    const auto list_text = [&](Choice choice) -> std::string {
+        switch (choice) {
+            case Choice::scale:
+                return GetParam().scale;
+            case Choice::rank:
+                ADD_FAILURE() << "the rank comes from a rank list";
+                return "wrong";
+            default:
+                return "text of " + std::string(pay::choice_name(choice));
+        }
+    };
+    std::vector<Scale> asked;
+    const auto rank_list_text = [&](Scale scale) {
+        asked.push_back(scale);
+        return "rank list " + std::to_string(static_cast<int>(scale));
+    };
+    const PayInputs read = pay::read_choices(list_text, rank_list_text);
+    EXPECT_EQ(read.scale, GetParam().scale);
+    EXPECT_EQ(read.rank, GetParam().rank);
+    EXPECT_EQ(asked.size(), GetParam().rank.empty() ? 0U : 1U);
+    EXPECT_EQ(read.zone, "text of zone");
+    EXPECT_EQ(read.special_charges, "text of special_charges");
+    EXPECT_EQ(read.children, "text of children");
+    EXPECT_EQ(read.dependents, "text of dependents");
+    EXPECT_EQ(read.mutual_member, "text of mutual_member");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PaySession, ReadChoices,
+    testing::Values(
+        ReadCase{"Scale9", item(pay::scale_text(Scale::scale_9)), "rank list 0"},
+        ReadCase{"Scale11", item(pay::scale_text(Scale::scale_11)), "rank list 2"},
+        ReadCase{"OutOfScale", item(pay::scale_text(Scale::out_of_scale)), "rank list 3"},
+        ReadCase{"TypedScaleReadsNoRank", "9", ""},
+        ReadCase{"TrailingSpaceReadsNoRank", item(pay::scale_text(Scale::scale_10)) + " ", ""},
+        ReadCase{"EmptyScaleReadsNoRank", "", ""}),
+    [](const testing::TestParamInfo<ReadCase>& info) { return std::string(info.param.name); });
 
 // A typed scale "9" finds no row, so the second computation goes on with the first one's row.
 TEST(CarriedValues, ATypedScaleKeepsTheGridFields) {

@@ -110,18 +110,21 @@ ShownWindow::ShownWindow(const QString& decimal_separator) {
 
 QComboBox& ShownWindow::list(const char* name) {
     auto* list = window_->findChild<QComboBox*>(QLatin1String(name));
-    Q_ASSERT(list != nullptr);
+    // QTEST_ASSERT stays in release builds: a missing control stops the test with its name.
+    QTEST_ASSERT_X(list != nullptr, "ShownWindow::list", name);
     return *list;
 }
 
 QLineEdit& ShownWindow::field(const char* name) {
     auto* field = window_->findChild<QLineEdit*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
-    Q_ASSERT(field != nullptr);
+    QTEST_ASSERT_X(field != nullptr, "ShownWindow::field", name);
     return *field;
 }
 
 void ShownWindow::press_ok() {
-    QTest::mouseClick(window_->findChild<QWidget*>(QStringLiteral("Command1")), Qt::LeftButton);
+    auto* ok = window_->findChild<QWidget*>(QStringLiteral("Command1"));
+    QTEST_ASSERT_X(ok != nullptr, "ShownWindow::press_ok", "Command1");
+    QTest::mouseClick(ok, Qt::LeftButton);
 }
 
 QStringList ShownWindow::result_texts() {
