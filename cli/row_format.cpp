@@ -70,78 +70,139 @@ class CsvFormat final : public RowFormat {
 
 }  // namespace
 
+namespace {
+
+enum ByteKind : unsigned char { plain = 0, above_ascii = 1, escaped = 2 };
+
+// How the JSON library writes each byte of a string: control characters, the quote and the
+// backslash escaped, the rest as it stands once the whole text is well-formed UTF-8.
+constexpr std::array<unsigned char, 256> byte_kinds = [] {
+    std::array<unsigned char, 256> kinds{};
+    for (std::size_t byte = 0; byte < kinds.size(); ++byte) {
+        kinds[byte] = byte < 0x20 || byte == '"' || byte == '\\' ? escaped
+                      : byte >= 0x80                             ? above_ascii
+                                                                 : plain;
+    }
+    return kinds;
+}();
+
+}  // namespace
+
 bool needs_no_escape(std::string_view text) {
-    return std::all_of(text.begin(), text.end(),
-                       [](char c) {
-                           return static_cast<unsigned char>(c) >= 0x20 && c != '"' && c != '\\';
-                       }) &&
-           is_valid_utf8(text);
+    unsigned seen = plain;
+    for (const char c : text) {
+        seen |= byte_kinds[static_cast<unsigned char>(c)];
+    }
+    return seen == plain || (seen == above_ascii && is_valid_utf8(text));
 }
 
 namespace {
 
+// Every member is a string, so a row is fixed text between the values: the glue before each input
+// value holds the previous value's closing quote, the key and the opening quote.
 class JsonLinesFormat final : public RowFormat {
   public:
     void begin(std::span<const std::string> input_columns, std::string&) override {
-        keys_.clear();
+        glue_.clear();
         for (const std::string& name : input_columns) {
-            keys_.push_back(member_key(name));
+            glue_.push_back((glue_.empty() ? "{" : "\",") + quoted(name) + ":\"");
+        }
+        // The fixed text of a row: the glue, the quote or brace before the slip part, the
+        // error's glue and the row's end.
+        glue_length_ = 1 + error_glue_.size() + row_end.size();
+        for (const std::string& glue : glue_) {
+            glue_length_ += glue.size();
         }
     }
 
     void append_slip_part(const pay::ShownTexts* texts, std::string& part) const override {
+        part.reserve(part.size() + slip_part_reserve);
         for (std::size_t i = 0; i < pay::slip_fields.size(); ++i) {
-            part += ',';
-            part += slip_keys_[i];
-            append_string(
-                texts ? (*texts)[static_cast<std::size_t>(pay::slip_fields[i].field)] : "", part);
+            part += slip_glue_[i];
+            append_value(texts ? (*texts)[static_cast<std::size_t>(pay::slip_fields[i].field)] : "",
+                         part);
+            part += '"';
         }
     }
 
     void write_row(std::span<const std::string> inputs, std::string_view slip_part,
                    std::string_view error, std::string& out) override {
-        out += '{';
-        for (std::size_t i = 0; i < inputs.size() && i < keys_.size(); ++i) {
-            if (i > 0) {
-                out += ',';
-            }
-            out += keys_[i];
-            append_string(inputs[i], out);
+        const std::size_t count = std::min(inputs.size(), glue_.size());
+        // Nearly every row holds nothing to escape: its length is known and it is copied in
+        // place, without growing the output once per piece.
+        std::size_t length = glue_length_ + slip_part.size() + error.size();
+        bool all_plain = count == glue_.size() && needs_no_escape(error);
+        for (std::size_t i = 0; i < count && all_plain; ++i) {
+            length += inputs[i].size();
+            all_plain = needs_no_escape(inputs[i]);
         }
-        out += slip_part;
-        out += ',';
-        out += error_key_;
-        append_string(error, out);
-        out += "}\n";
+        if (!all_plain) {
+            write_escaped_row(inputs.first(count), slip_part, error, out);
+            return;
+        }
+        const std::size_t start = out.size();
+        out.resize(start + length);
+        char* at = out.data() + start;
+        for (std::size_t i = 0; i < count; ++i) {
+            at = copy(glue_[i], at);
+            at = copy(inputs[i], at);
+        }
+        at = copy(count > 0 ? "\"" : "{", at);
+        at = copy(slip_part, at);
+        at = copy(error_glue_, at);
+        at = copy(error, at);
+        copy(row_end, at);
     }
 
   private:
-    // A JSON string, escaped by the JSON library. Most values hold nothing to escape, and the
-    // library would write them between quotes as they stand; that is done here without it.
-    static void append_string(std::string_view text, std::string& out) {
+    // Room for the 21 members of a slip part, names and amounts, in one allocation.
+    static constexpr std::size_t slip_part_reserve = 768;
+    static constexpr std::string_view row_end = "\"}\n";
+
+    static char* copy(std::string_view text, char* at) {
+        return std::copy(text.begin(), text.end(), at);
+    }
+
+    void write_escaped_row(std::span<const std::string> inputs, std::string_view slip_part,
+                           std::string_view error, std::string& out) const {
+        for (std::size_t i = 0; i < inputs.size(); ++i) {
+            out += glue_[i];
+            append_value(inputs[i], out);
+        }
+        out += inputs.empty() ? "{" : "\"";
+        out += slip_part;
+        out += error_glue_;
+        append_value(error, out);
+        out += row_end;
+    }
+
+    // The inside of a JSON string. Most values hold nothing to escape and are copied as they
+    // stand; the others are escaped by the JSON library.
+    static void append_value(std::string_view text, std::string& out) {
         if (needs_no_escape(text)) {
-            out += '"';
             out += text;
-            out += '"';
             return;
         }
-        out += nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+        const std::string escaped =
+            nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+        out.append(escaped, 1, escaped.size() - 2);
     }
 
-    static std::string member_key(std::string_view name) {
-        std::string key;
-        append_string(name, key);
-        return key + ':';
+    static std::string quoted(std::string_view text) {
+        std::string string = "\"";
+        append_value(text, string);
+        return string + '"';
     }
 
-    std::vector<std::string> keys_;
-    std::string error_key_ = member_key(error_column);
-    std::array<std::string, pay::slip_field_count> slip_keys_ = [] {
-        std::array<std::string, pay::slip_field_count> keys;
-        for (std::size_t i = 0; i < keys.size(); ++i) {
-            keys[i] = member_key(pay::slip_fields[i].name);
+    std::vector<std::string> glue_;
+    std::size_t glue_length_ = 0;
+    std::string error_glue_ = "," + quoted(error_column) + ":\"";
+    std::array<std::string, pay::slip_field_count> slip_glue_ = [] {
+        std::array<std::string, pay::slip_field_count> glue;
+        for (std::size_t i = 0; i < glue.size(); ++i) {
+            glue[i] = "," + quoted(pay::slip_fields[i].name) + ":\"";
         }
-        return keys;
+        return glue;
     }();
 };
 

@@ -44,6 +44,52 @@ TEST(JsonLinesFormat, WritesStringsAsTheJsonLibraryDoes) {
     }
 }
 
+// A row is copied in place when nothing in it needs escaping and escaped piece by piece
+// otherwise; both give, byte for byte, what the JSON library writes for the same object. Each
+// text is tried as an input value, as a slip text and as the error, the rest of the row plain.
+TEST(JsonLinesFormat, WritesWholeRowsAsTheJsonLibraryDoes) {
+    const std::array<std::string, 14> texts{"",
+                                            "plain",
+                                            "say \"hi\"",
+                                            "back\\slash",
+                                            "line\nend",
+                                            std::string("nul\0", 4),
+                                            "\x01\x1F",
+                                            "del\x7F",
+                                            std::string(pay::exceptional_rank) + "\"",
+                                            "\xF0\x9F\x98\x80 four bytes",
+                                            "caf\xE9",
+                                            "cut \xE2\x82",
+                                            "surrogate \xED\xA0\x80",
+                                            "overlong \xC0\xAF and above \xF4\x90\x80\x80"};
+    const std::array<std::string, 2> columns{"id", "note"};
+    for (const std::string& text : texts) {
+        for (const std::string_view where : {"input", "slip", "error"}) {
+            const std::array<std::string, 2> inputs{"7", where == "input" ? text : "plain"};
+            pay::ShownTexts shown;
+            shown.fill("12.50");
+            shown[3] = where == "slip" ? text : "10 %";
+            const std::string error = where == "error" ? text : "";
+
+            nlohmann::ordered_json object;
+            object[columns[0]] = inputs[0];
+            object[columns[1]] = inputs[1];
+            for (const pay::SlipFieldInfo& info : pay::slip_fields) {
+                object[std::string(info.name)] = shown[static_cast<std::size_t>(info.field)];
+            }
+            object["error"] = error;
+            const std::string expected =
+                object.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
+
+            const auto format = cli::make_json_lines_format();
+            std::string out = "before\n";
+            format->begin(columns, out);
+            format->write_row(inputs, format->slip_part(&shown), error, out);
+            EXPECT_EQ(out, "before\n" + expected) << where << ": " << text;
+        }
+    }
+}
+
 TEST(JsonLinesFormat, NeedsEscapesForControlCharactersQuotesAndBackslashes) {
     EXPECT_TRUE(cli::needs_no_escape("20 %"));
     EXPECT_TRUE(cli::needs_no_escape(pay::exceptional_rank));
@@ -52,6 +98,9 @@ TEST(JsonLinesFormat, NeedsEscapesForControlCharactersQuotesAndBackslashes) {
     EXPECT_FALSE(cli::needs_no_escape("a\nb"));
     EXPECT_FALSE(cli::needs_no_escape(std::string("a\0b", 3)));
     EXPECT_FALSE(cli::needs_no_escape("caf\xE9"));
+    EXPECT_FALSE(cli::needs_no_escape("\xE2\x82"));
+    EXPECT_TRUE(cli::needs_no_escape("\xF0\x9F\x98\x80"));
+    EXPECT_TRUE(cli::needs_no_escape("del\x7F"));
 }
 
 // RFC 4180: quoted only when a field holds a comma, a quote or a line end; quotes doubled.
