@@ -12,31 +12,32 @@
 namespace cli {
 namespace {
 
-int usage_error(std::ostream& err, const std::string& message) {
+ExitStatus failure(std::ostream& err, ExitStatus status, const std::string& message) {
     err << "velnaro-calc: " << message << '\n';
-    return 2;
+    return status;
 }
 
-int run_batch_command(const Command& command, std::istream& in, std::ostream& out,
-                      std::ostream& err) {
+ExitStatus run_batch_command(const Command& command, std::istream& in, std::ostream& out,
+                             std::ostream& err) {
     std::ifstream file;
     if (command.batch_input != "-") {
         std::error_code ignored;
         if (std::filesystem::is_directory(command.batch_input, ignored)) {
-            return usage_error(err,
-                               "cannot read " + command.batch_input + ": " + std::strerror(EISDIR));
+            return failure(err, ExitStatus::usage,
+                           "cannot read " + command.batch_input + ": " + std::strerror(EISDIR));
         }
         file.open(command.batch_input, std::ios::binary);
         if (!file) {
-            return usage_error(err,
-                               "cannot read " + command.batch_input + ": " + std::strerror(errno));
+            return failure(err, ExitStatus::usage,
+                           "cannot read " + command.batch_input + ": " + std::strerror(errno));
         }
     }
     std::ofstream out_file;
     if (!command.output.empty() && command.output != "-") {
         out_file.open(command.output, std::ios::binary | std::ios::trunc);
         if (!out_file) {
-            return usage_error(err, "cannot write " + command.output + ": " + std::strerror(errno));
+            return failure(err, ExitStatus::io_failure,
+                           "cannot write " + command.output + ": " + std::strerror(errno));
         }
     }
     const BatchOutcome outcome =
@@ -48,7 +49,7 @@ int run_batch_command(const Command& command, std::istream& in, std::ostream& ou
     if (!outcome.message.empty()) {
         err << "velnaro-calc: " << outcome.message << '\n';
     }
-    return outcome.exit_code;
+    return outcome.status;
 }
 
 }  // namespace
@@ -56,13 +57,13 @@ int run_batch_command(const Command& command, std::istream& in, std::ostream& ou
 int run(int argc, const char* const* argv, std::istream& in, std::ostream& out, std::ostream& err) {
     const ParsedCommandLine parsed = parse_command_line(argc, argv, out, err);
     if (!parsed.command) {
-        return parsed.exit_code;
+        return exit_code(parsed.status);
     }
     const Command& command = *parsed.command;
     if (command.mode == Command::Mode::batch) {
-        return run_batch_command(command, in, out, err);
+        return exit_code(run_batch_command(command, in, out, err));
     }
-    return run_slip(command.choices, command.json, out, err);
+    return exit_code(run_slip(command.choices, command.json, out, err));
 }
 
 }  // namespace cli

@@ -11,6 +11,7 @@
 
 #include "cli/choice_aliases.h"
 #include "cli/csv_reader.h"
+#include "cli/refusal_text.h"
 #include "cli/row_format.h"
 #include "cli/utf8.h"
 #include "pay/pay_session.h"
@@ -142,42 +143,48 @@ class SessionRows {
     std::string part_;
 };
 
-}  // namespace
+// The header row, checked: its names and where the seven choices stand.
+struct BatchHeader {
+    std::vector<std::string> names;
+    ColumnMap map;
+};
 
-std::string describe(const pay::Refusal& refusal) {
-    const std::string_view kind =
-        refusal.kind == pay::Refusal::Kind::missing ? "missing choice: " : "refused: ";
-    return std::string(kind) + std::string(pay::choice_name(refusal.choice));
-}
-
-BatchOutcome run_batch(std::istream& input, std::ostream& output, const BatchOptions& options) {
-    const auto usage_error = [](std::string message) {
+// The header, or why the batch cannot run.
+std::variant<BatchHeader, BatchOutcome> read_header(CsvReader& reader,
+                                                    const BatchOptions& options) {
+    const auto refused = [](ExitStatus status, std::string message) {
         return BatchOutcome{
-            .exit_code = 2, .rows = 0, .failed_rows = 0, .message = std::move(message)};
+            .status = status, .rows = 0, .failed_rows = 0, .message = std::move(message)};
     };
-    CsvReader reader(input);
     CsvRecord record;
     if (!reader.next(record)) {
-        return usage_error(reader.read_failed() ? "cannot read " + options.input_name
-                                                : options.input_name + " has no header row");
+        return reader.read_failed()
+                   ? refused(ExitStatus::io_failure, "cannot read " + options.input_name)
+                   : refused(ExitStatus::usage, options.input_name + " has no header row");
     }
     if (!record.malformed.empty()) {
-        return usage_error("the header row is malformed: " + std::string(record.malformed));
+        return refused(ExitStatus::usage,
+                       "the header row is malformed: " + std::string(record.malformed));
     }
     if (!std::all_of(record.fields.begin(), record.fields.end(), is_valid_utf8)) {
-        return usage_error("the header row is not valid UTF-8");
+        return refused(ExitStatus::usage, "the header row is not valid UTF-8");
     }
-    const std::vector<std::string> header(record.fields.begin(), record.fields.end());
-    const auto mapped = map_columns(header);
-    if (const auto* message = std::get_if<std::string>(&mapped)) {
-        return usage_error(*message);
+    std::vector<std::string> names(record.fields.begin(), record.fields.end());
+    auto mapped = map_columns(names);
+    if (auto* message = std::get_if<std::string>(&mapped)) {
+        return refused(ExitStatus::usage, std::move(*message));
     }
-    const ColumnMap& map = std::get<ColumnMap>(mapped);
+    return BatchHeader{.names = std::move(names), .map = std::get<ColumnMap>(mapped)};
+}
 
+// Writes the output header and one output row per record left in `reader`.
+BatchOutcome write_rows(CsvReader& reader, const BatchHeader& header, std::ostream& output,
+                        const BatchOptions& options) {
+    const ColumnMap& map = header.map;
     const std::unique_ptr<RowFormat> format =
         options.json ? make_json_lines_format() : make_csv_format();
     std::string buffer;
-    format->begin(header, buffer);
+    format->begin(header.names, buffer);
     const std::string empty_part = format->slip_part(nullptr);
     std::optional<StandaloneRows> standalone;
     std::optional<SessionRows> session;
@@ -188,11 +195,12 @@ BatchOutcome run_batch(std::istream& input, std::ostream& output, const BatchOpt
     }
 
     BatchOutcome outcome;
+    CsvRecord record;
     pay::PayInputs typed;
     std::vector<std::string> echoed(map.width);
     while (reader.next(record)) {
         ++outcome.rows;
-        const std::string fault = record_fault(record, map.width, header);
+        const std::string fault = record_fault(record, map.width, header.names);
         if (!fault.empty()) {
             // The values read are written back in their columns, never ill-formed.
             for (std::size_t i = 0; i < map.width; ++i) {
@@ -220,17 +228,28 @@ BatchOutcome run_batch(std::istream& input, std::ostream& output, const BatchOpt
     output.flush();
 
     if (reader.read_failed()) {
-        return usage_error("cannot read " + options.input_name);
-    }
-    if (!output) {
-        return usage_error("cannot write " + options.output_name);
-    }
-    if (outcome.failed_rows > 0) {
-        outcome.exit_code = 1;
+        outcome.status = ExitStatus::io_failure;
+        outcome.message = "cannot read " + options.input_name;
+    } else if (!output) {
+        outcome.status = ExitStatus::io_failure;
+        outcome.message = "cannot write " + options.output_name;
+    } else if (outcome.failed_rows > 0) {
+        outcome.status = ExitStatus::row_errors;
         outcome.message = std::to_string(outcome.failed_rows) + " of " +
                           std::to_string(outcome.rows) + " rows have errors";
     }
     return outcome;
+}
+
+}  // namespace
+
+BatchOutcome run_batch(std::istream& input, std::ostream& output, const BatchOptions& options) {
+    CsvReader reader(input);
+    auto header = read_header(reader, options);
+    if (auto* refused = std::get_if<BatchOutcome>(&header)) {
+        return std::move(*refused);
+    }
+    return write_rows(reader, std::get<BatchHeader>(header), output, options);
 }
 
 }  // namespace cli

@@ -5,7 +5,7 @@
 #include <ostream>
 #include <string>
 
-#include "pay/pay_slip.h"
+#include "cli/exit_status.h"
 
 namespace cli {
 
@@ -21,8 +21,7 @@ struct BatchOptions {
 
 /// How a batch ended.
 struct BatchOutcome {
-    /// 0 when every row succeeded, 1 when a row has an error, 2 when the input could not be used.
-    int exit_code = 0;
+    ExitStatus status = ExitStatus::ok;
     std::size_t rows = 0;
     std::size_t failed_rows = 0;
     /// One line for standard error; empty when every row succeeded.
@@ -32,8 +31,5 @@ struct BatchOutcome {
 /// Reads a CSV text with a header row naming the seven choice columns and writes one output row
 /// per input row, in input order: the input values, the 21 shown texts and the error.
 BatchOutcome run_batch(std::istream& input, std::ostream& output, const BatchOptions& options);
-
-/// The error of a refused OK press: "missing choice: zone", "refused: children".
-std::string describe(const pay::Refusal& refusal);
 
 }  // namespace cli

@@ -78,7 +78,8 @@ std::string footer() {
     text += "A malformed record (a misplaced or unclosed quote, a wrong field count, invalid\n";
     text += "UTF-8) is an error of its row; no row is lost.\n\n";
     text += "Exit status: 0 when every row succeeded, 1 when a row has an error, 2 for a usage\n";
-    text += "error (unknown option, unreadable file, a header without the seven columns).\n\n";
+    text += "error (unknown option, unreadable file, a header without the seven columns), 3 when\n";
+    text += "reading the input or writing an output failed (a full disk, a read error).\n\n";
     text += "Examples:\n";
     text += "  velnaro-calc --scale 10 --rank 6 --zone A --special-charges no --children 2 \\\n";
     text += "      --dependents 3 --mutual yes\n";
@@ -134,17 +135,19 @@ ParsedCommandLine parse_command_line(int argc, const char* const* argv, std::ost
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
-        return {.command = std::nullopt, .exit_code = app.exit(e, out, err)};
+        return {.command = std::nullopt,
+                .status = app.exit(e, out, err) == 0 ? ExitStatus::ok : ExitStatus::usage};
     } catch (const CLI::CallForVersion& e) {
-        return {.command = std::nullopt, .exit_code = app.exit(e, out, err)};
+        return {.command = std::nullopt,
+                .status = app.exit(e, out, err) == 0 ? ExitStatus::ok : ExitStatus::usage};
     } catch (const CLI::ParseError& e) {
         err << program << ": " << e.what() << " (see --help)\n";
-        return {.command = std::nullopt, .exit_code = 2};
+        return {.command = std::nullopt, .status = ExitStatus::usage};
     }
 
     if (*batch) {
         command.mode = Command::Mode::batch;
-        return {.command = command, .exit_code = 0};
+        return {.command = command, .status = ExitStatus::ok};
     }
     std::string missing;
     for (std::size_t i = 0; i < choices.size(); ++i) {
@@ -155,9 +158,9 @@ ParsedCommandLine parse_command_line(int argc, const char* const* argv, std::ost
     }
     if (!missing.empty()) {
         err << program << ": missing " << missing << " (or give --batch FILE; see --help)\n";
-        return {.command = std::nullopt, .exit_code = 2};
+        return {.command = std::nullopt, .status = ExitStatus::usage};
     }
-    return {.command = command, .exit_code = 0};
+    return {.command = command, .status = ExitStatus::ok};
 }
 
 }  // namespace cli

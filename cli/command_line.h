@@ -4,6 +4,7 @@
 #include <ostream>
 #include <string>
 
+#include "cli/exit_status.h"
 #include "pay/pay_inputs.h"
 
 namespace cli {
@@ -25,8 +26,8 @@ struct Command {
 struct ParsedCommandLine {
     /// None when nothing is left to do: help or version shown, or a usage error reported.
     std::optional<Command> command;
-    /// The exit status when there is no command: 0, or 2 for a usage error.
-    int exit_code = 0;
+    /// The exit status when there is no command: ok, or usage.
+    ExitStatus status = ExitStatus::ok;
 };
 
 /// Reads the arguments. Help and version go to `out`; a usage error is one line on `err`.

@@ -4,8 +4,8 @@
 #include <array>
 #include <optional>
 
-#include "cli/batch.h"
 #include "cli/choice_aliases.h"
+#include "cli/refusal_text.h"
 #include "cli/row_format.h"
 #include "cli/utf8.h"
 #include "pay/pay_session.h"
@@ -43,7 +43,7 @@ std::string slip_table(const pay::ShownTexts& texts) {
     return table;
 }
 
-int run_slip(const pay::PayInputs& given, bool json, std::ostream& out, std::ostream& err) {
+ExitStatus run_slip(const pay::PayInputs& given, bool json, std::ostream& out, std::ostream& err) {
     pay::PayInputs typed = given;
     std::string error;
     for (const pay::Choice choice : pay::all_choices) {
@@ -84,9 +84,9 @@ int run_slip(const pay::PayInputs& given, bool json, std::ostream& out, std::ost
     }
     if (!error.empty()) {
         err << "velnaro-calc: " << error << '\n';
-        return 1;
+        return ExitStatus::row_errors;
     }
-    return 0;
+    return ExitStatus::ok;
 }
 
 }  // namespace cli

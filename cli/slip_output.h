@@ -3,6 +3,7 @@
 #include <ostream>
 #include <string>
 
+#include "cli/exit_status.h"
 #include "pay/pay_inputs.h"
 #include "pay/slip_fields.h"
 
@@ -13,8 +14,8 @@ namespace cli {
 std::string slip_table(const pay::ShownTexts& texts);
 
 /// Computes one slip from choices given as list items or aliases and writes it to `out` as a
-/// table, or as one JSON object. Returns 0, or 1 with the reason on `err` when a choice is
-/// refused (the JSON object then carries the reason and no amounts).
-int run_slip(const pay::PayInputs& typed, bool json, std::ostream& out, std::ostream& err);
+/// table, or as one JSON object. Returns ok, or row_errors with the reason on `err` when a choice
+/// is refused (the JSON object then carries the reason and no amounts).
+ExitStatus run_slip(const pay::PayInputs& typed, bool json, std::ostream& out, std::ostream& err);
 
 }  // namespace cli

@@ -41,11 +41,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     std::istringstream input(text);
     std::ostringstream output;
     const cli::BatchOutcome outcome = cli::run_batch(input, output, options);
-    require(outcome.exit_code >= 0 && outcome.exit_code <= 2);
+    require(outcome.status != cli::ExitStatus::io_failure);
     require(cli::is_valid_utf8(output.str()));
-    if (outcome.exit_code != 2) {
+    if (outcome.status != cli::ExitStatus::usage) {
         require(outcome.rows == records_after_header(text));
-        require((outcome.failed_rows > 0) == (outcome.exit_code == 1));
+        require((outcome.failed_rows > 0) == (outcome.status == cli::ExitStatus::row_errors));
     }
     return 0;
 }

@@ -41,7 +41,7 @@ class UnusableHeader : public testing::TestWithParam<HeaderCase> {};
 
 TEST_P(UnusableHeader, IsAUsageErrorWithNoOutput) {
     const Batch batch = run(GetParam().input);
-    EXPECT_EQ(batch.outcome.exit_code, 2);
+    EXPECT_EQ(batch.outcome.status, cli::ExitStatus::usage);
     EXPECT_EQ(batch.outcome.message, GetParam().message);
     EXPECT_EQ(batch.output, "");
 }
@@ -97,7 +97,7 @@ TEST(StandaloneRows, AreWrittenInInputOrderWithTheOtherColumnsPassedThrough) {
             {"6", rows::arabic_indic_digit(3), "11", "", "exceptional", "B", "yes", "1", "no"},
             worked::scale_11_exceptional);
     EXPECT_EQ(batch.output, expected);
-    EXPECT_EQ(batch.outcome.exit_code, 1);
+    EXPECT_EQ(batch.outcome.status, cli::ExitStatus::row_errors);
     EXPECT_EQ(batch.outcome.rows, 6u);
     EXPECT_EQ(batch.outcome.failed_rows, 3u);
     EXPECT_EQ(batch.outcome.message, "3 of 6 rows have errors");
@@ -110,7 +110,7 @@ TEST(StandaloneRows, AllSucceedingExitWithZeroAndNoMessage) {
                       "0", "0", item(pay::no_text)});
     const Batch batch =
         run(header + "\n9,1,C,no,0,0,no\n10,6,A,no,2,3,yes\n" + items + "\n9,1,C,no,0,0,no\n");
-    EXPECT_EQ(batch.outcome.exit_code, 0);
+    EXPECT_EQ(batch.outcome.status, cli::ExitStatus::ok);
     EXPECT_EQ(batch.outcome.message, "");
     EXPECT_EQ(batch.output,
               header + "," + std::string(rows::slip_header) + "\n" +
@@ -126,7 +126,7 @@ TEST(JsonLines, HoldOneObjectPerRowWithItsMembersInColumnOrder) {
             "\"say \"\"hi\"\"\",10,6,A,no,2,3,yes\n"
             "\"two\nlines\",10,6,A,no,2,9,yes\n",
             {.json = true, .session = false});
-    EXPECT_EQ(batch.outcome.exit_code, 1);
+    EXPECT_EQ(batch.outcome.status, cli::ExitStatus::row_errors);
     std::istringstream lines(batch.output);
     std::string line;
     std::vector<nlohmann::ordered_json> objects;
@@ -197,7 +197,7 @@ TEST(EveryCombination, ShowsWhatTheWindowShows) {
     }
     for (const bool session : {false, true}) {
         const Batch batch = run(input, {.json = false, .session = session});
-        EXPECT_EQ(batch.outcome.exit_code, 0) << batch.outcome.message;
+        EXPECT_EQ(batch.outcome.status, cli::ExitStatus::ok) << batch.outcome.message;
         EXPECT_EQ(batch.outcome.rows, 25284u);  // 43 ranks x 3 zones x 2 x 7 x 7 x 2
         EXPECT_TRUE(batch.output == expected) << "session " << session;
     }
@@ -225,7 +225,7 @@ TEST(SessionRows, RefusedBeforeTheFirstComputationShowTheStartTexts) {
         output_line({scale_9, "1", zone_c, no, "0", "", no}, worked::scale_9_rank_1,
                     "missing choice: dependents");
     EXPECT_EQ(batch.output, expected);
-    EXPECT_EQ(batch.outcome.exit_code, 1);
+    EXPECT_EQ(batch.outcome.status, cli::ExitStatus::row_errors);
     EXPECT_EQ(batch.outcome.message, "4 of 5 rows have errors");
 }
 

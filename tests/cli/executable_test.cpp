@@ -184,41 +184,44 @@ TEST_F(Executable, ExitsWithZeroWhenEveryRowSucceeds) {
     EXPECT_EQ(nlohmann::json::parse(result.out).at("monthly_pay"), "6033.13");
 }
 
-struct UsageCase {
+struct RefusedCase {
     const char* name;
     std::string args;
     std::string input;
     std::string error;
+    int status = 2;
 };
 
-class UsageErrors : public Executable, public testing::WithParamInterface<UsageCase> {};
+// Nothing can be done (2), or a write failed (3).
+class RefusedRuns : public Executable, public testing::WithParamInterface<RefusedCase> {};
 
-TEST_P(UsageErrors, ExitWithTwoAndOneLine) {
+TEST_P(RefusedRuns, ExitWithTheirStatusAndOneLine) {
     const Outcome result = calc(GetParam().args, GetParam().input);
-    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.status, GetParam().status);
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(result.err, "velnaro-calc: " + GetParam().error + "\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Commands, UsageErrors,
-    testing::Values(UsageCase{"unknown_option", "--batch - --fast", "",
-                              "The following argument was not expected: --fast (see --help)"},
-                    UsageCase{"unreadable_file", "--batch /nonexistent/staff.csv", "",
-                              "cannot read /nonexistent/staff.csv: No such file or directory"},
-                    UsageCase{"empty_input", "--batch -", "", "standard input has no header row"},
-                    UsageCase{"directory", "--batch /", "", "cannot read /: Is a directory"},
-                    UsageCase{"header_without_the_columns", "--batch -", "scale,rank,zone\n9,1,A\n",
-                              "the header row has no column special_charges, children, dependents, "
-                              "mutual_member (it needs " +
-                                  std::string(rows::choice_header) + ")"},
-                    UsageCase{"full_output", "--batch - -o /dev/full",
-                              std::string(rows::choice_header) + "\n10,6,A,no,2,3,yes\n",
-                              "cannot write /dev/full"},
-                    UsageCase{"unwritable_output", "--batch - -o /nonexistent/out.csv",
-                              std::string(rows::choice_header) + "\n",
-                              "cannot write /nonexistent/out.csv: No such file or directory"}),
-    [](const testing::TestParamInfo<UsageCase>& info) { return info.param.name; });
+    Commands, RefusedRuns,
+    testing::Values(RefusedCase{"unknown_option", "--batch - --fast", "",
+                                "The following argument was not expected: --fast (see --help)"},
+                    RefusedCase{"unreadable_file", "--batch /nonexistent/staff.csv", "",
+                                "cannot read /nonexistent/staff.csv: No such file or directory"},
+                    RefusedCase{"empty_input", "--batch -", "", "standard input has no header row"},
+                    RefusedCase{"directory", "--batch /", "", "cannot read /: Is a directory"},
+                    RefusedCase{
+                        "header_without_the_columns", "--batch -", "scale,rank,zone\n9,1,A\n",
+                        "the header row has no column special_charges, children, dependents, "
+                        "mutual_member (it needs " +
+                            std::string(rows::choice_header) + ")"},
+                    RefusedCase{"full_output", "--batch - -o /dev/full",
+                                std::string(rows::choice_header) + "\n10,6,A,no,2,3,yes\n",
+                                "cannot write /dev/full", 3},
+                    RefusedCase{"unwritable_output", "--batch - -o /nonexistent/out.csv",
+                                std::string(rows::choice_header) + "\n",
+                                "cannot write /nonexistent/out.csv: No such file or directory", 3}),
+    [](const testing::TestParamInfo<RefusedCase>& info) { return info.param.name; });
 
 TEST_F(Executable, DocumentsItselfAndItsVersion) {
     const Outcome help = calc("--help");

@@ -15,7 +15,7 @@ TEST(SlipTable, ListsEachFieldInTheWindowsOrder) {
     const pay::PayInputs typed{"10", "6", "A", "no", "2", "3", "yes"};
     std::ostringstream out;
     std::ostringstream err;
-    EXPECT_EQ(cli::run_slip(typed, false, out, err), 0);
+    EXPECT_EQ(cli::run_slip(typed, false, out, err), cli::ExitStatus::ok);
     EXPECT_EQ(err.str(), "");
 
     std::istringstream lines(out.str());
@@ -39,7 +39,7 @@ TEST(SlipTable, ARefusedChoiceIsReportedAlone) {
     const pay::PayInputs typed{"10", "6", "A", "no", "2", "3", "maybe"};
     std::ostringstream out;
     std::ostringstream err;
-    EXPECT_EQ(cli::run_slip(typed, false, out, err), 1);
+    EXPECT_EQ(cli::run_slip(typed, false, out, err), cli::ExitStatus::row_errors);
     EXPECT_EQ(out.str(), "");
     EXPECT_EQ(err.str(),
               "velnaro-calc: mutual_member 'maybe' is not an answer; expected yes or no\n");
@@ -49,7 +49,7 @@ TEST(SlipJson, CarriesTheErrorOfAnIllFormedChoice) {
     const pay::PayInputs typed{"10", "6", "A\xFF", "no", "2", "3", "yes"};
     std::ostringstream out;
     std::ostringstream err;
-    EXPECT_EQ(cli::run_slip(typed, true, out, err), 1);
+    EXPECT_EQ(cli::run_slip(typed, true, out, err), cli::ExitStatus::row_errors);
     EXPECT_NE(out.str().find("\"zone\":\"A\xEF\xBF\xBD\""), std::string::npos) << out.str();
     EXPECT_NE(out.str().find("\"error\":\"invalid UTF-8 in zone\""), std::string::npos);
     EXPECT_EQ(err.str(), "velnaro-calc: invalid UTF-8 in zone\n");
