@@ -1,12 +1,15 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
+
+#include "pay/pay_slip.h"
 
 namespace pay {
-
-struct PaySlip;
 
 /// The shown fields of a slip, earnings column first, then deductions, tax and pay.
 enum class SlipField {
@@ -33,10 +36,24 @@ enum class SlipField {
     monthly_pay,
 };
 
-inline constexpr std::size_t slip_field_count = 21;
+/// How a result field shows its value.
+enum class FieldDisplay {
+    /// "#0.00", with the decimal separator of the user's settings.
+    two_decimals,
+    /// A plain whole number.
+    whole_number,
+    /// The text as it is.
+    label,
+};
+
+/// The `PaySlip` member a field shows: an amount, an amount that may hold none, or a text.
+using SlipMember =
+    std::variant<double PaySlip::*, std::optional<double> PaySlip::*, std::string PaySlip::*>;
 
 struct SlipFieldInfo {
     SlipField field;
+    SlipMember member;
+    FieldDisplay display;
     /// The field's name in the `PaySlip` and as a column of the batch calculator.
     std::string_view name;
     /// The caption of the label beside the field in the window.
@@ -47,9 +64,83 @@ struct SlipFieldInfo {
     std::string_view start_text;
 };
 
-extern const std::array<SlipFieldInfo, slip_field_count> slip_fields;
+/// Every shown field, in the order of `SlipField`: adding an amount to the slip is adding its
+/// `PaySlip` member, its `SlipField` and its row here.
+inline constexpr std::array slip_fields = std::to_array<SlipFieldInfo>({
+    {SlipField::index_points, &PaySlip::index_points, FieldDisplay::two_decimals, "index_points",
+     "النقطة الاستدلالية", "Text1", ""},
+    {SlipField::annual_base_salary, &PaySlip::annual_base_salary, FieldDisplay::two_decimals,
+     "annual_base_salary", "الراتب الأساسي السنوي", "Text2", "0"},
+    {SlipField::residence_allowance, &PaySlip::residence_allowance, FieldDisplay::two_decimals,
+     "residence_allowance", "التعويض عن الإقامــة", "Text3", "0"},
+    {SlipField::special_charges_allowance, &PaySlip::special_charges_allowance,
+     FieldDisplay::two_decimals, "special_charges_allowance", "التعويض عن الأعباء الخاصة", "Text4",
+     "0"},
+    {SlipField::hierarchy_allowance, &PaySlip::hierarchy_allowance, FieldDisplay::two_decimals,
+     "hierarchy_allowance", "التعويض عن التدرج الإداري", "Text5", "0"},
+    {SlipField::charges_allowance, &PaySlip::charges_allowance, FieldDisplay::two_decimals,
+     "charges_allowance", "التعويض عن الأعبــاء", "Text6", "0"},
+    {SlipField::supervision_allowance, &PaySlip::supervision_allowance, FieldDisplay::two_decimals,
+     "supervision_allowance", "التعويض عن التأطيــر", "Text7", "0"},
+    {SlipField::family_allowance, &PaySlip::family_allowance, FieldDisplay::two_decimals,
+     "family_allowance", "التعويضات العائليــة", "Text8", "0"},
+    {SlipField::gross_total, &PaySlip::gross_total, FieldDisplay::two_decimals, "gross_total",
+     "مجموع الراتب الأساسي والتعويضات ", "Text16", "0"},
+    {SlipField::retirement, &PaySlip::retirement, FieldDisplay::two_decimals, "retirement",
+     "التقاعـــــد", "Text9", "0"},
+    {SlipField::health_insurance, &PaySlip::health_insurance, FieldDisplay::two_decimals,
+     "health_insurance", "التأمين الإجباري عن المرض", "Text12", "0"},
+    {SlipField::general_mutual, &PaySlip::general_mutual, FieldDisplay::two_decimals,
+     "general_mutual", "القطاع بالتعاضدية العامة", "Text13", "0"},
+    {SlipField::mutual_fund, &PaySlip::mutual_fund, FieldDisplay::whole_number, "mutual_fund",
+     "الصندوق التعاضدي المستقل", "Text14", "0"},
+    {SlipField::foundation_contribution, &PaySlip::foundation_contribution,
+     FieldDisplay::two_decimals, "foundation_contribution", "مؤسسة Orsanne", "Text11", "0"},
+    {SlipField::taxable_amount, &PaySlip::taxable_amount, FieldDisplay::two_decimals,
+     "taxable_amount", "المبلــغ الخاضع للضريبة", "Text18", "0"},
+    {SlipField::tax_rate_label, &PaySlip::tax_rate_label, FieldDisplay::label, "tax_rate_label",
+     "النسبــة المطبقــة", "Text21", "0"},
+    {SlipField::family_exemption, &PaySlip::family_exemption, FieldDisplay::two_decimals,
+     "family_exemption", "الإعفاءات عن الأطفال والزوجة", "Text19", "0"},
+    {SlipField::income_tax, &PaySlip::income_tax, FieldDisplay::two_decimals, "income_tax",
+     "الضريبة العامة على الدخل", "Text10", "0"},
+    {SlipField::total_deductions, &PaySlip::total_deductions, FieldDisplay::two_decimals,
+     "total_deductions", "مجموع الاقتطاعات من الأجرة  ", "Text15", "0"},
+    {SlipField::annual_pay, &PaySlip::annual_pay, FieldDisplay::two_decimals, "annual_pay",
+     "الأجرة السنوية", "Text25", ""},
+    {SlipField::monthly_pay, &PaySlip::monthly_pay, FieldDisplay::two_decimals, "monthly_pay",
+     "الأجرة الشهرية", "Text20", ""},
+});
 
-const SlipFieldInfo& field_info(SlipField field);
+inline constexpr std::size_t slip_field_count = slip_fields.size();
+
+namespace slip_field_checks {
+constexpr bool rows_in_field_order() {
+    for (std::size_t i = 0; i < slip_fields.size(); ++i) {
+        if (static_cast<std::size_t>(slip_fields[i].field) != i) {
+            return false;
+        }
+    }
+    return true;
+}
+constexpr bool labels_are_texts() {
+    for (const SlipFieldInfo& info : slip_fields) {
+        const bool text_member = std::holds_alternative<std::string PaySlip::*>(info.member);
+        if (text_member != (info.display == FieldDisplay::label)) {
+            return false;
+        }
+    }
+    return true;
+}
+}  // namespace slip_field_checks
+static_assert(slip_field_checks::rows_in_field_order(), "one row per SlipField, in its order");
+static_assert(slip_field_count == static_cast<std::size_t>(SlipField::monthly_pay) + 1,
+              "a row for every SlipField");
+static_assert(slip_field_checks::labels_are_texts(), "a text member shows as a label, only");
+
+constexpr const SlipFieldInfo& field_info(SlipField field) {
+    return slip_fields[static_cast<std::size_t>(field)];
+}
 
 /// The texts of the result fields, indexed by `SlipField`.
 using ShownTexts = std::array<std::string, slip_field_count>;
@@ -57,15 +148,9 @@ using ShownTexts = std::array<std::string, slip_field_count>;
 /// What the window shows before the first computation.
 ShownTexts start_texts();
 
-/// The texts a computed slip shows: "#0.00" with `separator`, the mutual fund as a whole number
-/// and the rate label as it is.
-ShownTexts shown_texts(const PaySlip& slip, std::string_view separator);
-
-/// Settles each shown amount of `slip` to the value its text shows, so that a field the next
-/// computation leaves unwritten carries what the window showed.
-void settle_to_shown(PaySlip& slip);
-
-/// `shown_texts` and `settle_to_shown` in one pass, as the OK action does them.
+/// The texts a computed slip shows, each as its field's display says (the amounts with
+/// `separator`), and each shown amount of `slip` settled to the value its text shows, so that a
+/// field the next computation leaves unwritten carries what the window showed.
 ShownTexts show_and_settle(PaySlip& slip, std::string_view separator);
 
 }  // namespace pay

@@ -34,8 +34,6 @@ class MainWindow : public QWidget {
     void centre_on_screen();
 
     const FormControls& controls() const { return controls_; }
-    const RankLists& rank_lists() const { return ranks_; }
-    const pay::PaySession& session() const { return ok_action_.session(); }
 
   private:
     FormControls controls_;

@@ -32,8 +32,6 @@ class OkAction {
 
     void run();
 
-    const pay::PaySession& session() const { return session_; }
-
   private:
     void refuse(pay::Choice choice, std::string_view scale_text);
     void show_results();
