@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <regex>
 #include <string>
 #include <vector>
@@ -65,29 +66,14 @@ std::string next_text(FuzzedDataProvider& data, pay::Choice choice) {
 }
 
 bool finite_slip(const pay::PaySlip& slip) {
-    const double amounts[] = {slip.index_points.value_or(0),
-                              slip.annual_base_salary,
-                              slip.residence_allowance,
-                              slip.special_charges_allowance,
-                              slip.hierarchy_allowance,
-                              slip.charges_allowance,
-                              slip.supervision_allowance,
-                              slip.family_allowance,
-                              slip.retirement,
-                              slip.income_tax,
-                              slip.foundation_contribution,
-                              slip.health_insurance,
-                              slip.general_mutual,
-                              slip.mutual_fund,
-                              slip.total_deductions,
-                              slip.gross_total,
-                              slip.gross_before_family.value_or(0),
-                              slip.taxable_amount,
-                              slip.family_exemption,
-                              slip.monthly_pay.value_or(0),
-                              slip.annual_pay.value_or(0)};
-    return std::all_of(std::begin(amounts), std::end(amounts),
-                       [](double amount) { return std::isfinite(amount); });
+    const auto finite = [](std::optional<double> amount) {
+        return !amount || std::isfinite(*amount);
+    };
+    return finite(slip.gross_before_family) &&
+           std::all_of(pay::slip_fields.begin(), pay::slip_fields.end(),
+                       [&](const pay::SlipFieldInfo& info) {
+                           return finite(pay::amount_of(slip, info.field));
+                       });
 }
 
 void check_shown(const pay::PaySession& session) {

@@ -1,5 +1,6 @@
 #include "pay/slip_fields.h"
 
+#include <type_traits>
 #include <utility>
 
 #include "pay/amount_format.h"
@@ -9,19 +10,28 @@ namespace {
 
 constexpr int shown_decimals = 2;
 
-// The amount a field shows, or none for a text and for an amount that holds none yet.
-double* amount_of(PaySlip& slip, const SlipMember& member) {
+// The amount a member holds, or none for a text and for an amount that holds none yet.
+template <typename Slip>
+auto* amount_in(Slip& slip, const SlipMember& member) {
+    using Amount = std::conditional_t<std::is_const_v<Slip>, const double, double>;
+    Amount* found = nullptr;
     if (const auto* amount = std::get_if<double PaySlip::*>(&member)) {
-        return &(slip.**amount);
+        found = &(slip.**amount);
+    } else if (const auto* optional = std::get_if<std::optional<double> PaySlip::*>(&member)) {
+        auto& value = slip.**optional;
+        found = value ? &*value : nullptr;
     }
-    if (const auto* optional = std::get_if<std::optional<double> PaySlip::*>(&member)) {
-        std::optional<double>& value = slip.**optional;
-        return value ? &*value : nullptr;
-    }
-    return nullptr;
+    return found;
 }
 
 }  // namespace
+
+std::optional<double> amount_of(const PaySlip& slip, SlipField field) {
+    if (const double* amount = amount_in(slip, field_info(field).member)) {
+        return *amount;
+    }
+    return std::nullopt;
+}
 
 ShownTexts start_texts() {
     ShownTexts texts;
@@ -37,7 +47,7 @@ ShownTexts show_and_settle(PaySlip& slip, std::string_view separator) {
         std::string& text = texts[static_cast<std::size_t>(info.field)];
         if (info.display == FieldDisplay::label) {
             text = slip.*std::get<std::string PaySlip::*>(info.member);
-        } else if (double* amount = amount_of(slip, info.member)) {
+        } else if (double* amount = amount_in(slip, info.member)) {
             const bool whole = info.display == FieldDisplay::whole_number;
             ShownAmount shown =
                 show_amount(*amount, whole ? 0 : shown_decimals, whole ? "" : separator);

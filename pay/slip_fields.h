@@ -142,6 +142,9 @@ constexpr const SlipFieldInfo& field_info(SlipField field) {
     return slip_fields[static_cast<std::size_t>(field)];
 }
 
+/// The amount a field shows, or none for the rate label and for an amount that holds none yet.
+std::optional<double> amount_of(const PaySlip& slip, SlipField field);
+
 /// The texts of the result fields, indexed by `SlipField`.
 using ShownTexts = std::array<std::string, slip_field_count>;
 
