@@ -34,10 +34,11 @@ inline std::string from_text(std::string_view text) {
     return name;
 }
 
-/// An amount as a test name: 1234.565 is "1234_565", -0.5 is "minus0_5", 1e-13 is "1eminus13".
+/// An amount as a test name, written out in full: 1234.565 is "1234_565", -0.5 is "minus0_5".
 inline std::string from_amount(double amount) {
-    std::array<char, 32> text{};
-    const auto written = std::to_chars(text.data(), text.data() + text.size(), amount);
+    std::array<char, 1100> text{};  // every double written in full: 5e-324 takes 1,076
+    const auto written =
+        std::to_chars(text.data(), text.data() + text.size(), amount, std::chars_format::fixed);
     return from_text(
         std::string_view(text.data(), static_cast<std::size_t>(written.ptr - text.data())));
 }
