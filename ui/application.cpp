@@ -5,10 +5,10 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "ui/accessible_names.h"
 #include "ui/app_icon.h"
 #include "ui/fonts.h"
 #include "ui/qt_text.h"
-#include "ui/window_layout.h"
 #include "velnaro/project.h"
 
 namespace ui {
@@ -35,6 +35,7 @@ void configure_application(QApplication& app) {
     QGuiApplication::setLayoutDirection(Qt::LeftToRight);
 
     register_font_substitutions();
+    keep_list_names();
 }
 
 }  // namespace ui

@@ -1,8 +1,16 @@
 #pragma once
 
+#include <string_view>
+
 class QApplication;
 
 namespace ui {
+
+/// The application title, which the window's messages carry.
+inline constexpr std::string_view application_title = "Velnaro";
+
+/// The main window's caption.
+inline constexpr std::string_view window_caption = "Velnaro  2010";
 
 /// Names the application and its version, for --help and --version as for the windows.
 void name_application();

@@ -9,34 +9,38 @@
 #include <QPixmap>
 #include <QToolButton>
 
+#include "ui/accessible_names.h"
 #include "ui/choice_list.h"
 #include "ui/fonts.h"
+#include "ui/form_style.h"
 #include "ui/qt_text.h"
-#include "ui/window_layout.h"
 
 namespace ui {
 
 namespace {
 
-constexpr qreal list_points = 12;
-
 // No button is the window's default one, so a focused button takes Enter itself.
 class PressOnEnter : public QObject {
   public:
-    using QObject::QObject;
+    explicit PressOnEnter(QAbstractButton& button) : QObject(&button), button_(button) {}
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress) {
+        if (watched == &button_ && event->type() == QEvent::KeyPress) {
             const auto* key = static_cast<QKeyEvent*>(event);
+            // The keypad's Enter comes with the keypad modifier; it presses as Return does.
+            const Qt::KeyboardModifiers others = key->modifiers() & ~Qt::KeypadModifier;
             if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
-                key->modifiers() == Qt::NoModifier) {
-                static_cast<QAbstractButton*>(watched)->click();
+                others == Qt::NoModifier) {
+                button_.click();
                 return true;
             }
         }
         return QObject::eventFilter(watched, event);
     }
+
+  private:
+    QAbstractButton& button_;
 };
 
 }  // namespace
@@ -69,7 +73,7 @@ QLineEdit* add_result_field(QWidget& form, pay::SlipField field, const QRect& pl
     // A typed amount would be carried into the next computation; the field can still take the
     // focus, to be selected and copied.
     text->setReadOnly(true);
-    text->setAccessibleName(qt_text(info.label));
+    text->setAccessibleName(spoken_text(qt_text(info.label)));
     return text;
 }
 
@@ -78,26 +82,25 @@ QComboBox* add_list(QWidget& form, std::string_view name, const QRect& place,
     QComboBox* list = make_choice_list(items, &form);
     list->setObjectName(qt_text(name));
     list->setGeometry(place);
-    list->setFont(window_font(list_points, true));
+    list->setFont(window_font(points::list, true));
     list->setLayoutDirection(Qt::RightToLeft);
     // At the right edge, digits as well as words.
     list->lineEdit()->setAlignment(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
-    list->setAccessibleName(label);
+    list->setAccessibleName(spoken_text(label));
     return list;
 }
 
 QToolButton* add_picture_button(QWidget& form, std::string_view name, const QRect& place,
                                 std::string_view caption, const QPixmap& picture) {
-    constexpr qreal caption_points = 15.75;
     auto* button = new QToolButton(&form);
     button->setObjectName(qt_text(name));
     button->setGeometry(place);
     button->setText(qt_text(caption));
-    button->setAccessibleName(qt_text(caption));
+    button->setAccessibleName(spoken_text(qt_text(caption)));
     button->setIcon(QIcon(picture));
     button->setIconSize(picture.size());
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    button->setFont(window_font(caption_points));
+    button->setFont(window_font(points::caption));
     button->setFocusPolicy(Qt::StrongFocus);
     press_on_enter(*button);
     return button;
@@ -113,8 +116,8 @@ void set_flat_ground(QToolButton& button, const QColor& ground) {
             .arg(ground.name(), edge, ground.darker(115).name()));
 }
 
-void press_on_enter(QWidget& button) {
-    button.installEventFilter(new PressOnEnter(&button));
+void press_on_enter(QAbstractButton& button) {
+    button.installEventFilter(new PressOnEnter(button));
 }
 
 }  // namespace ui

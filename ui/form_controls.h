@@ -7,6 +7,7 @@
 
 #include "pay/slip_fields.h"
 
+class QAbstractButton;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -44,6 +45,6 @@ QToolButton* add_picture_button(QWidget& form, std::string_view name, const QRec
 void set_flat_ground(QToolButton& button, const QColor& ground);
 
 /// Makes Enter press `button` while it has the focus, as Space does.
-void press_on_enter(QWidget& button);
+void press_on_enter(QAbstractButton& button);
 
 }  // namespace ui

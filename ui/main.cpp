@@ -1,31 +1,52 @@
 #include <QApplication>
-#include <QTextStream>
+#include <QSaveFile>
 
 #include "ui/application.h"
 #include "ui/main_window.h"
 #include "ui/program_options.h"
+#include "ui/terminal.h"
 
 int main(int argc, char* argv[]) {
+    // The arguments are read before the toolkit starts: a wrong option, --help and --version
+    // need no display.
     ui::ProgramOptions options;
-    // --help and --version answer on the terminal, with no display needed.
-    if (ui::ProgramOptions::asks_for_text_only(argc, argv)) {
-        const QCoreApplication app(argc, argv);
-        ui::name_application();
-        options.process(app);
-        return 0;
+    const ui::Request request = options.parse(ui::arguments_of(argc, argv));
+    switch (request) {
+        case ui::Request::usage_error:
+            ui::report_error(options.error_text() + QStringLiteral(" Try 'velnaro --help'."));
+            return 2;
+        case ui::Request::help:
+        case ui::Request::version: {
+            const QCoreApplication app(argc, argv);
+            ui::name_application();
+            return ui::write_standard_output(
+                request == ui::Request::help
+                    ? options.help_text()
+                    : QCoreApplication::applicationName() + QLatin1Char(' ') +
+                          QCoreApplication::applicationVersion() + QLatin1Char('\n'));
+        }
+        case ui::Request::show_window:
+        case ui::Request::screenshot:
+            break;
+    }
+    if (const auto missing = ui::missing_display(ui::DisplayEnvironment::of_process(),
+                                                 request == ui::Request::screenshot)) {
+        ui::report_error(*missing);
+        return 1;
     }
 
     QApplication app(argc, argv);
     ui::configure_application(app);
-    options.process(app);
-
     ui::MainWindow window;
     window.centre_on_screen();
     window.show();
     if (const auto file = options.screenshot_file()) {
         QApplication::processEvents();
-        if (!window.grab().save(*file, "PNG")) {
-            QTextStream(stderr) << "velnaro: cannot write " << *file << '\n';
+        // Written whole or not at all: a failed write leaves no half picture behind.
+        QSaveFile picture(*file);
+        if (!picture.open(QIODevice::WriteOnly) || !window.grab().save(&picture, "PNG") ||
+            !picture.commit()) {
+            ui::report_error(QStringLiteral("cannot write ") + *file);
             return 1;
         }
         return 0;

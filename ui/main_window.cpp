@@ -8,13 +8,14 @@
 #include <QToolButton>
 #include <utility>
 
+#include "ui/application.h"
 #include "ui/qt_text.h"
 
 namespace ui {
 
 MainWindow::MainWindow(WindowOptions options)
     : controls_(build_form(*this)),
-      ranks_(controls_.lists.rank_lists),
+      ranks_(controls_.lists.rank_lists, controls_.rank_label),
       ok_action_(*this, controls_, ranks_, options.decimal_separator.toStdString(),
                  std::move(options.present_message)) {
     setObjectName(QStringLiteral("Form1"));

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <utility>
 
+#include "ui/application.h"
 #include "ui/qt_text.h"
 
 namespace ui {

@@ -10,22 +10,12 @@
 #include <optional>
 
 #include "ui/fonts.h"
+#include "ui/form_style.h"
 #include "ui/pictures/picture_painter.h"
 
 namespace ui {
 
 namespace {
-
-// Window geometry is kept in twips, 15 to a pixel at 96 dots per inch.
-constexpr int twips_per_pixel = 15;
-
-constexpr int pixels(int twips) {
-    return twips / twips_per_pixel;
-}
-
-constexpr QRect pixels(QRect twips) {
-    return {pixels(twips.x()), pixels(twips.y()), pixels(twips.width()), pixels(twips.height())};
-}
 
 struct WindowLayout {
     const char* object_name;
@@ -36,9 +26,6 @@ struct WindowLayout {
     QRect box;  // twips
     pictures::Picture picture;
 };
-
-constexpr QColor band_green{0, 192, 0};
-constexpr qreal band_points = 21.75;
 
 WindowLayout layout_of(PictureWindow which) {
     using pictures::Picture;
@@ -83,7 +70,7 @@ WindowLayout layout_of(PictureWindow which) {
 }
 
 QSize client_pixels(const WindowLayout& layout) {
-    return {pixels(layout.client.width()), pixels(layout.client.height())};
+    return twips_size(layout.client.width(), layout.client.height());
 }
 
 void set_ground(QWidget& widget, QColor ground) {
@@ -111,19 +98,19 @@ class PictureDialog : public QDialog {
         if (layout.band) {
             auto* band = new QLabel(QString::fromUtf8(layout.band_text), this);
             band->setObjectName(QStringLiteral("Label29"));
-            band->setGeometry(pixels(*layout.band));
-            band->setFont(window_font(band_points, true));
+            band->setGeometry(twips_rect(*layout.band));
+            band->setFont(window_font(points::title_band, true));
             band->setAlignment(Qt::AlignCenter);
             QPalette palette = band->palette();
             palette.setColor(QPalette::WindowText, Qt::black);
             band->setPalette(palette);
-            set_ground(*band, band_green);
+            set_ground(*band, QColor(colours::green));
         }
 
         // Created after the band, so it lies over the band's last pixel row as the box should.
         auto* box = new QLabel(this);
         box->setObjectName(QStringLiteral("Picture2"));
-        box->setGeometry(pixels(layout.box));
+        box->setGeometry(twips_rect(layout.box));
         box->setAlignment(Qt::AlignLeft | Qt::AlignTop | Qt::AlignAbsolute);
         box->setPixmap(QPixmap::fromImage(pictures::paint_picture(picture)));
         set_ground(*box, picture.ground);
@@ -156,13 +143,18 @@ void open_picture_window(PictureWindow which, QWidget* parent) {
     dialog.exec();
 }
 
+QString picture_window_topic(PictureWindow which) {
+    const WindowLayout layout = layout_of(which);
+    return QString::fromUtf8(layout.band ? layout.band_text : layout.caption);
+}
+
 pictures::Picture picture_of(PictureWindow which) {
     return layout_of(which).picture;
 }
 
 QRect visible_picture_area(PictureWindow which) {
     const WindowLayout layout = layout_of(which);
-    const QRect box = pixels(layout.box);
+    const QRect box = twips_rect(layout.box);
     const QRect client(QPoint(0, 0), client_pixels(layout));
     const QSize picture_size = pictures::describe(layout.picture).size;
     const QRect shown = QRect(box.topLeft(), picture_size) & box & client;

@@ -2,6 +2,7 @@
 
 #include <QPixmap>
 #include <QRect>
+#include <QString>
 
 #include "ui/pictures/pictures.h"
 
@@ -20,6 +21,9 @@ enum class PictureWindow {
 
 /// Builds the window, shows it modally over `parent` and drops it once it is closed.
 void open_picture_window(PictureWindow which, QWidget* parent);
+
+/// What a window is about, as its title band (or, for the about window, its caption) says.
+QString picture_window_topic(PictureWindow which);
 
 /// The picture that a window shows.
 pictures::Picture picture_of(PictureWindow which);

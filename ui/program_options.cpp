@@ -1,8 +1,5 @@
 #include "ui/program_options.h"
 
-#include <QCoreApplication>
-#include <string_view>
-
 namespace ui {
 
 ProgramOptions::ProgramOptions()
@@ -18,8 +15,22 @@ ProgramOptions::ProgramOptions()
     parser_.addOption(screenshot_);
 }
 
-void ProgramOptions::process(const QCoreApplication& app) {
-    parser_.process(app);
+Request ProgramOptions::parse(const QStringList& arguments) {
+    if (!parser_.parse(arguments)) {
+        error_ = parser_.errorText();
+        return Request::usage_error;
+    }
+    if (parser_.isSet(QStringLiteral("help")) || parser_.isSet(QStringLiteral("help-all"))) {
+        return Request::help;
+    }
+    if (parser_.isSet(QStringLiteral("version"))) {
+        return Request::version;
+    }
+    if (const QStringList stray = parser_.positionalArguments(); !stray.isEmpty()) {
+        error_ = QStringLiteral("Unexpected argument '%1'.").arg(stray.constFirst());
+        return Request::usage_error;
+    }
+    return parser_.isSet(screenshot_) ? Request::screenshot : Request::show_window;
 }
 
 std::optional<QString> ProgramOptions::screenshot_file() const {
@@ -29,15 +40,21 @@ std::optional<QString> ProgramOptions::screenshot_file() const {
     return parser_.value(screenshot_);
 }
 
-bool ProgramOptions::asks_for_text_only(int argc, const char* const argv[]) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view argument = argv[i];
-        if (argument == "-h" || argument == "--help" || argument == "-?" ||
-            argument == "--help-all" || argument == "-v" || argument == "--version") {
-            return true;
-        }
+QString ProgramOptions::error_text() const {
+    return error_;
+}
+
+QString ProgramOptions::help_text() const {
+    return parser_.helpText();
+}
+
+QStringList arguments_of(int argc, const char* const argv[]) {
+    QStringList arguments;
+    arguments.reserve(argc);
+    for (int i = 0; i < argc; ++i) {
+        arguments.append(QString::fromLocal8Bit(argv[i]));
     }
-    return false;
+    return arguments;
 }
 
 }  // namespace ui

@@ -3,29 +3,45 @@
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QString>
+#include <QStringList>
 #include <optional>
-
-class QCoreApplication;
 
 namespace ui {
 
-/// The command line of `velnaro`.
+/// What the command line of `velnaro` asks for.
+enum class Request {
+    show_window,
+    screenshot,
+    help,
+    version,
+    usage_error,
+};
+
+/// The command line of `velnaro`, read before the toolkit starts, so that a wrong option or a
+/// question answered on the terminal needs no display.
 class ProgramOptions {
   public:
     ProgramOptions();
 
-    /// Reads the arguments; answers --help and --version itself and ends the program.
-    void process(const QCoreApplication& app);
+    /// Reads the arguments, the program's name first.
+    Request parse(const QStringList& arguments);
 
     /// The file to write the start window's picture to, when asked.
     std::optional<QString> screenshot_file() const;
 
-    /// Whether the arguments ask only for --help or --version, which need no display.
-    static bool asks_for_text_only(int argc, const char* const argv[]);
+    /// What is wrong with the arguments, after a usage error: one line.
+    QString error_text() const;
+
+    /// The text of --help; needs the application object, which names the program.
+    QString help_text() const;
 
   private:
     QCommandLineParser parser_;
     QCommandLineOption screenshot_;
+    QString error_;
 };
+
+/// The arguments of `main`, as the toolkit reads them.
+QStringList arguments_of(int argc, const char* const argv[]);
 
 }  // namespace ui

@@ -1,11 +1,18 @@
 #include "ui/rank_lists.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QString>
 
 namespace ui {
 
-RankLists::RankLists(const std::array<QComboBox*, pay::all_scales.size()>& lists) : lists_(lists) {}
+RankLists::RankLists(const std::array<QComboBox*, pay::all_scales.size()>& lists, QLabel* label)
+    : lists_(lists), label_(label) {
+    if (label_ != nullptr) {
+        // The out-of-scale list tops the start stack.
+        label_->setBuddy(list(pay::Scale::out_of_scale));
+    }
+}
 
 QComboBox* RankLists::list(pay::Scale scale) const {
     return lists_[static_cast<std::size_t>(scale)];
@@ -20,6 +27,9 @@ void RankLists::show_rank_list(const QString& scale_text) const {
 void RankLists::show_only(pay::Scale scale) const {
     for (const pay::Scale each : pay::all_scales) {
         list(each)->setVisible(each == scale);
+    }
+    if (label_ != nullptr) {
+        label_->setBuddy(list(scale));
     }
 }
 

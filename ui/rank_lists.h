@@ -5,6 +5,7 @@
 #include "pay/pay_inputs.h"
 
 class QComboBox;
+class QLabel;
 class QString;
 
 namespace ui {
@@ -14,8 +15,10 @@ namespace ui {
 /// scale's list is shown. Switching never touches a list's text or selection.
 class RankLists {
   public:
-    /// The lists in the order of `pay::all_scales`.
-    explicit RankLists(const std::array<QComboBox*, pay::all_scales.size()>& lists);
+    /// The lists in the order of `pay::all_scales`; `label`, when given, is made the buddy of
+    /// the list on screen, so screen readers relate it to the list a person can use.
+    explicit RankLists(const std::array<QComboBox*, pay::all_scales.size()>& lists,
+                       QLabel* label = nullptr);
 
     QComboBox* list(pay::Scale scale) const;
 
@@ -28,6 +31,7 @@ class RankLists {
 
   private:
     std::array<QComboBox*, pay::all_scales.size()> lists_;
+    QLabel* label_;
 };
 
 }  // namespace ui

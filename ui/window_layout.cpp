@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "ui/accessible_names.h"
 #include "ui/form_controls.h"
 #include "ui/qt_text.h"
 
@@ -24,10 +25,6 @@ const std::array<std::string_view, 37> focus_order{
 namespace {
 
 using pay::SlipField;
-
-constexpr qreal row_field_points = 14.25;
-constexpr qreal caption_points = 15.75;
-constexpr qreal large_points = 18;
 
 constexpr Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignVCenter;
 constexpr Qt::Alignment centred_bottom = Qt::AlignHCenter | Qt::AlignBottom;
@@ -190,20 +187,20 @@ std::string_view caption_of(SlipField field) {
 // --- Building, in stacking order: panels, labels, the line, then lists, fields and buttons.
 
 void add_panels(QWidget& form) {
-    const LabelStyle panel{colours::peach, caption_points, false, centred};
+    const LabelStyle panel{colours::peach, points::caption, false, centred};
     add_label(form, "Label31", twips_rect(4665, 0, 7170, 3015), {}, panel);
     add_label(form, "Label28", twips_rect(15, 3000, 11820, 5010), {}, panel);
 }
 
 void add_labels(QWidget& form) {
-    const LabelStyle choice{colours::light_green, caption_points, false, centred};
+    const LabelStyle choice{colours::light_green, points::caption, false, centred};
     for (std::size_t row = 0; row < choice_rows.size(); ++row) {
         add_label(form, choice_rows[row].label,
                   twips_rect(choice_label_x, choice_y(row), choice_label_width, choice_row_height),
                   choice_rows[row].caption, choice);
     }
 
-    const LabelStyle box_style{colours::light_green, large_points, false, centred_bottom};
+    const LabelStyle box_style{colours::light_green, points::large, false, centred_bottom};
     for (const BoxRow& box : box_rows) {
         QLabel* label = add_label(form, box.label, box.place, caption_of(box.field), box_style);
         // The field covers the lower part of the box: the caption's baseline sits just above
@@ -213,7 +210,7 @@ void add_labels(QWidget& form) {
         label->setContentsMargins(0, 0, 0, below);
     }
 
-    const LabelStyle bar{colours::green, caption_points, false, to_the_right};
+    const LabelStyle bar{colours::green, points::caption, false, to_the_right};
     for (const TotalBar& total : total_bars) {
         add_label(form, total.label, total.place, caption_of(total.field), bar);
     }
@@ -221,12 +218,12 @@ void add_labels(QWidget& form) {
     for (const TableRow& row : table_rows) {
         add_label(form, row.earnings.label, earnings_label_place(row.y),
                   caption_of(row.earnings.field),
-                  {row.earnings.ground, large_points, false, centred});
+                  {row.earnings.ground, points::large, false, centred});
         add_label(form, row.deductions.label, deductions_label_place(row.y),
                   caption_of(row.deductions.field),
-                  {row.deductions.ground, large_points, false, centred});
+                  {row.deductions.ground, points::large, false, centred});
     }
-    const LabelStyle heading{colours::light_cyan, large_points, true, centred};
+    const LabelStyle heading{colours::light_cyan, points::large, true, centred};
     add_label(form, "Label10", twips_rect(6000, 5190, 5775, 450), "التعويضــات النظاميـــة",
               heading);
     add_label(form, "Label19", twips_rect(120, 5190, 5655, 450), "التعاضديـــات", heading);
@@ -267,23 +264,23 @@ ChoiceLists add_lists(QWidget& form) {
 
 std::array<QLineEdit*, pay::slip_field_count> add_result_fields(QWidget& form) {
     std::array<QLineEdit*, pay::slip_field_count> fields{};
-    const auto add = [&](SlipField field, const QRect& place, qreal points) {
-        QLineEdit* text = add_result_field(form, field, place, points);
+    const auto add = [&](SlipField field, const QRect& place, qreal size) {
+        QLineEdit* text = add_result_field(form, field, place, size);
         fields[static_cast<std::size_t>(field)] = text;
         return text;
     };
     for (const BoxRow& box : box_rows) {
-        add(box.field, box.field_place, large_points);
+        add(box.field, box.field_place, points::large);
     }
     for (const TotalBar& total : total_bars) {
-        QLineEdit* text = add(total.field, total.field_place, caption_points);
+        QLineEdit* text = add(total.field, total.field_place, points::caption);
         QPalette palette = text->palette();
         palette.setColor(QPalette::Base, QColor(colours::green));
         text->setPalette(palette);
     }
     for (const TableRow& row : table_rows) {
-        add(row.earnings.field, earnings_field_place(row.y), row_field_points);
-        add(row.deductions.field, deductions_field_place(row.y), row_field_points);
+        add(row.earnings.field, earnings_field_place(row.y), points::row_field);
+        add(row.deductions.field, deductions_field_place(row.y), points::row_field);
     }
     return fields;
 }
@@ -301,12 +298,41 @@ std::array<ExplanationButton, 4> add_explanation_buttons(QWidget& form) {
         button->setObjectName(qt_text(choice.button));
         button->setGeometry(
             twips_rect(explanation_x, choice_y(row), explanation_width, choice_row_height));
-        button->setAccessibleName(qt_text(explanation_caption));
-        button->setAccessibleDescription(qt_text(choice.caption));
+        // Four buttons share one caption: each name says which rule it explains.
+        button->setAccessibleName(qt_text(explanation_caption) + QStringLiteral(": ") +
+                                  spoken_text(picture_window_topic(choice.explains)));
+        button->setAccessibleDescription(spoken_text(qt_text(choice.caption)));
         press_on_enter(*button);
         *next++ = {button, choice.explains};
     }
     return buttons;
+}
+
+QLabel* label_named(QWidget& form, std::string_view name) {
+    return form.findChild<QLabel*>(qt_text(name), Qt::FindDirectChildrenOnly);
+}
+
+// Each label is the buddy of its control, so screen readers relate the two; the rank label
+// follows the rank list on screen (RankLists).
+void link_labels(QWidget& form, const FormControls& controls) {
+    const auto field = [&controls](SlipField slip_field) {
+        return controls.result_fields[static_cast<std::size_t>(slip_field)];
+    };
+    for (const ChoiceRow& choice : choice_rows) {
+        if (choice.member != nullptr) {
+            label_named(form, choice.label)->setBuddy(controls.lists.*choice.member);
+        }
+    }
+    for (const BoxRow& box : box_rows) {
+        label_named(form, box.label)->setBuddy(field(box.field));
+    }
+    for (const TotalBar& total : total_bars) {
+        label_named(form, total.label)->setBuddy(field(total.field));
+    }
+    for (const TableRow& row : table_rows) {
+        label_named(form, row.earnings.label)->setBuddy(field(row.earnings.field));
+        label_named(form, row.deductions.label)->setBuddy(field(row.deductions.field));
+    }
 }
 
 void chain_focus(QWidget& form) {
@@ -336,6 +362,8 @@ FormControls build_form(QWidget& form) {
                                                "حول البرنامج", about_button_picture());
     set_flat_ground(*controls.about_button, QColor(colours::pale_green));
     controls.explanation_buttons = add_explanation_buttons(form);
+    controls.rank_label = label_named(form, choice_rows[rank_row].label);
+    link_labels(form, controls);
 
     chain_focus(form);
     controls.lists.scale->setFocus();

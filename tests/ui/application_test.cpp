@@ -6,6 +6,9 @@
 
 #include "ui/application.h"
 #include "ui/program_options.h"
+#include "ui/terminal.h"
+
+Q_DECLARE_METATYPE(ui::Request)
 
 class ApplicationTest : public QObject {
     Q_OBJECT
@@ -32,32 +35,84 @@ class ApplicationTest : public QObject {
         QCOMPARE(image.pixelColor(24, 8), QColor(255, 224, 192));
     }
 
-    void text_only_options_data() {
+    void reads_the_command_line_data() {
         QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<bool>("text_only");
-        QTest::newRow("nothing") << QStringList{} << false;
-        QTest::newRow("version") << QStringList{"--version"} << true;
-        QTest::newRow("short version") << QStringList{"-v"} << true;
-        QTest::newRow("help after screenshot")
-            << QStringList{"--screenshot", "a.png", "--help"} << true;
-        QTest::newRow("screenshot") << QStringList{"--screenshot", "a.png"} << false;
+        QTest::addColumn<ui::Request>("request");
+        QTest::addColumn<QString>("screenshot");
+        // `error`: the argument the one-line error names (its words are Qt's, here in Arabic since
+        // the test loaded Qt's Arabic texts; the program reads its options before that).
+        QTest::addColumn<QString>("error");
+        QTest::newRow("nothing") << QStringList{} << ui::Request::show_window << QString()
+                                 << QString();
+        QTest::newRow("version") << QStringList{"--version"} << ui::Request::version << QString()
+                                 << QString();
+        QTest::newRow("short version")
+            << QStringList{"-v"} << ui::Request::version << QString() << QString();
+        QTest::newRow("help after screenshot") << QStringList{"--screenshot", "a.png", "--help"}
+                                               << ui::Request::help << "a.png" << QString();
+        QTest::newRow("screenshot") << QStringList{"--screenshot", "a.png"}
+                                    << ui::Request::screenshot << "a.png" << QString();
         QTest::newRow("a file named like an option")
-            << QStringList{"--screenshot", "-version"} << false;
+            << QStringList{"--screenshot", "-version"} << ui::Request::screenshot << "-version"
+            << QString();
+        QTest::newRow("unknown option")
+            << QStringList{"--bogus"} << ui::Request::usage_error << QString() << "bogus";
+        QTest::newRow("screenshot without its file")
+            << QStringList{"--screenshot"} << ui::Request::usage_error << QString()
+            << "--screenshot";
+        QTest::newRow("stray argument")
+            << QStringList{"a.png"} << ui::Request::usage_error << QString() << "a.png";
+        QTest::newRow("stray argument after a screenshot")
+            << QStringList{"--screenshot", "a.png", "b.png"} << ui::Request::usage_error << "a.png"
+            << "b.png";
+    }
+    void reads_the_command_line() {
+        QFETCH(QStringList, arguments);
+        QFETCH(ui::Request, request);
+        QFETCH(QString, screenshot);
+        QFETCH(QString, error);
+        ui::ProgramOptions options;
+        QCOMPARE(options.parse(QStringList{"velnaro"} + arguments), request);
+        QCOMPARE(options.screenshot_file().value_or(QString()), screenshot);
+        QCOMPARE(options.error_text().isEmpty(), error.isEmpty());
+        QVERIFY2(options.error_text().contains(error), qPrintable(options.error_text()));
+        QVERIFY(!options.error_text().contains(QLatin1Char('\n')));
     }
 
-    void text_only_options() {
-        QFETCH(QStringList, arguments);
-        QFETCH(bool, text_only);
-        std::vector<QByteArray> storage{"velnaro"};
-        for (const QString& argument : arguments) {
-            storage.push_back(argument.toUtf8());
+    void help_names_the_options() {
+        ui::ProgramOptions options;
+        QCOMPARE(options.parse({"velnaro", "--help"}), ui::Request::help);
+        const QString help = options.help_text();
+        QVERIFY2(help.contains(QStringLiteral("--screenshot <file>")), qPrintable(help));
+        QVERIFY(help.contains(QStringLiteral("--version")));
+    }
+
+    void without_a_display_says_so_data() {
+        QTest::addColumn<bool>("platform");
+        QTest::addColumn<bool>("x11");
+        QTest::addColumn<bool>("wayland");
+        QTest::addColumn<bool>("screenshot");
+        QTest::addColumn<QString>("names");
+        // `names`: what the message must hold; empty when the window can start.
+        QTest::newRow("X11") << false << true << false << false << QString();
+        QTest::newRow("Wayland") << false << false << true << false << QString();
+        QTest::newRow("offscreen, screenshot") << true << false << false << true << QString();
+        QTest::newRow("nothing, window") << false << false << false << false << "no display";
+        QTest::newRow("nothing, screenshot")
+            << false << false << false << true << "QT_QPA_PLATFORM=offscreen";
+    }
+    void without_a_display_says_so() {
+        QFETCH(bool, platform);
+        QFETCH(bool, x11);
+        QFETCH(bool, wayland);
+        QFETCH(bool, screenshot);
+        QFETCH(QString, names);
+        const auto message = ui::missing_display({platform, x11, wayland}, screenshot);
+        QCOMPARE(message.has_value(), !names.isEmpty());
+        if (message) {
+            QVERIFY2(message->contains(names), qPrintable(*message));
+            QVERIFY(!message->contains(QLatin1Char('\n')));
         }
-        std::vector<const char*> argv;
-        for (const QByteArray& argument : storage) {
-            argv.push_back(argument.constData());
-        }
-        QCOMPARE(ui::ProgramOptions::asks_for_text_only(static_cast<int>(argv.size()), argv.data()),
-                 text_only);
     }
 };
 

@@ -89,10 +89,6 @@ QString focused_control(const QWidget& window) {
     return control_name(window.focusWidget(), window);
 }
 
-QString qt_text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 ShownWindow::ShownWindow(const QString& decimal_separator) {
     ui::WindowOptions options;
     options.decimal_separator = decimal_separator;

@@ -15,6 +15,7 @@
 #include "ui/main_window.h"
 #include "ui/message_presenter.h"
 #include "ui/picture_windows.h"
+#include "ui/qt_text.h"
 
 class QComboBox;
 class QWidget;
@@ -64,7 +65,7 @@ QString control_name(const QWidget* widget, const QWidget& window);
 /// The control that has the focus in `window`, or gets it when the window is activated.
 QString focused_control(const QWidget& window);
 
-QString qt_text(std::string_view text);
+using ui::qt_text;
 
 /// A main window on screen and active, with its messages and picture windows recorded instead
 /// of shown.

@@ -1,5 +1,6 @@
 // The main window at its start: texts, places and colours read from its pixels, fonts, focus
 // order, accessible names, direction and resizing.
+#include <QAccessible>
 #include <QComboBox>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -68,6 +69,11 @@ bool has_ink(const QImage& image, const QRect& box) {
         }
     }
     return false;
+}
+
+// A caption as a screen reader should hear it: no tatweel (U+0640), no surrounding spaces.
+QString spoken(QString caption) {
+    return caption.remove(QChar(0x0640)).trimmed();
 }
 
 }  // namespace
@@ -310,12 +316,13 @@ class MainWindowTest : public QObject {
         QCOMPARE(tab_round(shown), expected);
     }
 
-    void every_control_has_its_label_as_accessible_name_data() {
+    void every_control_is_named_by_its_label_data() {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("label");
+        // The lists by their choice labels (the rank label by the rank list on screen, at
+        // start the out-of-scale list on top), the fields by the label, bar or box they sit in.
         const std::vector<std::pair<const char*, const char*>> pairs{
-            {"Combo1", "Label9"},  {"Combo2", "Label1"},  {"Combo8", "Label1"},
-            {"Combo9", "Label1"},  {"Combo10", "Label1"}, {"Combo3", "Label2"},
+            {"Combo1", "Label9"},  {"Combo10", "Label1"}, {"Combo3", "Label2"},
             {"Combo4", "Label3"},  {"Combo5", "Label4"},  {"Combo6", "Label26"},
             {"Combo7", "Label32"}, {"Text1", "Label5"},   {"Text25", "Label33"},
             {"Text20", "Label25"}, {"Text16", "Label29"}, {"Text15", "Label30"},
@@ -330,26 +337,132 @@ class MainWindowTest : public QObject {
             QTest::newRow(control) << QString::fromLatin1(control) << QString::fromLatin1(label);
         }
     }
-    void every_control_has_its_label_as_accessible_name() {
+    void every_control_is_named_by_its_label() {
         QFETCH(QString, control);
         QFETCH(QString, label);
         ui::MainWindow window;
-        const auto* widget = window.findChild<QWidget*>(control);
+        auto* widget = window.findChild<QWidget*>(control);
         const auto* caption = window.findChild<QLabel*>(label);
         QVERIFY(widget != nullptr && caption != nullptr);
         QVERIFY(!caption->text().isEmpty());
-        QCOMPARE(widget->accessibleName(), caption->text());
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(widget);
+        QVERIFY(reader != nullptr);
+        QCOMPARE(reader->text(QAccessible::Name), spoken(caption->text()));
+        QCOMPARE(caption->buddy(), widget);
+        const auto labelled_by = reader->relations(QAccessible::Label);
+        QCOMPARE(labelled_by.size(), 1);
+        QCOMPARE(labelled_by.front().first->object(), caption);
     }
 
-    void buttons_are_named_by_their_captions() {
+    void names_read_without_tatweel_or_spaces_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("name");
+        // Captions drawn with tatweel or trailing spaces: "الرتبــــة", "التعويض عن الإقامــة",
+        // "مجموع الاقتطاعات من الأجرة  ", "التقاعـــــد".
+        QTest::newRow("rank list") << "Combo2" << QStringLiteral("الرتبة");
+        QTest::newRow("residence allowance") << "Text3" << QStringLiteral("التعويض عن الإقامة");
+        QTest::newRow("deductions total")
+            << "Text15" << QStringLiteral("مجموع الاقتطاعات من الأجرة");
+        QTest::newRow("retirement") << "Text9" << QStringLiteral("التقاعد");
+        QTest::newRow("zone") << "Combo3" << QStringLiteral("المنطقة");
+    }
+    void names_read_without_tatweel_or_spaces() {
+        QFETCH(QString, control);
+        QFETCH(QString, name);
         ui::MainWindow window;
-        for (const char* name :
-             {"Command1", "Command2", "Command4", "Command5", "Command6", "Command7"}) {
-            const auto* button = window.findChild<QAbstractButton*>(QLatin1String(name));
-            QVERIFY(button != nullptr);
-            QVERIFY(!button->text().isEmpty());
-            QCOMPARE(button->accessibleName(), button->text());
-        }
+        QCOMPARE(QAccessible::queryAccessibleInterface(window.findChild<QWidget*>(control))
+                     ->text(QAccessible::Name),
+                 name);
+    }
+
+    void lists_keep_their_names_after_a_pick_data() {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<int>("item");
+        QTest::newRow("scale") << "Combo1"
+                               << "Label9" << 3;
+        QTest::newRow("rank, scale 9") << "Combo2"
+                                       << "Label1" << 0;
+        QTest::newRow("rank, scale 10") << "Combo8"
+                                        << "Label1" << 10;
+        QTest::newRow("rank, scale 11") << "Combo9"
+                                        << "Label1" << 13;
+        QTest::newRow("rank, out of scale") << "Combo10"
+                                            << "Label1" << 4;
+        QTest::newRow("zone") << "Combo3"
+                              << "Label2" << 1;
+        QTest::newRow("special charges") << "Combo4"
+                                         << "Label3" << 0;
+        QTest::newRow("children") << "Combo5"
+                                  << "Label4" << 0;
+        QTest::newRow("dependents") << "Combo6"
+                                    << "Label26" << 0;
+        QTest::newRow("mutual") << "Combo7"
+                                << "Label32" << 1;
+    }
+    void lists_keep_their_names_after_a_pick() {
+        QFETCH(QString, list);
+        QFETCH(QString, label);
+        QFETCH(int, item);
+        ShownWindow shown;
+        QComboBox& picked = shown.list(list.toLatin1().constData());
+        const QString caption = shown.window().findChild<QLabel*>(label)->text();
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(&picked);
+        QCOMPARE(reader->role(), QAccessible::ComboBox);
+        QCOMPARE(reader->text(QAccessible::Name), spoken(caption));
+        QCOMPARE(reader->text(QAccessible::Value), QString());
+        gui_test::pick_with_keys(picked, item);
+        QCOMPARE(picked.currentIndex(), item);
+        QCOMPARE(reader->text(QAccessible::Name), spoken(caption));
+        QCOMPARE(reader->text(QAccessible::Value), picked.itemText(item));
+        // A typed text is the value too.
+        gui_test::retype(picked, QStringLiteral("7"));
+        QCOMPARE(reader->text(QAccessible::Name), spoken(caption));
+        QCOMPARE(reader->text(QAccessible::Value), QStringLiteral("7"));
+    }
+
+    void the_rank_label_follows_the_rank_list_on_screen() {
+        ShownWindow shown;
+        const auto* rank_label = shown.window().findChild<QLabel*>(QStringLiteral("Label1"));
+        QCOMPARE(rank_label->buddy(), &shown.list("Combo10"));
+        gui_test::pick_with_keys(shown.list("Combo1"), 1);  // scale 10: Combo8 alone
+        QCOMPARE(rank_label->buddy(), &shown.list("Combo8"));
+        const auto labelled_by = QAccessible::queryAccessibleInterface(&shown.list("Combo8"))
+                                     ->relations(QAccessible::Label);
+        QCOMPARE(labelled_by.size(), 1);
+        QCOMPARE(labelled_by.front().first->object(), rank_label);
+    }
+
+    void buttons_say_what_they_do_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("name");
+        // Each explanation button names the topic of the window it opens.
+        QTest::newRow("OK") << "Command1" << QStringLiteral("موافق") << QStringLiteral("موافق");
+        QTest::newRow("about") << "Command2" << QStringLiteral("حول البرنامج")
+                               << QStringLiteral("حول البرنامج");
+        QTest::newRow("zone") << "Command4" << QStringLiteral("توضيح")
+                              << QStringLiteral("توضيح: التعويض عن الإقامة");
+        QTest::newRow("special charges")
+            << "Command5" << QStringLiteral("توضيح")
+            << QStringLiteral("توضيح: التعويض عن العمل في الأقاليم الصحراوية المسترجعة");
+        QTest::newRow("children") << "Command6" << QStringLiteral("توضيح")
+                                  << QStringLiteral("توضيح: التعويضات العائلية");
+        QTest::newRow("dependents")
+            << "Command7" << QStringLiteral("توضيح")
+            << QStringLiteral("توضيح: خصم الإعفاءات الضريبية عن الأطفال والزوجة");
+    }
+    void buttons_say_what_they_do() {
+        QFETCH(QString, button);
+        QFETCH(QString, caption);
+        QFETCH(QString, name);
+        ui::MainWindow window;
+        auto* widget = window.findChild<QAbstractButton*>(button);
+        QVERIFY(widget != nullptr);
+        QCOMPARE(widget->text(), caption);
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(widget);
+        QCOMPARE(reader->role(), QAccessible::Button);
+        QCOMPARE(reader->text(QAccessible::Name), name);
     }
 
     void stays_left_to_right_with_arabic_translations() {

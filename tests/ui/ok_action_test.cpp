@@ -265,6 +265,39 @@ class OkActionTest : public QObject {
         QCOMPARE(shown.result_texts(), with_separator(scale_9_rank_1_texts, "."));
     }
 
+    void a_focused_button_takes_return_and_the_keypads_enter_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<bool>("pressed");
+        const int none = Qt::NoModifier;
+        const int keypad = Qt::KeypadModifier;
+        QTest::newRow("OK, Return") << "Command1" << int(Qt::Key_Return) << none << true;
+        QTest::newRow("OK, keypad Enter") << "Command1" << int(Qt::Key_Enter) << keypad << true;
+        QTest::newRow("about, keypad Enter") << "Command2" << int(Qt::Key_Enter) << keypad << true;
+        QTest::newRow("zone explanation, Return")
+            << "Command4" << int(Qt::Key_Return) << none << true;
+        QTest::newRow("dependents explanation, keypad Enter")
+            << "Command7" << int(Qt::Key_Enter) << keypad << true;
+        QTest::newRow("OK, Ctrl+keypad Enter")
+            << "Command1" << int(Qt::Key_Enter) << (keypad | int(Qt::ControlModifier)) << false;
+        QTest::newRow("zone explanation, Shift+Return")
+            << "Command4" << int(Qt::Key_Return) << int(Qt::ShiftModifier) << false;
+    }
+    void a_focused_button_takes_return_and_the_keypads_enter() {
+        QFETCH(QString, button);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(bool, pressed);
+        ShownWindow shown;
+        auto* target = shown.window().findChild<QWidget*>(button);
+        QVERIFY(target != nullptr);
+        target->setFocus();
+        QTest::keyClick(target, static_cast<Qt::Key>(key), Qt::KeyboardModifiers(modifiers));
+        // Nothing is picked: OK answers with its message, a picture button opens its window.
+        QCOMPARE(shown.messages.size() + shown.pictures.size(), pressed ? 1U : 0U);
+    }
+
     void a_later_press_carries_what_it_does_not_write() {
         ShownWindow shown;
         pick_all(shown, scale_9_rank_1);

@@ -1,5 +1,7 @@
 #include "ui/pictures/button_pictures.h"
 
+#include "ui/form_style.h"
+
 namespace ui::pictures {
 
 namespace {
@@ -26,7 +28,7 @@ PictureDescription ok_button_description() {
 }
 
 PictureDescription about_button_description() {
-    PictureDescription picture{.size = {64, 36}, .ground = {0, 192, 0}};
+    PictureDescription picture{.size = {64, 36}, .ground = QColor(colours::green)};
     picture.add(Shape{.kind = Shape::Kind::ellipse,
                       .rect = {16, 2, 32, 32},
                       .fill = {70, 130, 255},

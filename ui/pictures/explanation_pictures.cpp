@@ -6,6 +6,7 @@
 #include "ui/pictures/picture_style.h"
 #include "ui/pictures/picture_table.h"
 #include "ui/pictures/picture_words.h"
+#include "ui/qt_text.h"
 
 namespace ui::pictures {
 
@@ -78,7 +79,7 @@ PictureDescription residence_allowance_picture() {
                            {QStringLiteral("النسبة من الراتب الأساسي"), 16, true},
                            {QStringLiteral("العمالات والأقاليم المعنية"), 16, true}}};
     for (std::size_t zone = 0; zone < pay::zone_items.size(); ++zone) {
-        const QString letter = from_pay(pay::zone_items[zone]);
+        const QString letter = qt_text(pay::zone_items[zone]);
         table.rows.push_back({{letter, 26, true},
                               {percent_text(pay::earnings_rules::zone_rates.at(zone)), 22, true},
                               {QStringLiteral("العمالات والأقاليم المصنفة في المنطقة «") + letter +
@@ -116,10 +117,10 @@ PictureDescription saharan_provinces_picture() {
                       QStringLiteral(" من الراتب الأساسي السنوي"),
                   19);
     picture.add(paragraph({left, 210, width, 60},
-                          QStringLiteral("اختر «") + from_pay(pay::yes_text) +
+                          QStringLiteral("اختر «") + qt_text(pay::yes_text) +
                               QStringLiteral("» في قائمة الأعباء الخاصة إن كان مقر عملك في "
                                              "هذه الأقاليم، وإلا فاختر «") +
-                              from_pay(pay::no_text) + QStringLiteral("».")));
+                              qt_text(pay::no_text) + QStringLiteral("».")));
     return picture;
 }
 

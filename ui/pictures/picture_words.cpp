@@ -7,10 +7,6 @@
 
 namespace ui::pictures {
 
-QString from_pay(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString amount_text(double amount) {
     const bool whole = std::trunc(amount) == amount;
     return QString::fromStdString(whole ? pay::format_whole(amount) : pay::format_amount(amount));

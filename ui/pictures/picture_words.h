@@ -2,12 +2,7 @@
 
 #include <QString>
 
-#include <string_view>
-
 namespace ui::pictures {
-
-/// A text of `pay/` as a QString.
-QString from_pay(std::string_view text);
 
 /// An amount in ASCII digits: whole amounts without decimals, others with two.
 QString amount_text(double amount);

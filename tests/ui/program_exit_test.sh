@@ -1,0 +1,46 @@
+#!/bin/sh
+# velnaro's answers on the terminal with no display: each case's exit status and its one line on
+# standard error. Usage: program_exit_test.sh VELNARO WORK_DIR
+velnaro=$1
+work=$2
+mkdir -p "$work/runtime"
+chmod 700 "$work/runtime"
+rm -rf "$work/missing"
+failures=0
+
+# check NAME STATUS PATTERN COMMAND...: runs COMMAND with no display, standard error to a file.
+check() {
+    name=$1 want=$2 pattern=$3
+    shift 3
+    env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY "$@" 2>"$work/stderr"
+    status=$?
+    lines=$(wc -l <"$work/stderr")
+    if [ "$status" -ne "$want" ] || [ "$lines" -ne 1 ] || ! grep -q -- "$pattern" "$work/stderr"; then
+        echo "FAIL $name: status $status (want $want), $lines line(s) on stderr:"
+        cat "$work/stderr"
+        failures=$((failures + 1))
+    else
+        echo "ok   $name: $(cat "$work/stderr")"
+    fi
+}
+
+check "--version to a full disk" 1 "cannot write to standard output: No space left" \
+    sh -c '"$0" --version >/dev/full' "$velnaro"
+check "--help to a full disk" 1 "cannot write to standard output: No space left" \
+    sh -c '"$0" --help >/dev/full' "$velnaro"
+check "an unknown option" 2 "^velnaro: Unknown option 'bogus'. Try 'velnaro --help'.$" \
+    "$velnaro" --bogus
+check "a stray argument" 2 "^velnaro: Unexpected argument 'x.png'" "$velnaro" x.png
+check "the window without a display" 1 "^velnaro: no display" "$velnaro"
+rm -f "$work/window.png"
+check "a screenshot without a display" 1 "QT_QPA_PLATFORM=offscreen" \
+    "$velnaro" --screenshot "$work/window.png"
+if [ -e "$work/window.png" ]; then
+    echo "FAIL a screenshot without a display wrote $work/window.png"
+    failures=$((failures + 1))
+fi
+check "a screenshot into a missing folder" 1 "^velnaro: cannot write $work/missing/window.png" \
+    env QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work/runtime" \
+    "$velnaro" --screenshot "$work/missing/window.png"
+
+[ "$failures" -eq 0 ]

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+namespace ui {
+
+/// A caption as a screen reader says it: without the tatweel that stretches the drawn words
+/// (U+0640) and without surrounding spaces.
+QString spoken_text(QStringView caption);
+
+/// Makes every drop-down list keep its accessible name (or its label's caption) as its name
+/// whatever it holds, its text being its value. On Linux Qt names a list by its text once it
+/// holds one, so a screen reader would hear "0" for two different lists. Call once, after the
+/// application object exists.
+void keep_list_names();
+
+}  // namespace ui

@@ -1,0 +1,56 @@
+#include "ui/terminal.h"
+
+#include <QByteArray>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <system_error>
+
+namespace ui {
+
+namespace {
+
+bool is_set(const char* name) {
+    const char* value = std::getenv(name);  // NOLINT(concurrency-mt-unsafe): read at start only
+    return value != nullptr && *value != '\0';
+}
+
+}  // namespace
+
+int write_standard_output(const QString& text) {
+    const QByteArray bytes = text.toLocal8Bit();
+    errno = 0;
+    const auto size = static_cast<std::size_t>(bytes.size());
+    const bool written =
+        std::fwrite(bytes.constData(), 1, size, stdout) == size && std::fflush(stdout) == 0;
+    if (!written) {
+        const int error = errno;
+        report_error(QStringLiteral("cannot write to standard output: %1")
+                         .arg(QString::fromStdString(std::generic_category().message(error))));
+        return 1;
+    }
+    return 0;
+}
+
+void report_error(const QString& line) {
+    std::fprintf(stderr, "velnaro: %s\n", line.toLocal8Bit().constData());
+}
+
+DisplayEnvironment DisplayEnvironment::of_process() {
+    return {is_set("QT_QPA_PLATFORM"), is_set("DISPLAY"), is_set("WAYLAND_DISPLAY")};
+}
+
+std::optional<QString> missing_display(const DisplayEnvironment& environment, bool screenshot) {
+    if (environment.platform_named || environment.x11 || environment.wayland) {
+        return std::nullopt;
+    }
+    if (screenshot) {
+        return QStringLiteral(
+            "no display (DISPLAY and WAYLAND_DISPLAY are unset); run with "
+            "QT_QPA_PLATFORM=offscreen to write the screenshot without one");
+    }
+    return QStringLiteral(
+        "no display to show the window on (DISPLAY and WAYLAND_DISPLAY are unset)");
+}
+
+}  // namespace ui
