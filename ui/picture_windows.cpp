@@ -6,11 +6,14 @@
 #include <QLabel>
 #include <QScreen>
 #include <QStyle>
+#include <QWindow>
 
 #include <optional>
 
+#include "ui/accessible_names.h"
 #include "ui/fonts.h"
 #include "ui/form_style.h"
+#include "ui/pictures/picture_description.h"
 #include "ui/pictures/picture_painter.h"
 
 namespace ui {
@@ -115,6 +118,16 @@ class PictureDialog : public QDialog {
         box->setPixmap(QPixmap::fromImage(pictures::paint_picture(picture)));
         set_ground(*box, picture.ground);
 
+        // Screen readers name the window by its topic and read the picture's words, taken from
+        // the description it is painted from; the picture holds the focus so that they do.
+        const QString topic =
+            spoken_text(QString::fromUtf8(layout.band ? layout.band_text : layout.caption));
+        setAccessibleName(topic);
+        box->setAccessibleName(topic);
+        box->setAccessibleDescription(pictures::reading_text(picture));
+        box->setFocusPolicy(Qt::StrongFocus);
+        box->setFocus(Qt::OtherFocusReason);
+
         const QScreen* screen = parent != nullptr ? parent->screen() : nullptr;
         if (screen == nullptr) {
             screen = QGuiApplication::primaryScreen();
@@ -122,6 +135,12 @@ class PictureDialog : public QDialog {
         if (screen != nullptr) {
             setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
                                             screen->availableGeometry()));
+        }
+        if (windowTitle().isEmpty()) {
+            // Qt hands the platform the application's name for an empty title, so an X11 title
+            // bar would read "Velnaro"; a lone space shows the empty caption these windows have.
+            winId();
+            windowHandle()->setTitle(QStringLiteral(" "));
         }
     }
 

@@ -1,5 +1,6 @@
 // The five picture windows: which window each value opens, its frame, band and picture box, and
 // that opening and closing one leaves its parent as it was.
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -8,11 +9,13 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <functional>
 
 #include "ui/fonts.h"
 #include "ui/picture_windows.h"
+#include "velnaro/project.h"
 
 using ui::PictureWindow;
 
@@ -157,6 +160,87 @@ class PictureWindowsTest : public QObject {
             QVERIFY(!shown.hasAlphaChannel());
         });
         QVERIFY(seen);
+    }
+
+    void window_is_named_and_reads_its_picture_aloud_data() {
+        QTest::addColumn<PictureWindow>("which");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("words");
+        // The topic without tatweel; what the picture shows, each table row as one sentence.
+        QTest::newRow("Form2") << PictureWindow::residence_allowance
+                               << QStringLiteral("التعويض عن الإقامة")
+                               << QStringList{
+                                      QStringLiteral("المنطقة: أ، النسبة من الراتب الأساسي: 25%، "),
+                                      QStringLiteral("المنطقة: ب، النسبة من الراتب الأساسي: 15%، "),
+                                      QStringLiteral("المنطقة: ج، النسبة من الراتب الأساسي: 10%، "),
+                                      QStringLiteral("يُصرف شهريًا")};
+        QTest::newRow("Form4") << PictureWindow::saharan_provinces
+                               << QStringLiteral("التعويض عن العمل في الأقاليم الصحراوية المسترجعة")
+                               << QStringList{QStringLiteral("يساوي 85% من الراتب الأساسي")};
+        // 2400 / 12 and 432 / 12.
+        QTest::newRow("Form3")
+            << PictureWindow::family_allowances << QStringLiteral("التعويضات العائلية")
+            << QStringList{QStringLiteral("ترتيب الطفل: من الطفل الأول إلى الطفل الثالث، "
+                                          "المبلغ الشهري: 200، المبلغ السنوي: 2400."),
+                           QStringLiteral("ترتيب الطفل: من الطفل الرابع إلى الطفل السادس، "
+                                          "المبلغ الشهري: 36، المبلغ السنوي: 432.")};
+        // 360 a person, at most 6 x 360.
+        QTest::newRow("Form5") << PictureWindow::tax_exemption
+                               << QStringLiteral("خصم الإعفاءات الضريبية عن الأطفال والزوجة")
+                               << QStringList{QStringLiteral("360"), QStringLiteral("2160")};
+        QTest::newRow("Form6") << PictureWindow::about << QStringLiteral("حول البرنامج")
+                               << QStringList{QStringLiteral("Velnaro"),
+                                              QString::fromLatin1(velnaro::version)};
+    }
+    void window_is_named_and_reads_its_picture_aloud() {
+        QFETCH(PictureWindow, which);
+        QFETCH(QString, name);
+        QFETCH(QStringList, words);
+        QWidget parent;
+        parent.show();
+        QVERIFY(inspect_window(which, &parent, [&](QWidget& window) {
+            QCOMPARE(QAccessible::queryAccessibleInterface(&window)->text(QAccessible::Name), name);
+            // The picture has the window's focus, so a screen reader reads it on opening.
+            QWidget* focused = window.focusWidget();
+            QVERIFY(focused != nullptr);
+            QCOMPARE(focused->objectName(), QStringLiteral("Picture2"));
+            QAccessibleInterface* picture = QAccessible::queryAccessibleInterface(focused);
+            QCOMPARE(picture->role(), QAccessible::Graphic);
+            QCOMPARE(picture->text(QAccessible::Name), name);
+            const QString description = picture->text(QAccessible::Description);
+            for (const QString& each : words) {
+                QVERIFY2(description.contains(each), qPrintable(description));
+            }
+        }));
+    }
+
+    void explanation_windows_show_an_empty_caption_data() {
+        QTest::addColumn<PictureWindow>("which");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("Form2") << PictureWindow::residence_allowance << QString();
+        QTest::newRow("Form4") << PictureWindow::saharan_provinces << QString();
+        QTest::newRow("Form3") << PictureWindow::family_allowances << QString();
+        QTest::newRow("Form5") << PictureWindow::tax_exemption << QString();
+        QTest::newRow("Form6") << PictureWindow::about << QStringLiteral("حول البرنامج");
+    }
+    void explanation_windows_show_an_empty_caption() {
+        QFETCH(PictureWindow, which);
+        QFETCH(QString, caption);
+        QWidget parent;
+        parent.show();
+        QVERIFY(inspect_window(which, &parent, [&](QWidget& window) {
+            QCOMPARE(window.windowTitle(), caption);
+            // What the platform's title bar gets: an empty title would become the application's
+            // name there, so an empty caption reaches it as blank, not as nothing.
+            const QWindow* platform_window = window.windowHandle();
+            QVERIFY(platform_window != nullptr);
+            if (caption.isEmpty()) {
+                QVERIFY(!platform_window->title().isEmpty());
+                QCOMPARE(platform_window->title().trimmed(), QString());
+            } else {
+                QCOMPARE(platform_window->title(), caption);
+            }
+        }));
     }
 
     void window_is_built_anew_and_dropped_on_closing() {

@@ -9,6 +9,7 @@
 #include "ui/fonts.h"
 #include "ui/picture_windows.h"
 #include "ui/pictures/picture_painter.h"
+#include "ui/pictures/picture_table.h"
 #include "ui/pictures/pictures.h"
 
 using ui::PictureWindow;
@@ -190,6 +191,24 @@ class PicturesTest : public QObject {
             QVERIFY2(!text.contains(QRegularExpression(QStringLiteral("@|https?:|www\\.|\\.com"))),
                      qPrintable(text));
         }
+    }
+
+    void a_table_reads_as_one_sentence_a_row() {
+        // A paragraph, a two-column table with its headings, then a note: the cells are painted
+        // right column first, as they read.
+        PictureDescription picture{.size = {300, 200}};
+        picture.add(Text{.text = QStringLiteral("فقرة  أولى\n")});
+        ui::pictures::add_table(picture,
+                                {.top_left = {0, 20},
+                                 .column_widths = {100, 100},
+                                 .header = {{QStringLiteral("الاسم")}, {QStringLiteral("المبلغ")}},
+                                 .rows = {{{QStringLiteral("أ")}, {QStringLiteral("10")}},
+                                          {{QStringLiteral("ب")}, {QStringLiteral("20")}}}});
+        picture.add(Text{.text = QStringLiteral("ملاحظة")});
+        QCOMPARE(ui::pictures::reading_text(picture), QStringLiteral("فقرة أولى\n"
+                                                                     "الاسم: أ، المبلغ: 10.\n"
+                                                                     "الاسم: ب، المبلغ: 20.\n"
+                                                                     "ملاحظة"));
     }
 
     void texts_are_right_to_left_with_ascii_digits_data() {

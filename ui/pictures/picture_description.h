@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <variant>
 #include <vector>
 
@@ -24,6 +25,13 @@ struct Shape {
     qreal radius = 0;
 };
 
+/// Where a text stands in a table: its column (the first is the rightmost) and whether it heads
+/// the column. Screen readers hear each row as one sentence with its columns' headings.
+struct TableCell {
+    int column = 0;
+    bool heading = false;
+};
+
 /// One paragraph of text, wrapped at word boundaries inside `rect`.
 struct Text {
     QRectF rect{};
@@ -34,6 +42,8 @@ struct Text {
     /// Horizontal alignment is absolute: right means right whatever the direction.
     Qt::Alignment alignment = Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignTop;
     Qt::LayoutDirection direction = Qt::RightToLeft;
+    /// Set for the cells of a table.
+    std::optional<TableCell> cell{};
 };
 
 using Item = std::variant<Shape, Text>;
@@ -52,5 +62,10 @@ QStringList texts_of(const PictureDescription& description);
 
 /// The text items of a description, in painting order.
 std::vector<Text> text_items_of(const PictureDescription& description);
+
+/// Everything a description draws as words, in reading order, one line a paragraph; each table
+/// row reads as a sentence, "heading: cell" for each column. What a screen reader says of the
+/// picture, so the words cannot drift from what it shows.
+QString reading_text(const PictureDescription& description);
 
 }  // namespace ui::pictures

@@ -11,7 +11,7 @@ namespace {
 constexpr qreal cell_padding = 8;
 
 void add_row(PictureDescription& description, const Table& table, const std::vector<Cell>& cells,
-             qreal top, qreal height) {
+             qreal top, qreal height, bool heading) {
     const qreal width =
         std::accumulate(table.column_widths.begin(), table.column_widths.end(), 0.0);
     qreal right = table.top_left.x() + width;
@@ -24,7 +24,8 @@ void add_row(PictureDescription& description, const Table& table, const std::vec
                              .pixel_size = content.pixel_size,
                              .bold = content.bold,
                              .colour = style::ink,
-                             .alignment = content.alignment});
+                             .alignment = content.alignment,
+                             .cell = TableCell{static_cast<int>(column), heading}});
         right -= column_width;
     }
 }
@@ -65,11 +66,11 @@ qreal add_table(PictureDescription& description, const Table& table) {
                               .outline = style::rule});
     }
 
-    add_row(description, table, table.header, top, table.header_height);
+    add_row(description, table, table.header, top, table.header_height, true);
     for (std::size_t row = 0; row < table.rows.size(); ++row) {
         add_row(description, table, table.rows[row],
                 top + table.header_height + table.row_height * static_cast<qreal>(row),
-                table.row_height);
+                table.row_height, false);
     }
     return bottom;
 }
