@@ -3,11 +3,13 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QEvent>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QToolButton>
+#include <algorithm>
 
 #include "ui/accessible_names.h"
 #include "ui/choice_list.h"
@@ -60,7 +62,34 @@ QLabel* add_label(QWidget& form, std::string_view name, const QRect& place,
     label->setPalette(palette);
     // Mixed captions ("مؤسسة Orsanne") read right only in a right-to-left paragraph.
     label->setLayoutDirection(Qt::RightToLeft);
+    if (!caption.empty()) {
+        place_caption_by_ink(*label, place.height());
+    }
     return label;
+}
+
+void place_caption_by_ink(QLabel& label, int room) {
+    // The substitute fonts reach further above and below the line than the font the form was
+    // drawn for, so the font's line box says little: the caption's real ink, dots below the
+    // letters included, is centred in the room, and drawn smaller only when it is taller.
+    constexpr qreal step = 0.25;
+    constexpr qreal smallest = 8;
+    QFont font = label.font();
+    QRectF ink = QFontMetricsF(font).tightBoundingRect(label.text());
+    if (ink.height() > room - 1) {
+        // Smaller until a pixel of ground shows above and below the ink.
+        while (ink.height() > room - 2 && font.pointSizeF() - step >= smallest) {
+            font.setPointSizeF(font.pointSizeF() - step);
+            ink = QFontMetricsF(font).tightBoundingRect(label.text());
+        }
+    }
+    label.setFont(font);
+    // A bottom-aligned line puts its baseline one descent above the bottom of the contents.
+    const qreal baseline = (room - ink.height()) / 2 - ink.top();
+    const qreal below = label.height() - baseline - QFontMetricsF(font).descent();
+    label.setAlignment((label.alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignAbsolute |
+                       Qt::AlignBottom);
+    label.setContentsMargins(0, 0, 0, std::max(0, qRound(below)));
 }
 
 QLineEdit* add_result_field(QWidget& form, pay::SlipField field, const QRect& place, qreal points) {

@@ -30,6 +30,10 @@ struct LabelStyle {
 QLabel* add_label(QWidget& form, std::string_view name, const QRect& place,
                   std::string_view caption, const LabelStyle& style);
 
+/// Places a label's caption by its real ink, centred in the top `room` pixels of the label, at
+/// a smaller size when its ink is taller than that room.
+void place_caption_by_ink(QLabel& label, int room);
+
 /// The read-only result field of a slip field, with its start text, its text centred.
 QLineEdit* add_result_field(QWidget& form, pay::SlipField field, const QRect& place, qreal points);
 

@@ -1,7 +1,6 @@
 #include "ui/window_layout.h"
 
 #include <QComboBox>
-#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,7 +26,6 @@ namespace {
 using pay::SlipField;
 
 constexpr Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignVCenter;
-constexpr Qt::Alignment centred_bottom = Qt::AlignHCenter | Qt::AlignBottom;
 // "Right" means the right edge, whatever the direction of the text.
 constexpr Qt::Alignment to_the_right = Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter;
 
@@ -97,9 +95,6 @@ constexpr std::array<BoxRow, 3> box_rows{{
     {"Label25", twips_rect(0, 1860, 2415, 1035), SlipField::monthly_pay,
      twips_rect(120, 2280, 2175, 465)},
 }};
-
-// Pixels between a box caption's baseline and its field.
-constexpr int caption_gap = 2;
 
 // --- The result table on the panel Label28: two total bars, then rows of label and field in
 // two columns, the row at 5190 holding the two sub-headings.
@@ -200,14 +195,11 @@ void add_labels(QWidget& form) {
                   choice_rows[row].caption, choice);
     }
 
-    const LabelStyle box_style{colours::light_green, points::large, false, centred_bottom};
+    const LabelStyle box_style{colours::light_green, points::large, false, centred};
     for (const BoxRow& box : box_rows) {
         QLabel* label = add_label(form, box.label, box.place, caption_of(box.field), box_style);
-        // The field covers the lower part of the box: the caption's baseline sits just above
-        // it, and only the descenders pass under it.
-        const int baseline = box.field_place.top() - box.place.top() - caption_gap;
-        const int below = box.place.height() - baseline - QFontMetrics(label->font()).descent();
-        label->setContentsMargins(0, 0, 0, below);
+        // The field covers the lower part of the box: the caption keeps to the part above it.
+        place_caption_by_ink(*label, box.field_place.top() - box.place.top());
     }
 
     const LabelStyle bar{colours::green, points::caption, false, to_the_right};

@@ -211,6 +211,66 @@ class MainWindowTest : public QObject {
         QVERIFY(has_ink(image, QRect(10, 2, 140, 20)));
     }
 
+    void no_caption_ink_is_covered_or_cut_data() {
+        QTest::addColumn<qreal>("ratio");
+        QTest::newRow("1") << 1.0;
+        QTest::newRow("1.5") << 1.5;
+        QTest::newRow("2") << 2.0;
+    }
+    void no_caption_ink_is_covered_or_cut() {
+        // Every label drawn alone at the device-pixel ratio: none of its caption's ink (dots
+        // below the letters included) may lie under a control stacked over the label, nor
+        // touch the label's edge, where it would be cut.
+        QFETCH(qreal, ratio);
+        ui::MainWindow window;
+        window.show();
+        const QList<QWidget*> controls =
+            window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+        QStringList faults;
+        for (qsizetype index = 0; index < controls.size(); ++index) {
+            auto* label = qobject_cast<QLabel*>(controls[index]);
+            if (label == nullptr || label->text().isEmpty()) {
+                continue;
+            }
+            // Siblings created later are stacked over the label.
+            QList<std::pair<QString, QRectF>> covers;
+            for (qsizetype above = index + 1; above < controls.size(); ++above) {
+                const QWidget* control = controls[above];
+                if (control->isVisible() && control->geometry().intersects(label->geometry())) {
+                    covers.append({control->objectName(),
+                                   QRectF(control->geometry().translated(-label->pos()))});
+                }
+            }
+            QImage image(label->size() * ratio, QImage::Format_RGB32);
+            image.setDevicePixelRatio(ratio);
+            label->render(&image);
+            // Ink: clearly darker than the label's ground.
+            const int ink_below = qGray(label->palette().color(QPalette::Window).rgb()) / 2;
+            QString fault;
+            for (int y = 0; y < image.height() && fault.isEmpty(); ++y) {
+                for (int x = 0; x < image.width() && fault.isEmpty(); ++x) {
+                    if (qGray(image.pixel(x, y)) >= ink_below) {
+                        continue;
+                    }
+                    const QRectF pixel(x / ratio, y / ratio, 1 / ratio, 1 / ratio);
+                    if (x == 0 || y == 0 || x == image.width() - 1 || y == image.height() - 1) {
+                        fault = QStringLiteral("cut at the edge, pixel (%1, %2)").arg(x).arg(y);
+                    }
+                    for (const auto& [name, cover] : covers) {
+                        if (fault.isEmpty() && cover.intersects(pixel)) {
+                            fault =
+                                QStringLiteral("under %1, pixel (%2, %3)").arg(name).arg(x).arg(y);
+                        }
+                    }
+                }
+            }
+            if (!fault.isEmpty()) {
+                faults << label->objectName() + QStringLiteral(": ink ") + fault;
+            }
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+    }
+
     void list_texts_sit_at_the_right() {
         ShownWindow shown;
         gui_test::pick_with_keys(shown.list("Combo5"), 3);
