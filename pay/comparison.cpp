@@ -1,0 +1,152 @@
+#include "pay/comparison.h"
+
+#include <algorithm>
+
+#include "pay/amount_format.h"
+#include "pay/count_text.h"
+
+namespace pay {
+namespace {
+
+constexpr std::array<std::string_view, all_compare_axes.size()> axis_names{
+    "rank", "scale", "zone", "children", "dependents"};
+
+// The difference of two amounts as the window shows them; both have two decimals, so the
+// difference has too.
+double shown_difference(std::optional<double> row, std::optional<double> own) {
+    return shown_value(shown_value(row.value_or(0), 2) - shown_value(own.value_or(0), 2), 2);
+}
+
+// Whether the user's text on the axis stands for the row's list item. Counts are read as
+// numbers, as the computation reads them; every other text is compared whole.
+bool stands_for(Choice choice, const std::string& own_text, std::string_view item) {
+    if (choice == Choice::children || choice == Choice::dependents) {
+        const auto own_count = read_count(own_text).table_row;
+        return own_count && own_count == read_count(item).table_row;
+    }
+    return own_text == item;
+}
+
+class RowMaker {
+  public:
+    explicit RowMaker(Comparison& comparison) : comparison_(comparison) {}
+
+    // Computes the user's choices with `choice` set to `item`; false when that row is refused.
+    bool add(Choice choice, std::string_view item, std::string_view rank = {}) {
+        ComparisonRow row{.inputs = comparison_.own, .slip = {}};
+        choice_text(row.inputs, choice) = std::string(item);
+        if (choice == Choice::scale) {
+            row.inputs.rank = std::string(rank);
+        }
+        if (check_inputs(row.inputs, row.slip)) {
+            return false;
+        }
+        compute_pay(row.inputs, row.slip);
+        row.monthly_difference =
+            shown_difference(row.slip.monthly_pay, comparison_.own_slip.monthly_pay);
+        row.annual_difference =
+            shown_difference(row.slip.annual_pay, comparison_.own_slip.annual_pay);
+        const bool own_item = choice == Choice::scale
+                                  ? row.inputs.scale == comparison_.own.scale &&
+                                        row.inputs.rank == comparison_.own.rank
+                                  : stands_for(choice, choice_text(comparison_.own, choice), item);
+        if (own_item && !comparison_.current) {
+            comparison_.current = comparison_.rows.size();
+        }
+        comparison_.rows.push_back(std::move(row));
+        return true;
+    }
+
+  private:
+    Comparison& comparison_;
+};
+
+}  // namespace
+
+std::string_view axis_name(CompareAxis axis) {
+    return axis_names[static_cast<std::size_t>(axis)];
+}
+
+std::optional<CompareAxis> axis_from_name(std::string_view name) {
+    const auto found = std::find(axis_names.begin(), axis_names.end(), name);
+    if (found == axis_names.end()) {
+        return std::nullopt;
+    }
+    return all_compare_axes[static_cast<std::size_t>(found - axis_names.begin())];
+}
+
+Choice axis_choice(CompareAxis axis) {
+    switch (axis) {
+        case CompareAxis::rank:
+            return Choice::rank;
+        case CompareAxis::scale:
+            return Choice::scale;
+        case CompareAxis::zone:
+            return Choice::zone;
+        case CompareAxis::children:
+            return Choice::children;
+        case CompareAxis::dependents:
+            return Choice::dependents;
+    }
+    return Choice::rank;
+}
+
+ComparisonOutcome compare_pay(const PayInputs& own, CompareAxis axis) {
+    Comparison comparison{
+        .axis = axis, .own = own, .own_slip = {}, .rows = {}, .current = {}, .left_out = {}};
+    if (auto refusal = check_inputs(own, comparison.own_slip)) {
+        return {.comparison = std::nullopt, .refusal = refusal};
+    }
+    compute_pay(own, comparison.own_slip);
+
+    // A fresh slip finds a grid row only for a scale and a rank that are list items.
+    const Scale own_scale = *scale_from_text(own.scale);
+    const auto own_ranks = rank_items(own_scale);
+    RowMaker rows(comparison);
+    const Choice choice = axis_choice(axis);
+    switch (axis) {
+        case CompareAxis::rank:
+            for (const std::string_view rank : own_ranks) {
+                rows.add(choice, rank);
+            }
+            break;
+        case CompareAxis::scale: {
+            const auto place = static_cast<std::size_t>(
+                std::find(own_ranks.begin(), own_ranks.end(), own.rank) - own_ranks.begin());
+            for (const Scale scale : all_scales) {
+                const auto ranks = rank_items(scale);
+                if (place >= ranks.size() || !rows.add(choice, scale_text(scale), ranks[place])) {
+                    comparison.left_out.push_back(scale);
+                }
+            }
+            break;
+        }
+        case CompareAxis::zone:
+            for (const std::string_view zone : zone_items) {
+                rows.add(choice, zone);
+            }
+            break;
+        case CompareAxis::children:
+        case CompareAxis::dependents:
+            for (const std::string_view count : count_items) {
+                rows.add(choice, count);
+            }
+            break;
+    }
+    return {.comparison = std::move(comparison), .refusal = std::nullopt};
+}
+
+std::string format_difference(double difference, std::string_view separator,
+                              std::string_view minus) {
+    ShownAmount shown = show_amount(difference, 2, separator);
+    if (shown.value > 0) {
+        return "+" + shown.text;
+    }
+    if (shown.value < 0) {
+        // The shown text begins with its own minus sign.
+        return std::string(minus) + shown.text.substr(1);
+    }
+    return std::move(shown.text);
+}
+
+}  // namespace pay
