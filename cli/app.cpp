@@ -7,6 +7,7 @@
 
 #include "cli/batch.h"
 #include "cli/command_line.h"
+#include "cli/compare_output.h"
 #include "cli/slip_output.h"
 
 namespace cli {
@@ -62,6 +63,10 @@ int run(int argc, const char* const* argv, std::istream& in, std::ostream& out, 
     const Command& command = *parsed.command;
     if (command.mode == Command::Mode::batch) {
         return exit_code(run_batch_command(command, in, out, err));
+    }
+    if (command.mode == Command::Mode::compare) {
+        return exit_code(
+            run_compare(command.choices, command.compare_axis, command.json, out, err));
     }
     return exit_code(run_slip(command.choices, command.json, out, err));
 }

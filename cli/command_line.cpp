@@ -63,6 +63,12 @@ std::string footer() {
     text += "  zone A, B, C for " + joined(pay::zone_items, ", ") + "\n";
     text += "  yes, no for " + joined(pay::yes_no_items, ", ") + "\n";
     text += "  children and dependents: one digit from 0 to 6, ASCII or Arabic-Indic\n\n";
+    text += "--compare AXIS with the seven choices: the pay along AXIS (rank: every rank of the\n";
+    text += "scale; scale: every scale with the rank at the same place in its list, the others\n";
+    text += "counted in a note; zone: the three zones; children, dependents: 0 to 6), each row\n";
+    text += "computed alone. CSV (or JSON Lines with --json): the changed choice, gross_total,\n";
+    text += "total_deductions, income_tax, annual_pay, monthly_pay, monthly_difference and\n";
+    text += "annual_difference (from your own row, signed) and current (yes on your own row).\n\n";
     text += "Batch: CSV in UTF-8 (byte-order mark optional), LF or CRLF, quoted as in RFC 4180;\n";
     text += "FILE - reads standard input. The header row names the columns\n";
     text += "  " + joined(choice_names, ",") + "\n";
@@ -83,6 +89,8 @@ std::string footer() {
     text += "Examples:\n";
     text += "  velnaro-calc --scale 10 --rank 6 --zone A --special-charges no --children 2 \\\n";
     text += "      --dependents 3 --mutual yes\n";
+    text += "  velnaro-calc --compare zone --scale 10 --rank 6 --zone A --special-charges no \\\n";
+    text += "      --children 2 --dependents 3 --mutual yes\n";
     text += "  velnaro-calc --batch staff.csv -o slips.csv\n";
     text += "  velnaro-calc --batch - --session --json < presses.csv\n";
     return text;
@@ -122,6 +130,18 @@ ParsedCommandLine parse_command_line(int argc, const char* const* argv, std::ost
     CLI::Option* batch =
         app.add_option("--batch", command.batch_input, "CSV file of rows to compute (- for stdin)")
             ->type_name("FILE");
+    std::string axis_name;
+    CLI::Option* compare =
+        app.add_option("--compare", axis_name,
+                       "the table of one slip's pay along AXIS: rank, scale, zone, children or "
+                       "dependents")
+            ->type_name("AXIS")
+            ->check([](const std::string& name) {
+                return pay::axis_from_name(name) ? std::string()
+                                                 : "no axis '" + name +
+                                                       "'; expected rank, scale, zone, children or "
+                                                       "dependents";
+            });
     app.add_flag("--json", command.json, "JSON output (JSON Lines in batch mode)");
     app.add_flag("--session", command.session, "batch rows are the OK presses of one window")
         ->needs(batch);
@@ -131,6 +151,7 @@ ParsedCommandLine parse_command_line(int argc, const char* const* argv, std::ost
     for (CLI::Option* choice : choices) {
         batch->excludes(choice);
     }
+    batch->excludes(compare);
 
     try {
         app.parse(argc, argv);
@@ -159,6 +180,10 @@ ParsedCommandLine parse_command_line(int argc, const char* const* argv, std::ost
     if (!missing.empty()) {
         err << program << ": missing " << missing << " (or give --batch FILE; see --help)\n";
         return {.command = std::nullopt, .status = ExitStatus::usage};
+    }
+    if (*compare) {
+        command.mode = Command::Mode::compare;
+        command.compare_axis = *pay::axis_from_name(axis_name);
     }
     return {.command = command, .status = ExitStatus::ok};
 }

@@ -5,13 +5,14 @@
 #include <string>
 
 #include "cli/exit_status.h"
+#include "pay/comparison.h"
 #include "pay/pay_inputs.h"
 
 namespace cli {
 
 /// What the command line asks for.
 struct Command {
-    enum class Mode { slip, batch };
+    enum class Mode { slip, batch, compare };
     Mode mode = Mode::slip;
     /// The seven choices of one slip, as given.
     pay::PayInputs choices;
@@ -21,6 +22,8 @@ struct Command {
     std::string output;
     bool json = false;
     bool session = false;
+    /// The axis of a comparison table (mode compare).
+    pay::CompareAxis compare_axis = pay::CompareAxis::rank;
 };
 
 struct ParsedCommandLine {

@@ -9,7 +9,6 @@
 #include "cli/utf8.h"
 
 namespace cli {
-namespace {
 
 void append_csv_field(std::string_view text, std::string& out) {
     if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
@@ -25,6 +24,8 @@ void append_csv_field(std::string_view text, std::string& out) {
     }
     out += '"';
 }
+
+namespace {
 
 class CsvFormat final : public RowFormat {
   public:

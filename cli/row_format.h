@@ -35,6 +35,9 @@ class RowFormat {
                            std::string_view error, std::string& out) = 0;
 };
 
+/// Appends one CSV field, quoted when it holds a comma, a quote or a line end.
+void append_csv_field(std::string_view text, std::string& out);
+
 /// RFC 4180 CSV with a header row; fields are quoted when they hold a comma, a quote or a line
 /// end. Lines end with LF.
 std::unique_ptr<RowFormat> make_csv_format();
