@@ -1,74 +1,105 @@
 #include "cli/app.h"
 
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 
 #include "cli/batch.h"
 #include "cli/command_line.h"
 #include "cli/compare_output.h"
+#include "cli/messages.h"
+#include "cli/output_file.h"
 #include "cli/slip_output.h"
 
 namespace cli {
 namespace {
 
-ExitStatus failure(std::ostream& err, ExitStatus status, const std::string& message) {
-    err << "velnaro-calc: " << message << '\n';
+constexpr std::string_view standard_output_name = "standard output";
+
+ExitStatus failure(std::ostream& err, ExitStatus status, std::string_view message) {
+    report(err, message);
     return status;
 }
 
-ExitStatus run_batch_command(const Command& command, std::istream& in, std::ostream& out,
+// The status once standard output is flushed: a failed write makes any run a failure.
+ExitStatus after_flush(ExitStatus status, FdOutput& out, std::ostream& err) {
+    out.flush();
+    const int error = out.error();
+    if (error == 0) {
+        return status;
+    }
+    if (error != EPIPE) {
+        report(err, cannot_write(standard_output_name, error));
+    }
+    return ExitStatus::io_failure;
+}
+
+ExitStatus run_batch_command(const Command& command, std::istream& in, FdOutput& out,
                              std::ostream& err) {
     std::ifstream file;
     if (command.batch_input != "-") {
         std::error_code ignored;
         if (std::filesystem::is_directory(command.batch_input, ignored)) {
-            return failure(err, ExitStatus::usage,
-                           "cannot read " + command.batch_input + ": " + std::strerror(EISDIR));
+            return failure(err, ExitStatus::usage, cannot_read(command.batch_input, EISDIR));
         }
         file.open(command.batch_input, std::ios::binary);
         if (!file) {
-            return failure(err, ExitStatus::usage,
-                           "cannot read " + command.batch_input + ": " + std::strerror(errno));
+            return failure(err, ExitStatus::usage, cannot_read(command.batch_input, errno));
         }
     }
-    std::ofstream out_file;
+    std::unique_ptr<OutputFile> output_file;
     if (!command.output.empty() && command.output != "-") {
-        out_file.open(command.output, std::ios::binary | std::ios::trunc);
-        if (!out_file) {
-            return failure(err, ExitStatus::io_failure,
-                           "cannot write " + command.output + ": " + std::strerror(errno));
+        auto opened = OutputFile::open(command.output);
+        if (const auto* message = std::get_if<std::string>(&opened)) {
+            return failure(err, ExitStatus::io_failure, *message);
+        }
+        output_file = std::move(std::get<std::unique_ptr<OutputFile>>(opened));
+    }
+    const BatchOutcome outcome = run_batch(
+        file.is_open() ? file : in, output_file ? output_file->stream() : out,
+        {.json = command.json,
+         .session = command.session,
+         .input_name = file.is_open() ? command.batch_input : "standard input",
+         .output_name = output_file ? command.output : std::string(standard_output_name)});
+    if (outcome.write_failed) {
+        // A failed write to standard output is told once the run ends.
+        return output_file ? failure(err, ExitStatus::io_failure,
+                                     cannot_write(command.output, output_file->error()))
+                           : ExitStatus::io_failure;
+    }
+    // Only a run that wrote every row replaces the file.
+    const bool complete =
+        outcome.status == ExitStatus::ok || outcome.status == ExitStatus::row_errors;
+    if (output_file && complete) {
+        if (const int error = output_file->commit(); error != 0) {
+            return failure(err, ExitStatus::io_failure, cannot_write(command.output, error));
         }
     }
-    const BatchOutcome outcome =
-        run_batch(file.is_open() ? file : in, out_file.is_open() ? out_file : out,
-                  {.json = command.json,
-                   .session = command.session,
-                   .input_name = file.is_open() ? command.batch_input : "standard input",
-                   .output_name = out_file.is_open() ? command.output : "standard output"});
     if (!outcome.message.empty()) {
-        err << "velnaro-calc: " << outcome.message << '\n';
+        report(err, outcome.message);
     }
     return outcome.status;
 }
 
 }  // namespace
 
-int run(int argc, const char* const* argv, std::istream& in, std::ostream& out, std::ostream& err) {
+ExitStatus run(int argc, const char* const* argv, std::istream& in, FdOutput& out,
+               std::ostream& err) {
     const ParsedCommandLine parsed = parse_command_line(argc, argv, out, err);
     if (!parsed.command) {
-        return exit_code(parsed.status);
+        return after_flush(parsed.status, out, err);
     }
     const Command& command = *parsed.command;
+    ExitStatus status = ExitStatus::ok;
     if (command.mode == Command::Mode::batch) {
-        return exit_code(run_batch_command(command, in, out, err));
+        status = run_batch_command(command, in, out, err);
+    } else if (command.mode == Command::Mode::compare) {
+        status = run_compare(command.choices, command.compare_axis, command.json, out, err);
+    } else {
+        status = run_slip(command.choices, command.json, out, err);
     }
-    if (command.mode == Command::Mode::compare) {
-        return exit_code(
-            run_compare(command.choices, command.compare_axis, command.json, out, err));
-    }
-    return exit_code(run_slip(command.choices, command.json, out, err));
+    return after_flush(status, out, err);
 }
 
 }  // namespace cli

@@ -5,12 +5,14 @@
 #include <memory>
 #include <optional>
 #include <span>
+#include <unordered_set>
 #include <utility>
 #include <variant>
 #include <vector>
 
 #include "cli/choice_aliases.h"
 #include "cli/csv_reader.h"
+#include "cli/messages.h"
 #include "cli/refusal_text.h"
 #include "cli/row_format.h"
 #include "cli/utf8.h"
@@ -20,6 +22,8 @@ namespace cli {
 namespace {
 
 constexpr std::size_t flush_size = std::size_t{1} << 16;
+// The header may be wider than any row may be long: it names every column once.
+constexpr std::size_t header_limit = std::size_t{16} << 20;
 
 // Where the seven choices stand among the input columns.
 struct ColumnMap {
@@ -47,10 +51,11 @@ std::variant<ColumnMap, std::string> map_columns(std::span<const std::string> he
         }
         return "the header row has no column " + missing + " (it needs " + all + ")";
     }
-    for (std::size_t i = 0; i < header.size(); ++i) {
-        const std::string& name = header[i];
-        if (std::find(header.begin(), header.begin() + static_cast<std::ptrdiff_t>(i), name) !=
-            header.begin() + static_cast<std::ptrdiff_t>(i)) {
+    // One look-up per column, so that a header of a million columns is checked at once.
+    std::unordered_set<std::string_view> seen;
+    seen.reserve(header.size());
+    for (const std::string& name : header) {
+        if (!seen.insert(name).second) {
             return "the header row names column '" + name + "' twice";
         }
         const bool is_output = name == error_column ||
@@ -157,9 +162,13 @@ std::variant<BatchHeader, BatchOutcome> read_header(CsvReader& reader,
             .status = status, .rows = 0, .failed_rows = 0, .message = std::move(message)};
     };
     CsvRecord record;
-    if (!reader.next(record)) {
+    reader.set_record_limit(header_limit);
+    const bool read = reader.next(record);
+    reader.set_record_limit(default_record_limit);
+    if (!read) {
         return reader.read_failed()
-                   ? refused(ExitStatus::io_failure, "cannot read " + options.input_name)
+                   ? refused(ExitStatus::io_failure,
+                             cannot_read(options.input_name, reader.read_error()))
                    : refused(ExitStatus::usage, options.input_name + " has no header row");
     }
     if (!record.malformed.empty()) {
@@ -207,7 +216,7 @@ BatchOutcome write_rows(CsvReader& reader, const BatchHeader& header, std::ostre
                 echoed[i] = i < record.fields.size() ? replace_invalid_utf8(record.fields[i])
                                                      : std::string();
             }
-            format->write_row(echoed, empty_part, fault, buffer);
+            format->write_row(echoed, empty_part, escape_controls(fault), buffer);
             ++outcome.failed_rows;
         } else {
             assign_choices(record, map, typed);
@@ -216,23 +225,27 @@ BatchOutcome write_rows(CsvReader& reader, const BatchHeader& header, std::ostre
             format->write_row(
                 record.fields,
                 result.slip_part.empty() ? std::string_view(empty_part) : result.slip_part,
-                result.error, buffer);
+                escape_controls(result.error), buffer);
             outcome.failed_rows += result.error.empty() ? 0 : 1;
         }
         if (buffer.size() >= flush_size) {
             output.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
             buffer.clear();
+            if (!output) {
+                break;  // nothing more can be written
+            }
         }
     }
     output.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
     output.flush();
 
-    if (reader.read_failed()) {
+    if (!output) {
         outcome.status = ExitStatus::io_failure;
-        outcome.message = "cannot read " + options.input_name;
-    } else if (!output) {
-        outcome.status = ExitStatus::io_failure;
+        outcome.write_failed = true;
         outcome.message = "cannot write " + options.output_name;
+    } else if (reader.read_failed()) {
+        outcome.status = ExitStatus::io_failure;
+        outcome.message = cannot_read(options.input_name, reader.read_error());
     } else if (outcome.failed_rows > 0) {
         outcome.status = ExitStatus::row_errors;
         outcome.message = std::to_string(outcome.failed_rows) + " of " +

@@ -26,6 +26,8 @@ struct BatchOutcome {
     std::size_t failed_rows = 0;
     /// One line for standard error; empty when every row succeeded.
     std::string message;
+    /// Writing the output failed; the caller, who knows the output, tells why.
+    bool write_failed = false;
 };
 
 /// Reads a CSV text with a header row naming the seven choice columns and writes one output row

@@ -7,6 +7,7 @@
 #include <span>
 #include <string_view>
 
+#include "cli/messages.h"
 #include "cli/row_format.h"
 #include "pay/slip_fields.h"
 
@@ -81,11 +82,16 @@ std::string footer() {
     text += "typed (no aliases), and values left unwritten carry from row to row. A refused row\n";
     text += "shows what the window still shows, with the error \"missing choice: COLUMN\" or\n";
     text += "\"refused: COLUMN\", COLUMN being the list the window would focus.\n\n";
-    text += "A malformed record (a misplaced or unclosed quote, a wrong field count, invalid\n";
-    text += "UTF-8) is an error of its row; no row is lost.\n\n";
+    text += "A malformed record (a misplaced or unclosed quote, a record over 1 MiB, a wrong\n";
+    text += "field count, invalid UTF-8) is an error of its row, and a quote never spans the\n";
+    text += "lines after a malformed record's first: no row is lost.\n\n";
+    text += "-o OUT may name the input: the output goes to a temporary file beside OUT that\n";
+    text += "replaces it only when everything is written. A failure or an interrupt leaves OUT\n";
+    text += "as it was.\n\n";
     text += "Exit status: 0 when every row succeeded, 1 when a row has an error, 2 for a usage\n";
     text += "error (unknown option, unreadable file, a header without the seven columns), 3 when\n";
-    text += "reading the input or writing an output failed (a full disk, a read error).\n\n";
+    text += "reading the input or writing an output failed (a full disk, a read error); a closed\n";
+    text += "pipe ends the run quietly.\n\n";
     text += "Examples:\n";
     text += "  velnaro-calc --scale 10 --rank 6 --zone A --special-charges no --children 2 \\\n";
     text += "      --dependents 3 --mutual yes\n";
@@ -145,9 +151,10 @@ ParsedCommandLine parse_command_line(int argc, const char* const* argv, std::ost
     app.add_flag("--json", command.json, "JSON output (JSON Lines in batch mode)");
     app.add_flag("--session", command.session, "batch rows are the OK presses of one window")
         ->needs(batch);
-    app.add_option("-o,--output", command.output, "write the batch output to OUT")
-        ->type_name("OUT")
-        ->needs(batch);
+    CLI::Option* output =
+        app.add_option("-o,--output", command.output, "write the batch output to OUT")
+            ->type_name("OUT")
+            ->needs(batch);
     for (CLI::Option* choice : choices) {
         batch->excludes(choice);
     }
@@ -162,10 +169,18 @@ ParsedCommandLine parse_command_line(int argc, const char* const* argv, std::ost
         return {.command = std::nullopt,
                 .status = app.exit(e, out, err) == 0 ? ExitStatus::ok : ExitStatus::usage};
     } catch (const CLI::ParseError& e) {
-        err << program << ": " << e.what() << " (see --help)\n";
+        report(err, std::string(e.what()) + " (see --help)");
         return {.command = std::nullopt, .status = ExitStatus::usage};
     }
 
+    // An empty name would quietly mean standard output, or no file at all.
+    for (const auto& [named, text] :
+         {std::pair{batch, &command.batch_input}, std::pair{output, &command.output}}) {
+        if (named->count() > 0 && text->empty()) {
+            report(err, "empty file name after " + named->get_name() + " (see --help)");
+            return {.command = std::nullopt, .status = ExitStatus::usage};
+        }
+    }
     if (*batch) {
         command.mode = Command::Mode::batch;
         return {.command = command, .status = ExitStatus::ok};
@@ -178,7 +193,7 @@ ParsedCommandLine parse_command_line(int argc, const char* const* argv, std::ost
         }
     }
     if (!missing.empty()) {
-        err << program << ": missing " << missing << " (or give --batch FILE; see --help)\n";
+        report(err, "missing " + missing + " (or give --batch FILE; see --help)");
         return {.command = std::nullopt, .status = ExitStatus::usage};
     }
     if (*compare) {

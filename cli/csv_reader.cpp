@@ -3,6 +3,7 @@
 #include <csv.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <new>
 
 namespace cli {
@@ -10,6 +11,8 @@ namespace {
 
 constexpr unsigned char parser_options = CSV_STRICT | CSV_STRICT_FINI;
 constexpr std::string_view byte_order_mark = "\xEF\xBB\xBF";
+// A long field grows the parser's buffer by this much at a time, not by a few bytes.
+constexpr std::size_t parser_block_size = std::size_t{1} << 16;
 
 // Spaces around an unquoted field are part of it.
 int no_space(unsigned char) {
@@ -48,6 +51,13 @@ void CsvReader::reset_parser() {
         throw std::bad_alloc();
     }
     csv_set_space_func(parser_.get(), no_space);
+    csv_set_delim(parser_.get(), static_cast<unsigned char>(delimiter_));
+    csv_set_blk_size(parser_.get(), parser_block_size);
+}
+
+void CsvReader::set_delimiter(char delimiter) {
+    delimiter_ = delimiter;
+    csv_set_delim(parser_.get(), static_cast<unsigned char>(delimiter_));
 }
 
 void CsvReader::on_field(void* data, std::size_t size, void* reader) {
@@ -67,10 +77,14 @@ void CsvReader::on_record(int, void* reader) {
 
 void CsvReader::start_record() {
     field_count_ = 0;
-    malformed_ = {};
+    malformed_.clear();
     pending_ = true;
+    record_line_ = line_;
+    record_text_.clear();
     continued_ = false;
-    after_first_line_.clear();
+    first_line_end_cr_ = false;
+    first_line_size_ = 0;
+    first_line_fields_ = 0;
 }
 
 std::string_view CsvReader::next_piece() {
@@ -86,7 +100,10 @@ std::string_view CsvReader::next_piece() {
         input_.read(chunk_.data(), static_cast<std::streamsize>(chunk_.size()));
         chunk_pos_ = 0;
         chunk_end_ = static_cast<std::size_t>(input_.gcount());
-        read_failed_ = read_failed_ || input_.bad();
+        if (input_.bad() && !read_failed_) {
+            read_failed_ = true;
+            read_error_ = errno;
+        }
         input_done_ = !input_ || chunk_end_ == 0;
         const std::string_view chunk(chunk_.data(), chunk_end_);
         if (at_start_ && chunk.starts_with(byte_order_mark)) {
@@ -103,20 +120,61 @@ std::string_view CsvReader::next_piece() {
     return piece;
 }
 
+void CsvReader::count_line_end(std::string_view piece) {
+    const char last = piece.back();
+    if (last == '\r' || (last == '\n' && !(piece.size() == 1 && after_cr_))) {
+        ++line_;
+    }
+    after_cr_ = last == '\r';
+}
+
+void CsvReader::end_malformed(std::string_view reason, bool line_ended) {
+    malformed_ = reason;
+    record_ready_ = true;
+    pending_ = false;
+    reset_parser();
+    if (!continued_) {
+        skipping_line_ = !line_ended;
+        return;
+    }
+    // The record is malformed on its first line; what followed that line is read again.
+    field_count_ = first_line_fields_;
+    std::string again = record_text_.substr(first_line_size_);
+    again += unread_;
+    again.append(replay_, std::min(replay_pos_, replay_.size()));
+    replay_ = std::move(again);
+    replay_pos_ = 0;
+    line_ = record_line_ + 1;
+    after_cr_ = first_line_end_cr_;
+    continued_ = false;
+}
+
 void CsvReader::feed(std::string_view piece) {
     const bool ends_line = is_line_end(piece.back());
     if (skipping_line_) {
         skipping_line_ = !ends_line;
+        count_line_end(piece);
         return;
     }
     if (!pending_) {
         if (piece.size() == 1 && ends_line) {
+            count_line_end(piece);
             return;  // a blank line
         }
         start_record();
-    } else if (continued_) {
-        after_first_line_ += piece;
     }
+    count_line_end(piece);
+    unread_ = {};
+    if (record_text_.size() + piece.size() > record_limit_) {
+        // The piece is not read: it goes back with the lines after the first, or with the rest of
+        // the one line.
+        unread_ = continued_ ? piece : std::string_view();
+        // What a long line holds before its cut depends on how it was read: none of it.
+        field_count_ = 0;
+        end_malformed("longer than " + std::to_string(record_limit_) + " bytes", ends_line);
+        return;
+    }
+    record_text_ += piece;
     const std::size_t parsed =
         csv_parse(parser_.get(), piece.data(), piece.size(), on_field, on_record, this);
     if (parsed < piece.size()) {
@@ -124,30 +182,29 @@ void CsvReader::feed(std::string_view piece) {
             throw std::bad_alloc();
         }
         // A quote inside an unquoted field, or text after a closing quote.
-        malformed_ = "misplaced quote";
-        record_ready_ = true;
-        skipping_line_ = !ends_line;
-        reset_parser();
+        end_malformed("misplaced quote", ends_line);
+        return;
     }
     if (record_ready_) {
         pending_ = false;
-    } else if (ends_line) {
-        continued_ = true;
+    } else if (!continued_) {
+        first_line_size_ = record_text_.size();
+        if (ends_line) {
+            continued_ = true;
+            first_line_end_cr_ = piece.back() == '\r';
+            first_line_fields_ = field_count_;
+        }
     }
 }
 
 void CsvReader::finish() {
     if (csv_fini(parser_.get(), on_field, on_record, this) != 0) {
-        malformed_ = "unclosed quote";
-        record_ready_ = true;
-        // The open quote swallowed the lines after it; they are records of their own.
-        replay_ = std::move(after_first_line_);
-        replay_pos_ = 0;
-        reset_parser();
+        unread_ = {};
+        end_malformed("unclosed quote", true);
+        return;
     }
     pending_ = false;
     continued_ = false;
-    after_first_line_.clear();
 }
 
 bool CsvReader::next(CsvRecord& record) {
@@ -157,7 +214,8 @@ bool CsvReader::next(CsvRecord& record) {
             feed(piece);
             continue;
         }
-        if (!pending_) {
+        // A read error leaves the record under way cut short: it is no record.
+        if (!pending_ || read_failed_) {
             return false;
         }
         finish();
@@ -165,7 +223,23 @@ bool CsvReader::next(CsvRecord& record) {
     record_ready_ = false;
     record.fields = std::span<const std::string>(fields_.data(), field_count_);
     record.malformed = malformed_;
+    record.line = record_line_;
     return true;
+}
+
+void CsvReader::read_again(char delimiter) {
+    std::string again = record_text_;
+    again.append(replay_, std::min(replay_pos_, replay_.size()));
+    replay_ = std::move(again);
+    replay_pos_ = 0;
+    skipping_line_ = false;
+    line_ = record_line_;
+    after_cr_ = false;
+    record_ready_ = false;
+    pending_ = false;
+    continued_ = false;
+    delimiter_ = delimiter;
+    reset_parser();
 }
 
 }  // namespace cli

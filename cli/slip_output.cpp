@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "cli/choice_aliases.h"
+#include "cli/messages.h"
 #include "cli/refusal_text.h"
 #include "cli/row_format.h"
 #include "cli/utf8.h"
@@ -77,13 +78,14 @@ ExitStatus run_slip(const pay::PayInputs& given, bool json, std::ostream& out, s
         const auto format = make_json_lines_format();
         std::string text;
         format->begin(columns, text);
-        format->write_row(values, format->slip_part(shown ? &*shown : nullptr), error, text);
+        format->write_row(values, format->slip_part(shown ? &*shown : nullptr),
+                          escape_controls(error), text);
         out << text;
     } else if (shown) {
         out << slip_table(*shown);
     }
     if (!error.empty()) {
-        err << "velnaro-calc: " << error << '\n';
+        report(err, error);
         return ExitStatus::row_errors;
     }
     return ExitStatus::ok;

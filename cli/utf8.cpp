@@ -63,6 +63,11 @@ bool is_valid_utf8(std::string_view text) {
     return true;
 }
 
+std::size_t valid_sequence_length(std::string_view text) {
+    const std::ptrdiff_t length = text.empty() ? 0 : sequence_at(text);
+    return length > 0 ? static_cast<std::size_t>(length) : 0;
+}
+
 std::string replace_invalid_utf8(std::string_view text) {
     std::string result;
     result.reserve(text.size());

@@ -250,4 +250,49 @@ TEST(SessionRows, AMalformedRecordIsNoPress) {
                                 output_line({valid}, worked::scale_9_rank_1));
 }
 
+// A quote left open on row 1 and a stray quote on row 4 that would close it: every row of the
+// five is answered, the two faulty ones on their own lines.
+TEST(StandaloneRows, NoRowVanishesBetweenAnOpenQuoteAndAStrayOne) {
+    const Batch batch = run("name," + header +
+                            "\n"
+                            "\"Ali,10,6,A,no,2,3,yes\n"
+                            "Sara,10,6,A,no,2,3,yes\n"
+                            "Hind,9,1,C,no,0,0,no\n"
+                            "Omar \"the elder\",10,6,A,no,2,3,yes\n"
+                            "Zaid,9,1,C,no,0,0,no\n");
+    EXPECT_EQ(
+        batch.output,
+        "name," + header + "," + std::string(rows::slip_header) + "\n" +
+            output_line({"", "", "", "", "", "", "", ""}, worked::none,
+                        "malformed record: misplaced quote") +
+            output_line({"Sara", "10", "6", "A", "no", "2", "3", "yes"}, worked::scale_10_rank_6) +
+            output_line({"Hind", "9", "1", "C", "no", "0", "0", "no"}, worked::scale_9_rank_1) +
+            output_line({"", "", "", "", "", "", "", ""}, worked::none,
+                        "malformed record: misplaced quote") +
+            output_line({"Zaid", "9", "1", "C", "no", "0", "0", "no"}, worked::scale_9_rank_1));
+    EXPECT_EQ(batch.outcome.rows, 5u);
+    EXPECT_EQ(batch.outcome.failed_rows, 2u);
+}
+
+// Each column is looked up once: a header as wide as this one was checked in minutes before.
+TEST(UnusableHeader, ANameTwiceInAVeryWideHeaderIsFound) {
+    std::string wide = header;
+    for (int i = 0; i < 320'000; ++i) {
+        wide += ",c" + std::to_string(i);
+    }
+    const Batch batch = run(wide + ",c7\n");
+    EXPECT_EQ(batch.outcome.status, cli::ExitStatus::usage);
+    EXPECT_EQ(batch.outcome.message, "the header row names column 'c7' twice");
+}
+
+// The error column shows control characters escaped; the input columns keep them.
+TEST(StandaloneRows, EscapeControlCharactersInTheErrorOnly) {
+    const Batch batch = run(header + "\n10,6,\"A\x1b]0;x\x07\",no,2,3,yes\n");
+    EXPECT_EQ(batch.output,
+              header + "," + std::string(rows::slip_header) + "\n" +
+                  output_line({"10", "6", "A\x1b]0;x\x07", "no", "2", "3", "yes"}, worked::none,
+                              "\"zone 'A\\x1b]0;x\\x07' is not a zone; expected A, "
+                              "B or C\""));
+}
+
 }  // namespace

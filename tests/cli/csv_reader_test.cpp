@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -79,9 +81,25 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"text_after_a_closing_quote",
                  "1,\"2\"x,3\r\n4,5\r\n",
                  {{{"1"}, "misplaced quote"}, {{"4", "5"}, ""}}},
+        // The record is malformed on its first line; the line after it is a record of its own.
         ReadCase{"misplaced_quote_on_a_continued_line",
                  "1,\"a\nb\"c,2\n3\n",
-                 {{{"1"}, "misplaced quote"}, {{"3"}, ""}}},
+                 {{{"1"}, "misplaced quote"}, {{}, "misplaced quote"}, {{"3"}, ""}}},
+        // A quote opened on one line and closed by a stray quote three lines later.
+        ReadCase{"stray_quote_closes_a_quote_opened_lines_before",
+                 "1,\"Ali,10\r\n2,Sara\r\n3,Hind\r\n4,Omar \"the elder\",9\r\n5,Zaid\r\n",
+                 {{{"1"}, "misplaced quote"},
+                  {{"2", "Sara"}, ""},
+                  {{"3", "Hind"}, ""},
+                  {{"4"}, "misplaced quote"},
+                  {{"5", "Zaid"}, ""}}},
+        // Fields completed on the first line are kept; those of later lines are not its own.
+        ReadCase{"fields_of_later_lines_are_not_kept",
+                 "a,\"x\ny\",b,\"c\nd\"e\nf\n",
+                 {{{"a"}, "misplaced quote"},
+                  {{}, "misplaced quote"},
+                  {{}, "misplaced quote"},
+                  {{"f"}, ""}}},
         ReadCase{"unclosed_quote_gives_back_the_lines_after_it",
                  "h\n1,\"x\n2,3\r\n4\n",
                  {{{"h"}, ""}, {{"1"}, "unclosed quote"}, {{"2", "3"}, ""}, {{"4"}, ""}}},
@@ -103,6 +121,114 @@ TEST(Reading, KeepsTheFieldsOfALongRecord) {
         line += (i == 0 ? "" : ",") + fields.back();
     }
     EXPECT_EQ(read_all(line + "\n" + line, 64), (std::vector<Record>{{fields, ""}, {fields, ""}}));
+}
+
+struct LimitCase {
+    const char* name;
+    std::string text;
+    std::vector<Record> records;
+};
+
+// A record longer than the limit is malformed, with the fields its first line completed when it
+// spans lines, and none when it lies on one; the lines after its first are read again.
+class RecordLimit : public testing::TestWithParam<LimitCase> {};
+
+TEST_P(RecordLimit, MakesALongerRecordMalformed) {
+    for (const std::size_t chunk : {3, 5, 64 * 1024}) {
+        std::istringstream input(GetParam().text);
+        cli::CsvReader reader(input, chunk);
+        reader.set_record_limit(12);
+        std::vector<Record> records;
+        cli::CsvRecord record;
+        while (reader.next(record)) {
+            records.push_back(
+                {{record.fields.begin(), record.fields.end()}, std::string(record.malformed)});
+        }
+        EXPECT_EQ(records, GetParam().records) << "chunk " << chunk;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, RecordLimit,
+    testing::Values(
+        // 12 bytes with the line end is within the limit; 13 is over it.
+        LimitCase{"one_line",
+                  "12345,789ab\n12345,789abc\nz\n",
+                  {{{"12345", "789ab"}, ""}, {{}, "longer than 12 bytes"}, {{"z"}, ""}}},
+        LimitCase{"one_line_without_a_line_end",
+                  "a\n1234567890123456",
+                  {{{"a"}, ""}, {{}, "longer than 12 bytes"}}},
+        LimitCase{"a_quote_over_several_lines",
+                  "1,\"ab\ncd\nef\ngh\nij\"\nz\n",
+                  {{{"1"}, "longer than 12 bytes"},
+                   {{"cd"}, ""},
+                   {{"ef"}, ""},
+                   {{"gh"}, ""},
+                   {{}, "misplaced quote"},
+                   {{"z"}, ""}}}),
+    [](const testing::TestParamInfo<LimitCase>& info) { return info.param.name; });
+
+TEST(Reading, GivesTheLineOnWhichEachRecordStarts) {
+    const std::string text = "h\r\n\r\n1,\"a\r\nb\"\r\n2,\"x\n3\r4\n";
+    for (const std::size_t chunk : {3, 4, 64 * 1024}) {
+        std::istringstream input(text);
+        cli::CsvReader reader(input, chunk);
+        std::vector<std::size_t> lines;
+        cli::CsvRecord record;
+        while (reader.next(record)) {
+            lines.push_back(record.line);
+        }
+        // h; a blank line; a quoted field over lines 3 and 4; an unclosed quote on line 5 whose
+        // next lines are read again; a CR alone ends line 6.
+        EXPECT_EQ(lines, (std::vector<std::size_t>{1, 3, 5, 6, 7})) << "chunk " << chunk;
+    }
+}
+
+TEST(Reading, ReadsARecordAgainWithAnotherSeparator) {
+    for (const std::string header : {"a;b", "\"a\";\"b\""}) {
+        std::istringstream input(header + "\r\n1;\"2;3\"\r\n");
+        cli::CsvReader reader(input, 4);
+        cli::CsvRecord record;
+        ASSERT_TRUE(reader.next(record));
+        reader.read_again(';');
+        std::vector<Record> records;
+        while (reader.next(record)) {
+            records.push_back(
+                {{record.fields.begin(), record.fields.end()}, std::string(record.malformed)});
+            EXPECT_EQ(record.line, records.size());
+        }
+        EXPECT_EQ(records, (std::vector<Record>{{{"a", "b"}, ""}, {{"1", "2;3"}, ""}})) << header;
+    }
+}
+
+// Gives its text, then fails as a disk does.
+class FailingBuffer : public std::stringbuf {
+  public:
+    using std::stringbuf::stringbuf;
+
+  protected:
+    int_type underflow() override {
+        const int_type c = std::stringbuf::underflow();
+        if (traits_type::eq_int_type(c, traits_type::eof())) {
+            errno = EIO;
+            throw std::runtime_error("read error");
+        }
+        return c;
+    }
+};
+
+TEST(Reading, StopsAtAReadErrorWithoutMakingUpTheCutRecord) {
+    FailingBuffer buffer("a,b\nc,");
+    std::istream input(&buffer);
+    cli::CsvReader reader(input, 4);
+    std::vector<Record> records;
+    cli::CsvRecord record;
+    while (reader.next(record)) {
+        records.push_back({{record.fields.begin(), record.fields.end()}, ""});
+    }
+    EXPECT_EQ(records, (std::vector<Record>{{{"a", "b"}, ""}}));
+    EXPECT_TRUE(reader.read_failed());
+    EXPECT_EQ(reader.read_error(), EIO);
 }
 
 }  // namespace
