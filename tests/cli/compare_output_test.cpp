@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <cstdio>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -22,10 +24,21 @@ struct Outcome {
 Outcome calc(std::vector<const char*> args) {
     args.insert(args.begin(), "velnaro-calc");
     std::istringstream in;
-    std::ostringstream out;
     std::ostringstream err;
-    const int status = cli::run(static_cast<int>(args.size()), args.data(), in, out, err);
-    return {status, out.str(), err.str()};
+    // The program writes to a file descriptor; a temporary file stands in for its output.
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::tmpfile(), &std::fclose);
+    EXPECT_NE(file, nullptr);
+    int status = -1;
+    {
+        cli::FdOutput out(fileno(file.get()));
+        status = cli::exit_code(cli::run(static_cast<int>(args.size()), args.data(), in, out, err));
+    }
+    std::rewind(file.get());
+    std::string written;
+    for (int c = std::fgetc(file.get()); c != EOF; c = std::fgetc(file.get())) {
+        written.push_back(static_cast<char>(c));
+    }
+    return {status, written, err.str()};
 }
 
 std::vector<const char*> worked(std::vector<const char*> more) {
