@@ -148,6 +148,7 @@ class Builder {
           separator_(session.decimal_separator()),
           field_(field) {
         result_.field = field;
+        result_.name = field_name(field);
         result_.kind = ExplanationKind::computed;
         result_.terms.reserve(16);
     }
@@ -613,6 +614,7 @@ void explain_computed(Builder& b, SlipField field) {
 FieldExplanation not_computed(SlipField field) {
     FieldExplanation explanation;
     explanation.field = field;
+    explanation.name = field_name(field);
     explanation.kind = ExplanationKind::not_computed;
     explanation.sentence = "لم يُحسب أي مبلغ بعد: اختر الخيارات السبعة ثم اضغط «موافق».";
     return explanation;

@@ -56,6 +56,8 @@ enum class ExplanationKind {
 /// How one shown field of the slip was reached.
 struct FieldExplanation {
     SlipField field = SlipField::index_points;
+    /// The field's name as its caption reads, without the stretching the window's layout needed.
+    std::string name;
     ExplanationKind kind = ExplanationKind::not_computed;
     /// The rule, or why the value was kept, in one Arabic sentence. Numbers in it are isolated
     /// left-to-right runs (U+2066 ... U+2069) so that they read correctly inside the sentence.
