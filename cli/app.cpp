@@ -44,6 +44,7 @@ ExitStatus run_batch_command(const Command& command, std::istream& in, std::ostr
         run_batch(file.is_open() ? file : in, out_file.is_open() ? out_file : out,
                   {.json = command.json,
                    .session = command.session,
+                   .explain = command.explain,
                    .input_name = file.is_open() ? command.batch_input : "standard input",
                    .output_name = out_file.is_open() ? command.output : "standard output"});
     if (!outcome.message.empty()) {
@@ -63,7 +64,7 @@ int run(int argc, const char* const* argv, std::istream& in, std::ostream& out, 
     if (command.mode == Command::Mode::batch) {
         return exit_code(run_batch_command(command, in, out, err));
     }
-    return exit_code(run_slip(command.choices, command.json, out, err));
+    return exit_code(run_slip(command.choices, command.json, out, err, command.explain));
 }
 
 }  // namespace cli

@@ -75,6 +75,10 @@ std::string footer() {
     text += "typed (no aliases), and values left unwritten carry from row to row. A refused row\n";
     text += "shows what the window still shows, with the error \"missing choice: COLUMN\" or\n";
     text += "\"refused: COLUMN\", COLUMN being the list the window would focus.\n\n";
+    text += "--explain: each amount with how it was reached, its formula lines under it in the\n";
+    text += "table; with --json an \"explanation\" member gives each field's kind, sentence,\n";
+    text +=
+        "formula and terms (name, value as shown, operation). In batch mode it needs --json.\n\n";
     text += "A malformed record (a misplaced or unclosed quote, a wrong field count, invalid\n";
     text += "UTF-8) is an error of its row; no row is lost.\n\n";
     text += "Exit status: 0 when every row succeeded, 1 when a row has an error, 2 for a usage\n";
@@ -123,6 +127,9 @@ ParsedCommandLine parse_command_line(int argc, const char* const* argv, std::ost
         app.add_option("--batch", command.batch_input, "CSV file of rows to compute (- for stdin)")
             ->type_name("FILE");
     app.add_flag("--json", command.json, "JSON output (JSON Lines in batch mode)");
+    app.add_flag("--explain", command.explain,
+                 "each amount with how it was reached: its formula lines under it, or with --json "
+                 "an explanation member (in batch mode with --json only)");
     app.add_flag("--session", command.session, "batch rows are the OK presses of one window")
         ->needs(batch);
     app.add_option("-o,--output", command.output, "write the batch output to OUT")
@@ -146,6 +153,12 @@ ParsedCommandLine parse_command_line(int argc, const char* const* argv, std::ost
     }
 
     if (*batch) {
+        if (command.explain && !command.json) {
+            err << program
+                << ": --explain in batch mode needs --json: a CSV row has no room for the "
+                   "explanations (see --help)\n";
+            return {.command = std::nullopt, .status = ExitStatus::usage};
+        }
         command.mode = Command::Mode::batch;
         return {.command = command, .status = ExitStatus::ok};
     }

@@ -21,6 +21,8 @@ struct Command {
     std::string output;
     bool json = false;
     bool session = false;
+    /// Each amount with its explanation; in batch mode with `json` only.
+    bool explain = false;
 };
 
 struct ParsedCommandLine {

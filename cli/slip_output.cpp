@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "cli/choice_aliases.h"
+#include "cli/explanation_output.h"
 #include "cli/refusal_text.h"
 #include "cli/row_format.h"
 #include "cli/utf8.h"
@@ -25,7 +26,8 @@ std::size_t longest_name() {
 
 }  // namespace
 
-std::string slip_table(const pay::ShownTexts& texts) {
+std::string slip_table(const pay::ShownTexts& texts,
+                       const std::vector<pay::FieldExplanation>* explanations) {
     const std::size_t name_width = longest_name();
     std::string table;
     for (const pay::SlipFieldInfo& info : pay::slip_fields) {
@@ -39,11 +41,15 @@ std::string slip_table(const pay::ShownTexts& texts) {
         const std::string_view label = info.label;
         table += label.substr(0, label.find_last_not_of(' ') + 1);
         table += '\n';
+        if (explanations != nullptr) {
+            table += formula_lines((*explanations)[static_cast<std::size_t>(info.field)]);
+        }
     }
     return table;
 }
 
-ExitStatus run_slip(const pay::PayInputs& given, bool json, std::ostream& out, std::ostream& err) {
+ExitStatus run_slip(const pay::PayInputs& given, bool json, std::ostream& out, std::ostream& err,
+                    bool explain) {
     pay::PayInputs typed = given;
     std::string error;
     for (const pay::Choice choice : pay::all_choices) {
@@ -58,12 +64,16 @@ ExitStatus run_slip(const pay::PayInputs& given, bool json, std::ostream& out, s
     const Resolution resolution = error.empty() ? resolve_choices(typed) : Resolution{};
     error = error.empty() ? resolution.error : error;
     std::optional<pay::ShownTexts> shown;
+    std::vector<pay::FieldExplanation> explanations;
     if (resolution.choices) {
         pay::PaySession window;
         if (const auto refusal = window.press_ok(resolution.choices->inputs())) {
             error = describe(*refusal);
         } else {
             shown = window.shown();
+            if (explain) {
+                explanations = pay::explain_slip(window);
+            }
         }
     }
 
@@ -78,9 +88,14 @@ ExitStatus run_slip(const pay::PayInputs& given, bool json, std::ostream& out, s
         std::string text;
         format->begin(columns, text);
         format->write_row(values, format->slip_part(shown ? &*shown : nullptr), error, text);
+        if (explain) {
+            // A refused slip has no amounts to explain.
+            append_member(text, shown ? explanation_member(explanations)
+                                      : std::string("\"explanation\":null"));
+        }
         out << text;
     } else if (shown) {
-        out << slip_table(*shown);
+        out << slip_table(*shown, explain ? &explanations : nullptr);
     }
     if (!error.empty()) {
         err << "velnaro-calc: " << error << '\n';
