@@ -1,5 +1,6 @@
 // Cost of one OK press in the core: compute_pay, the shown texts and the settling of the slip,
-// against the floor of writing the 21 shown amounts alone with std::to_chars.
+// against the floor of writing the 21 shown amounts alone with std::to_chars; and the cost of
+// explaining a whole slip, which only a request for an explanation pays.
 #include <benchmark/benchmark.h>
 
 #include <array>
@@ -7,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "pay/explanation.h"
 #include "pay/grid.h"
 #include "pay/pay_inputs.h"
 #include "pay/pay_session.h"
@@ -47,6 +49,23 @@ void BM_PressOk(benchmark::State& state) {
     state.counters["aim_ns"] = 1000;
 }
 BENCHMARK(BM_PressOk);
+
+// All 21 explanations of one slip, as a hover, the explanation window or `--explain` asks for them.
+void BM_ExplainSlip(benchmark::State& state) {
+    const std::vector<pay::PayInputs> inputs = every_combination();
+    std::vector<pay::PaySession> sessions(64);
+    for (std::size_t i = 0; i < sessions.size(); ++i) {
+        sessions[i].press_ok(inputs[i * inputs.size() / sessions.size()]);
+    }
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(pay::explain_slip(sessions[i]));
+        i = (i + 1) % sessions.size();
+    }
+    state.SetItemsProcessed(state.iterations());
+    state.counters["aim_ns"] = 50000;
+}
+BENCHMARK(BM_ExplainSlip);
 
 void BM_ReferenceWriteAmounts(benchmark::State& state) {
     std::array<double, pay::slip_field_count> amounts{};

@@ -60,6 +60,7 @@ ExitStatus run_batch_command(const Command& command, std::istream& in, FdOutput&
         file.is_open() ? file : in, output_file ? output_file->stream() : out,
         {.json = command.json,
          .session = command.session,
+         .explain = command.explain,
          .input_name = file.is_open() ? command.batch_input : "standard input",
          .output_name = output_file ? command.output : std::string(standard_output_name)});
     if (outcome.write_failed) {
@@ -97,7 +98,7 @@ ExitStatus run(int argc, const char* const* argv, std::istream& in, FdOutput& ou
     } else if (command.mode == Command::Mode::compare) {
         status = run_compare(command.choices, command.compare_axis, command.json, out, err);
     } else {
-        status = run_slip(command.choices, command.json, out, err);
+        status = run_slip(command.choices, command.json, out, err, command.explain);
     }
     return after_flush(status, out, err);
 }

@@ -12,6 +12,7 @@
 
 #include "cli/choice_aliases.h"
 #include "cli/csv_reader.h"
+#include "cli/explanation_output.h"
 #include "cli/messages.h"
 #include "cli/refusal_text.h"
 #include "cli/row_format.h"
@@ -92,43 +93,57 @@ void assign_choices(const CsvRecord& record, const ColumnMap& map, pay::PayInput
     }
 }
 
-// What one row computes: the slip part of its output row and its error.
+// What one row computes: the slip part of its output row, its explanation member when asked
+// for, and its error.
 struct RowResult {
     std::string_view slip_part;
+    std::string_view explanation;
     std::string error;
 };
 
 // Each row alone, on a fresh window; a combination's slip part is made once.
 class StandaloneRows {
   public:
-    explicit StandaloneRows(const RowFormat& format)
-        : format_(format), parts_(combination_count()) {}
+    StandaloneRows(const RowFormat& format, bool explain)
+        : format_(format),
+          explain_(explain),
+          parts_(combination_count()),
+          explanations_(explain ? combination_count() : 0) {}
 
     RowResult compute(const pay::PayInputs& typed) {
         const Resolution resolution = resolve_choices(typed);
         if (!resolution.choices) {
-            return {.slip_part = {}, .error = resolution.error};
+            return {.slip_part = {}, .explanation = {}, .error = resolution.error};
         }
-        std::string& part = parts_[resolution.choices->combination];
+        const std::size_t combination = resolution.choices->combination;
+        std::string& part = parts_[combination];
         if (part.empty()) {
             pay::PaySession window;
             if (const auto refusal = window.press_ok(resolution.choices->inputs())) {
-                return {.slip_part = {}, .error = describe(*refusal)};
+                return {.slip_part = {}, .explanation = {}, .error = describe(*refusal)};
             }
             part = format_.slip_part(&window.shown());
+            if (explain_) {
+                explanations_[combination] = explanation_member(pay::explain_slip(window));
+            }
         }
-        return {.slip_part = part, .error = {}};
+        return {.slip_part = part,
+                .explanation =
+                    explain_ ? std::string_view(explanations_[combination]) : std::string_view(),
+                .error = {}};
     }
 
   private:
     const RowFormat& format_;
+    bool explain_;
     std::vector<std::string> parts_;
+    std::vector<std::string> explanations_;
 };
 
 // The rows as the successive OK presses of one window.
 class SessionRows {
   public:
-    explicit SessionRows(const RowFormat& format) : format_(format) {}
+    SessionRows(const RowFormat& format, bool explain) : format_(format), explain_(explain) {}
 
     RowResult compute(const pay::PayInputs& typed) {
         // The rank column stands for the rank list of the scale the row names.
@@ -139,13 +154,21 @@ class SessionRows {
             [&](pay::Scale) -> const std::string& { return typed.rank; }));
         part_.clear();
         format_.append_slip_part(&window_.shown(), part_);
-        return {.slip_part = part_, .error = refusal ? describe(*refusal) : std::string()};
+        // A refused press leaves the window showing, and explaining, what it showed before.
+        if (explain_) {
+            explanation_ = explanation_member(pay::explain_slip(window_));
+        }
+        return {.slip_part = part_,
+                .explanation = explanation_,
+                .error = refusal ? describe(*refusal) : std::string()};
     }
 
   private:
     const RowFormat& format_;
+    bool explain_;
     pay::PaySession window_;
     std::string part_;
+    std::string explanation_;
 };
 
 // The header row, checked: its names and where the seven choices stand.
@@ -198,10 +221,12 @@ BatchOutcome write_rows(CsvReader& reader, const BatchHeader& header, std::ostre
     std::optional<StandaloneRows> standalone;
     std::optional<SessionRows> session;
     if (options.session) {
-        session.emplace(*format);
+        session.emplace(*format, options.explain);
     } else {
-        standalone.emplace(*format);
+        standalone.emplace(*format, options.explain);
     }
+    // A row with no amounts has nothing to explain.
+    const std::string no_explanation = "\"explanation\":null";
 
     BatchOutcome outcome;
     CsvRecord record;
@@ -217,6 +242,9 @@ BatchOutcome write_rows(CsvReader& reader, const BatchHeader& header, std::ostre
                                                      : std::string();
             }
             format->write_row(echoed, empty_part, escape_controls(fault), buffer);
+            if (options.explain) {
+                append_member(buffer, no_explanation);
+            }
             ++outcome.failed_rows;
         } else {
             assign_choices(record, map, typed);
@@ -226,6 +254,10 @@ BatchOutcome write_rows(CsvReader& reader, const BatchHeader& header, std::ostre
                 record.fields,
                 result.slip_part.empty() ? std::string_view(empty_part) : result.slip_part,
                 escape_controls(result.error), buffer);
+            if (options.explain) {
+                append_member(buffer, result.explanation.empty() ? std::string_view(no_explanation)
+                                                                 : result.explanation);
+            }
             outcome.failed_rows += result.error.empty() ? 0 : 1;
         }
         if (buffer.size() >= flush_size) {

@@ -14,6 +14,8 @@ struct BatchOptions {
     bool json = false;
     /// The rows are the successive OK presses of one window, texts taken as typed.
     bool session = false;
+    /// Each JSON row gains an `explanation` member (JSON Lines only).
+    bool explain = false;
     /// How messages name the input and the output.
     std::string input_name = "the input";
     std::string output_name = "the output";

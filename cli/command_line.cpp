@@ -82,6 +82,10 @@ std::string footer() {
     text += "typed (no aliases), and values left unwritten carry from row to row. A refused row\n";
     text += "shows what the window still shows, with the error \"missing choice: COLUMN\" or\n";
     text += "\"refused: COLUMN\", COLUMN being the list the window would focus.\n\n";
+    text += "--explain: each amount with how it was reached, its formula lines under it in the\n";
+    text += "table; with --json an \"explanation\" member gives each field's kind, sentence,\n";
+    text +=
+        "formula and terms (name, value as shown, operation). In batch mode it needs --json.\n\n";
     text += "A malformed record (a misplaced or unclosed quote, a record over 1 MiB, a wrong\n";
     text += "field count, invalid UTF-8) is an error of its row, and a quote never spans the\n";
     text += "lines after a malformed record's first: no row is lost.\n\n";
@@ -149,6 +153,9 @@ ParsedCommandLine parse_command_line(int argc, const char* const* argv, std::ost
                                                        "dependents";
             });
     app.add_flag("--json", command.json, "JSON output (JSON Lines in batch mode)");
+    app.add_flag("--explain", command.explain,
+                 "each amount with how it was reached: its formula lines under it, or with --json "
+                 "an explanation member (in batch mode with --json only)");
     app.add_flag("--session", command.session, "batch rows are the OK presses of one window")
         ->needs(batch);
     CLI::Option* output =
@@ -182,6 +189,12 @@ ParsedCommandLine parse_command_line(int argc, const char* const* argv, std::ost
         }
     }
     if (*batch) {
+        if (command.explain && !command.json) {
+            report(err,
+                   "--explain in batch mode needs --json: a CSV row has no room for the "
+                   "explanations (see --help)");
+            return {.command = std::nullopt, .status = ExitStatus::usage};
+        }
         command.mode = Command::Mode::batch;
         return {.command = command, .status = ExitStatus::ok};
     }

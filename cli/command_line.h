@@ -24,6 +24,8 @@ struct Command {
     bool session = false;
     /// The axis of a comparison table (mode compare).
     pay::CompareAxis compare_axis = pay::CompareAxis::rank;
+    /// Each amount with its explanation; in batch mode with `json` only.
+    bool explain = false;
 };
 
 struct ParsedCommandLine {

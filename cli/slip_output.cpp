@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "cli/choice_aliases.h"
+#include "cli/explanation_output.h"
 #include "cli/messages.h"
 #include "cli/refusal_text.h"
 #include "cli/row_format.h"
@@ -26,7 +27,8 @@ std::size_t longest_name() {
 
 }  // namespace
 
-std::string slip_table(const pay::ShownTexts& texts) {
+std::string slip_table(const pay::ShownTexts& texts,
+                       const std::vector<pay::FieldExplanation>* explanations) {
     const std::size_t name_width = longest_name();
     std::string table;
     for (const pay::SlipFieldInfo& info : pay::slip_fields) {
@@ -40,11 +42,15 @@ std::string slip_table(const pay::ShownTexts& texts) {
         const std::string_view label = info.label;
         table += label.substr(0, label.find_last_not_of(' ') + 1);
         table += '\n';
+        if (explanations != nullptr) {
+            table += formula_lines((*explanations)[static_cast<std::size_t>(info.field)]);
+        }
     }
     return table;
 }
 
-ExitStatus run_slip(const pay::PayInputs& given, bool json, std::ostream& out, std::ostream& err) {
+ExitStatus run_slip(const pay::PayInputs& given, bool json, std::ostream& out, std::ostream& err,
+                    bool explain) {
     pay::PayInputs typed = given;
     std::string error;
     for (const pay::Choice choice : pay::all_choices) {
@@ -59,12 +65,16 @@ ExitStatus run_slip(const pay::PayInputs& given, bool json, std::ostream& out, s
     const Resolution resolution = error.empty() ? resolve_choices(typed) : Resolution{};
     error = error.empty() ? resolution.error : error;
     std::optional<pay::ShownTexts> shown;
+    std::vector<pay::FieldExplanation> explanations;
     if (resolution.choices) {
         pay::PaySession window;
         if (const auto refusal = window.press_ok(resolution.choices->inputs())) {
             error = describe(*refusal);
         } else {
             shown = window.shown();
+            if (explain) {
+                explanations = pay::explain_slip(window);
+            }
         }
     }
 
@@ -80,9 +90,14 @@ ExitStatus run_slip(const pay::PayInputs& given, bool json, std::ostream& out, s
         format->begin(columns, text);
         format->write_row(values, format->slip_part(shown ? &*shown : nullptr),
                           escape_controls(error), text);
+        if (explain) {
+            // A refused slip has no amounts to explain.
+            append_member(text, shown ? explanation_member(explanations)
+                                      : std::string("\"explanation\":null"));
+        }
         out << text;
     } else if (shown) {
-        out << slip_table(*shown);
+        out << slip_table(*shown, explain ? &explanations : nullptr);
     }
     if (!error.empty()) {
         report(err, error);

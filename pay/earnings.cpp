@@ -14,21 +14,25 @@ double base_salary_for(double index_points) {
            base_second_addend;
 }
 
+std::optional<double> residence_rate(std::string_view zone) {
+    for (std::size_t i = 0; i < zone_items.size(); ++i) {
+        if (zone == zone_items[i]) {
+            return zone_rates[i];
+        }
+    }
+    return std::nullopt;
+}
+
 void compute_earnings(const PayInputs& inputs, PaySlip& slip) {
     slip.annual_base_salary = stored(base_salary_for(slip.index_points.value_or(0)));
 
-    for (std::size_t zone = 0; zone < zone_items.size(); ++zone) {
-        if (inputs.zone == zone_items[zone]) {
-            slip.residence_allowance = stored(percent(slip.annual_base_salary, zone_rates[zone]));
-            break;
-        }
+    if (const auto rate = residence_rate(inputs.zone)) {
+        slip.residence_allowance = stored(percent(slip.annual_base_salary, *rate));
     }
 
-    if (inputs.special_charges == yes_text) {
+    if (const auto special = read_yes_no(inputs.special_charges)) {
         slip.special_charges_allowance =
-            stored(percent(slip.annual_base_salary, special_charges_rate));
-    } else if (inputs.special_charges == no_text) {
-        slip.special_charges_allowance = 0;
+            *special ? stored(percent(slip.annual_base_salary, special_charges_rate)) : 0;
     }
 
     if (const auto children = read_count(inputs.children).table_row) {

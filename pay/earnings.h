@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <optional>
+#include <string_view>
 
 #include "pay/pay_inputs.h"
 
@@ -27,13 +29,25 @@ inline constexpr double allowance_first_children = 2400;
 inline constexpr double allowance_further_children = 432;
 inline constexpr int max_children = 6;
 
+/// How many of `children` children count at the first amount, and how many at the further one.
+struct ChildrenSplit {
+    int first = 0;
+    int further = 0;
+};
+constexpr ChildrenSplit split_children(int children) {
+    const int first = children < first_children ? children : first_children;
+    return {first, children - first};
+}
+
 /// The yearly family allowance for `children` children (0 to 6).
 constexpr double family_allowance_for(int children) {
-    const int first = children < first_children ? children : first_children;
-    const int further = children - first;
-    return first * allowance_first_children + further * allowance_further_children;
+    const ChildrenSplit split = split_children(children);
+    return split.first * allowance_first_children + split.further * allowance_further_children;
 }
 }  // namespace earnings_rules
+
+/// The residence rate, percent, of a zone text; none when the text is no zone item.
+std::optional<double> residence_rate(std::string_view zone);
 
 /// The annual base salary of a number of index points.
 double base_salary_for(double index_points);

@@ -40,6 +40,20 @@ inline constexpr double months_per_year = 12;
 /// The bracket that a taxable amount falls in (thresholds are exclusive lower bounds).
 const TaxBracket& bracket_for(double taxable_amount);
 
+/// The professional deduction before its ceiling: its share of the earnings without the family
+/// allowance.
+double professional_share(double gross_before_family);
+
+/// The professional deduction: its share, replaced by the ceiling when it reaches it.
+double professional_deduction(double gross_before_family);
+
+/// The tax by bracket, before the family exemption: none in the lowest bracket, else the base
+/// amount plus the rate of what lies above the lower bound.
+double gross_tax_for(double taxable_amount, const TaxBracket& bracket);
+
+/// The upper bound of a bracket (the next one's lower bound); none for the last.
+std::optional<double> upper_bound_of(const TaxBracket& bracket);
+
 /// Taxable amount, rate label, family exemption and income tax.
 void compute_income_tax(const PayInputs& inputs, PaySlip& slip);
 

@@ -44,6 +44,18 @@ inline constexpr std::string_view yes_text = "نعم";
 inline constexpr std::string_view no_text = "لا";
 inline constexpr std::string_view exceptional_rank = "الاستثنائية";
 
+/// A yes-or-no choice (special charges, mutual membership): true for "نعم", false for "لا",
+/// none for any other text, which the rules leave unwritten.
+constexpr std::optional<bool> read_yes_no(std::string_view text) {
+    if (text == yes_text) {
+        return true;
+    }
+    if (text == no_text) {
+        return false;
+    }
+    return std::nullopt;
+}
+
 /// The list items of each choice list, in list order.
 inline constexpr std::array<std::string_view, 4> scale_items{
     "9 / الدرجة الثالثة", "10 / الدرجة الثانية", "11 / الدرجة الأولى",

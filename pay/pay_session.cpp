@@ -10,6 +10,7 @@ std::optional<Refusal> PaySession::press_ok(const PayInputs& inputs) {
         return refusal;
     }
     compute_pay(inputs, slip_);
+    computed_slip_ = slip_;
     shown_ = show_and_settle(slip_, separator_);
     computed_inputs_ = inputs;
     return std::nullopt;

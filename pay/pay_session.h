@@ -45,11 +45,19 @@ class PaySession {
     /// None before the first computation; a refused press leaves it as it was.
     const std::optional<PayInputs>& computed_inputs() const { return computed_inputs_; }
 
+    /// The slip as the last computation left it, before its amounts were settled to the shown
+    /// texts: the values every step read. The start slip before the first computation.
+    const PaySlip& computed_slip() const { return computed_slip_; }
+
+    /// The decimal separator the shown texts are written with.
+    const std::string& decimal_separator() const { return separator_; }
+
   private:
     std::string separator_;
     PaySlip slip_;
     ShownTexts shown_;
     std::optional<PayInputs> computed_inputs_;
+    PaySlip computed_slip_;
 };
 
 }  // namespace pay

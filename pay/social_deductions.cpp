@@ -1,5 +1,8 @@
 #include "pay/social_deductions.h"
 
+#include <optional>
+
+#include "pay/ceiling.h"
 #include "pay/pay_slip.h"
 #include "pay/percent.h"
 
@@ -7,27 +10,26 @@ namespace pay {
 
 using namespace deduction_rules;
 
+double contribution_base(const PaySlip& slip) {
+    return percent(slip.annual_base_salary, base_salary_share) + slip.annual_base_salary +
+           slip.hierarchy_allowance + slip.charges_allowance + slip.supervision_allowance;
+}
+
 void compute_social_deductions(const PayInputs& inputs, PaySlip& slip) {
-    const double contribution_base = percent(slip.annual_base_salary, base_salary_share) +
-                                     slip.annual_base_salary + slip.hierarchy_allowance +
-                                     slip.charges_allowance + slip.supervision_allowance;
-    slip.retirement = stored(percent(contribution_base, retirement_rate));
-    slip.health_insurance = stored(percent(contribution_base, health_insurance_rate));
+    const double base = contribution_base(slip);
+    slip.retirement = stored(percent(base, retirement_rate));
+    slip.health_insurance = stored(percent(base, health_insurance_rate));
 
-    const bool member = inputs.mutual_member == yes_text;
+    const std::optional<bool> member = read_yes_no(inputs.mutual_member);
     if (member) {
-        slip.general_mutual = stored(percent(slip.annual_base_salary, general_mutual_rate));
-        slip.mutual_fund = mutual_fund_amount;
-    } else if (inputs.mutual_member == no_text) {
-        slip.general_mutual = 0;
-        slip.mutual_fund = 0;
+        slip.general_mutual =
+            *member ? stored(percent(slip.annual_base_salary, general_mutual_rate)) : 0;
+        slip.mutual_fund = *member ? mutual_fund_amount : 0;
     }
 
-    if (slip.health_insurance >= health_insurance_ceiling) {
-        slip.health_insurance = health_insurance_ceiling;
-    }
-    if (member && slip.general_mutual >= general_mutual_ceiling) {
-        slip.general_mutual = general_mutual_ceiling;
+    slip.health_insurance = capped(slip.health_insurance, health_insurance_ceiling);
+    if (member.value_or(false)) {
+        slip.general_mutual = capped(slip.general_mutual, general_mutual_ceiling);
     }
 }
 

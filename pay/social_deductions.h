@@ -18,6 +18,10 @@ inline constexpr double general_mutual_ceiling = 600;
 inline constexpr double mutual_fund_amount = 1500;
 }  // namespace deduction_rules
 
+/// The common base of retirement and health insurance: the base salary plus its share, and the
+/// three grid allowances.
+double contribution_base(const PaySlip& slip);
+
 /// Retirement, health insurance, general mutual and mutual fund contributions.
 void compute_social_deductions(const PayInputs& inputs, PaySlip& slip);
 

@@ -17,7 +17,8 @@ MainWindow::MainWindow(WindowOptions options)
     : controls_(build_form(*this)),
       ranks_(controls_.lists.rank_lists, controls_.rank_label),
       ok_action_(*this, controls_, ranks_, options.decimal_separator.toStdString(),
-                 std::move(options.present_message)) {
+                 std::move(options.present_message)),
+      explanations_(controls_.result_fields, ok_action_.session(), this) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(qt_text(window_caption));
     resize(client_size);

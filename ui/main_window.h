@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <functional>
 
+#include "ui/field_explanations.h"
 #include "ui/message_presenter.h"
 #include "ui/ok_action.h"
 #include "ui/picture_windows.h"
@@ -39,6 +40,7 @@ class MainWindow : public QWidget {
     FormControls controls_;
     RankLists ranks_;
     OkAction ok_action_;
+    FieldExplanations explanations_;
 };
 
 }  // namespace ui

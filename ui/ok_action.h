@@ -32,6 +32,10 @@ class OkAction {
 
     void run();
 
+    /// The window's session: what the result fields show and how it was computed, which the
+    /// fields' explanations read.
+    const pay::PaySession& session() const { return session_; }
+
   private:
     void refuse(pay::Choice choice, std::string_view scale_text);
     void show_results();

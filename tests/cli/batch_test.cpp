@@ -5,6 +5,7 @@
 
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "pay/pay_inputs.h"
 #include "pay/pay_session.h"
@@ -227,6 +228,64 @@ TEST(SessionRows, RefusedBeforeTheFirstComputationShowTheStartTexts) {
     EXPECT_EQ(batch.output, expected);
     EXPECT_EQ(batch.outcome.status, cli::ExitStatus::row_errors);
     EXPECT_EQ(batch.outcome.message, "4 of 5 rows have errors");
+}
+
+std::vector<nlohmann::json> json_lines(const std::string& output) {
+    std::istringstream lines(output);
+    std::string line;
+    std::vector<nlohmann::json> objects;
+    while (std::getline(lines, line)) {
+        objects.push_back(nlohmann::json::parse(line));
+    }
+    return objects;
+}
+
+// The kind of each field's explanation in a row, in slip order.
+std::vector<std::string> kinds(const nlohmann::json& row) {
+    std::vector<std::string> all;
+    for (const pay::SlipFieldInfo& info : pay::slip_fields) {
+        all.push_back(row["explanation"][std::string(info.name)]["kind"]);
+    }
+    return all;
+}
+
+TEST(SessionRows, ExplainedRowsSayWhatTheWindowWouldSay) {
+    const std::string scale_9 = item(pay::scale_items[0]);
+    const std::string zone_c = item(pay::zone_items[2]);
+    const std::string no = item(pay::no_text);
+    const std::string input = header + "\n" + rows::joined({"9", "1", zone_c, no, "0", "0", no}) +
+                              "\n" + rows::joined({scale_9, "1", zone_c, no, "0", "0", no}) + "\n" +
+                              rows::joined({scale_9, "1", "\u0627", no, "0", "0", no}) + "\n" +
+                              rows::joined({scale_9, "1", zone_c, no, "0", "", no}) + "\n";
+    const Batch batch = run(input, {.json = true, .session = true, .explain = true});
+    const std::vector<nlohmann::json> objects = json_lines(batch.output);
+    ASSERT_EQ(objects.size(), 4u);
+    // Refused before any computation: nothing computed yet.
+    EXPECT_EQ(kinds(objects[0]), std::vector<std::string>(pay::slip_field_count, "not_computed"));
+    EXPECT_EQ(kinds(objects[1]), std::vector<std::string>(pay::slip_field_count, "computed"));
+    EXPECT_EQ(objects[1]["explanation"]["residence_allowance"]["formula"],
+              "18194.20 × 10 % = 1819.42");
+    // A zone that is no zone keeps the residence allowance shown before.
+    std::vector<std::string> kept(pay::slip_field_count, "computed");
+    kept[static_cast<std::size_t>(pay::SlipField::residence_allowance)] = "kept";
+    EXPECT_EQ(kinds(objects[2]), kept);
+    EXPECT_EQ(objects[2]["explanation"]["residence_allowance"]["formula"], "1819.42");
+    // A refused press leaves the window explaining its last computation.
+    EXPECT_EQ(objects[3]["error"], "missing choice: dependents");
+    EXPECT_EQ(objects[3]["explanation"], objects[2]["explanation"]);
+}
+
+TEST(StandaloneRows, ExplainedRowsWithoutAmountsHaveNoExplanation) {
+    const Batch batch = run(header + "\n10,6,A,no,2,3,yes\n10,6,A,no,2,9,yes\n",
+                            {.json = true, .session = false, .explain = true});
+    const std::vector<nlohmann::json> objects = json_lines(batch.output);
+    ASSERT_EQ(objects.size(), 2u);
+    EXPECT_EQ(objects[0]["explanation"]["income_tax"]["formula"],
+              "50000.00 < 53041.33 ≤ 60000.00 → 20 %\n"
+              "(53041.33 − 50000.00) × 20 % + 2000.00 = 2608.27\n"
+              "2608.27 − 1080.00 = 1528.27");
+    EXPECT_TRUE(objects[1]["explanation"].is_null());
+    EXPECT_EQ(objects[1]["error"], "dependents '9' is not a count; expected 0-6");
 }
 
 TEST(SessionRows, TakeNoAliases) {

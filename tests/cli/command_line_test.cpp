@@ -49,6 +49,18 @@ TEST(CommandLine, ReadsABatch) {
     EXPECT_FALSE(command.json);
 }
 
+TEST(CommandLine, ExplainsOneSlipOrAJsonBatch) {
+    const Parsed slip =
+        parse({"--scale", "9", "--rank", "1", "--zone", "A", "--special-charges", "no",
+               "--children", "0", "--dependents", "0", "--mutual", "no", "--explain"});
+    ASSERT_TRUE(slip.result.command);
+    EXPECT_TRUE(slip.result.command->explain);
+    const Parsed batch = parse({"--batch", "-", "--session", "--json", "--explain"});
+    ASSERT_TRUE(batch.result.command);
+    EXPECT_TRUE(batch.result.command->explain);
+    EXPECT_EQ(batch.err, "");
+}
+
 struct UsageCase {
     const char* name;
     std::vector<const char*> args;
@@ -77,7 +89,13 @@ INSTANTIATE_TEST_SUITE_P(
                     UsageCase{"session_without_batch", {"--session"}, "--batch"},
                     UsageCase{"output_without_batch", {"-o", "out.csv"}, "--batch"},
                     UsageCase{"batch_with_a_choice", {"--batch", "x.csv", "--zone", "A"}, "--zone"},
-                    UsageCase{"batch_without_file", {"--batch"}, "--batch"}),
+                    UsageCase{"batch_without_file", {"--batch"}, "--batch"},
+                    UsageCase{"explained_csv_batch",
+                              {"--batch", "x.csv", "--explain"},
+                              "--explain in batch mode needs --json"},
+                    UsageCase{"explained_csv_session",
+                              {"--batch", "-", "--session", "--explain"},
+                              "--explain in batch mode needs --json"}),
     [](const testing::TestParamInfo<UsageCase>& info) { return info.param.name; });
 
 TEST(CommandLine, HelpDocumentsTheColumnsAndExitStatusWithExamples) {

@@ -209,6 +209,31 @@ TEST_F(Executable, ExitsWithZeroWhenEveryRowSucceeds) {
     EXPECT_EQ(nlohmann::json::parse(result.out).at("monthly_pay"), "6033.13");
 }
 
+// The worked slip of the README, its income tax explained: bracket 20 % from 50000 to 60000
+// with base amount 2000, taxable 53041.33, three dependents at 360.
+TEST_F(Executable, ExplainsEachAmountUnderIt) {
+    const Outcome result = calc(
+        "--scale 10 --rank 6 --zone A --special-charges no --children 2 --dependents 3 --mutual "
+        "yes --explain");
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err, "");
+    // Names padded to 27 places, amounts right-aligned in 12.
+    const auto line = [](std::string name, std::string amount) {
+        return name + std::string(27 - name.size() + 12 - amount.size(), ' ') + amount + "  ";
+    };
+    EXPECT_NE(result.out.find("\n" + line("residence_allowance", "6674.46") +
+                              "التعويض عن الإقامــة\n    26697.84 × 25 % = 6674.46\n"),
+              std::string::npos)
+        << result.out;
+    const std::string income_tax = "\n" + line("income_tax", "1528.27") +
+                                   "الضريبة العامة على الدخل\n"
+                                   "    50000.00 < 53041.33 ≤ 60000.00 → 20 %\n"
+                                   "    (53041.33 − 50000.00) × 20 % + 2000.00 = 2608.27\n"
+                                   "    2608.27 − 1080.00 = 1528.27\n"
+                                   "total_deductions ";
+    EXPECT_NE(result.out.find(income_tax), std::string::npos) << result.out;
+}
+
 struct RefusedCase {
     const char* name;
     std::string args;
@@ -240,6 +265,10 @@ INSTANTIATE_TEST_SUITE_P(
                         "the header row has no column special_charges, children, dependents, "
                         "mutual_member (it needs " +
                             std::string(rows::choice_header) + ")"},
+                    RefusedCase{"explained_csv", "--batch - --explain",
+                                std::string(rows::choice_header) + "\n10,6,A,no,2,3,yes\n",
+                                "--explain in batch mode needs --json: a CSV row has no room for "
+                                "the explanations (see --help)"},
                     RefusedCase{"full_output", "--batch - -o /dev/full",
                                 std::string(rows::choice_header) + "\n10,6,A,no,2,3,yes\n",
                                 "cannot write /dev/full: No space left on device", 3},

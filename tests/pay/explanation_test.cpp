@@ -1,0 +1,384 @@
+#include "pay/explanation.h"
+
+#include <gtest/gtest.h>
+
+#include <charconv>
+#include <cmath>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "pay/grid.h"
+#include "pay/pay_inputs.h"
+#include "pay/pay_session.h"
+
+namespace {
+
+using pay::ExplanationKind;
+using pay::ExplanationTerm;
+using pay::FieldExplanation;
+using pay::PayInputs;
+using pay::PaySession;
+using pay::SlipField;
+using Op = pay::TermOperation;
+
+// A shown value: the number, and how far the number it stands for may lie from it.
+struct Shown {
+    double value = 0;
+    double error = 0;
+};
+
+// "4548.55" stands for anything within half a cent; a rate ("2.5 %") and a whole count or
+// amount ("12", "1500") are exact.
+Shown read_shown(std::string text) {
+    const bool rate = text.ends_with(" %");
+    if (rate) {
+        text.resize(text.size() - 2);
+    }
+    for (char& c : text) {
+        c = c == ',' ? '.' : c;
+    }
+    Shown shown;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), shown.value);
+    EXPECT_TRUE(error == std::errc() && end == text.data() + text.size())
+        << "not a number: " << text;
+    const std::size_t point = text.find('.');
+    if (!rate && point != std::string::npos) {
+        shown.error = 0.5 * std::pow(10.0, -static_cast<double>(text.size() - point - 1));
+    }
+    return shown;
+}
+
+// The income-tax scale as a table of its own: lower bound, upper bound (0: none), rate.
+struct Bracket {
+    double lower, upper, rate;
+};
+constexpr Bracket tax_scale[] = {{0, 30000, 0},      {30000, 50000, 10},  {50000, 60000, 20},
+                                 {60000, 80000, 30}, {80000, 180000, 34}, {180000, 0, 38}};
+
+// Works every line of an explanation from its own shown terms, strictly left to right, and
+// checks that each line gives its shown result within the rounding of what it was worked from.
+void expect_lines_add_up(const FieldExplanation& e, const std::string& context) {
+    Shown acc;
+    // The bounds of a bracket test; 0 where the line has none, as in the table.
+    double lower = 0;
+    double upper = 0;
+    bool bracket_test = false;
+    for (const ExplanationTerm& term : e.terms) {
+        const Shown t = read_shown(term.value);
+        switch (term.operation) {
+            case Op::first:
+                acc = t;
+                lower = 0;
+                upper = 0;
+                bracket_test = false;
+                break;
+            case Op::plus:
+                acc = {acc.value + t.value, acc.error + t.error};
+                break;
+            case Op::minus:
+                acc = {acc.value - t.value, acc.error + t.error};
+                break;
+            case Op::times:
+                acc = {acc.value * t.value, acc.error * std::fabs(t.value) +
+                                                std::fabs(acc.value) * t.error +
+                                                acc.error * t.error};
+                break;
+            case Op::percent_of:
+                acc = {acc.value / 100 * t.value, acc.error / 100 * t.value};
+                break;
+            case Op::divided_by:
+                acc = {acc.value / t.value, acc.error / t.value};
+                break;
+            case Op::at_most:
+                acc = t.value < acc.value ? t : acc;
+                acc.error = std::max(acc.error, t.error);
+                break;
+            case Op::above:
+                lower = t.value;
+                bracket_test = true;
+                break;
+            case Op::not_above:
+                upper = t.value;
+                bracket_test = true;
+                break;
+            case Op::gives:
+                if (bracket_test) {
+                    // The taxable amount lies in the bracket whose rate the line gives.
+                    const double rate = read_shown(term.value).value;
+                    const Bracket* bracket = nullptr;
+                    for (const Bracket& b : tax_scale) {
+                        bracket = b.rate == rate ? &b : bracket;
+                    }
+                    ASSERT_NE(bracket, nullptr) << context << ": no bracket of " << term.value;
+                    EXPECT_EQ(lower, bracket->lower) << context;
+                    EXPECT_EQ(upper, bracket->upper) << context;
+                    EXPECT_GT(acc.value + acc.error, bracket->lower) << context;
+                    if (bracket->upper != 0) {
+                        EXPECT_LE(acc.value - acc.error, bracket->upper) << context;
+                    }
+                } else {
+                    EXPECT_NEAR(acc.value, t.value, acc.error + t.error + 1e-9)
+                        << context << ": " << term.name << "\n"
+                        << e.formula;
+                }
+                break;
+        }
+    }
+}
+
+// Every explanation of the session ends in the amount its field shows, and adds up; returns them.
+std::vector<FieldExplanation> expect_explains_what_is_shown(const PaySession& session,
+                                                            const std::string& context) {
+    std::vector<FieldExplanation> all = pay::explain_slip(session);
+    if (all.size() != pay::slip_field_count) {
+        ADD_FAILURE() << context << ": " << all.size() << " explanations";
+        return all;
+    }
+    for (const pay::SlipFieldInfo& info : pay::slip_fields) {
+        const FieldExplanation& e = all[static_cast<std::size_t>(info.field)];
+        const std::string where = context + " " + std::string(info.name);
+        EXPECT_EQ(e.field, info.field) << where;
+        if (e.terms.empty()) {
+            ADD_FAILURE() << where << ": no terms";
+            continue;
+        }
+        EXPECT_EQ(e.terms.front().operation, Op::first) << where;
+        // The last line ends in the amount the field shows.
+        EXPECT_EQ(e.terms.back().operation, Op::gives) << where;
+        EXPECT_EQ(e.terms.back().value, session.text(info.field)) << where;
+        expect_lines_add_up(e, where);
+    }
+    return all;
+}
+
+std::string item(std::string_view text) {
+    return std::string(text);
+}
+
+TEST(ExplanationsOfAllCombinations, EveryFormulaAddsUpToItsShownAmount) {
+    int combinations = 0;
+    for (const pay::GridEntry& entry : pay::PayGrid) {
+        for (const auto zone : pay::zone_items) {
+            for (const auto special : pay::yes_no_items) {
+                for (const auto children : pay::count_items) {
+                    for (const auto dependents : pay::count_items) {
+                        for (const auto member : pay::yes_no_items) {
+                            const PayInputs inputs{.scale = item(pay::scale_text(entry.scale)),
+                                                   .rank = item(entry.rank),
+                                                   .zone = item(zone),
+                                                   .special_charges = item(special),
+                                                   .children = item(children),
+                                                   .dependents = item(dependents),
+                                                   .mutual_member = item(member)};
+                            PaySession session;
+                            ASSERT_EQ(session.press_ok(inputs), std::nullopt);
+                            const std::string context = item(pay::scale_text(entry.scale)) + " " +
+                                                        item(entry.rank) + " " + item(zone) + " " +
+                                                        item(special) + " " + item(children) + " " +
+                                                        item(dependents) + " " + item(member);
+                            for (const FieldExplanation& e :
+                                 expect_explains_what_is_shown(session, context)) {
+                                EXPECT_EQ(e.kind, ExplanationKind::computed) << context;
+                            }
+                            if (HasFailure()) {
+                                return;
+                            }
+                            ++combinations;
+                        }
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_EQ(combinations, 43 * 3 * 2 * 7 * 7 * 2);
+}
+
+PayInputs scale_9(std::string rank, std::string_view zone, std::string_view special,
+                  std::string children, std::string dependents, std::string_view mutual) {
+    return {.scale = item(pay::scale_text(pay::Scale::scale_9)),
+            .rank = std::move(rank),
+            .zone = item(zone),
+            .special_charges = item(special),
+            .children = std::move(children),
+            .dependents = std::move(dependents),
+            .mutual_member = item(mutual)};
+}
+
+std::string formula(const PaySession& session, SlipField field) {
+    return pay::explain_field(session, field).formula;
+}
+
+// Scale 9, rank 1 (235 points), zone A, special charges, two children, one dependent, member.
+TEST(Explanation, AWorkedSlipShowsItsNumbers) {
+    PaySession session;
+    ASSERT_EQ(
+        session.press_ok(scale_9("1", pay::zone_items[0], pay::yes_text, "2", "1", pay::yes_text)),
+        std::nullopt);
+    EXPECT_EQ(formula(session, SlipField::index_points), "235.00");
+    EXPECT_EQ(formula(session, SlipField::annual_base_salary),
+              "(235.00 − 150.00) × 50.92 + 9885.00 + 3981.00 = 18194.20");
+    EXPECT_EQ(formula(session, SlipField::residence_allowance), "18194.20 × 25 % = 4548.55");
+    EXPECT_EQ(formula(session, SlipField::family_allowance), "2 × 2400.00 = 4800.00");
+    // Contribution base: 1819.42 + 18194.2 + 25212 + 3660 + 0.
+    EXPECT_EQ(formula(session, SlipField::retirement),
+              "18194.20 × 10 % + 18194.20 + 25212.00 + 3660.00 + 0.00 = 48885.62\n"
+              "48885.62 × 10 % = 4888.56");
+    EXPECT_EQ(formula(session, SlipField::mutual_fund), "1500");
+    // Professional deduction 67079.82 / 100 x 20 = 13415.964, below its ceiling.
+    EXPECT_EQ(formula(session, SlipField::taxable_amount),
+              "18194.20 + 4548.55 + 15465.07 + 25212.00 + 3660.00 + 0.00 = 67079.82\n"
+              "67079.82 × 20 % = 13415.96\n"
+              "67079.82 − 4888.56 − 13415.96 − 1222.14 − 327.50 − 1500 = 45725.66");
+    EXPECT_EQ(formula(session, SlipField::tax_rate_label), "30000.00 < 45725.66 ≤ 50000.00 → 10 %");
+    // Gross tax (45725.6579 - 30000) / 100 x 10 + 0 = 1572.56579.
+    EXPECT_EQ(formula(session, SlipField::income_tax),
+              "30000.00 < 45725.66 ≤ 50000.00 → 10 %\n"
+              "(45725.66 − 30000.00) × 10 % + 0.00 = 1572.57\n"
+              "1572.57 − 360.00 = 1212.57");
+    EXPECT_EQ(formula(session, SlipField::family_exemption), "1 × 360.00 = 360.00");
+    EXPECT_EQ(formula(session, SlipField::monthly_pay), "(71879.82 − 9210.76) ÷ 12 = 5222.42");
+
+    const FieldExplanation residence = pay::explain_field(session, SlipField::residence_allowance);
+    EXPECT_EQ(residence.terms, (std::vector<ExplanationTerm>{
+                                   {"الراتب الأساسي السنوي", "18194.20", Op::first},
+                                   {"نسبة المنطقة «\u2068أ\u2069»", "25 %", Op::percent_of},
+                                   {"التعويض عن الإقامة", "4548.55", Op::gives}}));
+    EXPECT_EQ(residence.sentence,
+              "التعويض عن الإقامة هو نسبة المنطقة «\u2068أ\u2069»، أي \u206625 %\u2069، من "
+              "الراتب الأساسي السنوي.");
+}
+
+// Out of scale, rank 8: 930 points, base salary (780 x 50.92 + 9885) + 3981 = 53583.6.
+TEST(Explanation, CeilingsThatBiteAreTerms) {
+    PaySession session;
+    PayInputs inputs = scale_9("8", pay::zone_items[0], pay::yes_text, "0", "6", pay::yes_text);
+    inputs.scale = item(pay::scale_text(pay::Scale::out_of_scale));
+    ASSERT_EQ(session.press_ok(inputs), std::nullopt);
+    // Contribution base 5358.36 + 53583.6 + 76800 + 12000 + 66000 = 213741.96; 2.5 % is 5343.549.
+    EXPECT_EQ(formula(session, SlipField::health_insurance),
+              "53583.60 × 10 % + 53583.60 + 76800.00 + 12000.00 + 66000.00 = 213741.96\n"
+              "min(213741.96 × 2.5 % ; 4800.00) = 4800.00");
+    // 1.8 % of 53583.6 is 964.5048.
+    EXPECT_EQ(formula(session, SlipField::general_mutual),
+              "min(53583.60 × 1.8 % ; 600.00) = 600.00");
+    // Before family 53583.6 x 2.1 + 76800 + 12000 + 66000 = 267325.56; 20 % is 53465.112.
+    const std::string taxable = formula(session, SlipField::taxable_amount);
+    EXPECT_NE(taxable.find("\nmin(267325.56 × 20 % ; 30000.00) = 30000.00\n"), std::string::npos)
+        << taxable;
+}
+
+TEST(Explanation, AnExemptionAboveTheGrossTaxIsLimitedToIt) {
+    PaySession session;
+    // Scale 9 rank 1, zone C, no special charges, a member: the lowest taxable amount of all,
+    // 48885.62 - (4888.562 + 9777.124 + 1222.1405 + 327.4956 + 1500) = 31170.2979.
+    ASSERT_EQ(
+        session.press_ok(scale_9("1", pay::zone_items[2], pay::no_text, "0", "6", pay::yes_text)),
+        std::nullopt);
+    // Gross tax 1170.2979 / 100 x 10 = 117.02979, less than six times 360.
+    EXPECT_EQ(formula(session, SlipField::family_exemption), "min(6 × 360.00 ; 117.03) = 117.03");
+    EXPECT_EQ(formula(session, SlipField::income_tax),
+              "30000.00 < 31170.30 ≤ 50000.00 → 10 %\n"
+              "(31170.30 − 30000.00) × 10 % + 0.00 = 117.03\n"
+              "117.03 − 117.03 = 0.00");
+}
+
+TEST(RenderFormula, BracketTestsReadAsInequalities) {
+    using T = ExplanationTerm;
+    EXPECT_EQ(pay::render_formula({T{"T", "20000.00", Op::first}, T{"U", "30000.00", Op::not_above},
+                                   T{"r", "0 %", Op::gives}}),
+              "20000.00 ≤ 30000.00 → 0 %");
+    EXPECT_EQ(pay::render_formula({T{"T", "190000.00", Op::first}, T{"L", "180000.00", Op::above},
+                                   T{"r", "38 %", Op::gives}}),
+              "180000.00 < 190000.00 → 38 %");
+}
+
+TEST(Explanation, UsesTheSessionsDecimalSeparator) {
+    PaySession session(",");
+    PayInputs inputs = scale_9("8", pay::zone_items[0], pay::yes_text, "0", "6", pay::yes_text);
+    inputs.scale = item(pay::scale_text(pay::Scale::out_of_scale));
+    ASSERT_EQ(session.press_ok(inputs), std::nullopt);
+    EXPECT_EQ(formula(session, SlipField::general_mutual),
+              "min(53583,60 × 1,8 % ; 600,00) = 600,00");
+    expect_explains_what_is_shown(session, "comma");
+}
+
+TEST(Explanation, NothingIsExplainedBeforeAComputation) {
+    PaySession session;
+    PayInputs refused = scale_9("1", pay::zone_items[0], pay::no_text, "0", "0", pay::no_text);
+    refused.zone.clear();
+    for (int press = 0; press < 2; ++press) {
+        for (const FieldExplanation& e : pay::explain_slip(session)) {
+            EXPECT_EQ(e.kind, ExplanationKind::not_computed);
+            EXPECT_EQ(e.sentence, "لم يُحسب أي مبلغ بعد: اختر الخيارات السبعة ثم اضغط «موافق».");
+            EXPECT_TRUE(e.formula.empty());
+            EXPECT_TRUE(e.terms.empty());
+        }
+        // A refused press computes nothing either.
+        ASSERT_TRUE(session.press_ok(refused));
+    }
+}
+
+// The second press types a scale, a zone, a special-charges answer, a children count and a
+// mutual answer that match no case: exactly the fields those cases write are kept.
+TEST(Explanation, ASessionExplainsExactlyTheUnwrittenFieldsAsKept) {
+    PaySession session;
+    ASSERT_EQ(
+        session.press_ok(scale_9("2", pay::zone_items[2], pay::yes_text, "3", "2", pay::yes_text)),
+        std::nullopt);
+    const pay::ShownTexts first = session.shown();
+    PayInputs typed = scale_9("2", "\u0627", "yes", "7", "2", "Y");
+    typed.scale = "9";
+    ASSERT_EQ(session.press_ok(typed), std::nullopt);
+
+    const std::set<SlipField> kept{SlipField::index_points,
+                                   SlipField::hierarchy_allowance,
+                                   SlipField::charges_allowance,
+                                   SlipField::supervision_allowance,
+                                   SlipField::foundation_contribution,
+                                   SlipField::residence_allowance,
+                                   SlipField::special_charges_allowance,
+                                   SlipField::family_allowance,
+                                   SlipField::general_mutual,
+                                   SlipField::mutual_fund};
+    for (const FieldExplanation& e : pay::explain_slip(session)) {
+        const auto i = static_cast<std::size_t>(e.field);
+        const std::string name(pay::field_info(e.field).name);
+        if (kept.contains(e.field)) {
+            EXPECT_EQ(e.kind, ExplanationKind::kept) << name;
+            EXPECT_EQ(e.formula, first[i]) << name;
+            EXPECT_NE(e.sentence.find("\u2066" + first[i] + "\u2069"), std::string::npos) << name;
+        } else {
+            EXPECT_EQ(e.kind, ExplanationKind::computed) << name;
+        }
+    }
+    const auto sentence = [&](SlipField field) {
+        return pay::explain_field(session, field).sentence;
+    };
+    EXPECT_NE(sentence(SlipField::index_points).find("نص السلم «\u20689\u2069»"),
+              std::string::npos);
+    EXPECT_NE(sentence(SlipField::residence_allowance).find("«\u2068\u0627\u2069»"),
+              std::string::npos);
+    EXPECT_NE(sentence(SlipField::family_allowance).find("«\u20687\u2069»"), std::string::npos);
+    EXPECT_NE(sentence(SlipField::mutual_fund).find("«\u2068Y\u2069»"), std::string::npos);
+    // A computed field names the kept values it was worked from.
+    const FieldExplanation base = pay::explain_field(session, SlipField::annual_base_salary);
+    EXPECT_EQ(base.terms.front().name, "النقطة الاستدلالية (محفوظ من قبل)");
+    expect_explains_what_is_shown(session, "carried");
+}
+
+TEST(Explanation, ARankOutsideTheScalesListIsTheReason) {
+    PaySession session;
+    ASSERT_EQ(
+        session.press_ok(scale_9("1", pay::zone_items[0], pay::no_text, "0", "0", pay::no_text)),
+        std::nullopt);
+    ASSERT_EQ(
+        session.press_ok(scale_9("11", pay::zone_items[0], pay::no_text, "0", "0", pay::no_text)),
+        std::nullopt);
+    const FieldExplanation points = pay::explain_field(session, SlipField::index_points);
+    EXPECT_EQ(points.kind, ExplanationKind::kept);
+    EXPECT_NE(points.sentence.find("الرتبة «\u206811\u2069»"), std::string::npos)
+        << points.sentence;
+}
+
+}  // namespace

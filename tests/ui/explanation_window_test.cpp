@@ -1,0 +1,238 @@
+// Every result field explains its amount: a tooltip on hover and on keyboard focus, and a modal
+// window on a double-click or Shift+F1 that Escape and its close button close.
+#include <QAccessible>
+#include <QAccessibleTextInterface>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QHelpEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTextEdit>
+#include <QToolTip>
+
+#include "gui_test_support.h"
+#include "pay/pay_inputs.h"
+
+using gui_test::ShownWindow;
+
+namespace {
+
+const QString title = QStringLiteral("كيف حُسب هذا المبلغ؟");
+const QString lri = QStringLiteral("\u2066");
+const QString pdi = QStringLiteral("\u2069");
+
+// Scale 9, rank 1 (235 points), zone C, no special charges, 2 children, 3 dependents, member,
+// as list positions. Worked by hand:
+//   base        ((235 - 150) * 50.92 + 9885) + 3981                      = 18194.2
+//   residence   18194.2 / 100 * 10                                       = 1819.42
+//   taxable     48885.62 - (4888.562 + 9777.124 + 1222.1405 + 327.4956 + 1500) = 31170.2979
+//   gross tax   (31170.2979 - 30000) / 100 * 10 + 0                      = 117.02979, "10 %"
+//   exemption   3 * 360 = 1080, limited to the gross tax                 = 117.02979; tax 0
+void pick_scale_9_rank_1(ShownWindow& shown) {
+    gui_test::pick_with_keys(shown.list("Combo1"), 0);
+    gui_test::pick_with_keys(shown.list("Combo2"), 0);
+    gui_test::pick_with_keys(shown.list("Combo3"), 2);
+    gui_test::pick_with_keys(shown.list("Combo4"), 1);
+    gui_test::pick_with_keys(shown.list("Combo5"), 2);
+    gui_test::pick_with_keys(shown.list("Combo6"), 3);
+    gui_test::pick_with_keys(shown.list("Combo7"), 0);
+}
+
+// What the explanation window showed, read while it was open.
+struct Seen {
+    bool opened = false;
+    QString title;
+    bool modal = false;
+    Qt::LayoutDirection direction = Qt::LeftToRight;
+    QString text;
+    bool selectable = false;
+    QString accessible_window_name;
+    QString accessible_name;
+    QString accessible_text;
+    bool closed_by_key = false;
+    bool text_has_focus = false;
+};
+
+Seen read_window(QWidget& window) {
+    Seen seen;
+    seen.opened = true;
+    seen.title = window.windowTitle();
+    seen.modal = window.isModal();
+    seen.direction = window.layoutDirection();
+    auto* text = window.findChild<QTextEdit*>(QStringLiteral("ExplanationText"));
+    if (text == nullptr) {
+        return seen;
+    }
+    seen.text = text->toPlainText();
+    seen.selectable = text->textInteractionFlags().testFlag(Qt::TextSelectableByKeyboard) &&
+                      text->textInteractionFlags().testFlag(Qt::TextSelectableByMouse);
+    seen.accessible_window_name =
+        QAccessible::queryAccessibleInterface(&window)->text(QAccessible::Name);
+    QAccessibleInterface* readable = QAccessible::queryAccessibleInterface(text);
+    seen.accessible_name = readable->text(QAccessible::Name);
+    if (QAccessibleTextInterface* characters = readable->textInterface()) {
+        seen.accessible_text = characters->text(0, characters->characterCount());
+    }
+    return seen;
+}
+
+}  // namespace
+
+class ExplanationWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void cleanup() {
+        QToolTip::hideText();
+        QVERIFY2(guard_.take_unexpected().isEmpty(), "an unexpected modal window opened");
+        QCOMPARE(guard_.pending(), std::size_t{0});
+    }
+
+    void a_hover_shows_the_fields_explanation_data() {
+        QTest::addColumn<QString>("separator");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("formula");
+        QTest::newRow("residence") << "."
+                                   << "Text3"
+                                   << "18194.20 × 10 % = 1819.42";
+        QTest::newRow("residence, comma") << ","
+                                          << "Text3"
+                                          << "18194,20 × 10 % = 1819,42";
+        QTest::newRow("income tax") << "."
+                                    << "Text10"
+                                    << "117.03 − 117.03 = 0.00";
+        QTest::newRow("family exemption") << "."
+                                          << "Text19"
+                                          << "min(3 × 360.00 ; 117.03) = 117.03";
+        QTest::newRow("monthly pay") << "."
+                                     << "Text20"
+                                     << "(53685.62 − 7998.20) ÷ 12 = 3807.29";
+    }
+    void a_hover_shows_the_fields_explanation() {
+        QFETCH(QString, separator);
+        QFETCH(QString, field);
+        QFETCH(QString, formula);
+        ShownWindow shown(separator);
+        pick_scale_9_rank_1(shown);
+        shown.press_ok();
+        QLineEdit& edit = shown.field(field.toLatin1().constData());
+        const QPoint centre = edit.rect().center();
+        QHelpEvent hover(QEvent::ToolTip, centre, edit.mapToGlobal(centre));
+        QApplication::sendEvent(&edit, &hover);
+        QTRY_VERIFY(QToolTip::isVisible());
+        QVERIFY2(QToolTip::text().contains(formula.toHtmlEscaped()), qPrintable(QToolTip::text()));
+        QVERIFY(QToolTip::text().contains(QStringLiteral("dir=\"rtl\"")));
+    }
+
+    void keyboard_focus_shows_the_explanation() {
+        ShownWindow shown;
+        pick_scale_9_rank_1(shown);
+        shown.press_ok();
+        QLineEdit& residence = shown.field("Text3");
+        residence.setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(QToolTip::isVisible());
+        const QString sentence = QStringLiteral("التعويض عن الإقامة هو نسبة المنطقة");
+        QVERIFY2(QToolTip::text().contains(sentence), qPrintable(QToolTip::text()));
+        // The focused field describes its amount to a screen reader too.
+        const QString description =
+            QAccessible::queryAccessibleInterface(&residence)->text(QAccessible::Description);
+        QVERIFY(description.contains(sentence));
+        QVERIFY(description.contains(lri + QStringLiteral("18194.20 × 10 % = 1819.42") + pdi));
+    }
+
+    void a_double_click_opens_the_window_of_the_income_tax() {
+        ShownWindow shown;
+        pick_scale_9_rank_1(shown);
+        shown.press_ok();
+        Seen seen;
+        guard_.expect([&](QWidget& window) { seen = read_window(window); });
+        QTest::mouseDClick(&shown.field("Text10"), Qt::LeftButton);
+        QVERIFY(seen.opened);
+        QCOMPARE(seen.title, title);
+        QVERIFY(seen.modal);
+        QCOMPARE(seen.direction, Qt::RightToLeft);
+        QVERIFY(seen.selectable);
+        const QStringList lines = seen.text.split(QLatin1Char('\n'));
+        QCOMPARE(lines.value(0),
+                 QStringLiteral("الضريبة العامة على الدخل: ") + lri + QStringLiteral("0.00") + pdi);
+        QVERIFY(lines.value(1).startsWith(QStringLiteral("الضريبة العامة على الدخل هي ")));
+        QCOMPARE(
+            lines.mid(2, 3),
+            (QStringList{lri + QStringLiteral("30000.00 < 31170.30 ≤ 50000.00 → 10 %") + pdi,
+                         lri + QStringLiteral("(31170.30 − 30000.00) × 10 % + 0.00 = 117.03") + pdi,
+                         lri + QStringLiteral("117.03 − 117.03 = 0.00") + pdi}));
+        QVERIFY(lines.contains(QStringLiteral("• الحد الأدنى للشريحة: ") + lri +
+                               QStringLiteral("30000.00") + pdi));
+        // A screen reader finds the window by its title and reads the whole text.
+        QCOMPARE(seen.accessible_window_name, title);
+        QCOMPARE(seen.accessible_name, QStringLiteral("الضريبة العامة على الدخل"));
+        QCOMPARE(seen.accessible_text, seen.text);
+    }
+
+    void shift_f1_opens_the_window_and_escape_closes_it() {
+        ShownWindow shown;
+        pick_scale_9_rank_1(shown);
+        shown.press_ok();
+        QLineEdit& residence = shown.field("Text3");
+        residence.setFocus(Qt::TabFocusReason);
+        Seen seen;
+        guard_.expect([&](QWidget& window) {
+            seen = read_window(window);
+            // The window opens with the focus in its text.
+            QWidget* focused = window.focusWidget();
+            seen.text_has_focus =
+                focused != nullptr && focused->objectName() == QStringLiteral("ExplanationText");
+            QTest::keyClick(focused != nullptr ? focused : &window, Qt::Key_Escape);
+            seen.closed_by_key = !window.isVisible();
+        });
+        QTest::keyClick(&residence, Qt::Key_F1, Qt::ShiftModifier);
+        QVERIFY(seen.opened);
+        QVERIFY(seen.text.contains(QStringLiteral("18194.20 × 10 % = 1819.42")));
+        QVERIFY(seen.text_has_focus);
+        QVERIFY(seen.closed_by_key);
+        // F1 alone opens nothing.
+        QTest::keyClick(&residence, Qt::Key_F1);
+    }
+
+    void the_close_button_closes_the_window() {
+        ShownWindow shown;
+        bool closed = false;
+        QString text;
+        guard_.expect([&](QWidget& window) {
+            text = read_window(window).text;
+            auto* buttons = window.findChild<QDialogButtonBox*>();
+            QPushButton* close = buttons->button(QDialogButtonBox::Close);
+            close->click();
+            closed =
+                !window.isVisible() &&
+                !QAccessible::queryAccessibleInterface(close)->text(QAccessible::Name).isEmpty();
+        });
+        QTest::mouseDClick(&shown.field("Text2"), Qt::LeftButton);
+        QVERIFY(closed);
+        // Before any computation there is nothing to explain yet.
+        QVERIFY2(text.contains(QStringLiteral("لم يُحسب أي مبلغ بعد")), qPrintable(text));
+    }
+
+    void a_carried_field_says_it_was_kept() {
+        ShownWindow shown;
+        pick_scale_9_rank_1(shown);
+        shown.press_ok();
+        // An alef without hamza is no zone: the residence allowance keeps its 1819.42.
+        gui_test::retype(shown.list("Combo3"), QStringLiteral("\u0627"));
+        shown.press_ok();
+        QVERIFY(shown.messages.empty());
+        Seen seen;
+        guard_.expect([&](QWidget& window) { seen = read_window(window); });
+        QTest::mouseDClick(&shown.field("Text3"), Qt::LeftButton);
+        QVERIFY(seen.text.contains(QStringLiteral("لم يكتب الحساب الأخير التعويض عن الإقامة")));
+        QVERIFY(seen.text.contains(lri + QStringLiteral("1819.42") + pdi));
+        QVERIFY(seen.text.contains(QStringLiteral("\u2068\u0627\u2069")));
+    }
+
+  private:
+    gui_test::ModalGuard guard_;
+};
+
+VELNARO_GUI_TEST_MAIN(ExplanationWindowTest)
+#include "explanation_window_test.moc"

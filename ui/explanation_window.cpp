@@ -1,0 +1,171 @@
+#include "ui/explanation_window.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QVBoxLayout>
+#include <set>
+#include <utility>
+#include <vector>
+
+#include "ui/fonts.h"
+#include "ui/qt_text.h"
+
+namespace ui {
+namespace {
+
+// A left-to-right isolate keeps a formula line or an amount in reading order inside
+// right-to-left text, in the window as in text copied out of it.
+const QString lri = QStringLiteral("\u2066");
+const QString pdi = QStringLiteral("\u2069");
+
+QString isolated(const QString& text) {
+    return lri + text + pdi;
+}
+
+struct Line {
+    QString text;
+    Qt::LayoutDirection direction = Qt::RightToLeft;
+    bool heading = false;
+};
+
+std::vector<Line> lines_of(const pay::FieldExplanation& explanation, const QString& shown) {
+    std::vector<Line> lines;
+    const QString name = qt_text(explanation.name);
+    lines.push_back({shown.isEmpty() ? name : name + QStringLiteral(": ") + isolated(shown),
+                     Qt::RightToLeft, true});
+    lines.push_back({qt_text(explanation.sentence), Qt::RightToLeft, false});
+    if (explanation.kind != pay::ExplanationKind::computed) {
+        return lines;
+    }
+    for (const QString& formula : qt_text(explanation.formula).split(QLatin1Char('\n'))) {
+        lines.push_back({isolated(formula), Qt::LeftToRight, false});
+    }
+    // Each number of the formula once, by its name.
+    std::set<std::pair<std::string, std::string>> named;
+    for (const pay::ExplanationTerm& term : explanation.terms) {
+        if (named.insert({term.name, term.value}).second) {
+            lines.push_back({QStringLiteral("• ") + qt_text(term.name) + QStringLiteral(": ") +
+                                 isolated(qt_text(term.value)),
+                             Qt::RightToLeft, false});
+        }
+    }
+    return lines;
+}
+
+QString html_escaped(const QString& text) {
+    return text.toHtmlEscaped();
+}
+
+/// A small right-to-left window holding the explanation as selectable text.
+class ExplanationDialog : public QDialog {
+  public:
+    ExplanationDialog(const pay::FieldExplanation& explanation, const QString& shown,
+                      QWidget* parent)
+        : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowCloseButtonHint) {
+        setObjectName(QStringLiteral("ExplanationWindow"));
+        setWindowTitle(qt_text(explanation_title));
+        setAccessibleName(qt_text(explanation_title));
+        setLayoutDirection(Qt::RightToLeft);
+        setModal(true);
+
+        auto* text = new QTextEdit(this);
+        text->setObjectName(QStringLiteral("ExplanationText"));
+        text->setReadOnly(true);
+        text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        text->setTabChangesFocus(true);
+        text->setFont(window_font(12));
+        text->setAccessibleName(qt_text(explanation.name));
+        fill(*text->document(), lines_of(explanation, shown));
+        text->setAccessibleDescription(text->toPlainText());
+
+        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+        buttons->setObjectName(QStringLiteral("ExplanationButtons"));
+        connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+        auto* layout = new QVBoxLayout(this);
+        layout->addWidget(text);
+        layout->addWidget(buttons);
+
+        // Wide enough for a formula line, high enough for the whole text up to a limit.
+        constexpr int width = 560;
+        constexpr int most_height = 460;
+        text->document()->setTextWidth(width - 2 * text->frameWidth() - 8);
+        const int text_height =
+            static_cast<int>(text->document()->size().height()) + 2 * text->frameWidth() + 8;
+        text->setMinimumHeight(std::min(text_height, most_height));
+        resize(width, sizeHint().height());
+        text->setFocus(Qt::OtherFocusReason);
+
+        const QScreen* screen = parent != nullptr ? parent->screen() : nullptr;
+        if (screen == nullptr) {
+            screen = QGuiApplication::primaryScreen();
+        }
+        if (screen != nullptr) {
+            setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
+                                            screen->availableGeometry()));
+        }
+    }
+
+  private:
+    static void fill(QTextDocument& document, const std::vector<Line>& lines) {
+        document.clear();
+        QTextCursor cursor(&document);
+        bool first = true;
+        for (const Line& line : lines) {
+            QTextBlockFormat block;
+            block.setLayoutDirection(line.direction);
+            // Formula lines stand at the right edge like the sentence, read left to right.
+            block.setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
+            block.setBottomMargin(line.heading ? 6 : 2);
+            QTextCharFormat characters;
+            characters.setFontWeight(line.heading ? QFont::Bold : QFont::Normal);
+            if (first) {
+                cursor.setBlockFormat(block);
+                cursor.setBlockCharFormat(characters);
+                first = false;
+            } else {
+                cursor.insertBlock(block, characters);
+            }
+            cursor.insertText(line.text, characters);
+        }
+    }
+};
+
+}  // namespace
+
+QString explanation_tooltip(const pay::FieldExplanation& explanation) {
+    QString html = QStringLiteral("<p dir=\"rtl\">") + html_escaped(qt_text(explanation.sentence)) +
+                   QStringLiteral("</p>");
+    if (explanation.kind == pay::ExplanationKind::computed) {
+        for (const QString& formula : qt_text(explanation.formula).split(QLatin1Char('\n'))) {
+            html += QStringLiteral("<p dir=\"ltr\" align=\"right\">") + html_escaped(formula) +
+                    QStringLiteral("</p>");
+        }
+    }
+    return html;
+}
+
+QString explanation_text(const pay::FieldExplanation& explanation, const QString& shown) {
+    QStringList texts;
+    for (const Line& line : lines_of(explanation, shown)) {
+        texts << line.text;
+    }
+    return texts.join(QLatin1Char('\n'));
+}
+
+void open_explanation_window(const pay::FieldExplanation& explanation, const QString& shown,
+                             QWidget* parent) {
+    ExplanationDialog dialog(explanation, shown, parent);
+    dialog.exec();
+}
+
+}  // namespace ui

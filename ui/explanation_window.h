@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <string_view>
+
+#include "pay/explanation.h"
+
+class QWidget;
+
+namespace ui {
+
+/// The title of the window that explains one amount.
+inline constexpr std::string_view explanation_title = "كيف حُسب هذا المبلغ؟";
+
+/// The explanation as rich text for a tooltip: the sentence right to left, each formula line
+/// left to right.
+QString explanation_tooltip(const pay::FieldExplanation& explanation);
+
+/// The explanation as plain text, as the window shows it and a screen reader reads it: the
+/// field and its amount, the sentence, the formula lines (each a left-to-right isolate) and the
+/// named terms.
+QString explanation_text(const pay::FieldExplanation& explanation, const QString& shown);
+
+/// Builds the explanation window of one field, shows it modally over `parent` and drops it once
+/// it is closed (Escape or its close button).
+void open_explanation_window(const pay::FieldExplanation& explanation, const QString& shown,
+                             QWidget* parent);
+
+}  // namespace ui

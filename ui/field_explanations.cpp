@@ -1,0 +1,79 @@
+#include "ui/field_explanations.h"
+
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTimer>
+#include <QToolTip>
+
+#include "pay/explanation.h"
+#include "ui/explanation_window.h"
+
+namespace ui {
+
+FieldExplanations::FieldExplanations(const std::array<QLineEdit*, pay::slip_field_count>& fields,
+                                     const pay::PaySession& session, QObject* parent)
+    : QObject(parent), fields_(fields), session_(session) {
+    for (QLineEdit* field : fields_) {
+        field->installEventFilter(this);
+    }
+}
+
+std::optional<pay::SlipField> FieldExplanations::field_of(const QObject* watched) const {
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+        if (fields_[i] == watched) {
+            return static_cast<pay::SlipField>(i);
+        }
+    }
+    return std::nullopt;
+}
+
+void FieldExplanations::show_tooltip(pay::SlipField field, QLineEdit& edit,
+                                     const QPoint& where) const {
+    const pay::FieldExplanation explanation = pay::explain_field(session_, field);
+    // A screen reader reads the description of the focused field.
+    edit.setAccessibleDescription(explanation_text(explanation, edit.text()));
+    QToolTip::showText(where, explanation_tooltip(explanation), &edit);
+}
+
+void FieldExplanations::open_window(pay::SlipField field, QLineEdit& edit) const {
+    QToolTip::hideText();
+    open_explanation_window(pay::explain_field(session_, field), edit.text(), edit.window());
+}
+
+bool FieldExplanations::eventFilter(QObject* watched, QEvent* event) {
+    const std::optional<pay::SlipField> field = field_of(watched);
+    if (!field) {
+        return QObject::eventFilter(watched, event);
+    }
+    auto& edit = *static_cast<QLineEdit*>(watched);
+    switch (event->type()) {
+        case QEvent::ToolTip:
+            show_tooltip(*field, edit, static_cast<QHelpEvent*>(event)->globalPos());
+            return true;
+        case QEvent::FocusIn:
+            // A tooltip hides itself on any change of focus: show it once the change is done.
+            QTimer::singleShot(0, &edit, [this, field = *field, &edit] {
+                if (edit.hasFocus()) {
+                    show_tooltip(field, edit, edit.mapToGlobal(QPoint(0, edit.height())));
+                }
+            });
+            break;
+        case QEvent::MouseButtonDblClick:
+            open_window(*field, edit);
+            return true;
+        case QEvent::KeyPress: {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() == Qt::Key_F1 && key->modifiers() == Qt::ShiftModifier) {
+                open_window(*field, edit);
+                return true;
+            }
+            break;
+        }
+        default:
+            break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace ui
