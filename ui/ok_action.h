@@ -32,6 +32,11 @@ class OkAction {
 
     void run();
 
+    /// The choices of the last press that computed; none before the first.
+    const std::optional<pay::PayInputs>& computed_inputs() const {
+        return session_.computed_inputs();
+    }
+
   private:
     void refuse(pay::Choice choice, std::string_view scale_text);
     void show_results();
