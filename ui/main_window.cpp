@@ -9,6 +9,8 @@
 #include <utility>
 
 #include "ui/application.h"
+#include "ui/compare_action.h"
+#include "ui/compare_window.h"
 #include "ui/qt_text.h"
 
 namespace ui {
@@ -17,8 +19,10 @@ MainWindow::MainWindow(WindowOptions options)
     : controls_(build_form(*this)),
       ranks_(controls_.lists.rank_lists, controls_.rank_label),
       ok_action_(*this, controls_, ranks_, options.decimal_separator.toStdString(),
-                 std::move(options.present_message)),
-      explanations_(controls_.result_fields, ok_action_.session(), this) {
+                 options.present_message),
+      explanations_(controls_.result_fields, ok_action_.session(), this),
+      decimal_separator_(std::move(options.decimal_separator)),
+      present_message_(std::move(options.present_message)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(qt_text(window_caption));
     resize(client_size);
@@ -32,6 +36,8 @@ MainWindow::MainWindow(WindowOptions options)
             [this] { ranks_.show_rank_list(controls_.lists.scale->currentText()); });
     connect(controls_.ok_button, &QToolButton::clicked, this, [this] { ok_action_.run(); });
 
+    add_compare_action(*this, [this] { open_comparison(); });
+
     const PictureOpener open = std::move(options.open_picture);
     connect(controls_.about_button, &QToolButton::clicked, this,
             [this, open] { open(PictureWindow::about, this); });
@@ -39,6 +45,10 @@ MainWindow::MainWindow(WindowOptions options)
         connect(each.button, &QPushButton::clicked, this,
                 [this, open, which = each.window] { open(which, this); });
     }
+}
+
+void MainWindow::open_comparison() {
+    ui::open_comparison(*this, ok_action_.computed_inputs(), decimal_separator_, present_message_);
 }
 
 void MainWindow::centre_on_screen() {

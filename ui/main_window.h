@@ -36,11 +36,16 @@ class MainWindow : public QWidget {
 
     const FormControls& controls() const { return controls_; }
 
+    /// Compares the choices of the last computation along every axis (Ctrl+K).
+    void open_comparison();
+
   private:
     FormControls controls_;
     RankLists ranks_;
     OkAction ok_action_;
     FieldExplanations explanations_;
+    QString decimal_separator_;
+    MessagePresenter present_message_;
 };
 
 }  // namespace ui

@@ -36,6 +36,11 @@ class OkAction {
     /// fields' explanations read.
     const pay::PaySession& session() const { return session_; }
 
+    /// The choices of the last press that computed; none before the first.
+    const std::optional<pay::PayInputs>& computed_inputs() const {
+        return session_.computed_inputs();
+    }
+
   private:
     void refuse(pay::Choice choice, std::string_view scale_text);
     void show_results();

@@ -1,0 +1,29 @@
+#include "ui/compare_action.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QWidget>
+#include <utility>
+
+#include "ui/compare_window.h"
+#include "ui/qt_text.h"
+
+namespace ui {
+
+QAction* add_compare_action(QWidget& window, std::function<void()> open) {
+    auto* action = new QAction(qt_text(compare_caption), &window);
+    action->setObjectName(QStringLiteral("compare_action"));
+    action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    action->setShortcutContext(Qt::WindowShortcut);
+    QObject::connect(action, &QAction::triggered, &window, std::move(open));
+    window.addAction(action);
+    for (const char* name : compare_menu_panels) {
+        if (auto* panel = window.findChild<QLabel*>(QString::fromLatin1(name))) {
+            panel->setContextMenuPolicy(Qt::ActionsContextMenu);
+            panel->addAction(action);
+        }
+    }
+    return action;
+}
+
+}  // namespace ui

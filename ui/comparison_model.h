@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QList>
+#include <QString>
+#include <vector>
+
+#include "pay/comparison.h"
+
+namespace ui {
+
+/// One comparison table, read-only: the changed choice (for scales, the scale and the rank), the
+/// earnings and deductions totals, the income tax, the annual and monthly pay, then the signed
+/// differences of the monthly and annual pay from the user's own row. The user's own row is
+/// highlighted and named in its row header; positive differences are green, negative ones red.
+class ComparisonModel : public QAbstractTableModel {
+  public:
+    /// The kinds of column, in their order from the reading side.
+    enum class Column {
+        scale,
+        rank,
+        zone,
+        children,
+        dependents,
+        gross_total,
+        total_deductions,
+        income_tax,
+        annual_pay,
+        monthly_pay,
+        monthly_difference,
+        annual_difference
+    };
+
+    ComparisonModel(pay::Comparison comparison, QString decimal_separator,
+                    QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    const pay::Comparison& comparison() const { return comparison_; }
+    Column column_kind(int column) const { return columns_.at(static_cast<std::size_t>(column)); }
+    bool is_amount(int column) const;
+
+    /// The header and the given rows as text, cells separated by tabs, one line each.
+    QString rows_text(QList<int> rows) const;
+
+  private:
+    QString cell_text(int row, Column column) const;
+
+    pay::Comparison comparison_;
+    QString separator_;
+    std::vector<Column> columns_;
+};
+
+/// The caption of a comparison's tab ("حسب الرتبة", ...).
+QString axis_caption(pay::CompareAxis axis);
+
+/// The row header of the user's own row.
+QString own_row_caption();
+
+}  // namespace ui
