@@ -17,6 +17,7 @@
 
 #include "ui/fonts.h"
 #include "ui/qt_text.h"
+#include "ui/screen_placement.h"
 
 namespace ui {
 namespace {
@@ -105,14 +106,7 @@ class ExplanationDialog : public QDialog {
         resize(width, sizeHint().height());
         text->setFocus(Qt::OtherFocusReason);
 
-        const QScreen* screen = parent != nullptr ? parent->screen() : nullptr;
-        if (screen == nullptr) {
-            screen = QGuiApplication::primaryScreen();
-        }
-        if (screen != nullptr) {
-            setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
-                                            screen->availableGeometry()));
-        }
+        centre_on_screen(*this, parent);
     }
 
   private:

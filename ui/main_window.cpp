@@ -12,6 +12,7 @@
 #include "ui/compare_action.h"
 #include "ui/compare_window.h"
 #include "ui/qt_text.h"
+#include "ui/screen_placement.h"
 
 namespace ui {
 
@@ -52,12 +53,7 @@ void MainWindow::open_comparison() {
 }
 
 void MainWindow::centre_on_screen() {
-    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    if (screen == nullptr) {
-        return;
-    }
-    setGeometry(
-        QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
+    ui::centre_on_screen(*this, this);
 }
 
 }  // namespace ui

@@ -15,6 +15,7 @@
 #include "ui/form_style.h"
 #include "ui/pictures/picture_description.h"
 #include "ui/pictures/picture_painter.h"
+#include "ui/screen_placement.h"
 
 namespace ui {
 
@@ -128,14 +129,7 @@ class PictureDialog : public QDialog {
         box->setFocusPolicy(Qt::StrongFocus);
         box->setFocus(Qt::OtherFocusReason);
 
-        const QScreen* screen = parent != nullptr ? parent->screen() : nullptr;
-        if (screen == nullptr) {
-            screen = QGuiApplication::primaryScreen();
-        }
-        if (screen != nullptr) {
-            setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
-                                            screen->availableGeometry()));
-        }
+        centre_on_screen(*this, parent);
         if (windowTitle().isEmpty()) {
             // Qt hands the platform the application's name for an empty title, so an X11 title
             // bar would read "Velnaro"; a lone space shows the empty caption these windows have.
