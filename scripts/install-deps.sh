@@ -8,6 +8,7 @@ packages=(
     fonts-noto-core fonts-noto-ui-core
     libgtest-dev
     libcli11-dev nlohmann-json3-dev libcsv-dev
+    poppler-utils
 )
 packages+=("$@")
 

@@ -1,7 +1,10 @@
 #include "ui/main_window.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
@@ -21,6 +24,12 @@ MainWindow::MainWindow(WindowOptions options)
       ranks_(controls_.lists.rank_lists, controls_.rank_label),
       ok_action_(*this, controls_, ranks_, options.decimal_separator.toStdString(),
                  options.present_message),
+      slip_actions_(*this, ok_action_.session(),
+                    {.decimal_separator = options.decimal_separator,
+                     .present_message = options.present_message,
+                     .ask_printer = std::move(options.ask_printer),
+                     .ask_pdf_path = std::move(options.ask_pdf_path),
+                     .now = std::move(options.now)}),
       explanations_(controls_.result_fields, ok_action_.session(), this),
       decimal_separator_(std::move(options.decimal_separator)),
       present_message_(std::move(options.present_message)) {
@@ -37,7 +46,25 @@ MainWindow::MainWindow(WindowOptions options)
             [this] { ranks_.show_rank_list(controls_.lists.scale->currentText()); });
     connect(controls_.ok_button, &QToolButton::clicked, this, [this] { ok_action_.run(); });
 
-    add_compare_action(*this, [this] { open_comparison(); });
+    QAction* compare = add_compare_action(*this, [this] { open_comparison(); });
+
+    // One context menu on the panels, the labels (a right click on one passes on to the form)
+    // and the result fields, which keep their own editing entries above it: the slip actions,
+    // then the comparison.
+    auto* separator = new QAction(this);
+    separator->setSeparator(true);
+    QList<QAction*> slip_entries = slip_actions_.actions();
+    slip_entries << separator;
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    insertActions(compare, slip_entries);
+    for (const char* name : compare_menu_panels) {
+        if (auto* panel = findChild<QLabel*>(QString::fromLatin1(name))) {
+            panel->insertActions(compare, slip_entries);
+        }
+    }
+    for (QLineEdit* field : controls_.result_fields) {
+        add_actions_to_field_menu(*field, slip_entries + QList<QAction*>{compare});
+    }
 
     const PictureOpener open = std::move(options.open_picture);
     connect(controls_.about_button, &QToolButton::clicked, this,

@@ -10,6 +10,7 @@
 #include "ui/ok_action.h"
 #include "ui/picture_windows.h"
 #include "ui/rank_lists.h"
+#include "ui/slip_actions.h"
 #include "ui/window_layout.h"
 
 namespace ui {
@@ -23,10 +24,15 @@ struct WindowOptions {
     QString decimal_separator = QLocale::system().decimalPoint();
     MessagePresenter present_message = show_message_box;
     PictureOpener open_picture = open_picture_window;
+    PrintDialog ask_printer = show_print_dialog;
+    PdfFileDialog ask_pdf_path = ask_pdf_file;
+    /// The date and time printed on a slip.
+    std::function<QDateTime()> now = &QDateTime::currentDateTime;
 };
 
 /// The main window, Form1: seven choice lists, OK, the picture buttons and the result fields.
-/// It holds one pay slip from its opening to its closing.
+/// It holds one pay slip from its opening to its closing, and prints, saves or copies it from
+/// its shortcuts and the context menu of its panels and result fields.
 class MainWindow : public QWidget {
   public:
     explicit MainWindow(WindowOptions options = {});
@@ -43,6 +49,7 @@ class MainWindow : public QWidget {
     FormControls controls_;
     RankLists ranks_;
     OkAction ok_action_;
+    SlipActions slip_actions_;
     FieldExplanations explanations_;
     QString decimal_separator_;
     MessagePresenter present_message_;

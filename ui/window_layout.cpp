@@ -8,6 +8,7 @@
 #include <QToolButton>
 
 #include "ui/accessible_names.h"
+#include "ui/captions.h"
 #include "ui/form_controls.h"
 #include "ui/qt_text.h"
 
@@ -53,17 +54,30 @@ struct ChoiceRow {
 };
 
 const std::array<ChoiceRow, 7> choice_rows{{
-    {"Label9", "السلم أو الدرجة", "Combo1", &ChoiceLists::scale, pay::scale_items, {}, {}},
-    {"Label1", "الرتبــــة", {}, nullptr, {}, {}, {}},
-    {"Label2", "المنطقـــة", "Combo3", &ChoiceLists::zone, pay::zone_items, "Command4",
-     PictureWindow::residence_allowance},
-    {"Label3", "الأعباء الخاصة", "Combo4", &ChoiceLists::special_charges, pay::yes_no_items,
-     "Command5", PictureWindow::saharan_provinces},
-    {"Label4", "التعويضات العائلية", "Combo5", &ChoiceLists::children, pay::count_items, "Command6",
-     PictureWindow::family_allowances},
-    {"Label26", "الأشخص المتكفل بهم", "Combo6", &ChoiceLists::dependents, pay::count_items,
-     "Command7", PictureWindow::tax_exemption},
-    {"Label32", "التعاضديات", "Combo7", &ChoiceLists::mutual_member, pay::yes_no_items, {}, {}},
+    {"Label9",
+     choice_caption(pay::Choice::scale),
+     "Combo1",
+     &ChoiceLists::scale,
+     pay::scale_items,
+     {},
+     {}},
+    {"Label1", choice_caption(pay::Choice::rank), {}, nullptr, {}, {}, {}},
+    {"Label2", choice_caption(pay::Choice::zone), "Combo3", &ChoiceLists::zone, pay::zone_items,
+     "Command4", PictureWindow::residence_allowance},
+    {"Label3", choice_caption(pay::Choice::special_charges), "Combo4",
+     &ChoiceLists::special_charges, pay::yes_no_items, "Command5",
+     PictureWindow::saharan_provinces},
+    {"Label4", choice_caption(pay::Choice::children), "Combo5", &ChoiceLists::children,
+     pay::count_items, "Command6", PictureWindow::family_allowances},
+    {"Label26", choice_caption(pay::Choice::dependents), "Combo6", &ChoiceLists::dependents,
+     pay::count_items, "Command7", PictureWindow::tax_exemption},
+    {"Label32",
+     choice_caption(pay::Choice::mutual_member),
+     "Combo7",
+     &ChoiceLists::mutual_member,
+     pay::yes_no_items,
+     {},
+     {}},
 }};
 constexpr std::size_t rank_row = 1;
 
@@ -216,9 +230,8 @@ void add_labels(QWidget& form) {
                   {row.deductions.ground, points::large, false, centred});
     }
     const LabelStyle heading{colours::light_cyan, points::large, true, centred};
-    add_label(form, "Label10", twips_rect(6000, 5190, 5775, 450), "التعويضــات النظاميـــة",
-              heading);
-    add_label(form, "Label19", twips_rect(120, 5190, 5655, 450), "التعاضديـــات", heading);
+    add_label(form, "Label10", twips_rect(6000, 5190, 5775, 450), earnings_heading, heading);
+    add_label(form, "Label19", twips_rect(120, 5190, 5655, 450), deductions_heading, heading);
 }
 
 void add_line(QWidget& form) {

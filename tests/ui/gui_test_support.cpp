@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QTimer>
 #include <QWidget>
 
@@ -89,6 +90,8 @@ QString focused_control(const QWidget& window) {
     return control_name(window.focusWidget(), window);
 }
 
+const QDateTime ShownWindow::now(QDate(2026, 3, 14), QTime(9, 26));
+
 ShownWindow::ShownWindow(const QString& decimal_separator) {
     ui::WindowOptions options;
     options.decimal_separator = decimal_separator;
@@ -96,6 +99,20 @@ ShownWindow::ShownWindow(const QString& decimal_separator) {
         messages.push_back(message);
     };
     options.open_picture = [this](ui::PictureWindow which, QWidget*) { pictures.push_back(which); };
+    options.ask_pdf_path = [this](QWidget&, const QString& suggested) {
+        suggested_pdf_paths << suggested;
+        return pdf_path_answer;
+    };
+    options.ask_printer = [this](QWidget&, QPrinter& printer) {
+        ++print_dialogs;
+        if (print_to_file.isEmpty()) {
+            return false;
+        }
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(print_to_file);
+        return true;
+    };
+    options.now = [] { return now; };
     window_ = std::make_unique<ui::MainWindow>(std::move(options));
     window_->show();
     window_->activateWindow();

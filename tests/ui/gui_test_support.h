@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QDateTime>
 #include <QObject>
 #include <QStringList>
 #include <QTest>
@@ -83,6 +84,16 @@ class ShownWindow {
 
     std::vector<ui::Message> messages;
     std::vector<ui::PictureWindow> pictures;
+
+    /// The date and time the window's clock gives.
+    static const QDateTime now;
+    /// What the file dialog answers; empty cancels it.
+    QString pdf_path_answer;
+    /// The paths the file dialog suggested.
+    QStringList suggested_pdf_paths;
+    /// Where the print dialog sends the print, as a PDF file; empty cancels it.
+    QString print_to_file;
+    int print_dialogs = 0;
 
   private:
     std::unique_ptr<ui::MainWindow> window_;

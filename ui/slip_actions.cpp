@@ -1,0 +1,145 @@
+#include "ui/slip_actions.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStandardPaths>
+#include <memory>
+#include <utility>
+
+#include "pay/pay_session.h"
+#include "ui/application.h"
+#include "ui/qt_text.h"
+#include "ui/slip_pdf.h"
+
+namespace ui {
+
+const std::string_view nothing_to_print_text = "لا توجد نتائج للطبع بعد: اضغط «موافق» أولا";
+
+namespace {
+
+constexpr std::string_view print_caption = "طباعة البيان";
+constexpr std::string_view save_pdf_caption = "حفظ البيان بصيغة PDF";
+constexpr std::string_view copy_caption = "نسخ البيان نصا";
+constexpr std::string_view cannot_save_text = "تعذر حفظ الملف";
+constexpr std::string_view cannot_print_text = "تعذرت الطباعة";
+constexpr std::string_view pdf_filter = "PDF (*.pdf)";
+
+QAction* make_action(QWidget& form, std::string_view caption, const char* name,
+                     const QKeySequence& keys) {
+    auto* action = new QAction(qt_text(caption), &form);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    // Menus show the shortcut beside the entry.
+    action->setShortcutVisibleInContextMenu(true);
+    form.addAction(action);
+    return action;
+}
+
+}  // namespace
+
+bool show_print_dialog(QWidget& parent, QPrinter& printer) {
+    QPrintDialog dialog(&printer, &parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+QString ask_pdf_file(QWidget& parent, const QString& suggested_path) {
+    return QFileDialog::getSaveFileName(&parent, qt_text(save_pdf_caption), suggested_path,
+                                        qt_text(pdf_filter));
+}
+
+QString slip_file_name(const QDate& date) {
+    return QStringLiteral("velnaro-slip-%1.pdf").arg(date.toString(Qt::ISODate));
+}
+
+SlipActions::SlipActions(QWidget& form, const pay::PaySession& session, SlipActionOptions options)
+    : form_(form),
+      session_(session),
+      options_(std::move(options)),
+      print_(
+          make_action(form, print_caption, "print_slip", QKeySequence(QStringLiteral("Ctrl+P")))),
+      save_pdf_(make_action(form, save_pdf_caption, "save_slip_pdf",
+                            QKeySequence(QStringLiteral("Ctrl+Shift+S")))),
+      copy_(make_action(form, copy_caption, "copy_slip_text",
+                        QKeySequence(QStringLiteral("Ctrl+Shift+C")))) {
+    QObject::connect(print_, &QAction::triggered, &form, [this] { print(); });
+    QObject::connect(save_pdf_, &QAction::triggered, &form, [this] { save_pdf(); });
+    QObject::connect(copy_, &QAction::triggered, &form, [this] { copy_text(); });
+}
+
+std::optional<SlipContent> SlipActions::current_slip() {
+    const std::optional<pay::PayInputs>& choices = session_.computed_inputs();
+    if (!choices) {
+        options_.present_message(form_,
+                                 {qt_text(application_title), qt_text(nothing_to_print_text)});
+        return std::nullopt;
+    }
+    return slip_content(session_, *choices, options_.decimal_separator, options_.now());
+}
+
+void SlipActions::print() {
+    const std::optional<SlipContent> slip = current_slip();
+    if (!slip) {
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    set_slip_page_layout(printer);
+    printer.setDocName(qt_text(application_title));
+    if (!options_.ask_printer(form_, printer)) {
+        return;
+    }
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        options_.present_message(form_, {qt_text(application_title), qt_text(cannot_print_text)});
+        return;
+    }
+    paint_page(painter, printer, lay_out_slip_page(*slip));
+    painter.end();
+}
+
+void SlipActions::save_pdf() {
+    const std::optional<SlipContent> slip = current_slip();
+    if (!slip) {
+        return;
+    }
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString suggested = QDir(folder).filePath(slip_file_name(slip->printed_at.date()));
+    const QString path = options_.ask_pdf_path(form_, suggested);
+    if (path.isEmpty()) {
+        return;
+    }
+    const QString error = write_slip_pdf(path, *slip);
+    if (!error.isEmpty()) {
+        options_.present_message(
+            form_, {qt_text(application_title), qt_text(cannot_save_text) + QStringLiteral(" ") +
+                                                    QDir::toNativeSeparators(path) +
+                                                    QStringLiteral(": ") + error});
+    }
+}
+
+void SlipActions::copy_text() {
+    if (const std::optional<SlipContent> slip = current_slip()) {
+        QGuiApplication::clipboard()->setText(slip_as_text(*slip));
+    }
+}
+
+void add_actions_to_field_menu(QLineEdit& field, const QList<QAction*>& actions) {
+    field.setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(&field, &QWidget::customContextMenuRequested, &field,
+                     [&field, actions](const QPoint& at) {
+                         const std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
+                         menu->addSeparator();
+                         menu->addActions(actions);
+                         menu->exec(field.mapToGlobal(at));
+                     });
+}
+
+}  // namespace ui
