@@ -232,3 +232,46 @@ TEST(Reading, StopsAtAReadErrorWithoutMakingUpTheCutRecord) {
 }
 
 }  // namespace
+
+namespace {
+
+struct LineCase {
+    const char* name;
+    std::string text;
+    std::vector<std::size_t> lines;
+};
+
+class RecordLines : public testing::TestWithParam<LineCase> {};
+
+// The line a record starts on, counted in the text as an editor counts it, whatever the chunks.
+TEST_P(RecordLines, AreTheLinesTheRecordsStartOn) {
+    for (const std::size_t chunk : {3, 4, 5, 7, 64 * 1024}) {
+        std::istringstream input(GetParam().text);
+        cli::CsvReader reader(input, chunk);
+        cli::CsvRecord record;
+        std::vector<std::size_t> lines;
+        while (reader.next(record)) {
+            lines.push_back(record.line);
+        }
+        EXPECT_EQ(lines, GetParam().lines) << "chunk " << chunk;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, RecordLines,
+    testing::Values(LineCase{"lf", "h,i\na,b\nc,d\n", {1, 2, 3}},
+                    LineCase{"crlf_is_one_line_end", "h\r\na\r\n\r\nb\r\n", {1, 2, 4}},
+                    LineCase{"cr", "h\ra\rb", {1, 2, 3}},
+                    LineCase{"blank_lines_count", "h\n\n\na\n", {1, 4}},
+                    LineCase{"bom", bom + "h\na\n", {1, 2}},
+                    // A quoted field runs over two lines; the next record starts two lines on.
+                    LineCase{"quoted_line_end", "h,i\n\"a\nb\",c\nd,e\n", {1, 2, 4}},
+                    LineCase{"quoted_crlf", "h,i\r\n\"a\r\nb\",c\r\nd,e\r\n", {1, 2, 4}},
+                    // The rest of a line with a misplaced quote is dropped, not its line end.
+                    LineCase{"misplaced_quote", "h\na\"b,c\nd\n", {1, 2, 3}},
+                    // The lines swallowed by a quote that never closes are read again.
+                    LineCase{"unclosed_quote", "h\n\"a\nb\nc\n", {1, 2, 3, 4}},
+                    LineCase{"unclosed_quote_crlf", "h\r\n\"a\r\nb\r\nc\r\n", {1, 2, 3, 4}}),
+    [](const testing::TestParamInfo<LineCase>& info) { return std::string(info.param.name); });
+
+}  // namespace
