@@ -20,7 +20,7 @@ install(FILES assets/${VELNARO_APP_ID}.svg
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
 # The programs' manual pages, with the version filled in and compressed as Debian ships them.
-set(VELNARO_MAN_PAGES velnaro velnaro-calc)
+set(VELNARO_MAN_PAGES velnaro velnaro-calc velnaro-slips)
 foreach(page IN LISTS VELNARO_MAN_PAGES)
     configure_file(data/man/${page}.1 ${PROJECT_BINARY_DIR}/man/${page}.1 @ONLY)
     list(APPEND velnaro_compressed ${PROJECT_BINARY_DIR}/man/${page}.1)

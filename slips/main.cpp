@@ -1,0 +1,125 @@
+// velnaro-slips --batch staff.csv -o slips.pdf: one printed slip per row, with no display.
+#include <unistd.h>
+#include <QCommandLineParser>
+#include <QGuiApplication>
+#include <csignal>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+
+#include "slips/slips_run.h"
+#include "ui/fonts.h"
+#include "velnaro/project.h"
+
+namespace {
+
+// Set by SIGINT and SIGTERM; the run stops after the row under way and drops its temporary file.
+volatile std::sig_atomic_t stop_signal = 0;
+
+extern "C" void request_stop(int signal) {
+    stop_signal = signal;
+}
+
+int usage_error(const QString& message) {
+    std::cerr << "velnaro-slips: " << message.toStdString() << '\n';
+    return cli::exit_code(cli::ExitStatus::usage);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    // The pages are drawn off screen: no display is needed unless a platform is asked for.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    const QGuiApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("velnaro-slips"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(velnaro::version));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Writes one printed pay slip (an A4 page, in Arabic, right to left) per row of a CSV file "
+        "that velnaro-calc --batch reads, to one PDF file. Faulty rows make no page and are "
+        "listed on standard error with their line numbers."));
+    const QCommandLineOption batch(
+        QStringLiteral("batch"),
+        QStringLiteral("The CSV file of choices, one row per slip (- for standard input); an "
+                       "optional name or id column is printed at the top of its page."),
+        QStringLiteral("file"));
+    const QCommandLineOption output(
+        {QStringLiteral("o"), QStringLiteral("output")},
+        QStringLiteral("The PDF file to write; it is replaced only when the run succeeds."),
+        QStringLiteral("file"));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.addOption(batch);
+    parser.addOption(output);
+    if (!parser.parse(QCoreApplication::arguments())) {
+        return usage_error(parser.errorText());
+    }
+    if (parser.isSet(help)) {
+        std::cout << parser.helpText().toStdString()
+                  << "\nExit status: 0 every row made a page, 1 a row has an error (the other "
+                     "rows still make pages), 2 usage error, 3 a read or write failed.\n";
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        std::cout << "velnaro-slips " << velnaro::version << '\n';
+        return 0;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        return usage_error(QStringLiteral("unexpected argument ") +
+                           parser.positionalArguments().front());
+    }
+    if (!parser.isSet(batch) || parser.value(batch).isEmpty()) {
+        return usage_error(QStringLiteral("--batch FILE is required (see --help)"));
+    }
+    if (!parser.isSet(output) || parser.value(output).isEmpty()) {
+        return usage_error(QStringLiteral("-o FILE is required (see --help)"));
+    }
+
+    const std::string input_path = parser.value(batch).toStdString();
+    std::ifstream file;
+    if (input_path != "-") {
+        std::error_code ignored;
+        if (std::filesystem::is_directory(input_path, ignored)) {
+            return usage_error(
+                QStringLiteral("cannot read %1: it is a folder").arg(parser.value(batch)));
+        }
+        file.open(input_path, std::ios::binary);
+        if (!file) {
+            return usage_error(QStringLiteral("cannot read %1").arg(parser.value(batch)));
+        }
+    }
+
+    ui::register_font_substitutions();
+    std::signal(SIGINT, request_stop);
+    std::signal(SIGTERM, request_stop);
+    const bool terminal = isatty(STDERR_FILENO) != 0;
+    slips::SlipsRun run{
+        .input_name = file.is_open() ? input_path : "standard input",
+        .output = parser.value(output),
+        .printed_at = QDateTime::currentDateTime(),
+        .progress = {},
+        .stop_requested = [] { return stop_signal != 0; },
+        // Clears the progress line before a message.
+        .message_prefix = terminal ? "\r\x1b[K" : "",
+    };
+    if (terminal) {
+        run.progress = [](std::size_t pages) {
+            if (pages % 50 == 0) {
+                std::cerr << "\r\x1b[Kvelnaro-slips: " << pages << " pages" << std::flush;
+            }
+        };
+    }
+    const cli::ExitStatus status =
+        slips::write_slips(file.is_open() ? file : std::cin, run, std::cerr);
+    if (terminal) {
+        std::cerr << "\r\x1b[K" << std::flush;
+    }
+    if (stop_signal != 0) {
+        return slips::interrupted_status;
+    }
+    return cli::exit_code(status);
+}

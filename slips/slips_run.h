@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <functional>
+#include <istream>
+#include <ostream>
+#include <string>
+
+#include "cli/exit_status.h"
+
+namespace slips {
+
+/// One run of velnaro-slips.
+struct SlipsRun {
+    /// How messages name the input.
+    std::string input_name = "the input";
+    /// The PDF file to write.
+    QString output;
+    /// The date and time printed on every slip.
+    QDateTime printed_at;
+    /// Called after each page with the pages written so far; empty for no progress.
+    std::function<void(std::size_t pages)> progress;
+    /// Asked after each row; true ends the run with the earlier output left in place.
+    std::function<bool()> stop_requested;
+    /// Written before each message, to clear a progress line.
+    std::string message_prefix;
+};
+
+/// Reads the CSV text that velnaro-calc --batch reads and writes one A4 page per valid row to
+/// the output, with the row's `name` or `id` column at its top. A faulty row makes no page and
+/// is listed on `err` with its line number and error. The output takes its name only at the end
+/// of a run that could read every row and write every page; otherwise any earlier file stays.
+cli::ExitStatus write_slips(std::istream& input, const SlipsRun& run, std::ostream& err);
+
+/// The status of a run stopped by `stop_requested`.
+inline constexpr int interrupted_status = 130;
+
+}  // namespace slips
