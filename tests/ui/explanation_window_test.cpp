@@ -4,12 +4,18 @@
 #include <QAccessibleTextInterface>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QGlyphRun>
 #include <QHelpEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRawFont>
+#include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextEdit>
+#include <QTextLayout>
 #include <QToolTip>
+#include <vector>
 
 #include "gui_test_support.h"
 #include "pay/pay_inputs.h"
@@ -52,6 +58,8 @@ struct Seen {
     QString accessible_text;
     bool closed_by_key = false;
     bool text_has_focus = false;
+    int height = 0;
+    bool scrolls = true;
 };
 
 Seen read_window(QWidget& window) {
@@ -65,6 +73,8 @@ Seen read_window(QWidget& window) {
         return seen;
     }
     seen.text = text->toPlainText();
+    seen.height = window.height();
+    seen.scrolls = text->verticalScrollBar()->isVisible();
     seen.selectable = text->textInteractionFlags().testFlag(Qt::TextSelectableByKeyboard) &&
                       text->textInteractionFlags().testFlag(Qt::TextSelectableByMouse);
     seen.accessible_window_name =
@@ -75,6 +85,21 @@ Seen read_window(QWidget& window) {
         seen.accessible_text = characters->text(0, characters->characterCount());
     }
     return seen;
+}
+
+// Where a line of text paints a character, from the glyphs of its runs.
+std::vector<qreal> drawn_x(const QTextLine& line, QChar character) {
+    std::vector<qreal> xs;
+    for (const QGlyphRun& run : line.glyphRuns()) {
+        const quint32 glyph = run.rawFont().glyphIndexesForString(QString(character)).value(0);
+        const QList<quint32> glyphs = run.glyphIndexes();
+        for (qsizetype at = 0; at < glyphs.size(); ++at) {
+            if (glyph != 0 && glyphs.at(at) == glyph) {
+                xs.push_back(run.positions().at(at).x());
+            }
+        }
+    }
+    return xs;
 }
 
 }  // namespace
@@ -170,6 +195,49 @@ class ExplanationWindowTest : public QObject {
         QCOMPARE(seen.accessible_text, seen.text);
     }
 
+    void numbers_and_formulas_are_drawn_left_to_right() {
+        ShownWindow shown;
+        pick_scale_9_rank_1(shown);
+        shown.press_ok();
+        // Each left-to-right run of the text (a formula line, an amount, "10 %"), read from the
+        // glyphs the window paints: its first character stands left of its last.
+        QStringList wrong;
+        int checked = 0;
+        guard_.expect([&](QWidget& window) {
+            auto* text = window.findChild<QTextEdit*>(QStringLiteral("ExplanationText"));
+            QVERIFY(text != nullptr);
+            for (QTextBlock block = text->document()->begin(); block.isValid();
+                 block = block.next()) {
+                const QString line = block.text();
+                for (qsizetype start = line.indexOf(lri); start >= 0;
+                     start = line.indexOf(lri, start + 1)) {
+                    const qsizetype end = line.indexOf(pdi, start);
+                    const QString run = line.mid(start + 1, end - start - 1);
+                    const QTextLine drawn = block.layout()->lineForTextPosition(int(start));
+                    // The first and the last character of the run that the line paints once.
+                    std::vector<qreal> once;
+                    for (const QChar character : run) {
+                        const std::vector<qreal> xs = drawn_x(drawn, character);
+                        if (xs.size() == 1) {
+                            once.push_back(xs.front());
+                        }
+                    }
+                    if (once.size() < 2) {
+                        continue;
+                    }
+                    ++checked;
+                    if (once.front() >= once.back()) {
+                        wrong << run;
+                    }
+                }
+            }
+        });
+        QTest::mouseDClick(&shown.field("Text10"), Qt::LeftButton);
+        // The three formula lines and "10 %" in the sentence and in the rate's line at least.
+        QVERIFY2(checked >= 5, qPrintable(QString::number(checked)));
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
+    }
+
     void shift_f1_opens_the_window_and_escape_closes_it() {
         ShownWindow shown;
         pick_scale_9_rank_1(shown);
@@ -228,6 +296,23 @@ class ExplanationWindowTest : public QObject {
         QVERIFY(seen.text.contains(QStringLiteral("لم يكتب الحساب الأخير التعويض عن الإقامة")));
         QVERIFY(seen.text.contains(lri + QStringLiteral("1819.42") + pdi));
         QVERIFY(seen.text.contains(QStringLiteral("\u2068\u0627\u2069")));
+    }
+
+    void the_window_is_as_high_as_its_text() {
+        ShownWindow shown;
+        Seen before;
+        guard_.expect([&](QWidget& window) { before = read_window(window); });
+        QTest::mouseDClick(&shown.field("Text10"), Qt::LeftButton);
+        pick_scale_9_rank_1(shown);
+        shown.press_ok();
+        Seen computed;
+        guard_.expect([&](QWidget& window) { computed = read_window(window); });
+        QTest::mouseDClick(&shown.field("Text10"), Qt::LeftButton);
+        // Both texts are read whole without scrolling; the one-sentence window is the lower.
+        QVERIFY(!before.scrolls);
+        QVERIFY(!computed.scrolls);
+        QVERIFY2(before.height < computed.height - 100,
+                 qPrintable(QStringLiteral("%1 %2").arg(before.height).arg(computed.height)));
     }
 
   private:
