@@ -11,6 +11,7 @@
 #include <span>
 
 #include "pay/amount_format.h"
+#include "pay/explanation.h"
 #include "pay/income_tax.h"
 #include "pay/monthly_share.h"
 #include "pay/pay_session.h"
@@ -34,7 +35,8 @@ constexpr std::string_view from_words = "من";
 constexpr std::string_view to_words = "إلى";
 constexpr std::string_view above_words = "أكثر من";
 constexpr std::string_view formulas_caption = "طريقة الحساب";
-constexpr std::string_view no_formula = "—";
+// Where a row has no twelfth.
+constexpr std::string_view no_share = "—";
 
 // --- The sheet, in millimetres.
 constexpr qreal margin_mm = 15;
@@ -82,6 +84,15 @@ constexpr std::array<SlipField, 3> pay_rows{SlipField::index_points, SlipField::
 
 constexpr Qt::Alignment right_edge = Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter;
 constexpr Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignVCenter;
+
+// A formula that only restates its amount (a grid amount, a kept value) adds nothing to the
+// table above it, and the page has room for the others only.
+bool restates_amount(const pay::FieldExplanation& explanation) {
+    return std::all_of(explanation.terms.begin(), explanation.terms.end(), [](const auto& term) {
+        return term.operation == pay::TermOperation::first ||
+               term.operation == pay::TermOperation::gives;
+    });
+}
 
 QString trimmed_label(SlipField field) {
     // Some labels end in spaces that only the window's layout needed.
@@ -177,6 +188,11 @@ SlipContent slip_content(const pay::PaySession& session, const pay::PayInputs& c
         }
     }
     content.bracket = tax_bracket_text(session.slip().taxable_amount, separator);
+    for (const pay::FieldExplanation& explanation : pay::explain_slip(session)) {
+        if (!explanation.formula.empty() && !restates_amount(explanation)) {
+            content.formulas.push_back({explanation.field, qt_text(explanation.formula)});
+        }
+    }
     return content;
 }
 
@@ -238,7 +254,7 @@ PageLayout lay_out_slip_page(const SlipContent& content) {
     for (const SlipField field : pay_rows) {
         SlipAmount amount = content.amounts[static_cast<std::size_t>(field)];
         if (amount.monthly.isEmpty()) {
-            amount.monthly = qt_text(no_formula);
+            amount.monthly = qt_text(no_share);
         }
         page.amount_row(right, y, amount, true);
         y += row_mm;
@@ -257,18 +273,21 @@ PageLayout lay_out_slip_page(const SlipContent& content) {
     y += 1.5;
     page.caption(right, y, width_mm, qt_text(formulas_caption), text_points, true);
     y += row_mm;
-    for (const pay::SlipFieldInfo& info : pay::slip_fields) {
-        const auto found =
-            std::find_if(content.formulas.begin(), content.formulas.end(),
-                         [&](const SlipFormula& each) { return each.field == info.field; });
-        const QString formula =
-            found != content.formulas.end() ? found->formula : qt_text(no_formula);
-        page.text({right - formula_label_mm, y, formula_label_mm, formula_row_mm},
-                  content.amounts[static_cast<std::size_t>(info.field)].label, formula_points,
-                  false, Qt::RightToLeft, right_edge);
-        page.text({0, y, width_mm - formula_label_mm - 2, formula_row_mm}, formula, formula_points,
-                  false, Qt::LeftToRight, right_edge);
-        y += formula_row_mm;
+    // Each formula line reads left to right, as the explanation writes it, beside the label of
+    // its amount on its first line.
+    for (const SlipFormula& formula : content.formulas) {
+        const QString& label = content.amounts[static_cast<std::size_t>(formula.field)].label;
+        bool first_line = true;
+        for (const QString& line : formula.formula.split(QLatin1Char('\n'))) {
+            if (first_line) {
+                page.text({right - formula_label_mm, y, formula_label_mm, formula_row_mm}, label,
+                          formula_points, false, Qt::RightToLeft, right_edge);
+            }
+            page.text({0, y, width_mm - formula_label_mm - 2, formula_row_mm}, line, formula_points,
+                      false, Qt::LeftToRight, right_edge);
+            first_line = false;
+            y += formula_row_mm;
+        }
     }
     return page.take();
 }

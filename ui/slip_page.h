@@ -31,6 +31,7 @@ struct SlipAmount {
 /// How one amount was computed, from the explanation of its field.
 struct SlipFormula {
     pay::SlipField field;
+    /// The explanation's formula lines, separated by "\n"; each reads left to right.
     QString formula;
 };
 
@@ -50,7 +51,8 @@ struct SlipContent {
     std::array<SlipAmount, pay::slip_field_count> amounts;
     /// The tax bracket that the taxable amount falls in.
     QString bracket;
-    /// Empty while no explanation is available.
+    /// The formulas of the amounts whose formula does more than restate the amount (a grid
+    /// amount, a kept value), in the order of `pay::SlipField`.
     std::vector<SlipFormula> formulas;
 };
 

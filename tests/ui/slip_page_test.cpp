@@ -111,7 +111,22 @@ class SlipPageTest : public QObject {
             "الإعفاءات عن الأطفال والزوجة", "117,03", "9,75", "النسبــة المطبقــة", "10 %",
             "النقطة الاستدلالية", "235,00", "الأجرة السنوية", "45687,42", "3807,29",
             "الأجرة الشهرية", "3807,29", "شريحة الضريبة", "10 %", "أكثر من 30000,00 إلى 50000,00",
-            "طريقة الحساب", "النقطة الاستدلالية", "الأجرة الشهرية"};
+            // Under the rule, the formula of each amount that is more than a grid amount, beside
+            // its label and reading left to right, worked by hand: (235 - 150) x 50.92 = 4328.20,
+            // + 9885 + 3981 = 18194.20; the base, a tenth of it and the allowances give 48885.62
+            // for retirement (10 %) and health insurance (2.5 %); the tax is 10 % of 1170.30.
+            "طريقة الحساب", "الراتب الأساسي السنوي",
+            "(235,00 − 150,00) × 50,92 + 9885,00 + 3981,00 = 18194,20", "التعويض عن الإقامــة",
+            "18194,20 × 10 % = 1819,42", "التعويضات العائليــة", "2 × 2400,00 = 4800,00",
+            "18194,20 + 1819,42 + 0,00 + 25212,00 + 3660,00 + 0,00 + 4800,00 = 53685,62",
+            "التقاعـــــد", "18194,20 × 10 % + 18194,20 + 25212,00 + 3660,00 + 0,00 = 48885,62",
+            "48885,62 × 10 % = 4888,56", "48885,62 × 2,5 % = 1222,14", "18194,20 × 1,8 % = 327,50",
+            "48885,62 − 4888,56 − 9777,12 − 1222,14 − 327,50 − 1500 = 31170,30",
+            "30000,00 < 31170,30 ≤ 50000,00 → 10 %", "min(3 × 360,00 ; 117,03) = 117,03",
+            "(31170,30 − 30000,00) × 10 % + 0,00 = 117,03", "117,03 − 117,03 = 0,00",
+            "0,00 + 4888,56 + 60,00 + 1222,14 + 327,50 + 1500 = 7998,20",
+            "53685,62 − 7998,20 = 45687,42", "الأجرة الشهرية",
+            "(53685,62 − 7998,20) ÷ 12 = 3807,29"};
         qsizetype at = 0;
         for (const QString& expected : reading_order) {
             const qsizetype found = text.indexOf(without_space(expected), at);
@@ -169,6 +184,49 @@ class SlipPageTest : public QObject {
                 QVERIFY2(!run.glyphIndexes().contains(0), qPrintable(each.text));
             }
         }
+    }
+
+    // The longest slip, with a name and an id at its top, still ends on its A4 sheet: 297 mm less
+    // two 15 mm margins, 180 mm wide. The formulas' lines vary with the choices, so every
+    // combination is laid out.
+    void every_slip_fits_on_its_sheet() {
+        constexpr qreal printable_width = 210 - 2 * 15;
+        constexpr qreal printable_height = 297 - 2 * 15;
+        qreal lowest = 0;
+        for (const pay::Scale scale : pay::all_scales) {
+            for (const std::string_view rank : pay::rank_items(scale)) {
+                for (const std::string_view zone : pay::zone_items) {
+                    for (const std::string_view charges : pay::yes_no_items) {
+                        for (const std::string_view children : pay::count_items) {
+                            for (const std::string_view dependents : pay::count_items) {
+                                for (const std::string_view member : pay::yes_no_items) {
+                                    const pay::PayInputs choices{
+                                        .scale = std::string(pay::scale_text(scale)),
+                                        .rank = std::string(rank),
+                                        .zone = std::string(zone),
+                                        .special_charges = std::string(charges),
+                                        .children = std::string(children),
+                                        .dependents = std::string(dependents),
+                                        .mutual_member = std::string(member)};
+                                    ui::SlipContent content =
+                                        content_of(choices, QStringLiteral("."));
+                                    content.headings = {
+                                        {QStringLiteral("الاسم"), QStringLiteral("a")},
+                                        {QStringLiteral("الرقم"), QStringLiteral("1")}};
+                                    for (const ui::PageText& text :
+                                         ui::lay_out_slip_page(content).texts) {
+                                        QVERIFY(text.place.left() >= 0);
+                                        QVERIFY(text.place.right() <= printable_width);
+                                        lowest = std::max(lowest, text.place.bottom());
+                                    }
+                                }
+                            }
+                        }
+                    }
+                }
+            }
+        }
+        QVERIFY2(lowest <= printable_height, qPrintable(QString::number(lowest)));
     }
 
     void the_bracket_line_gives_the_bounds_of_the_taxable_amount_data() {
