@@ -4,6 +4,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPen>
+#include <QTextLayout>
 #include <QTextOption>
 #include <algorithm>
 #include <iterator>
@@ -298,26 +299,64 @@ void set_slip_page_layout(QPagedPaintDevice& device) {
                                      QPageLayout::Millimeter));
 }
 
-void paint_page(QPainter& painter, const QPagedPaintDevice& device, const PageLayout& page) {
+const PagePainter::Shaped& PagePainter::shaped(const PageText& text, const QPaintDevice& device,
+                                               qreal per_mm) {
+    // Every text that differs in words, size, weight, direction or box is shaped on its own.
+    QString key = text.text;
+    key += QChar(0);
+    key += QString::number(text.points) + QLatin1Char(text.bold ? 'b' : 'r') +
+           QString::number(static_cast<int>(text.direction)) + QLatin1Char('/') +
+           QString::number(text.alignment.toInt()) + QLatin1Char('/') +
+           QString::number(text.place.width()) + QLatin1Char('x') +
+           QString::number(text.place.height());
+    if (const auto found = shaped_.constFind(key); found != shaped_.constEnd()) {
+        return *found;
+    }
+    // Amounts differ from slip to slip: start afresh rather than grow without end.
+    constexpr qsizetype kept_texts = 4096;
+    if (shaped_.size() >= kept_texts) {
+        shaped_.clear();
+    }
+    QTextLayout layout(text.text, window_font(text.points, text.bold), &device);
+    QTextOption option;
+    option.setWrapMode(QTextOption::NoWrap);
+    option.setTextDirection(text.direction);
+    option.setAlignment(text.alignment & Qt::AlignHorizontal_Mask);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLineWidth(text.place.width() * per_mm);
+    layout.endLayout();
+    // Centred in the box's height, as drawText places a line.
+    line.setPosition(QPointF(0, (text.place.height() * per_mm - line.height()) / 2));
+    return *shaped_.insert(key, layout.glyphRuns());
+}
+
+void PagePainter::paint(QPainter& painter, const QPagedPaintDevice& device,
+                        const PageLayout& page) {
+    // Glyphs shaped for another resolution would be placed wrongly.
+    if (device.logicalDpiX() != dpi_) {
+        shaped_.clear();
+        dpi_ = device.logicalDpiX();
+    }
     const qreal per_mm = device.logicalDpiX() / 25.4;
-    const auto to_device = [per_mm](const QRectF& mm) {
-        return QRectF(mm.x() * per_mm, mm.y() * per_mm, mm.width() * per_mm, mm.height() * per_mm);
-    };
     painter.setPen(QPen(Qt::black, 0.2 * per_mm));
     for (const QLineF& rule : page.rules) {
         painter.drawLine(QLineF(rule.p1() * per_mm, rule.p2() * per_mm));
     }
-    QTextOption option;
-    option.setWrapMode(QTextOption::NoWrap);
     for (const PageText& text : page.texts) {
         if (text.text.isEmpty()) {
             continue;
         }
-        painter.setFont(window_font(text.points, text.bold));
-        option.setTextDirection(text.direction);
-        option.setAlignment(text.alignment);
-        painter.drawText(to_device(text.place), text.text, option);
+        const QPointF corner = text.place.topLeft() * per_mm;
+        for (const QGlyphRun& run : shaped(text, device, per_mm)) {
+            painter.drawGlyphRun(corner, run);
+        }
     }
+}
+
+void paint_page(QPainter& painter, const QPagedPaintDevice& device, const PageLayout& page) {
+    PagePainter().paint(painter, device, page);
 }
 
 }  // namespace ui

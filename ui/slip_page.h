@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QDateTime>
+#include <QGlyphRun>
+#include <QHash>
 #include <QLineF>
+#include <QList>
 #include <QRectF>
 #include <QString>
 #include <array>
@@ -88,6 +91,23 @@ PageLayout lay_out_slip_page(const SlipContent& content);
 
 /// Sets a printer or PDF writer to A4 portrait with the slip's margins.
 void set_slip_page_layout(QPagedPaintDevice& device);
+
+/// Paints laid-out pages, keeping the shaped glyphs of the texts it has drawn for the next pages:
+/// the captions of every slip are the same, and shaping text is most of the work of a page. The
+/// kept texts are bounded, so a run of any length uses the same memory.
+class PagePainter {
+  public:
+    /// Paints a laid-out page on the painter's current page of `device`.
+    void paint(QPainter& painter, const QPagedPaintDevice& device, const PageLayout& page);
+
+  private:
+    // A text's glyphs, placed from the top-left corner of its box, in device units.
+    using Shaped = QList<QGlyphRun>;
+    const Shaped& shaped(const PageText& text, const QPaintDevice& device, qreal per_mm);
+
+    QHash<QString, Shaped> shaped_;
+    int dpi_ = 0;
+};
 
 /// Paints a laid-out page on the painter's current page of `device`.
 void paint_page(QPainter& painter, const QPagedPaintDevice& device, const PageLayout& page);

@@ -39,7 +39,7 @@ void SlipPdfFile::add_page(const SlipContent& content) {
     if (pages_ > 0) {
         writer_->newPage();
     }
-    paint_page(*painter_, *writer_, lay_out_slip_page(content));
+    page_painter_.paint(*painter_, *writer_, lay_out_slip_page(content));
     ++pages_;
 }
 

@@ -36,6 +36,7 @@ class SlipPdfFile {
     QSaveFile file_;
     std::unique_ptr<QPdfWriter> writer_;
     std::unique_ptr<QPainter> painter_;
+    PagePainter page_painter_;
     int pages_ = 0;
     QString error_;
 };
