@@ -12,7 +12,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <functional>
 
 #include "gui_test_support.h"
 
@@ -49,11 +48,9 @@ QByteArray file_start(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.read(5) : QByteArray();
 }
 
-using Reach = std::function<void(ShownWindow&)>;
-
 }  // namespace
 
-Q_DECLARE_METATYPE(Reach)
+Q_DECLARE_METATYPE(QContextMenuEvent::Reason)
 
 class SlipActionsTest : public QObject {
     Q_OBJECT
@@ -163,15 +160,20 @@ class SlipActionsTest : public QObject {
     void the_context_menu_offers_the_actions_data() {
         QTest::addColumn<QString>("control");
         QTest::addColumn<bool>("field");
-        QTest::newRow("result field") << QStringLiteral("Text2") << true;
-        QTest::newRow("total field") << QStringLiteral("Text15") << true;
-        QTest::newRow("result panel") << QStringLiteral("Label28") << false;
-        QTest::newRow("choice panel") << QStringLiteral("Label31") << false;
-        QTest::newRow("row label on its panel") << QStringLiteral("Label6") << false;
+        QTest::addColumn<QContextMenuEvent::Reason>("reason");
+        const auto mouse = QContextMenuEvent::Mouse;
+        QTest::newRow("result field") << QStringLiteral("Text2") << true << mouse;
+        QTest::newRow("result field, menu key")
+            << QStringLiteral("Text2") << true << QContextMenuEvent::Keyboard;
+        QTest::newRow("total field") << QStringLiteral("Text15") << true << mouse;
+        QTest::newRow("result panel") << QStringLiteral("Label28") << false << mouse;
+        QTest::newRow("choice panel") << QStringLiteral("Label31") << false << mouse;
+        QTest::newRow("row label on its panel") << QStringLiteral("Label6") << false << mouse;
     }
     void the_context_menu_offers_the_actions() {
         QFETCH(QString, control);
         QFETCH(bool, field);
+        QFETCH(QContextMenuEvent::Reason, reason);
         ShownWindow shown;
         compute_worked_slip(shown);
         auto* target = shown.window().findChild<QWidget*>(control, Qt::FindDirectChildrenOnly);
@@ -198,8 +200,11 @@ class SlipActionsTest : public QObject {
             }
             QTest::keyClick(menu, Qt::Key_Return);
         });
+        if (reason == QContextMenuEvent::Keyboard) {
+            target->setFocus(Qt::TabFocusReason);
+        }
         const QPoint at = target->rect().center();
-        QContextMenuEvent event(QContextMenuEvent::Mouse, at, target->mapToGlobal(at));
+        QContextMenuEvent event(reason, at, target->mapToGlobal(at));
         QApplication::sendEvent(target, &event);
 
         QVERIFY(opened);
