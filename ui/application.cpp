@@ -7,6 +7,7 @@
 
 #include "ui/accessible_names.h"
 #include "ui/app_icon.h"
+#include "ui/focus_ring.h"
 #include "ui/fonts.h"
 #include "ui/qt_text.h"
 #include "velnaro/project.h"
@@ -36,6 +37,7 @@ void configure_application(QApplication& app) {
 
     register_font_substitutions();
     keep_list_names();
+    show_focus_rings(app);
 }
 
 }  // namespace ui

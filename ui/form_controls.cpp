@@ -53,6 +53,8 @@ QLabel* add_label(QWidget& form, std::string_view name, const QRect& place,
     label->setObjectName(qt_text(name));
     label->setGeometry(place);
     label->setTextFormat(Qt::PlainText);
+    // A screen reader reads the words, not the stretching of the drawn caption.
+    label->setAccessibleName(spoken_text(qt_text(caption)));
     label->setAlignment(style.alignment);
     label->setFont(window_font(style.points, style.bold));
     label->setAutoFillBackground(true);

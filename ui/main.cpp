@@ -35,7 +35,9 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
+    ui::catch_display_failure(request == ui::Request::screenshot);
     QApplication app(argc, argv);
+    ui::stop_catching_display_failure();
     ui::configure_application(app);
     ui::MainWindow window;
     window.centre_on_screen();

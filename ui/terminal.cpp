@@ -1,6 +1,7 @@
 #include "ui/terminal.h"
 
 #include <QByteArray>
+#include <QtGlobal>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -15,7 +16,38 @@ bool is_set(const char* name) {
     return value != nullptr && *value != '\0';
 }
 
+// The toolkit's fatal error at start means the display named in the environment did not answer;
+// its own text speaks of reinstalling, which would not help.
+template <bool screenshot>
+void on_start_message(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type != QtFatalMsg) {
+        std::fprintf(stderr, "%s\n",
+                     qFormatLogMessage(type, context, message).toLocal8Bit().constData());
+        return;
+    }
+    const char* display = std::getenv("DISPLAY");  // NOLINT(concurrency-mt-unsafe): start only
+    if (display == nullptr || *display == '\0') {
+        display = std::getenv("WAYLAND_DISPLAY");  // NOLINT(concurrency-mt-unsafe)
+    }
+    QString line = QStringLiteral("cannot open the display '%1'")
+                       .arg(QString::fromLocal8Bit(display != nullptr ? display : ""));
+    if (screenshot) {
+        line += QStringLiteral(
+            "; run with QT_QPA_PLATFORM=offscreen to write the screenshot without one");
+    }
+    report_error(line);
+    std::_Exit(1);
+}
+
 }  // namespace
+
+void catch_display_failure(bool screenshot) {
+    qInstallMessageHandler(screenshot ? on_start_message<true> : on_start_message<false>);
+}
+
+void stop_catching_display_failure() {
+    qInstallMessageHandler(nullptr);
+}
 
 int write_standard_output(const QString& text) {
     const QByteArray bytes = text.toLocal8Bit();

@@ -26,4 +26,12 @@ struct DisplayEnvironment {
 /// named platform is there. Without one the toolkit would abort the program.
 std::optional<QString> missing_display(const DisplayEnvironment& environment, bool screenshot);
 
+/// From now until `stop_catching_display_failure`, a display that is named but does not answer
+/// (DISPLAY set to a server that is gone) ends the program with one line and status 1, where the
+/// toolkit would abort it. Its own warnings still reach standard error.
+void catch_display_failure(bool screenshot);
+
+/// Gives the toolkit's messages back their usual handling.
+void stop_catching_display_failure();
+
 }  // namespace ui

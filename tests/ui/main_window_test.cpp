@@ -11,6 +11,8 @@
 #include <QScreen>
 #include <QTest>
 #include <QToolButton>
+#include <cmath>
+#include <map>
 
 #include "gui_test_support.h"
 #include "pay/pay_inputs.h"
@@ -74,6 +76,20 @@ bool has_ink(const QImage& image, const QRect& box) {
 // A caption as a screen reader should hear it: no tatweel (U+0640), no surrounding spaces.
 QString spoken(QString caption) {
     return caption.remove(QChar(0x0640)).trimmed();
+}
+
+// The contrast of two colours as people perceive it, from 1 (none) to 21 (black on white).
+double contrast(const QColor& one, const QColor& other) {
+    const auto luminance = [](const QColor& colour) {
+        const auto linear = [](double c) {
+            return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+               0.0722 * linear(colour.blueF());
+    };
+    const double a = luminance(one) + 0.05;
+    const double b = luminance(other) + 0.05;
+    return std::max(a, b) / std::min(a, b);
 }
 
 }  // namespace
@@ -361,6 +377,69 @@ class MainWindowTest : public QObject {
         QCOMPARE(about->iconSize(), QSize(64, 36));
     }
 
+    void a_focused_control_shows_a_frame_data() {
+        QTest::addColumn<QString>("control");
+        QTest::newRow("white result field") << "Text3";
+        QTest::newRow("green total field") << "Text16";
+        QTest::newRow("list") << "Combo3";
+        QTest::newRow("explanation button") << "Command4";
+        QTest::newRow("OK button") << "Command1";
+    }
+    void a_focused_control_shows_a_frame() {
+        QFETCH(QString, control);
+        ShownWindow shown;
+        QWidget& window = shown.window();
+        auto* target = window.findChild<QWidget*>(control);
+        QVERIFY(target != nullptr);
+        QApplication::focusWidget()->clearFocus();
+        QCoreApplication::processEvents();
+        const QImage before = window.grab().toImage();
+        std::map<const QWidget*, QRect> places;
+        for (const QWidget* child : window.findChildren<QWidget*>()) {
+            places[child] = child->geometry();
+        }
+
+        target->setFocus(Qt::TabFocusReason);
+        QCoreApplication::processEvents();
+        const QImage after = window.grab().toImage();
+        const QRect edge(target->mapTo(&window, QPoint(0, 0)), target->size());
+
+        // Two pixels deep along the middle of each side, in one colour that stands out from the
+        // control's own ground (at least 3:1, the contrast a mark of state needs).
+        const QColor ring = after.pixelColor(edge.center().x(), edge.top());
+        const QColor ground = before.pixelColor(edge.left() + 4, edge.top() + 4);
+        QVERIFY2(contrast(ring, ground) >= 3.0,
+                 qPrintable(ring.name() + QStringLiteral(" on ") + ground.name()));
+        for (int depth = 0; depth < 2; ++depth) {
+            const QList<QPoint> sides{{edge.center().x(), edge.top() + depth},
+                                      {edge.center().x(), edge.bottom() - depth},
+                                      {edge.left() + depth, edge.center().y()},
+                                      {edge.right() - depth, edge.center().y()}};
+            for (const QPoint& at : sides) {
+                QCOMPARE(after.pixelColor(at), ring);
+            }
+        }
+        // Nothing moved or changed size, and nothing outside the control changed.
+        for (const QWidget* child : window.findChildren<QWidget*>()) {
+            if (child->objectName() != QStringLiteral("FocusRing") && !child->isWindow()) {
+                QCOMPARE(child->geometry(), places[child]);
+            }
+        }
+        for (int y = 0; y < after.height(); y += 1) {
+            for (int x = 0; x < after.width(); x += 1) {
+                if (!edge.contains(x, y) && after.pixel(x, y) != before.pixel(x, y)) {
+                    QFAIL(qPrintable(
+                        QStringLiteral("pixel %1,%2 outside the control changed").arg(x).arg(y)));
+                }
+            }
+        }
+        // The frame is no control: a screen reader does not meet it.
+        QAccessibleInterface* form = QAccessible::queryAccessibleInterface(&window);
+        for (int i = 0; i < form->childCount(); ++i) {
+            QVERIFY(form->child(i)->object()->objectName() != QStringLiteral("FocusRing"));
+        }
+    }
+
     void tab_follows_the_focus_order() {
         ShownWindow shown;
         QCOMPARE(tab_round(shown), start_focus_order);
@@ -425,6 +504,11 @@ class MainWindowTest : public QObject {
             << "Text15" << QStringLiteral("مجموع الاقتطاعات من الأجرة");
         QTest::newRow("retirement") << "Text9" << QStringLiteral("التقاعد");
         QTest::newRow("zone") << "Combo3" << QStringLiteral("المنطقة");
+        // The labels themselves, which a screen reader also meets while reading the window.
+        QTest::newRow("rank label") << "Label1" << QStringLiteral("الرتبة");
+        QTest::newRow("retirement label") << "Label22" << QStringLiteral("التقاعد");
+        QTest::newRow("deductions bar")
+            << "Label30" << QStringLiteral("مجموع الاقتطاعات من الأجرة");
     }
     void names_read_without_tatweel_or_spaces() {
         QFETCH(QString, control);

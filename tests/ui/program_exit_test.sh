@@ -39,6 +39,31 @@ if [ -e "$work/window.png" ]; then
     echo "FAIL a screenshot without a display wrote $work/window.png"
     failures=$((failures + 1))
 fi
+# A display that is named but does not answer: one line of the program's own at the end.
+check_gone_display() {
+    name=$1 pattern=$2
+    shift 2
+    env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY DISPLAY=:97 XDG_RUNTIME_DIR="$work/runtime" "$@" \
+        2>"$work/stderr"
+    status=$?
+    if [ "$status" -ne 1 ] || ! tail -n 1 "$work/stderr" | grep -q -- "$pattern"; then
+        echo "FAIL $name: status $status (want 1), standard error:"
+        cat "$work/stderr"
+        failures=$((failures + 1))
+    else
+        echo "ok   $name: $(tail -n 1 "$work/stderr")"
+    fi
+}
+check_gone_display "the window on a display that is gone" \
+    "^velnaro: cannot open the display ':97'$" "$velnaro"
+check_gone_display "a screenshot on a display that is gone" \
+    "^velnaro: cannot open the display ':97'; run with QT_QPA_PLATFORM=offscreen" \
+    "$velnaro" --screenshot "$work/window.png"
+if [ -e "$work/window.png" ]; then
+    echo "FAIL a screenshot on a display that is gone wrote $work/window.png"
+    failures=$((failures + 1))
+fi
+
 check "a screenshot into a missing folder" 1 "^velnaro: cannot write $work/missing/window.png" \
     env QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work/runtime" \
     "$velnaro" --screenshot "$work/missing/window.png"

@@ -1,0 +1,112 @@
+#include "ui/focus_ring.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFocusFrame>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPointer>
+#include <QProxyStyle>
+#include <QStyleHintReturnMask>
+
+#include "ui/form_style.h"
+
+namespace ui {
+namespace {
+
+/// How thick the frame is, in device-independent pixels.
+constexpr int ring_width = 2;
+
+// A focus frame sits beside its control, stacked under it and masked to a margin outside it.
+// This one is stacked above and drawn over the control's own edge instead, so that it covers no
+// neighbour of the tightly packed form.
+class RingStyle : public QProxyStyle {
+  public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returned) const override {
+        if (hint == SH_FocusFrame_AboveWidget) {
+            return 1;
+        }
+        if (hint == SH_FocusFrame_Mask && widget != nullptr) {
+            if (auto* mask = qstyleoption_cast<QStyleHintReturnMask*>(returned)) {
+                const QRect control = control_rect(*widget);
+                mask->region = QRegion(control).subtracted(
+                    control.adjusted(ring_width, ring_width, -ring_width, -ring_width));
+            }
+            return 1;
+        }
+        return QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+
+    /// Where the control lies inside the frame widget, which the style makes larger by a margin.
+    static QRect control_rect(const QWidget& frame) {
+        const int h = frame.style()->pixelMetric(PM_FocusFrameHMargin, nullptr, &frame);
+        const int v = frame.style()->pixelMetric(PM_FocusFrameVMargin, nullptr, &frame);
+        return frame.rect().adjusted(h, v, -h, -v);
+    }
+};
+
+class FocusRing : public QFocusFrame {
+  public:
+    explicit FocusRing(QWidget* parent) : QFocusFrame(parent) {
+        setObjectName(QStringLiteral("FocusRing"));
+        auto* style = new RingStyle;
+        style->setParent(this);
+        setStyle(style);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent* /*event*/) override {
+        QPainter painter(this);
+        const QRect control = RingStyle::control_rect(*this);
+        const qreal half = ring_width / 2.0;
+        painter.setPen(QPen(QColor(colours::focus_ring), ring_width, Qt::SolidLine, Qt::SquareCap,
+                            Qt::MiterJoin));
+        painter.drawRect(QRectF(control).adjusted(half, half, -half, -half));
+    }
+};
+
+/// The control a person sees as focused: an editable list gives the focus to its text part.
+QWidget* framed_control(QWidget* focused) {
+    if (focused == nullptr) {
+        return nullptr;
+    }
+    if (auto* list = qobject_cast<QComboBox*>(focused->parentWidget());
+        list != nullptr && static_cast<QWidget*>(list->lineEdit()) == focused) {
+        return list;
+    }
+    return focused;
+}
+
+class FocusRings : public QObject {
+  public:
+    explicit FocusRings(QApplication& app) : QObject(&app) {
+        connect(&app, &QApplication::focusChanged, this,
+                [this](QWidget* /*old*/, QWidget* now) { follow(framed_control(now)); });
+    }
+
+  private:
+    void follow(QWidget* control) {
+        if (control == nullptr || control->isWindow()) {
+            if (ring_ != nullptr) {
+                ring_->setWidget(nullptr);
+            }
+            return;
+        }
+        // The ring lives in the control's parent; it goes when that window goes.
+        if (ring_ == nullptr) {
+            ring_ = new FocusRing(control->parentWidget());
+        }
+        ring_->setWidget(control);
+    }
+
+    QPointer<FocusRing> ring_;
+};
+
+}  // namespace
+
+void show_focus_rings(QApplication& app) {
+    new FocusRings(app);
+}
+
+}  // namespace ui
