@@ -28,8 +28,9 @@ foreach(page IN LISTS VELNARO_MAN_PAGES)
 endforeach()
 install(FILES ${velnaro_man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
-# /usr/share/doc/velnaro: the README the about picture points to, the example the README runs,
-# and the machine-readable copyright and the changelog that Debian asks of every package.
+# /usr/share/doc/velnaro: the README the about picture points to with the picture it shows, the
+# example the README runs, and the machine-readable copyright and the changelog that Debian asks
+# of every package.
 execute_process(COMMAND date -R -u -d ${VELNARO_RELEASE_DATE}
     OUTPUT_VARIABLE VELNARO_CHANGELOG_DATE OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
 configure_file(data/debian/copyright.in ${PROJECT_BINARY_DIR}/doc/copyright @ONLY)
@@ -38,6 +39,8 @@ list(APPEND velnaro_compressed ${PROJECT_BINARY_DIR}/doc/changelog)
 install(FILES README.md ${PROJECT_BINARY_DIR}/doc/copyright ${PROJECT_BINARY_DIR}/doc/changelog.gz
     DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(FILES data/examples/staff.csv DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples)
+# The README shows the window's picture from docs/, beside it.
+install(FILES docs/velnaro-window.png DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs)
 
 foreach(file IN LISTS velnaro_compressed)
     add_custom_command(OUTPUT ${file}.gz

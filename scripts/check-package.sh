@@ -31,7 +31,8 @@ for path in /usr/share/applications/org.velnaro.velnaro.desktop \
     /usr/share/icons/hicolor/scalable/apps/org.velnaro.velnaro.svg \
     /usr/share/man/man1/velnaro.1.gz /usr/share/man/man1/velnaro-calc.1.gz \
     /usr/share/doc/velnaro/README.md /usr/share/doc/velnaro/copyright \
-    /usr/share/doc/velnaro/changelog.gz /usr/share/doc/velnaro/examples/staff.csv; do
+    /usr/share/doc/velnaro/changelog.gz /usr/share/doc/velnaro/examples/staff.csv \
+    /usr/share/doc/velnaro/docs/velnaro-window.png; do
     [ -f "$path" ] || { echo "missing after install: $path" >&2; exit 1; }
 done
 # A desktop's launcher finds the running window through StartupWMClass, which must name the

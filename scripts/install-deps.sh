@@ -9,6 +9,7 @@ packages=(
     libgtest-dev
     libcli11-dev nlohmann-json3-dev libcsv-dev
     poppler-utils
+    xvfb xauth x11-utils
 )
 packages+=("$@")
 

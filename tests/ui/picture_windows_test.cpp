@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QProcess>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
@@ -26,6 +27,21 @@ namespace {
 /// Opens `which` over `parent`, runs `inspect` on it once it is the active modal window, then
 /// closes it. Returns whether a modal window showed. Fails instead of hanging: a window that
 /// blocks without being modal is closed after about two seconds.
+// The _NET_WM_NAME property of an X11 window, read by xprop as a window manager reads it.
+QString x11_title(WId window) {
+    QProcess xprop;
+    xprop.start(QStringLiteral("xprop"),
+                {QStringLiteral("-id"), QString::number(window), QStringLiteral("-notype"),
+                 QStringLiteral("_NET_WM_NAME")});
+    if (!xprop.waitForFinished(5000) || xprop.exitCode() != 0) {
+        return QStringLiteral("(xprop failed)");
+    }
+    // _NET_WM_NAME = "Velnaro"
+    const QString answer = QString::fromUtf8(xprop.readAllStandardOutput()).trimmed();
+    const qsizetype quote = answer.indexOf(QLatin1Char('"'));
+    return quote < 0 ? answer : answer.mid(quote + 1).chopped(1);
+}
+
 bool inspect_window(PictureWindow which, QWidget* parent,
                     const std::function<void(QWidget&)>& inspect) {
     bool seen = false;
@@ -239,6 +255,11 @@ class PictureWindowsTest : public QObject {
                 QCOMPARE(platform_window->title().trimmed(), QString());
             } else {
                 QCOMPARE(platform_window->title(), caption);
+            }
+            // On X11, the title the window manager draws, as another program reads it.
+            if (QGuiApplication::platformName() == QStringLiteral("xcb")) {
+                QVERIFY(QTest::qWaitForWindowExposed(&window));
+                QCOMPARE(x11_title(window.winId()).trimmed(), caption);
             }
         }));
     }
