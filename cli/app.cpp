@@ -1,21 +1,39 @@
 #include "cli/app.h"
 
+#include <unistd.h>
+
 #include <cerrno>
+#include <charconv>
+#include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <optional>
 
 #include "cli/batch.h"
 #include "cli/command_line.h"
 #include "cli/compare_output.h"
 #include "cli/messages.h"
 #include "cli/output_file.h"
+#include "cli/progress_line.h"
 #include "cli/slip_output.h"
 
 namespace cli {
 namespace {
 
 constexpr std::string_view standard_output_name = "standard output";
+
+// How long a batch runs before its progress line shows on a terminal: a second, or the
+// milliseconds in VELNARO_CALC_PROGRESS_AFTER_MS, which the tests of the line set short.
+std::chrono::milliseconds progress_quiet_time() {
+    std::chrono::milliseconds::rep milliseconds = 1000;
+    if (const char* text = std::getenv("VELNARO_CALC_PROGRESS_AFTER_MS")) {
+        const std::string_view value(text);
+        std::from_chars(value.data(), value.data() + value.size(), milliseconds);
+    }
+    return std::chrono::milliseconds(milliseconds);
+}
 
 ExitStatus failure(std::ostream& err, ExitStatus status, std::string_view message) {
     report(err, message);
@@ -56,13 +74,24 @@ ExitStatus run_batch_command(const Command& command, std::istream& in, FdOutput&
         }
         output_file = std::move(std::get<std::unique_ptr<OutputFile>>(opened));
     }
-    const BatchOutcome outcome = run_batch(
-        file.is_open() ? file : in, output_file ? output_file->stream() : out,
-        {.json = command.json,
-         .session = command.session,
-         .explain = command.explain,
-         .input_name = file.is_open() ? command.batch_input : "standard input",
-         .output_name = output_file ? command.output : std::string(standard_output_name)});
+    BatchOptions options{
+        .json = command.json,
+        .session = command.session,
+        .explain = command.explain,
+        .input_name = file.is_open() ? command.batch_input : "standard input",
+        .output_name = output_file ? command.output : std::string(standard_output_name),
+        .delimiter = command.delimiter,
+        .decimal_comma = command.decimal_comma,
+        .byte_order_mark = command.byte_order_mark,
+        .progress = {}};
+    std::optional<ProgressLine> progress;
+    if (::isatty(STDERR_FILENO) == 1) {
+        progress.emplace(err, progress_quiet_time());
+        options.progress = [&](std::size_t rows) { progress->update(rows); };
+    }
+    const BatchOutcome outcome =
+        run_batch(file.is_open() ? file : in, output_file ? output_file->stream() : out, options);
+    progress.reset();
     if (outcome.write_failed) {
         // A failed write to standard output is told once the run ends.
         return output_file ? failure(err, ExitStatus::io_failure,
@@ -80,6 +109,11 @@ ExitStatus run_batch_command(const Command& command, std::istream& in, FdOutput&
     if (!outcome.message.empty()) {
         report(err, outcome.message);
     }
+    if (command.summary && complete) {
+        for (const std::string& line : summary_lines(outcome, options)) {
+            report(err, line);
+        }
+    }
     return outcome.status;
 }
 
@@ -93,12 +127,19 @@ ExitStatus run(int argc, const char* const* argv, std::istream& in, FdOutput& ou
     }
     const Command& command = *parsed.command;
     ExitStatus status = ExitStatus::ok;
-    if (command.mode == Command::Mode::batch) {
-        status = run_batch_command(command, in, out, err);
-    } else if (command.mode == Command::Mode::compare) {
-        status = run_compare(command.choices, command.compare_axis, command.json, out, err);
-    } else {
-        status = run_slip(command.choices, command.json, out, err, command.explain);
+    switch (command.mode) {
+        case Command::Mode::slip:
+            status = run_slip(command.choices, command.json, out, err, command.explain);
+            break;
+        case Command::Mode::compare:
+            status = run_compare(command.choices, command.compare_axis, command.json, out, err);
+            break;
+        case Command::Mode::batch:
+            status = run_batch_command(command, in, out, err);
+            break;
+        case Command::Mode::batch_template:
+            out << batch_template(command.delimiter != '\0' ? command.delimiter : ',');
+            break;
     }
     return after_flush(status, out, err);
 }

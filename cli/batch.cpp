@@ -1,7 +1,7 @@
 #include "cli/batch.h"
 
-#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -22,37 +22,68 @@ namespace cli {
 namespace {
 
 constexpr std::size_t flush_size = std::size_t{1} << 16;
+// How many faulty rows the closing message names by their line.
+constexpr std::size_t named_faulty_lines = 5;
+// How often the progress is told of the rows done.
+constexpr std::size_t progress_rows = 1024;
+
+using Sums = std::array<std::int64_t, summed_fields.size()>;
+
+// The summed amounts of a computed slip, in hundredths. Each is shown as "#0.00" (a minus sign,
+// digits, the decimal separator, two digits), so its digits are its hundredths: the sums are
+// those of the amounts written, exact whatever the number of rows.
+Sums hundredths_of(const pay::ShownTexts& texts) {
+    Sums sums{};
+    for (std::size_t i = 0; i < summed_fields.size(); ++i) {
+        const std::string& text = texts[static_cast<std::size_t>(summed_fields[i])];
+        std::int64_t value = 0;
+        for (const char c : text) {
+            if (c >= '0' && c <= '9') {
+                value = value * 10 + (c - '0');
+            }
+        }
+        sums[i] = text.starts_with('-') ? -value : value;
+    }
+    return sums;
+}
 
 // What one row computes: the slip part of its output row, its explanation member when asked
-// for, and its error.
+// for, its error, and its summed amounts when it succeeded.
 struct RowResult {
     std::string_view slip_part;
     std::string_view explanation;
     std::string error;
+    const Sums* sums = nullptr;
 };
 
 // Each row alone, on a fresh window; a combination's slip part is made once.
 class StandaloneRows {
   public:
-    StandaloneRows(const RowFormat& format, bool explain)
+    StandaloneRows(const RowFormat& format, bool explain, std::string_view decimal_separator)
         : format_(format),
           explain_(explain),
+          separator_(decimal_separator),
           parts_(combination_count()),
-          explanations_(explain ? combination_count() : 0) {}
+          explanations_(explain ? combination_count() : 0),
+          sums_(combination_count()) {}
 
     RowResult compute(const pay::PayInputs& typed) {
         const Resolution resolution = resolve_choices(typed);
         if (!resolution.choices) {
-            return {.slip_part = {}, .explanation = {}, .error = resolution.error};
+            return {.slip_part = {}, .explanation = {}, .error = resolution.error, .sums = nullptr};
         }
         const std::size_t combination = resolution.choices->combination;
         std::string& part = parts_[combination];
         if (part.empty()) {
-            pay::PaySession window;
+            pay::PaySession window(separator_);
             if (const auto refusal = window.press_ok(resolution.choices->inputs())) {
-                return {.slip_part = {}, .explanation = {}, .error = describe(*refusal)};
+                return {.slip_part = {},
+                        .explanation = {},
+                        .error = describe(*refusal),
+                        .sums = nullptr};
             }
             part = format_.slip_part(&window.shown());
+            sums_[combination] = hundredths_of(window.shown());
             if (explain_) {
                 explanations_[combination] = explanation_member(pay::explain_slip(window));
             }
@@ -60,20 +91,24 @@ class StandaloneRows {
         return {.slip_part = part,
                 .explanation =
                     explain_ ? std::string_view(explanations_[combination]) : std::string_view(),
-                .error = {}};
+                .error = {},
+                .sums = &sums_[combination]};
     }
 
   private:
     const RowFormat& format_;
     bool explain_;
+    std::string separator_;
     std::vector<std::string> parts_;
     std::vector<std::string> explanations_;
+    std::vector<Sums> sums_;
 };
 
 // The rows as the successive OK presses of one window.
 class SessionRows {
   public:
-    SessionRows(const RowFormat& format, bool explain) : format_(format), explain_(explain) {}
+    SessionRows(const RowFormat& format, bool explain, std::string_view decimal_separator)
+        : format_(format), explain_(explain), window_(decimal_separator) {}
 
     RowResult compute(const pay::PayInputs& typed) {
         // The rank column stands for the rank list of the scale the row names.
@@ -88,9 +123,14 @@ class SessionRows {
         if (explain_) {
             explanation_ = explanation_member(pay::explain_slip(window_));
         }
-        return {.slip_part = part_,
-                .explanation = explanation_,
-                .error = refusal ? describe(*refusal) : std::string()};
+        if (refusal) {
+            return {.slip_part = part_,
+                    .explanation = explanation_,
+                    .error = describe(*refusal),
+                    .sums = nullptr};
+        }
+        sums_ = hundredths_of(window_.shown());
+        return {.slip_part = part_, .explanation = explanation_, .error = {}, .sums = &sums_};
     }
 
   private:
@@ -99,23 +139,44 @@ class SessionRows {
     pay::PaySession window_;
     std::string part_;
     std::string explanation_;
+    Sums sums_{};
 };
+
+// "staff.csv: 2 of 6 rows have errors (lines 3, 7); see the error column"
+std::string row_errors_message(const BatchOutcome& outcome, const BatchOptions& options) {
+    std::string lines;
+    for (const std::size_t line : outcome.faulty_lines) {
+        lines += lines.empty() ? "" : ", ";
+        lines += std::to_string(line);
+    }
+    if (outcome.failed_rows > outcome.faulty_lines.size()) {
+        lines += ", ...";
+    }
+    return options.input_name + ": " + std::to_string(outcome.failed_rows) + " of " +
+           std::to_string(outcome.rows) + (outcome.rows == 1 ? " row has" : " rows have") +
+           " errors (line" + (outcome.failed_rows > 1 ? "s " : " ") + lines +
+           "); see the error column";
+}
 
 // Writes the output header and one output row per record left in `reader`.
 BatchOutcome write_rows(CsvReader& reader, const BatchHeader& header, std::ostream& output,
                         const BatchOptions& options) {
     const ColumnMap& map = header.map;
     const std::unique_ptr<RowFormat> format =
-        options.json ? make_json_lines_format() : make_csv_format();
+        options.json ? make_json_lines_format() : make_csv_format(header.delimiter);
     std::string buffer;
+    if (options.byte_order_mark) {
+        buffer += byte_order_mark;
+    }
     format->begin(header.names, buffer);
     const std::string empty_part = format->slip_part(nullptr);
+    const std::string_view decimal_separator = options.decimal_comma ? "," : ".";
     std::optional<StandaloneRows> standalone;
     std::optional<SessionRows> session;
     if (options.session) {
-        session.emplace(*format, options.explain);
+        session.emplace(*format, options.explain, decimal_separator);
     } else {
-        standalone.emplace(*format, options.explain);
+        standalone.emplace(*format, options.explain, decimal_separator);
     }
     // A row with no amounts has nothing to explain.
     const std::string no_explanation = "\"explanation\":null";
@@ -124,6 +185,12 @@ BatchOutcome write_rows(CsvReader& reader, const BatchHeader& header, std::ostre
     CsvRecord record;
     pay::PayInputs typed;
     std::vector<std::string> echoed(map.width);
+    const auto count_failure = [&](std::size_t line) {
+        ++outcome.failed_rows;
+        if (outcome.faulty_lines.size() < named_faulty_lines) {
+            outcome.faulty_lines.push_back(line);
+        }
+    };
     while (reader.next(record)) {
         ++outcome.rows;
         const std::string fault = record_fault(record, header);
@@ -137,7 +204,7 @@ BatchOutcome write_rows(CsvReader& reader, const BatchHeader& header, std::ostre
             if (options.explain) {
                 append_member(buffer, no_explanation);
             }
-            ++outcome.failed_rows;
+            count_failure(record.line);
         } else {
             assign_choices(record, map, typed);
             const RowResult result = session ? session->compute(typed) : standalone->compute(typed);
@@ -150,7 +217,13 @@ BatchOutcome write_rows(CsvReader& reader, const BatchHeader& header, std::ostre
                 append_member(buffer, result.explanation.empty() ? std::string_view(no_explanation)
                                                                  : result.explanation);
             }
-            outcome.failed_rows += result.error.empty() ? 0 : 1;
+            if (result.sums) {
+                for (std::size_t i = 0; i < outcome.sums.size(); ++i) {
+                    outcome.sums[i] += (*result.sums)[i];
+                }
+            } else {
+                count_failure(record.line);
+            }
         }
         if (buffer.size() >= flush_size) {
             output.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
@@ -158,6 +231,9 @@ BatchOutcome write_rows(CsvReader& reader, const BatchHeader& header, std::ostre
             if (!output) {
                 break;  // nothing more can be written
             }
+        }
+        if (options.progress && outcome.rows % progress_rows == 0) {
+            options.progress(outcome.rows);
         }
     }
     output.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
@@ -172,13 +248,59 @@ BatchOutcome write_rows(CsvReader& reader, const BatchHeader& header, std::ostre
         outcome.message = cannot_read(options.input_name, reader.read_error());
     } else if (outcome.failed_rows > 0) {
         outcome.status = ExitStatus::row_errors;
-        outcome.message = std::to_string(outcome.failed_rows) + " of " +
-                          std::to_string(outcome.rows) + " rows have errors";
+        outcome.message = row_errors_message(outcome, options);
     }
     return outcome;
 }
 
+// Hundredths as a decimal text: "-1234.05".
+std::string in_units(std::int64_t hundredths, char decimal_separator) {
+    const std::uint64_t magnitude = hundredths < 0 ? 0 - static_cast<std::uint64_t>(hundredths)
+                                                   : static_cast<std::uint64_t>(hundredths);
+    const std::uint64_t cents = magnitude % 100;
+    return (hundredths < 0 ? "-" : "") + std::to_string(magnitude / 100) + decimal_separator +
+           (cents < 10 ? "0" : "") + std::to_string(cents);
+}
+
 }  // namespace
+
+std::vector<std::string> summary_lines(const BatchOutcome& outcome, const BatchOptions& options) {
+    std::vector<std::string> lines{options.input_name + ": " + std::to_string(outcome.rows) +
+                                   " rows read, " + std::to_string(outcome.failed_rows) +
+                                   " with errors"};
+    std::string sums = "sums over the " + std::to_string(outcome.rows - outcome.failed_rows) +
+                       " rows that succeeded:";
+    for (std::size_t i = 0; i < summed_fields.size(); ++i) {
+        sums += i == 0 ? " " : ", ";
+        sums += pay::slip_fields[static_cast<std::size_t>(summed_fields[i])].name;
+        sums += ' ';
+        sums += in_units(outcome.sums[i], options.decimal_comma ? ',' : '.');
+    }
+    lines.push_back(std::move(sums));
+    return lines;
+}
+
+std::string batch_template(char delimiter) {
+    // One slip of every choice column, in the header's order: scale 10, rank 6, zone A...
+    const pay::PayInputs example{.scale = "10",
+                                 .rank = "6",
+                                 .zone = "A",
+                                 .special_charges = "no",
+                                 .children = "2",
+                                 .dependents = "3",
+                                 .mutual_member = "yes"};
+    std::string header;
+    std::string row;
+    for (const pay::Choice choice : pay::all_choices) {
+        if (!header.empty()) {
+            header += delimiter;
+            row += delimiter;
+        }
+        header += pay::choice_name(choice);
+        row += pay::choice_text(example, choice);
+    }
+    return header + "\n" + row + "\n";
+}
 
 BatchOutcome run_batch(std::istream& input, std::ostream& output, const BatchOptions& options) {
     CsvReader reader(input);

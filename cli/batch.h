@@ -1,11 +1,16 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <istream>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "cli/exit_status.h"
+#include "pay/slip_fields.h"
 
 namespace cli {
 
@@ -19,7 +24,22 @@ struct BatchOptions {
     /// How messages name the input and the output.
     std::string input_name = "the input";
     std::string output_name = "the output";
+    /// The separator of input and output fields; none to take a comma, or the ';' or tab of a
+    /// header that holds no comma.
+    char delimiter = '\0';
+    /// Amounts written with a decimal comma (not with a comma as the separator of CSV fields).
+    bool decimal_comma = false;
+    /// A UTF-8 byte-order mark before the output (CSV only: the command line refuses it with
+    /// JSON Lines, which has none).
+    bool byte_order_mark = false;
+    /// Told the rows done so far, every thousand rows or so; empty for no progress.
+    std::function<void(std::size_t rows)> progress{};
 };
+
+/// The amounts that a batch adds up over the rows that succeeded.
+inline constexpr std::array summed_fields{pay::SlipField::gross_total,
+                                          pay::SlipField::total_deductions,
+                                          pay::SlipField::income_tax, pay::SlipField::annual_pay};
 
 /// How a batch ended.
 struct BatchOutcome {
@@ -30,7 +50,18 @@ struct BatchOutcome {
     std::string message;
     /// Writing the output failed; the caller, who knows the output, tells why.
     bool write_failed = false;
+    /// The lines on which the first faulty rows start.
+    std::vector<std::size_t> faulty_lines;
+    /// The sums of `summed_fields`, in hundredths.
+    std::array<std::int64_t, summed_fields.size()> sums{};
 };
+
+/// The header line and one example row of a batch, ready to fill in.
+std::string batch_template(char delimiter);
+
+/// What --summary tells: the rows read, the rows with errors, and the sums of the amounts over
+/// the rows that succeeded, one line each.
+std::vector<std::string> summary_lines(const BatchOutcome& outcome, const BatchOptions& options);
 
 /// Reads a CSV text with a header row naming the seven choice columns and writes one output row
 /// per input row, in input order: the input values, the 21 shown texts and the error.

@@ -5,6 +5,7 @@
 #include <unordered_set>
 #include <utility>
 
+#include "cli/choice_aliases.h"
 #include "cli/csv_reader.h"
 #include "cli/messages.h"
 #include "cli/row_format.h"
@@ -16,48 +17,159 @@ namespace {
 
 // The header may be wider than any row may be long: it names every column once.
 constexpr std::size_t header_limit = std::size_t{16} << 20;
+// How many names of a header the message about it quotes.
+constexpr std::size_t quoted_names = 12;
+constexpr std::size_t quoted_name_length = 120;
 
-std::variant<ColumnMap, std::string> map_columns(std::span<const std::string> header) {
+bool is_output_name(std::string_view name) {
+    return name == error_column ||
+           std::any_of(pay::slip_fields.begin(), pay::slip_fields.end(),
+                       [&](const pay::SlipFieldInfo& info) { return info.name == name; });
+}
+
+// `text` cut to at most `length` bytes, never inside a UTF-8 sequence.
+std::string_view shortened(std::string_view text, std::size_t length) {
+    if (text.size() <= length) {
+        return text;
+    }
+    while (length > 0 && (static_cast<unsigned char>(text[length]) & 0xC0U) == 0x80U) {
+        --length;
+    }
+    return text.substr(0, length);
+}
+
+// "'id', 'Scale ', 'rank'": what the header holds, its first names quoted.
+std::string held_names(std::span<const std::string> header) {
+    std::string text;
+    for (std::size_t i = 0; i < header.size() && i < quoted_names; ++i) {
+        text += i == 0 ? "'" : ", '";
+        const std::string_view name = shortened(header[i], quoted_name_length);
+        text += name;
+        text += name.size() < header[i].size() ? "...'" : "'";
+    }
+    if (header.size() > quoted_names) {
+        text += " and " + std::to_string(header.size() - quoted_names) + " more";
+    }
+    return text;
+}
+
+std::string delimiter_name(char delimiter) {
+    return delimiter == '\t' ? "tab" : "'" + std::string(1, delimiter) + "'";
+}
+
+// "; it looks separated by ';': give --delimiter ';'" when a header read with another separator
+// holds a semicolon or a tab.
+std::string separator_hint(std::span<const std::string> header, char delimiter) {
+    for (const char other : {';', '\t'}) {
+        const bool holds = other != delimiter &&
+                           std::any_of(header.begin(), header.end(), [&](const std::string& name) {
+                               return name.find(other) != std::string::npos;
+                           });
+        if (holds) {
+            return std::string("; it looks separated by ") + (other == '\t' ? "tabs" : "';'") +
+                   ": give --delimiter " + delimiter_name(other);
+        }
+    }
+    return {};
+}
+
+std::variant<ColumnMap, std::string> map_columns(std::span<const std::string> header,
+                                                 char delimiter) {
     ColumnMap map{.choice_column = {}, .width = header.size()};
-    std::string missing;
-    for (std::size_t c = 0; c < pay::all_choices.size(); ++c) {
-        const std::string_view name = pay::choice_name(pay::all_choices[c]);
-        const auto found = std::find(header.begin(), header.end(), name);
-        if (found == header.end()) {
-            missing += missing.empty() ? "" : ", ";
-            missing += name;
-        }
-        map.choice_column[c] = static_cast<std::size_t>(found - header.begin());
-    }
-    if (!missing.empty()) {
-        std::string all;
-        for (const pay::Choice choice : pay::all_choices) {
-            all += all.empty() ? "" : ",";
-            all += pay::choice_name(choice);
-        }
-        return "the header row has no column " + missing + " (it needs " + all + ")";
-    }
+    std::array<std::optional<std::size_t>, pay::all_choices.size()> found;
     // One look-up per column, so that a header of a million columns is checked at once.
     std::unordered_set<std::string_view> seen;
     seen.reserve(header.size());
-    for (const std::string& name : header) {
+    for (std::size_t i = 0; i < header.size(); ++i) {
+        const std::string& name = header[i];
         if (!seen.insert(name).second) {
             return "the header row names column '" + name + "' twice";
         }
-        const bool is_output = name == error_column ||
-                               std::any_of(pay::slip_fields.begin(), pay::slip_fields.end(),
-                                           [&](const auto& info) { return info.name == name; });
-        if (is_output) {
+        if (is_output_name(name)) {
             return "input column '" + name + "' has the name of an output column";
         }
+        if (const auto choice = choice_named(name)) {
+            auto& place = found[static_cast<std::size_t>(*choice)];
+            if (place) {
+                return "the header row names column " + std::string(pay::choice_name(*choice)) +
+                       " twice ('" + header[*place] + "' and '" + name + "')";
+            }
+            place = i;
+        }
+    }
+    std::string missing;
+    std::string needed;
+    for (std::size_t c = 0; c < pay::all_choices.size(); ++c) {
+        const std::string_view name = pay::choice_name(pay::all_choices[c]);
+        needed += needed.empty() ? "" : ",";
+        needed += name;
+        if (!found[c]) {
+            missing += missing.empty() ? "" : ", ";
+            missing += name;
+        } else {
+            map.choice_column[c] = *found[c];
+        }
+    }
+    if (!missing.empty()) {
+        const bool none = std::none_of(found.begin(), found.end(),
+                                       [](const auto& place) { return place.has_value(); });
+        return (none ? "the header row has none of the columns " + needed
+                     : "the header row has no column " + missing) +
+               ": it holds " + held_names(header) + " (separated by " + delimiter_name(delimiter) +
+               ")" + (none ? std::string() : "; it needs " + needed + ", in any order and case") +
+               separator_hint(header, delimiter);
     }
     return map;
 }
 
+BatchOutcome refused(ExitStatus status, std::string message) {
+    BatchOutcome outcome;
+    outcome.status = status;
+    outcome.message = std::move(message);
+    return outcome;
+}
+
 }  // namespace
 
+std::string folded_name(std::string_view name) {
+    const std::size_t first = name.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    std::string key(name.substr(first, name.find_last_not_of(" \t") - first + 1));
+    for (char& c : key) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return key;
+}
+
+std::optional<pay::Choice> choice_named(std::string_view name) {
+    const std::string key = folded_name(name);
+    for (const pay::Choice choice : pay::all_choices) {
+        if (key == pay::choice_name(choice) || key == option_name(choice)) {
+            return choice;
+        }
+    }
+    return std::nullopt;
+}
+
+char detected_delimiter(std::string_view header_line) {
+    if (header_line.find(',') != std::string_view::npos) {
+        return ',';
+    }
+    if (header_line.find(';') != std::string_view::npos) {
+        return ';';
+    }
+    return header_line.find('\t') != std::string_view::npos ? '\t' : ',';
+}
+
 std::optional<std::size_t> BatchHeader::column(std::string_view name) const {
-    const auto found = std::find(names.begin(), names.end(), name);
+    const std::string key = folded_name(name);
+    const auto found = std::find_if(names.begin(), names.end(), [&](const std::string& written) {
+        return folded_name(written) == key;
+    });
     if (found == names.end()) {
         return std::nullopt;
     }
@@ -66,13 +178,21 @@ std::optional<std::size_t> BatchHeader::column(std::string_view name) const {
 
 std::variant<BatchHeader, BatchOutcome> read_header(CsvReader& reader,
                                                     const BatchOptions& options) {
-    const auto refused = [](ExitStatus status, std::string message) {
-        return BatchOutcome{
-            .status = status, .rows = 0, .failed_rows = 0, .message = std::move(message)};
-    };
-    CsvRecord record;
+    char delimiter = options.delimiter != '\0' ? options.delimiter : ',';
+    reader.set_delimiter(delimiter);
     reader.set_record_limit(header_limit);
-    const bool read = reader.next(record);
+    CsvRecord record;
+    bool read = reader.next(record);
+    // A spreadsheet saved with a ';' or a tab between fields: the header says which. A header
+    // over the limit is not read whole, so it is not read again.
+    const bool whole = !record.malformed.starts_with("longer than");
+    if (read && whole && options.delimiter == '\0') {
+        if (const char found = detected_delimiter(reader.record_text()); found != delimiter) {
+            delimiter = found;
+            reader.read_again(delimiter);
+            read = reader.next(record);
+        }
+    }
     reader.set_record_limit(default_record_limit);
     if (!read) {
         return reader.read_failed()
@@ -87,13 +207,25 @@ std::variant<BatchHeader, BatchOutcome> read_header(CsvReader& reader,
     if (!std::all_of(record.fields.begin(), record.fields.end(), is_valid_utf8)) {
         return refused(ExitStatus::usage, "the header row is not valid UTF-8");
     }
+    if (options.decimal_comma && delimiter == ',' && !options.json) {
+        return refused(ExitStatus::usage,
+                       "--decimal-comma needs another separator than the comma of " +
+                           options.input_name + " (give --delimiter ';' or --delimiter tab)");
+    }
     std::vector<std::string> names(record.fields.begin(), record.fields.end());
-    auto mapped = map_columns(names);
+    auto mapped = map_columns(names, delimiter);
     if (auto* message = std::get_if<std::string>(&mapped)) {
         return refused(ExitStatus::usage, std::move(*message));
     }
-    return BatchHeader{.names = std::move(names), .map = std::get<ColumnMap>(mapped)};
+    return BatchHeader{
+        .names = std::move(names), .map = std::get<ColumnMap>(mapped), .delimiter = delimiter};
 }
+
+void add_fault(std::string& faults, std::string_view fault) {
+    faults += faults.empty() ? "" : " | ";
+    faults += fault;
+}
+
 std::string record_fault(const CsvRecord& record, const BatchHeader& header) {
     const std::size_t width = header.map.width;
     if (!record.malformed.empty()) {
@@ -103,12 +235,13 @@ std::string record_fault(const CsvRecord& record, const BatchHeader& header) {
         return "malformed record: " + std::to_string(record.fields.size()) +
                " fields where the header has " + std::to_string(width);
     }
+    std::string faults;
     for (std::size_t i = 0; i < width; ++i) {
         if (!is_valid_utf8(record.fields[i])) {
-            return "invalid UTF-8 in column '" + header.names[i] + "'";
+            add_fault(faults, "invalid UTF-8 in column '" + header.names[i] + "'");
         }
     }
-    return {};
+    return faults;
 }
 
 void assign_choices(const CsvRecord& record, const ColumnMap& map, pay::PayInputs& typed) {

@@ -131,6 +131,17 @@ pay::PayInputs ResolvedChoices::inputs() const {
             .mutual_member = std::string(mutual_member)};
 }
 
+std::string_view option_name(pay::Choice choice) {
+    switch (choice) {
+        case pay::Choice::special_charges:
+            return "special-charges";
+        case pay::Choice::mutual_member:
+            return "mutual";
+        default:
+            return pay::choice_name(choice);
+    }
+}
+
 std::size_t combination_count() {
     return pay::PayGrid.size() * pay::zone_items.size() * pay::yes_no_items.size() * count_choices *
            count_choices * pay::yes_no_items.size();
@@ -138,48 +149,52 @@ std::size_t combination_count() {
 
 Resolution resolve_choices(const pay::PayInputs& typed) {
     using pay::Choice;
+    std::string error;
+    const auto fault = [&](std::string_view text) {
+        error += error.empty() ? "" : " | ";
+        error += text;
+    };
     const auto scale = find_item(pay::scale_items, scale_aliases, typed.scale);
     if (!scale) {
-        return {.choices = std::nullopt,
-                .error =
-                    not_accepted(Choice::scale, typed.scale, "a scale", alias_list(scale_aliases))};
+        fault(not_accepted(Choice::scale, typed.scale, "a scale", alias_list(scale_aliases)));
     }
-    const pay::Scale the_scale = pay::all_scales[*scale];
-    const auto rank = find_rank(the_scale, typed.rank);
-    if (!rank) {
-        const std::string what = "a rank of scale " + std::string(scale_aliases[*scale].alias);
-        return {.choices = std::nullopt,
-                .error = not_accepted(Choice::rank, typed.rank, what, accepted_ranks(the_scale))};
+    // The ranks accepted depend on the scale: without one, the rank cannot be checked.
+    std::optional<std::size_t> rank;
+    if (scale) {
+        rank = find_rank(pay::all_scales[*scale], typed.rank);
+        if (!rank) {
+            const std::string what = "a rank of scale " + std::string(scale_aliases[*scale].alias);
+            fault(not_accepted(Choice::rank, typed.rank, what,
+                               accepted_ranks(pay::all_scales[*scale])));
+        }
     }
     const auto zone = find_item(pay::zone_items, zone_aliases, typed.zone);
     if (!zone) {
-        return {
-            .choices = std::nullopt,
-            .error = not_accepted(Choice::zone, typed.zone, "a zone", alias_list(zone_aliases))};
+        fault(not_accepted(Choice::zone, typed.zone, "a zone", alias_list(zone_aliases)));
     }
     const auto special = find_item(pay::yes_no_items, yes_no_aliases, typed.special_charges);
     if (!special) {
-        return {.choices = std::nullopt,
-                .error = not_accepted(Choice::special_charges, typed.special_charges, "an answer",
-                                      alias_list(yes_no_aliases))};
+        fault(not_accepted(Choice::special_charges, typed.special_charges, "an answer",
+                           alias_list(yes_no_aliases)));
     }
     const std::string counts = "0-" + std::to_string(count_choices - 1);
     const auto children = find_count(typed.children);
     if (!children) {
-        return {.choices = std::nullopt,
-                .error = not_accepted(Choice::children, typed.children, "a count", counts)};
+        fault(not_accepted(Choice::children, typed.children, "a count", counts));
     }
     const auto dependents = find_count(typed.dependents);
     if (!dependents) {
-        return {.choices = std::nullopt,
-                .error = not_accepted(Choice::dependents, typed.dependents, "a count", counts)};
+        fault(not_accepted(Choice::dependents, typed.dependents, "a count", counts));
     }
     const auto mutual = find_item(pay::yes_no_items, yes_no_aliases, typed.mutual_member);
     if (!mutual) {
-        return {.choices = std::nullopt,
-                .error = not_accepted(Choice::mutual_member, typed.mutual_member, "an answer",
-                                      alias_list(yes_no_aliases))};
+        fault(not_accepted(Choice::mutual_member, typed.mutual_member, "an answer",
+                           alias_list(yes_no_aliases)));
     }
+    if (!error.empty()) {
+        return {.choices = std::nullopt, .error = std::move(error)};
+    }
+    const pay::Scale the_scale = pay::all_scales[*scale];
 
     const std::size_t grid_position = first_rank_position(the_scale) + *rank;
     std::size_t combination = grid_position;

@@ -32,13 +32,17 @@ struct Resolution {
     std::string error;
 };
 
+/// The name of the command-line option of a choice, without its dashes: "special-charges".
+std::string_view option_name(pay::Choice choice);
+
 /// How many combinations of list items there are.
 std::size_t combination_count();
 
 /// Maps each choice of a standalone row to its list item. A choice is a list item itself or one
 /// of the ASCII aliases (scale 9, 10, 11, out; rank exceptional; zone A, B, C; yes, no); a count is
-/// one digit from 0 to 6, ASCII or Arabic-Indic. The error names the first choice, in column
-/// order, that is neither, with its value and what is accepted.
+/// one digit from 0 to 6, ASCII or Arabic-Indic. The error names every choice that is neither, in
+/// column order and separated by " | ", each with its value and what is accepted (the rank only
+/// when the scale is known).
 Resolution resolve_choices(const pay::PayInputs& typed);
 
 }  // namespace cli

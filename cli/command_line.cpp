@@ -7,6 +7,7 @@
 #include <span>
 #include <string_view>
 
+#include "cli/choice_aliases.h"
 #include "cli/messages.h"
 #include "cli/row_format.h"
 #include "pay/slip_fields.h"
@@ -44,6 +45,30 @@ std::string wrapped(const Names& names) {
     return text + "\n";
 }
 
+// The spelling of `option` that the command line used last ("-o" or "--output"), so that a
+// message about its value names the option as the user typed it.
+std::string typed_name(const CLI::Option& option, int argc, const char* const* argv) {
+    std::string typed = option.get_name();
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--") {
+            break;
+        }
+        for (const std::string& name : option.get_lnames()) {
+            const std::string spelled = "--" + name;
+            if (arg == spelled || arg.starts_with(spelled + "=")) {
+                typed = spelled;
+            }
+        }
+        for (const std::string& name : option.get_snames()) {
+            if (arg.starts_with("-" + name) && !arg.starts_with("--")) {
+                typed = "-" + name;
+            }
+        }
+    }
+    return typed;
+}
+
 std::string footer() {
     std::array<std::string_view, pay::slip_field_count + 1> output_names{};
     for (std::size_t i = 0; i < pay::slip_fields.size(); ++i) {
@@ -73,11 +98,19 @@ std::string footer() {
     text += "Batch: CSV in UTF-8 (byte-order mark optional), LF or CRLF, quoted as in RFC 4180;\n";
     text += "FILE - reads standard input. The header row names the columns\n";
     text += "  " + joined(choice_names, ",") + "\n";
-    text += "in any order; other columns are passed through untouched. One output row per input\n";
-    text += "row, in input order (CSV, or JSON Lines with --json): the input columns, then\n";
+    text += "in any order, in any case and with spaces around (special-charges and mutual too);\n";
+    text += "other columns are passed through untouched. A header with no comma but a ';' or a\n";
+    text += "tab sets that separator, for input and output, unless --delimiter does. One row per\n";
+    text += "input row, in input order (CSV, or JSON Lines with --json): the input columns, then\n";
     text += wrapped(output_names);
     text += "each the text the window shows, with \".\" as the decimal separator. error is empty\n";
-    text += "on success; a refused row has empty amounts. Every row stands alone.\n\n";
+    text += "on success and names every faulty column otherwise; a refused row has empty\n";
+    text += "amounts. Every row stands alone. Standard error names the lines of the first faulty\n";
+    text += "rows; on a terminal, a long batch shows its progress there.\n\n";
+    text += "For spreadsheets: --delimiter ';' (or tab) for input and output, --decimal-comma\n";
+    text += "for amounts such as 6033,13 (not with ',' between fields), --bom for a byte-order\n";
+    text += "mark. --template prints a header and an example row to fill in; --summary adds\n";
+    text += "the rows read, the rows with errors and the sums over the rows that succeeded.\n\n";
     text += "--session: the rows are the successive OK presses of one window. Texts are taken as\n";
     text += "typed (no aliases), and values left unwritten carry from row to row. A refused row\n";
     text += "shows what the window still shows, with the error \"missing choice: COLUMN\" or\n";
@@ -101,7 +134,10 @@ std::string footer() {
     text += "      --dependents 3 --mutual yes\n";
     text += "  velnaro-calc --compare zone --scale 10 --rank 6 --zone A --special-charges no \\\n";
     text += "      --children 2 --dependents 3 --mutual yes\n";
-    text += "  velnaro-calc --batch staff.csv -o slips.csv\n";
+    text += "  velnaro-calc --template > staff.csv\n";
+    text += "  velnaro-calc --batch staff.csv -o slips.csv --summary\n";
+    text +=
+        "  velnaro-calc --batch export.csv --delimiter ';' --decimal-comma --bom -o slips.csv\n";
     text += "  velnaro-calc --batch - --session --json < presses.csv\n";
     return text;
 }
@@ -118,24 +154,20 @@ ParsedCommandLine parse_command_line(int argc, const char* const* argv, std::ost
     app.footer(footer());
 
     Command command;
-    struct ChoiceOption {
-        const char* name;
-        std::string* text;
-        const char* help;
-    };
-    const std::array<ChoiceOption, 7> choice_options{{
-        {"--scale", &command.choices.scale, "9, 10, 11 or out (or the list item)"},
-        {"--rank", &command.choices.rank, "1 to 13 as the scale has them, or exceptional"},
-        {"--zone", &command.choices.zone, "A, B or C"},
-        {"--special-charges", &command.choices.special_charges, "yes or no"},
-        {"--children", &command.choices.children, "0 to 6"},
-        {"--dependents", &command.choices.dependents, "0 to 6"},
-        {"--mutual", &command.choices.mutual_member, "yes or no: member of the mutuals"},
-    }};
-    std::array<CLI::Option*, 7> choices{};
-    for (std::size_t i = 0; i < choice_options.size(); ++i) {
-        choices[i] =
-            app.add_option(choice_options[i].name, *choice_options[i].text, choice_options[i].help);
+    // In the order of `pay::all_choices`.
+    constexpr std::array<const char*, pay::all_choices.size()> choice_help{
+        "9, 10, 11 or out (or the list item)",
+        "1 to 13 as the scale has them, or exceptional",
+        "A, B or C",
+        "yes or no",
+        "0 to 6",
+        "0 to 6",
+        "yes or no: member of the mutuals"};
+    std::array<CLI::Option*, pay::all_choices.size()> choices{};
+    for (std::size_t i = 0; i < choices.size(); ++i) {
+        const pay::Choice choice = pay::all_choices[i];
+        choices[i] = app.add_option("--" + std::string(option_name(choice)),
+                                    pay::choice_text(command.choices, choice), choice_help[i]);
     }
     CLI::Option* batch =
         app.add_option("--batch", command.batch_input, "CSV file of rows to compute (- for stdin)")
@@ -152,7 +184,8 @@ ParsedCommandLine parse_command_line(int argc, const char* const* argv, std::ost
                                                        "'; expected rank, scale, zone, children or "
                                                        "dependents";
             });
-    app.add_flag("--json", command.json, "JSON output (JSON Lines in batch mode)");
+    CLI::Option* json =
+        app.add_flag("--json", command.json, "JSON output (JSON Lines in batch mode)");
     app.add_flag("--explain", command.explain,
                  "each amount with how it was reached: its formula lines under it, or with --json "
                  "an explanation member (in batch mode with --json only)");
@@ -162,10 +195,37 @@ ParsedCommandLine parse_command_line(int argc, const char* const* argv, std::ost
         app.add_option("-o,--output", command.output, "write the batch output to OUT")
             ->type_name("OUT")
             ->needs(batch);
+    std::string delimiter;
+    CLI::Option* delimiter_option =
+        app.add_option("--delimiter", delimiter,
+                       "';', tab or ',': the batch's field separator (else a header with no "
+                       "comma but a ';' or a tab picks it)")
+            ->type_name("SEP");
+    app.add_flag("--decimal-comma", command.decimal_comma,
+                 "write amounts with a decimal comma (not with ',' as separator)")
+        ->needs(batch);
+    CLI::Option* bom =
+        app.add_flag("--bom", command.byte_order_mark,
+                     "begin the CSV output with a UTF-8 byte-order mark, for spreadsheets")
+            ->needs(batch);
+    app.add_flag("--summary", command.summary,
+                 "after the batch, write the rows read, the rows with errors and the sums of "
+                 "the main amounts to standard error")
+        ->needs(batch);
+    bool template_asked = false;
+    CLI::Option* template_row =
+        app.add_flag("--template", template_asked,
+                     "print the header line and one example row of a batch, ready to fill in");
     for (CLI::Option* choice : choices) {
         batch->excludes(choice);
+        template_row->excludes(choice);
     }
+    template_row->excludes(batch);
+    template_row->excludes(compare);
+    template_row->excludes(json);
     batch->excludes(compare);
+    // JSON has no byte-order mark.
+    bom->excludes(json);
 
     try {
         app.parse(argc, argv);
@@ -184,9 +244,32 @@ ParsedCommandLine parse_command_line(int argc, const char* const* argv, std::ost
     for (const auto& [named, text] :
          {std::pair{batch, &command.batch_input}, std::pair{output, &command.output}}) {
         if (named->count() > 0 && text->empty()) {
-            report(err, "empty file name after " + named->get_name() + " (see --help)");
+            report(err,
+                   "empty file name after " + typed_name(*named, argc, argv) + " (see --help)");
             return {.command = std::nullopt, .status = ExitStatus::usage};
         }
+    }
+    if (*delimiter_option && !*batch && !*template_row) {
+        report(err, "--delimiter requires --batch or --template (see --help)");
+        return {.command = std::nullopt, .status = ExitStatus::usage};
+    }
+    if (*delimiter_option) {
+        if (delimiter == ";" || delimiter == "," || delimiter == "\t" || delimiter == "tab") {
+            command.delimiter = delimiter == "tab" ? '\t' : delimiter.front();
+        } else {
+            report(err, "--delimiter takes ';', tab or ',', not '" + delimiter + "' (see --help)");
+            return {.command = std::nullopt, .status = ExitStatus::usage};
+        }
+    }
+    if (command.decimal_comma && command.delimiter == ',' && !command.json) {
+        report(err,
+               "--decimal-comma needs another separator than ',' (give --delimiter ';' or "
+               "--delimiter tab; see --help)");
+        return {.command = std::nullopt, .status = ExitStatus::usage};
+    }
+    if (*template_row) {
+        command.mode = Command::Mode::batch_template;
+        return {.command = command, .status = ExitStatus::ok};
     }
     if (*batch) {
         if (command.explain && !command.json) {
@@ -202,7 +285,7 @@ ParsedCommandLine parse_command_line(int argc, const char* const* argv, std::ost
     for (std::size_t i = 0; i < choices.size(); ++i) {
         if (!*choices[i]) {
             missing += missing.empty() ? "" : ", ";
-            missing += choice_options[i].name;
+            missing += "--" + std::string(option_name(pay::all_choices[i]));
         }
     }
     if (!missing.empty()) {

@@ -12,7 +12,7 @@ namespace cli {
 
 /// What the command line asks for.
 struct Command {
-    enum class Mode { slip, batch, compare };
+    enum class Mode { slip, batch, compare, batch_template };
     Mode mode = Mode::slip;
     /// The seven choices of one slip, as given.
     pay::PayInputs choices;
@@ -26,6 +26,12 @@ struct Command {
     pay::CompareAxis compare_axis = pay::CompareAxis::rank;
     /// Each amount with its explanation; in batch mode with `json` only.
     bool explain = false;
+    /// The batch's field separator; none to take it from the header.
+    char delimiter = '\0';
+    bool decimal_comma = false;
+    bool byte_order_mark = false;
+    /// Rows and sums on standard error after a batch.
+    bool summary = false;
 };
 
 struct ParsedCommandLine {

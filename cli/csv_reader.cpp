@@ -6,11 +6,12 @@
 #include <cerrno>
 #include <new>
 
+#include "cli/utf8.h"
+
 namespace cli {
 namespace {
 
 constexpr unsigned char parser_options = CSV_STRICT | CSV_STRICT_FINI;
-constexpr std::string_view byte_order_mark = "\xEF\xBB\xBF";
 // A long field grows the parser's buffer by this much at a time, not by a few bytes.
 constexpr std::size_t parser_block_size = std::size_t{1} << 16;
 
@@ -144,6 +145,8 @@ void CsvReader::end_malformed(std::string_view reason, bool line_ended) {
     again.append(replay_, std::min(replay_pos_, replay_.size()));
     replay_ = std::move(again);
     replay_pos_ = 0;
+    // The record's text is its first line: reading it again reads the lines after it once.
+    record_text_.resize(first_line_size_);
     line_ = record_line_ + 1;
     after_cr_ = first_line_end_cr_;
     continued_ = false;

@@ -10,8 +10,11 @@
 
 namespace cli {
 
-void append_csv_field(std::string_view text, std::string& out) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+void append_csv_field(std::string_view text, char delimiter, std::string& out) {
+    const bool plain = std::none_of(text.begin(), text.end(), [&](char c) {
+        return c == delimiter || c == '"' || c == '\r' || c == '\n';
+    });
+    if (plain) {
         out += text;
         return;
     }
@@ -29,27 +32,29 @@ namespace {
 
 class CsvFormat final : public RowFormat {
   public:
+    explicit CsvFormat(char delimiter) : delimiter_(delimiter) {}
+
     void begin(std::span<const std::string> input_columns, std::string& out) override {
         for (std::size_t i = 0; i < input_columns.size(); ++i) {
             if (i > 0) {
-                out += ',';
+                out += delimiter_;
             }
-            append_csv_field(input_columns[i], out);
+            append_csv_field(input_columns[i], delimiter_, out);
         }
         for (const pay::SlipFieldInfo& info : pay::slip_fields) {
-            out += ',';
+            out += delimiter_;
             out += info.name;
         }
-        out += ',';
+        out += delimiter_;
         out += error_column;
         out += '\n';
     }
 
     void append_slip_part(const pay::ShownTexts* texts, std::string& part) const override {
         for (const pay::SlipFieldInfo& info : pay::slip_fields) {
-            part += ',';
+            part += delimiter_;
             if (texts) {
-                append_csv_field((*texts)[static_cast<std::size_t>(info.field)], part);
+                append_csv_field((*texts)[static_cast<std::size_t>(info.field)], delimiter_, part);
             }
         }
     }
@@ -58,15 +63,18 @@ class CsvFormat final : public RowFormat {
                    std::string_view error, std::string& out) override {
         for (std::size_t i = 0; i < inputs.size(); ++i) {
             if (i > 0) {
-                out += ',';
+                out += delimiter_;
             }
-            append_csv_field(inputs[i], out);
+            append_csv_field(inputs[i], delimiter_, out);
         }
         out += slip_part;
-        out += ',';
-        append_csv_field(error, out);
+        out += delimiter_;
+        append_csv_field(error, delimiter_, out);
         out += '\n';
     }
+
+  private:
+    char delimiter_;
 };
 
 }  // namespace
@@ -209,8 +217,8 @@ class JsonLinesFormat final : public RowFormat {
 
 }  // namespace
 
-std::unique_ptr<RowFormat> make_csv_format() {
-    return std::make_unique<CsvFormat>();
+std::unique_ptr<RowFormat> make_csv_format(char delimiter) {
+    return std::make_unique<CsvFormat>(delimiter);
 }
 
 std::unique_ptr<RowFormat> make_json_lines_format() {

@@ -35,12 +35,17 @@ class RowFormat {
                            std::string_view error, std::string& out) = 0;
 };
 
-/// Appends one CSV field, quoted when it holds a comma, a quote or a line end.
-void append_csv_field(std::string_view text, std::string& out);
+/// Appends one CSV field, quoted when it holds `delimiter`, a quote or a line end.
+void append_csv_field(std::string_view text, char delimiter, std::string& out);
 
-/// RFC 4180 CSV with a header row; fields are quoted when they hold a comma, a quote or a line
-/// end. Lines end with LF.
-std::unique_ptr<RowFormat> make_csv_format();
+/// Appends one CSV field, quoted when it holds a comma, a quote or a line end.
+inline void append_csv_field(std::string_view text, std::string& out) {
+    append_csv_field(text, ',', out);
+}
+
+/// RFC 4180 CSV with a header row, its fields separated by `delimiter`; fields are quoted when
+/// they hold the delimiter, a quote or a line end. Lines end with LF.
+std::unique_ptr<RowFormat> make_csv_format(char delimiter = ',');
 
 /// Whether the JSON library writes `text` as a JSON string by quoting it alone: well-formed UTF-8
 /// without control characters, quotes or backslashes.

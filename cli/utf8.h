@@ -6,6 +6,9 @@
 
 namespace cli {
 
+/// The UTF-8 byte-order mark, which some spreadsheets need to read a file as UTF-8.
+inline constexpr std::string_view byte_order_mark = "\xEF\xBB\xBF";
+
 /// Whether `text` is well-formed UTF-8 (no overlong forms, surrogates or code points above
 /// U+10FFFF).
 bool is_valid_utf8(std::string_view text);

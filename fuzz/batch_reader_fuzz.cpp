@@ -147,8 +147,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         return 0;
     }
 
-    const std::vector<Reference> records = reference_records(without_byte_order_mark(text), ',');
-    require(!records.empty() && records.front().well_formed);
+    // A header with no comma but a semicolon or a tab sets the separator.
+    const std::string_view body = without_byte_order_mark(text);
+    std::vector<Reference> records = reference_records(body, ',');
+    require(!records.empty());
+    char separator = ',';
+    if (const std::string_view header = records.front().text;
+        header.find(',') == std::string_view::npos) {
+        separator = header.find(';') != std::string_view::npos    ? ';'
+                    : header.find('\t') != std::string_view::npos ? '\t'
+                                                                  : ',';
+        records = reference_records(body, separator);
+    }
+    require(records.front().well_formed);
     require(outcome.rows == records.size() - 1);
     const std::size_t width = records.front().fields.size() + 22;  // the slip fields and error
 
@@ -167,7 +178,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         }
         require(objects == outcome.rows);
     } else {
-        const std::vector<Reference> rows = reference_records(written, ',');
+        const std::vector<Reference> rows = reference_records(written, separator);
         require(rows.size() == outcome.rows + 1);
         for (const Reference& row : rows) {
             require(row.well_formed && row.fields.size() == width);

@@ -55,8 +55,8 @@ INSTANTIATE_TEST_SUITE_P(
         HeaderCase{"empty_input", "", "the input has no header row"},
         HeaderCase{"missing_columns", "scale,rank,name\n9,1,x\n",
                    "the header row has no column zone, special_charges, children, dependents, "
-                   "mutual_member (it needs " +
-                       header + ")"},
+                   "mutual_member: it holds 'scale', 'rank', 'name' (separated by ','); it needs " +
+                       header + ", in any order and case"},
         HeaderCase{"twice_named_column", header + ",zone\n",
                    "the header row names column 'zone' twice"},
         HeaderCase{"output_column_name", "gross_total," + header + "\n",
@@ -101,7 +101,8 @@ TEST(StandaloneRows, AreWrittenInInputOrderWithTheOtherColumnsPassedThrough) {
     EXPECT_EQ(batch.outcome.status, cli::ExitStatus::row_errors);
     EXPECT_EQ(batch.outcome.rows, 6u);
     EXPECT_EQ(batch.outcome.failed_rows, 3u);
-    EXPECT_EQ(batch.outcome.message, "3 of 6 rows have errors");
+    EXPECT_EQ(batch.outcome.message,
+              "the input: 3 of 6 rows have errors (lines 3, 5, 6); see the error column");
 }
 
 // The same combination again, given as aliases or as list items, shows the same slip.
@@ -227,7 +228,8 @@ TEST(SessionRows, RefusedBeforeTheFirstComputationShowTheStartTexts) {
                     "missing choice: dependents");
     EXPECT_EQ(batch.output, expected);
     EXPECT_EQ(batch.outcome.status, cli::ExitStatus::row_errors);
-    EXPECT_EQ(batch.outcome.message, "4 of 5 rows have errors");
+    EXPECT_EQ(batch.outcome.message,
+              "the input: 4 of 5 rows have errors (lines 2, 3, 4, 6); see the error column");
 }
 
 std::vector<nlohmann::json> json_lines(const std::string& output) {
@@ -352,6 +354,191 @@ TEST(StandaloneRows, EscapeControlCharactersInTheErrorOnly) {
                   output_line({"10", "6", "A\x1b]0;x\x07", "no", "2", "3", "yes"}, worked::none,
                               "\"zone 'A\\x1b]0;x\\x07' is not a zone; expected A, "
                               "B or C\""));
+}
+
+struct SeparatorCase {
+    const char* name;
+    std::string input;
+    cli::BatchOptions options;
+    std::string message;
+};
+
+// A header read with the wrong separator says what it holds and which option reads it.
+class HeaderMessage : public testing::TestWithParam<SeparatorCase> {};
+
+TEST_P(HeaderMessage, SaysWhatWasReadAndWhatIsExpected) {
+    const Batch batch = run(GetParam().input, GetParam().options);
+    EXPECT_EQ(batch.outcome.status, cli::ExitStatus::usage);
+    EXPECT_EQ(batch.outcome.message, GetParam().message);
+}
+
+const std::string semicolons = "scale;rank;zone;special_charges;children;dependents;mutual_member";
+
+INSTANTIATE_TEST_SUITE_P(
+    Headers, HeaderMessage,
+    testing::Values(
+        SeparatorCase{"semicolons_read_with_commas",
+                      semicolons + "\n",
+                      {.delimiter = ','},
+                      "the header row has none of the columns " + header + ": it holds '" +
+                          semicolons +
+                          "' (separated by ','); it looks separated by ';': give "
+                          "--delimiter ';'"},
+        SeparatorCase{"tabs_beside_a_comma",
+                      "id,scale\trank\tzone,special_charges,children,dependents,mutual_member\n",
+                      {},
+                      "the header row has no column scale, rank, zone: it holds 'id', "
+                      "'scale\trank\tzone', 'special_charges', 'children', 'dependents', "
+                      "'mutual_member' (separated by ','); it needs " +
+                          header +
+                          ", in any order and case; it looks separated by tabs: give "
+                          "--delimiter tab"},
+        SeparatorCase{"semicolons_read_with_tabs",
+                      "a\tb;c\n",
+                      {.delimiter = '\t'},
+                      "the header row has none of the columns " + header +
+                          ": it holds 'a', 'b;c' (separated by tab); it looks separated by ';': "
+                          "give --delimiter ';'"},
+        // A long header is quoted in part: its first twelve names, each to 120 bytes.
+        SeparatorCase{"long_header",
+                      std::string(130, 'x') + ",c2,c3,c4,c5,c6,c7,c8,c9,c10,c11,c12,c13,c14\n",
+                      {},
+                      "the header row has none of the columns " + header + ": it holds '" +
+                          std::string(120, 'x') +
+                          "...', 'c2', 'c3', 'c4', 'c5', 'c6', 'c7', 'c8', 'c9', 'c10', 'c11', "
+                          "'c12' and 2 more (separated by ',')"},
+        SeparatorCase{"one_choice_twice",
+                      "Scale," + header + "\n",
+                      {},
+                      "the header row names column scale twice ('Scale' and 'scale')"},
+        SeparatorCase{"one_choice_under_both_names",
+                      header + ",Mutual \n",
+                      {},
+                      "the header row names column mutual_member twice ('mutual_member' and "
+                      "'Mutual ')"}),
+    [](const testing::TestParamInfo<SeparatorCase>& info) { return info.param.name; });
+
+// Header names in another case, with spaces around, or spelt as the options are.
+TEST(StandaloneRows, MatchHeaderNamesLooselyAndValuesExactly) {
+    const std::string loose = " Scale,RANK , zone,Special-Charges,children,Dependents,MUTUAL";
+    const Batch batch = run(loose + "\n10,6,A,no,2,3,yes\n10,6,a,no,2,3,yes\n");
+    EXPECT_EQ(batch.output,
+              loose + "," + std::string(rows::slip_header) + "\n" +
+                  output_line({"10", "6", "A", "no", "2", "3", "yes"}, worked::scale_10_rank_6) +
+                  output_line({"10", "6", "a", "no", "2", "3", "yes"}, worked::none,
+                              "\"zone 'a' is not a zone; expected A, B or C\""));
+}
+
+// Every faulty column of a row is named, in column order; the rank is checked against a known
+// scale only.
+TEST(StandaloneRows, NameEveryFaultyColumn) {
+    const Batch batch = run("note," + header +
+                            "\n"
+                            "a,10,11,Z,no,9,3,yes\n"
+                            "b,12,11,A,maybe,2,3,yes\n"
+                            "c\xE9,10,6,A,no,2,3,y\xE9s\n");
+    const std::string replacement = "\xEF\xBF\xBD";
+    EXPECT_EQ(batch.output,
+              "note," + header + "," + std::string(rows::slip_header) + "\n" +
+                  output_line({"a", "10", "11", "Z", "no", "9", "3", "yes"}, worked::none,
+                              "\"rank '11' is not a rank of scale 10; expected 1-10 or exceptional"
+                              " | zone 'Z' is not a zone; expected A, B or C | children '9' is "
+                              "not a count; expected 0-6\"") +
+                  output_line({"b", "12", "11", "A", "maybe", "2", "3", "yes"}, worked::none,
+                              "\"scale '12' is not a scale; expected 9, 10, 11 or out | "
+                              "special_charges 'maybe' is not an answer; expected yes or no\"") +
+                  output_line(
+                      {"c" + replacement, "10", "6", "A", "no", "2", "3", "y" + replacement + "s"},
+                      worked::none,
+                      "invalid UTF-8 in column 'note' | invalid UTF-8 in column "
+                      "'mutual_member'"));
+}
+
+struct SpreadsheetCase {
+    const char* name;
+    std::string input;
+    cli::BatchOptions options;
+    std::string first_line_start;
+    std::string row_start;
+    std::string monthly_pay;
+};
+
+// Exports with another separator are read as they come, and written back the same way.
+class Spreadsheet : public testing::TestWithParam<SpreadsheetCase> {};
+
+TEST_P(Spreadsheet, IsReadAndWrittenWithItsSeparator) {
+    const Batch batch = run(GetParam().input, GetParam().options);
+    EXPECT_EQ(batch.outcome.status, cli::ExitStatus::ok) << batch.outcome.message;
+    std::istringstream lines(batch.output);
+    std::string first;
+    std::string row;
+    std::getline(lines, first);
+    std::getline(lines, row);
+    EXPECT_TRUE(first.starts_with(GetParam().first_line_start)) << first;
+    EXPECT_TRUE(row.starts_with(GetParam().row_start)) << row;
+    // monthly_pay is the last amount, before the empty error.
+    EXPECT_TRUE(row.ends_with(GetParam().monthly_pay)) << row;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Exports, Spreadsheet,
+    testing::Values(SpreadsheetCase{"semicolons_found",
+                                    semicolons + "\r\n10;6;A;no;2;3;yes\r\n",
+                                    {},
+                                    semicolons + ";index_points;",
+                                    "10;6;A;no;2;3;yes;402.00;",
+                                    ";6033.13;"},
+                    SpreadsheetCase{"tabs_found",
+                                    "scale\trank\tzone\tspecial_charges\tchildren\tdependents\t"
+                                    "mutual_member\n10\t6\tA\tno\t2\t3\tyes\n",
+                                    {},
+                                    "scale\trank\t",
+                                    "10\t6\tA\tno\t2\t3\tyes\t402.00\t",
+                                    "\t6033.13\t"},
+                    SpreadsheetCase{"semicolons_asked",
+                                    "\"scale\";rank;zone;special_charges;children;"
+                                    "dependents;mutual_member\n10;6;A;no;\"2\";3;yes\n",
+                                    {.delimiter = ';'},
+                                    semicolons + ";",
+                                    "10;6;A;no;2;3;yes;",
+                                    ";6033.13;"},
+                    SpreadsheetCase{"decimal_comma_and_byte_order_mark",
+                                    semicolons + "\n10;6;A;no;2;3;yes\n",
+                                    {.decimal_comma = true, .byte_order_mark = true},
+                                    "\xEF\xBB\xBF" + semicolons + ";",
+                                    "10;6;A;no;2;3;yes;402,00;26697,84;",
+                                    ";6033,13;"}),
+    [](const testing::TestParamInfo<SpreadsheetCase>& info) { return info.param.name; });
+
+TEST(Spreadsheet, ADecimalCommaNeedsAnotherSeparator) {
+    const Batch batch = run(header + "\n10,6,A,no,2,3,yes\n", {.decimal_comma = true});
+    EXPECT_EQ(batch.outcome.status, cli::ExitStatus::usage);
+    EXPECT_EQ(batch.outcome.message,
+              "--decimal-comma needs another separator than the comma of the input (give "
+              "--delimiter ';' or --delimiter tab)");
+    EXPECT_EQ(batch.output, "");
+}
+
+TEST(Template, IsAHeaderAndAnExampleRowThatComputes) {
+    EXPECT_EQ(cli::batch_template(','), header + "\n10,6,A,no,2,3,yes\n");
+    EXPECT_EQ(cli::batch_template(';'), semicolons + "\n10;6;A;no;2;3;yes\n");
+    const Batch batch = run(cli::batch_template(';'));
+    EXPECT_EQ(batch.outcome.status, cli::ExitStatus::ok);
+    EXPECT_EQ(batch.outcome.rows, 1u);
+}
+
+// The sums of the rows that succeeded, worked from their slips:
+// gross_total 85572.30 + 48885.62, total_deductions 13174.78 + 6470.48, income_tax
+// 1528.27 + 299.78, annual_pay 72397.52 + 42415.14.
+TEST(Summary, CountsTheRowsAndAddsUpTheAmountsOfThoseThatSucceeded) {
+    const cli::BatchOptions options{.input_name = "staff.csv"};
+    const Batch batch =
+        run(header + "\n10,6,A,no,2,3,yes\n10,11,A,no,2,3,yes\n9,1,C,no,0,0,no\n", options);
+    EXPECT_EQ(cli::summary_lines(batch.outcome, options),
+              (std::vector<std::string>{
+                  "staff.csv: 3 rows read, 1 with errors",
+                  "sums over the 2 rows that succeeded: gross_total 134457.92, total_deductions "
+                  "19645.26, income_tax 1828.05, annual_pay 114812.66"}));
 }
 
 }  // namespace

@@ -106,9 +106,16 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"unknown_scale",
                     {"12", "1", "A", "no", "2", "3", "yes"},
                     "scale '12' is not a scale; expected 9, 10, 11 or out"},
-        RefusedCase{"scale_first_in_column_order",
-                    {"x", "1", "D", "no", "2", "3", "yes"},
-                    "scale 'x' is not a scale; expected 9, 10, 11 or out"},
+        // Every faulty choice, in column order; the rank is not checked without a scale.
+        RefusedCase{"every_fault_in_column_order",
+                    {"x", "99", "D", "no", "2", "7", "yes"},
+                    "scale 'x' is not a scale; expected 9, 10, 11 or out | zone 'D' is not a zone; "
+                    "expected A, B or C | dependents '7' is not a count; expected 0-6"},
+        RefusedCase{"rank_and_answers",
+                    {"9", "11", "A", "oui", "2", "3", ""},
+                    "rank '11' is not a rank of scale 9; expected 1-10 | special_charges 'oui' is "
+                    "not an answer; expected yes or no | mutual_member is empty; "
+                    "expected yes or no"},
         RefusedCase{"lower_case_zone",
                     {"9", "1", "a", "no", "2", "3", "yes"},
                     "zone 'a' is not a zone; expected A, B or C"},

@@ -201,6 +201,29 @@ TEST(Reading, ReadsARecordAgainWithAnotherSeparator) {
     }
 }
 
+// A record malformed after a quoted line end is its first line; reading it again with another
+// separator reads the lines after that one once.
+TEST(Reading, ReadsAgainAMalformedRecordOverTwoLinesOnce) {
+    for (const std::size_t chunk : {3, 64 * 1024}) {
+        std::istringstream input("\"a\nb\";c\n1;2\n");
+        cli::CsvReader reader(input, chunk);
+        cli::CsvRecord record;
+        ASSERT_TRUE(reader.next(record));
+        EXPECT_EQ(record.malformed, "misplaced quote");
+        reader.read_again(';');
+        std::vector<Record> records;
+        std::vector<std::size_t> lines;
+        while (reader.next(record)) {
+            records.push_back(
+                {{record.fields.begin(), record.fields.end()}, std::string(record.malformed)});
+            lines.push_back(record.line);
+        }
+        EXPECT_EQ(records, (std::vector<Record>{{{"a\nb", "c"}, ""}, {{"1", "2"}, ""}}))
+            << "chunk " << chunk;
+        EXPECT_EQ(lines, (std::vector<std::size_t>{1, 3})) << "chunk " << chunk;
+    }
+}
+
 // Gives its text, then fails as a disk does.
 class FailingBuffer : public std::stringbuf {
   public:

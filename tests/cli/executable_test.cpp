@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 
 #include <fcntl.h>
+#include <pty.h>
 #include <signal.h>
 #include <spawn.h>
 #include <unistd.h>
@@ -14,6 +15,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -156,7 +158,8 @@ TEST_F(Executable, WritesEveryRowOfABatchWithItsError) {
             "Last,no,0,0,no,C,1,9");
     const Outcome result = calc("--batch " + file("staff.csv").string());
     EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.err, "velnaro-calc: 3 of 6 rows have errors\n");
+    EXPECT_EQ(result.err, "velnaro-calc: " + file("staff.csv").string() +
+                              ": 3 of 6 rows have errors (lines 5, 6, 7); see the error column\n");
     const std::string expected =
         "name,mutual_member,dependents,children,special_charges,zone,rank,scale," + output_header +
         output_line({"\"Doe, \"\"J\"\"\"", "yes", "3", "2", "no", "A", "6", "10"},
@@ -192,7 +195,9 @@ TEST_F(Executable, PressesTheRowsOfASessionInOneWindow) {
                                 read_file(file("presses.csv")));
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.out, "");
-    EXPECT_EQ(result.err, "velnaro-calc: 3 of 5 rows have errors\n");
+    EXPECT_EQ(result.err,
+              "velnaro-calc: standard input: 3 of 5 rows have errors (lines 2, 5, 6); see the "
+              "error column\n");
     EXPECT_EQ(read_file(file("slips.csv")),
               header + "," + output_header + output_line({first}, worked::start, "refused: scale") +
                   output_line({computed}, worked::scale_9_rank_1) +
@@ -254,33 +259,47 @@ TEST_P(RefusedRuns, ExitWithTheirStatusAndOneLine) {
 
 INSTANTIATE_TEST_SUITE_P(
     Commands, RefusedRuns,
-    testing::Values(RefusedCase{"unknown_option", "--batch - --fast", "",
-                                "The following argument was not expected: --fast (see --help)"},
-                    RefusedCase{"unreadable_file", "--batch /nonexistent/staff.csv", "",
-                                "cannot read /nonexistent/staff.csv: No such file or directory"},
-                    RefusedCase{"empty_input", "--batch -", "", "standard input has no header row"},
-                    RefusedCase{"directory", "--batch /", "", "cannot read /: Is a directory"},
-                    RefusedCase{
-                        "header_without_the_columns", "--batch -", "scale,rank,zone\n9,1,A\n",
-                        "the header row has no column special_charges, children, dependents, "
-                        "mutual_member (it needs " +
-                            std::string(rows::choice_header) + ")"},
-                    RefusedCase{"explained_csv", "--batch - --explain",
-                                std::string(rows::choice_header) + "\n10,6,A,no,2,3,yes\n",
-                                "--explain in batch mode needs --json: a CSV row has no room for "
-                                "the explanations (see --help)"},
-                    RefusedCase{"full_output", "--batch - -o /dev/full",
-                                std::string(rows::choice_header) + "\n10,6,A,no,2,3,yes\n",
-                                "cannot write /dev/full: No space left on device", 3},
-                    RefusedCase{"empty_output_name", "--batch - -o ''", "",
-                                "empty file name after --output (see --help)"},
-                    RefusedCase{"empty_input_name", "--batch ''", "",
-                                "empty file name after --batch (see --help)"},
-                    RefusedCase{"read_error", "--batch /proc/self/mem", "",
-                                "cannot read /proc/self/mem: Input/output error", 3},
-                    RefusedCase{"unwritable_output", "--batch - -o /nonexistent/out.csv",
-                                std::string(rows::choice_header) + "\n",
-                                "cannot write /nonexistent/out.csv: No such file or directory", 3}),
+    testing::Values(
+        RefusedCase{"unknown_option", "--batch - --fast", "",
+                    "The following argument was not expected: --fast (see --help)"},
+        RefusedCase{"unreadable_file", "--batch /nonexistent/staff.csv", "",
+                    "cannot read /nonexistent/staff.csv: No such file or directory"},
+        RefusedCase{"empty_input", "--batch -", "", "standard input has no header row"},
+        RefusedCase{"directory", "--batch /", "", "cannot read /: Is a directory"},
+        RefusedCase{"header_without_the_columns", "--batch -", "scale,rank,zone\n9,1,A\n",
+                    "the header row has no column special_charges, children, dependents, "
+                    "mutual_member: it holds 'scale', 'rank', 'zone' (separated by ','); it "
+                    "needs " +
+                        std::string(rows::choice_header) + ", in any order and case"},
+        RefusedCase{"explained_csv", "--batch - --explain",
+                    std::string(rows::choice_header) + "\n10,6,A,no,2,3,yes\n",
+                    "--explain in batch mode needs --json: a CSV row has no room for "
+                    "the explanations (see --help)"},
+        RefusedCase{"full_output", "--batch - -o /dev/full",
+                    std::string(rows::choice_header) + "\n10,6,A,no,2,3,yes\n",
+                    "cannot write /dev/full: No space left on device", 3},
+        RefusedCase{"empty_output_name", "--batch - -o ''", "",
+                    "empty file name after -o (see --help)"},
+        RefusedCase{"empty_output_long_name", "--batch - --output ''", "",
+                    "empty file name after --output (see --help)"},
+        RefusedCase{"decimal_comma_between_commas", "--batch - --decimal-comma --delimiter ,", "",
+                    "--decimal-comma needs another separator than ',' (give "
+                    "--delimiter ';' or --delimiter tab; see --help)"},
+        RefusedCase{"decimal_comma_in_a_comma_file", "--batch - --decimal-comma",
+                    std::string(rows::choice_header) + "\n10,6,A,no,2,3,yes\n",
+                    "--decimal-comma needs another separator than the comma of "
+                    "standard input (give --delimiter ';' or --delimiter tab)"},
+        RefusedCase{"unknown_delimiter", "--batch - --delimiter :", "",
+                    "--delimiter takes ';', tab or ',', not ':' (see --help)"},
+        RefusedCase{"byte_order_mark_in_json", "--batch - --json --bom", "",
+                    "--json excludes --bom (see --help)"},
+        RefusedCase{"empty_input_name", "--batch ''", "",
+                    "empty file name after --batch (see --help)"},
+        RefusedCase{"read_error", "--batch /proc/self/mem", "",
+                    "cannot read /proc/self/mem: Input/output error", 3},
+        RefusedCase{"unwritable_output", "--batch - -o /nonexistent/out.csv",
+                    std::string(rows::choice_header) + "\n",
+                    "cannot write /nonexistent/out.csv: No such file or directory", 3}),
     [](const testing::TestParamInfo<RefusedCase>& info) { return info.param.name; });
 
 TEST_F(Executable, DocumentsItselfAndItsVersion) {
@@ -290,6 +309,53 @@ TEST_F(Executable, DocumentsItselfAndItsVersion) {
     const Outcome version = calc("--version");
     EXPECT_EQ(version.status, 0);
     EXPECT_TRUE(version.out.starts_with("velnaro-calc ")) << version.out;
+}
+
+std::vector<std::string> lines_of(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// Every long option that --help lists has its entry in the OPTIONS section of the manual page.
+TEST_F(Executable, ItsManualPageListsEveryOption) {
+    const std::string manual = read_file(VELNARO_CALC_MANUAL);
+    const std::size_t options = manual.find(".SH OPTIONS");
+    ASSERT_NE(options, std::string::npos);
+    // The entries: the lines after each .TP of the section.
+    const std::vector<std::string> section =
+        lines_of(manual.substr(options, manual.find("\n.SH ", options) - options));
+    std::vector<std::string> entries;
+    for (std::size_t i = 1; i < section.size(); ++i) {
+        if (section[i - 1] == ".TP") {
+            entries.push_back(section[i]);
+        }
+    }
+    const std::regex listed("^  (-[a-z],)?--([a-z][a-z-]*)( .*)?$");
+    const std::regex entry_end("[^A-Za-z0-9\\\\]|$");
+    std::size_t count = 0;
+    for (const std::string& line : lines_of(calc("--help").out)) {
+        std::smatch option;
+        if (!std::regex_match(line, option, listed)) {
+            continue;
+        }
+        ++count;
+        std::string name;
+        for (const char c : option[2].str()) {
+            name += c == '-' ? "\\-" : std::string(1, c);
+        }
+        const bool documented =
+            std::any_of(entries.begin(), entries.end(), [&](const std::string& entry) {
+                const std::size_t at = entry.find("\\-\\-" + name);
+                return at != std::string::npos &&
+                       std::regex_match(entry.substr(at + name.size() + 4, 1), entry_end);
+            });
+        EXPECT_TRUE(documented) << option[0];
+    }
+    EXPECT_GE(count, 20U);  // the help lines were read: the 20 options of today at least
 }
 
 const std::string valid_row = "10,6,A,no,2,3,yes\n";
@@ -340,15 +406,14 @@ TEST_P(FailedRun, LeavesTheEarlierOutputAsItWas) {
 
 INSTANTIATE_TEST_SUITE_P(
     Faults, FailedRun,
-    testing::Values(
-        FailedRunCase{"bad_header", "name\n1\n", "",
-                      "the header row has no column scale, rank, zone, "
-                      "special_charges, children, dependents, mutual_member (it needs " +
-                          std::string(rows::choice_header) + ")",
-                      2},
-        // The file may grow to 8 KiB at most (ulimit counts 512 or 1024 bytes).
-        FailedRunCase{"file_size_limit", rows_of(1000), "ulimit -f 16;", "out.csv: File too large",
-                      3}),
+    testing::Values(FailedRunCase{"bad_header", "name\n1\n", "",
+                                  "the header row has none of the columns " +
+                                      std::string(rows::choice_header) +
+                                      ": it holds 'name' (separated by ',')",
+                                  2},
+                    // The file may grow to 8 KiB at most (ulimit counts 512 or 1024 bytes).
+                    FailedRunCase{"file_size_limit", rows_of(1000), "ulimit -f 16;",
+                                  "out.csv: File too large", 3}),
     [](const testing::TestParamInfo<FailedRunCase>& info) { return info.param.name; });
 
 struct FullCase {
@@ -455,7 +520,9 @@ TEST_F(Executable, AnswersARecordOverTheLimitWithItsError) {
         calc("--batch -", "note," + std::string(rows::choice_header) + "\n" + long_field + "," +
                               valid_row + "short," + valid_row);
     EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.err, "velnaro-calc: 1 of 2 rows have errors\n");
+    EXPECT_EQ(result.err,
+              "velnaro-calc: standard input: 1 of 2 rows have errors (line 2); see the error "
+              "column\n");
     const std::string computed =
         output_line({"10", "6", "A", "no", "2", "3", "yes"}, worked::scale_10_rank_6);
     EXPECT_EQ(result.out, "note," + std::string(rows::choice_header) + "," + output_header +
@@ -471,6 +538,197 @@ TEST_F(Executable, EscapesControlCharactersInMessages) {
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.err,
               "velnaro-calc: zone 'A\\x1b]0;pwned\\x07' is not a zone; expected A, B or C\n");
+}
+
+struct HeaderCase {
+    const char* name;
+    std::string args;
+    std::string header;
+    int status;
+    std::string error;
+};
+
+// What a clerk sees of the header of a spreadsheet's export.
+class ExportHeader : public Executable, public testing::WithParamInterface<HeaderCase> {};
+
+TEST_P(ExportHeader, IsReadOrExplained) {
+    const Outcome result = calc("--batch - " + GetParam().args, GetParam().header + "\n");
+    EXPECT_EQ(result.status, GetParam().status);
+    EXPECT_EQ(result.err, GetParam().error);
+}
+
+const std::string semicolons = "scale;rank;zone;special_charges;children;dependents;mutual_member";
+
+INSTANTIATE_TEST_SUITE_P(
+    Headers, ExportHeader,
+    testing::Values(
+        // A header with no comma but a ';' or a tab picks that separator.
+        HeaderCase{"semicolons", "", semicolons + "\n10;6;A;no;2;3;yes", 0, ""},
+        HeaderCase{"tabs", "",
+                   "scale\trank\tzone\tspecial_charges\tchildren\tdependents\tmutual_member\n"
+                   "10\t6\tA\tno\t2\t3\tyes",
+                   0, ""},
+        HeaderCase{"semicolons_read_with_commas", "--delimiter ,", semicolons, 2,
+                   "velnaro-calc: the header row has none of the columns " +
+                       std::string(rows::choice_header) + ": it holds '" + semicolons +
+                       "' (separated by ','); it looks separated by ';': give --delimiter ';'\n"},
+        // A comma in the header keeps the comma; the tabs are shown escaped.
+        HeaderCase{"tabs_beside_a_comma", "",
+                   "name,scale\trank\tzone\tspecial_charges\tchildren\tdependents\tmutual_member",
+                   2,
+                   "velnaro-calc: the header row has none of the columns " +
+                       std::string(rows::choice_header) +
+                       ": it holds 'name', 'scale\\x09rank\\x09zone\\x09special_charges\\x09"
+                       "children\\x09dependents\\x09mutual_member' (separated by ','); it looks "
+                       "separated by tabs: give --delimiter tab\n"},
+        HeaderCase{"capitalised_and_spaced", "",
+                   " Scale,RANK ,Zone,Special-Charges,Children,Dependents,Mutual\n"
+                   "10,6,A,no,2,3,yes",
+                   0, ""},
+        // The names are matched loosely, the values exactly.
+        HeaderCase{"capitalised_value", "",
+                   "Scale,Rank,Zone,Special_Charges,Children,"
+                   "Dependents,Mutual_Member\n10,6,a,no,2,3,yes",
+                   1,
+                   "velnaro-calc: standard input: 1 of 1 row has errors (line 2); see the error "
+                   "column\n"}),
+    [](const testing::TestParamInfo<HeaderCase>& info) { return info.param.name; });
+
+TEST_F(Executable, NamesEveryFaultyColumnOfARow) {
+    const Outcome result =
+        calc("--batch - --json", std::string(rows::choice_header) + "\n10,6,D,no,7,3,maybe\n");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(nlohmann::json::parse(result.out).at("error"),
+              "zone 'D' is not a zone; expected A, B or C | children '7' is not a count; "
+              "expected 0-6 | mutual_member 'maybe' is not an answer; expected yes or no");
+}
+
+TEST_F(Executable, WritesForASpreadsheet) {
+    const Outcome result =
+        calc("--batch - --delimiter ';' --decimal-comma --bom -o " + file("slips.csv").string(),
+             "scale;rank;zone;special_charges;children;dependents;mutual_member\n"
+             "10;6;A;no;2;3;yes\n");
+    EXPECT_EQ(result.status, 0);
+    std::string slip_header(rows::slip_header);
+    std::replace(slip_header.begin(), slip_header.end(), ',', ';');
+    std::string expected =
+        "\xEF\xBB\xBFscale;rank;zone;special_charges;children;dependents;"
+        "mutual_member;" +
+        slip_header + "\n10;6;A;no;2;3;yes";
+    for (const std::string& text : worked::scale_10_rank_6) {
+        std::string with_comma = text;
+        std::replace(with_comma.begin(), with_comma.end(), '.', ',');
+        expected += ";" + with_comma;
+    }
+    EXPECT_EQ(read_file(file("slips.csv")), expected + ";\n");
+}
+
+TEST_F(Executable, PrintsATemplateToFillIn) {
+    const Outcome result = calc("--template --delimiter tab");
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out,
+              "scale\trank\tzone\tspecial_charges\tchildren\tdependents\tmutual_member\n"
+              "10\t6\tA\tno\t2\t3\tyes\n");
+}
+
+TEST_F(Executable, SumsUpOnRequest) {
+    const Outcome result =
+        calc("--batch - --summary -o " + file("slips.csv").string(),
+             std::string(rows::choice_header) +
+                 "\n10,6,A,no,2,3,yes\n10,6,A,no,2,3,yes\n10,6,A,no,2,3,maybe\n9,1,C,no,0,0,no\n");
+    EXPECT_EQ(result.status, 1);
+    // The slip of scale 10 twice and that of scale 9 once: gross_total 2 x 85572.30 + 48885.62,
+    // total_deductions 2 x 13174.78 + 6470.48, income_tax 2 x 1528.27 + 299.78, annual_pay
+    // 2 x 72397.52 + 42415.14.
+    EXPECT_EQ(result.err,
+              "velnaro-calc: standard input: 1 of 4 rows have errors (line 4); see the error "
+              "column\n"
+              "velnaro-calc: standard input: 4 rows read, 1 with errors\n"
+              "velnaro-calc: sums over the 3 rows that succeeded: gross_total 220030.22, "
+              "total_deductions 32820.04, income_tax 3356.32, annual_pay 187210.18\n");
+}
+
+TEST_F(Executable, SumsUpWithTheDecimalSeparatorOfTheOutput) {
+    const Outcome result =
+        calc("--batch - --summary --decimal-comma -o " + file("slips.csv").string(),
+             semicolons + "\n9;1;C;no;0;0;no\n");
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err,
+              "velnaro-calc: standard input: 1 rows read, 0 with errors\n"
+              "velnaro-calc: sums over the 1 rows that succeeded: gross_total 48885,62, "
+              "total_deductions 6470,48, income_tax 299,78, annual_pay 42415,14\n");
+}
+
+// Runs the program on `input` with its standard error on a new pseudo-terminal, and gives what
+// the terminal received. VELNARO_CALC_PROGRESS_AFTER_MS=0 shows the progress line at once.
+std::string stderr_on_a_terminal(const std::vector<std::string>& args, const fs::path& input) {
+    int terminal = -1;
+    int program_side = -1;
+    if (openpty(&terminal, &program_side, nullptr, nullptr, nullptr) != 0) {
+        ADD_FAILURE() << "no pseudo-terminal";
+        return {};
+    }
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, input.c_str(), O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_adddup2(&actions, program_side, STDERR_FILENO);
+    posix_spawn_file_actions_addclose(&actions, terminal);
+    posix_spawn_file_actions_addclose(&actions, program_side);
+    std::vector<std::string> words{VELNARO_CALC};
+    words.insert(words.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    argv.reserve(words.size() + 1);
+    for (std::string& word : words) {
+        argv.push_back(word.data());
+    }
+    argv.push_back(nullptr);
+    std::string setting = "VELNARO_CALC_PROGRESS_AFTER_MS=0";
+    std::array<char*, 2> environment{setting.data(), nullptr};
+    pid_t pid = 0;
+    const int spawned =
+        posix_spawn(&pid, VELNARO_CALC, &actions, nullptr, argv.data(), environment.data());
+    posix_spawn_file_actions_destroy(&actions);
+    close(program_side);
+    std::string received;
+    if (spawned == 0) {
+        // The terminal reads EIO once the program, its last writer, has ended.
+        std::array<char, 4096> buffer{};
+        for (ssize_t size = 0; (size = read(terminal, buffer.data(), buffer.size())) > 0;) {
+            received.append(buffer.data(), static_cast<std::size_t>(size));
+        }
+        int status = 0;
+        waitpid(pid, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    } else {
+        ADD_FAILURE() << "cannot start " << VELNARO_CALC;
+    }
+    close(terminal);
+    return received;
+}
+
+TEST_F(Executable, ShowsProgressOnATerminalOnly) {
+    std::string input = std::string(rows::choice_header) + "\n";
+    for (int i = 0; i < 3000; ++i) {
+        input += valid_row;
+    }
+    write_file(file("staff.csv"), input);
+    const std::string shown =
+        stderr_on_a_terminal({"--batch", "-", "-o", file("slips.csv").string()}, file("staff.csv"));
+    // Rows done (told every 1024 rows) and their rate, each line written over the last, then
+    // cleared with spaces.
+    EXPECT_TRUE(std::regex_match(
+        shown,
+        std::regex("(\\rvelnaro-calc: (1024|2048) rows, [0-9]+ rows per second *)+\\r +\\r")))
+        << shown;
+    const std::string written = read_file(file("slips.csv"));
+    EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), 3001);
+
+    // The same batch with standard error in a file shows nothing.
+    const Outcome elsewhere = calc("--batch - -o " + file("slips.csv").string(), input,
+                                   "export VELNARO_CALC_PROGRESS_AFTER_MS=0;");
+    EXPECT_EQ(elsewhere.status, 0);
+    EXPECT_EQ(elsewhere.err, "");
 }
 
 }  // namespace
