@@ -1,5 +1,6 @@
 #include "cli/batch.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -142,6 +143,13 @@ class SessionRows {
     Sums sums_{};
 };
 
+// Whether the seven choices of a record can be read: it is well-formed and they are UTF-8.
+bool choices_readable(const CsvRecord& record, const ColumnMap& map) {
+    return record.malformed.empty() && record.fields.size() == map.width &&
+           std::all_of(map.choice_column.begin(), map.choice_column.end(),
+                       [&](std::size_t column) { return is_valid_utf8(record.fields[column]); });
+}
+
 // "staff.csv: 2 of 6 rows have errors (lines 3, 7); see the error column"
 std::string row_errors_message(const BatchOutcome& outcome, const BatchOptions& options) {
     std::string lines;
@@ -193,7 +201,14 @@ BatchOutcome write_rows(CsvReader& reader, const BatchHeader& header, std::ostre
     };
     while (reader.next(record)) {
         ++outcome.rows;
-        const std::string fault = record_fault(record, header);
+        std::string fault = record_fault(record, header);
+        if (!fault.empty() && standalone && choices_readable(record, map)) {
+            // Invalid UTF-8 in another column hides no fault of the choices.
+            assign_choices(record, map, typed);
+            if (const Resolution resolution = resolve_choices(typed); !resolution.choices) {
+                add_fault(fault, resolution.error);
+            }
+        }
         if (!fault.empty()) {
             // The values read are written back in their columns, never ill-formed.
             for (std::size_t i = 0; i < map.width; ++i) {

@@ -436,22 +436,27 @@ TEST(StandaloneRows, NameEveryFaultyColumn) {
                             "\n"
                             "a,10,11,Z,no,9,3,yes\n"
                             "b,12,11,A,maybe,2,3,yes\n"
-                            "c\xE9,10,6,A,no,2,3,y\xE9s\n");
+                            "c\xE9,10,6,A,no,2,3,y\xE9s\n"
+                            "d\xE9,10,6,A,no,2,7,yes\n");
     const std::string replacement = "\xEF\xBF\xBD";
-    EXPECT_EQ(batch.output,
-              "note," + header + "," + std::string(rows::slip_header) + "\n" +
-                  output_line({"a", "10", "11", "Z", "no", "9", "3", "yes"}, worked::none,
-                              "\"rank '11' is not a rank of scale 10; expected 1-10 or exceptional"
-                              " | zone 'Z' is not a zone; expected A, B or C | children '9' is "
-                              "not a count; expected 0-6\"") +
-                  output_line({"b", "12", "11", "A", "maybe", "2", "3", "yes"}, worked::none,
-                              "\"scale '12' is not a scale; expected 9, 10, 11 or out | "
-                              "special_charges 'maybe' is not an answer; expected yes or no\"") +
-                  output_line(
-                      {"c" + replacement, "10", "6", "A", "no", "2", "3", "y" + replacement + "s"},
-                      worked::none,
-                      "invalid UTF-8 in column 'note' | invalid UTF-8 in column "
-                      "'mutual_member'"));
+    EXPECT_EQ(
+        batch.output,
+        "note," + header + "," + std::string(rows::slip_header) + "\n" +
+            output_line({"a", "10", "11", "Z", "no", "9", "3", "yes"}, worked::none,
+                        "\"rank '11' is not a rank of scale 10; expected 1-10 or exceptional"
+                        " | zone 'Z' is not a zone; expected A, B or C | children '9' is "
+                        "not a count; expected 0-6\"") +
+            output_line({"b", "12", "11", "A", "maybe", "2", "3", "yes"}, worked::none,
+                        "\"scale '12' is not a scale; expected 9, 10, 11 or out | "
+                        "special_charges 'maybe' is not an answer; expected yes or no\"") +
+            output_line(
+                {"c" + replacement, "10", "6", "A", "no", "2", "3", "y" + replacement + "s"},
+                worked::none,
+                "invalid UTF-8 in column 'note' | invalid UTF-8 in column "
+                "'mutual_member'") +
+            output_line({"d" + replacement, "10", "6", "A", "no", "2", "7", "yes"}, worked::none,
+                        "invalid UTF-8 in column 'note' | dependents '7' is not a count; "
+                        "expected 0-6"));
 }
 
 struct SpreadsheetCase {

@@ -564,6 +564,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         // A header with no comma but a ';' or a tab picks that separator.
         HeaderCase{"semicolons", "", semicolons + "\n10;6;A;no;2;3;yes", 0, ""},
+        HeaderCase{"semicolons_after_a_byte_order_mark", "",
+                   "\xEF\xBB\xBF" + semicolons + "\r\n10;6;A;no;2;3;yes", 0, ""},
         HeaderCase{"tabs", "",
                    "scale\trank\tzone\tspecial_charges\tchildren\tdependents\tmutual_member\n"
                    "10\t6\tA\tno\t2\t3\tyes",
