@@ -102,6 +102,7 @@ class PictureDialog : public QDialog {
         if (layout.band) {
             auto* band = new QLabel(QString::fromUtf8(layout.band_text), this);
             band->setObjectName(QStringLiteral("Label29"));
+            band->setAccessibleName(spoken_text(band->text()));
             band->setGeometry(twips_rect(*layout.band));
             band->setFont(window_font(points::title_band, true));
             band->setAlignment(Qt::AlignCenter);

@@ -223,6 +223,11 @@ class PictureWindowsTest : public QObject {
             QAccessibleInterface* picture = QAccessible::queryAccessibleInterface(focused);
             QCOMPARE(picture->role(), QAccessible::Graphic);
             QCOMPARE(picture->text(QAccessible::Name), name);
+            // The title band, when the window has one, reads as its words too.
+            if (auto* band = window.findChild<QWidget*>(QStringLiteral("Label29"))) {
+                QCOMPARE(QAccessible::queryAccessibleInterface(band)->text(QAccessible::Name),
+                         name);
+            }
             const QString description = picture->text(QAccessible::Description);
             for (const QString& each : words) {
                 QVERIFY2(description.contains(each), qPrintable(description));
