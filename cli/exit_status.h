@@ -9,7 +9,8 @@ enum class ExitStatus : int {
     /// At least one row (or the one slip) has an error; every row is still written.
     row_errors = 1,
     /// The command line or the input cannot be used: an unknown option, an empty file name, a
-    /// file that cannot be opened, a header without the seven columns. Nothing is written.
+    /// file that cannot be opened, a header without the seven columns, a decimal comma with a
+    /// comma between fields. Nothing is written.
     usage = 2,
     /// Reading the input or writing an output failed part-way (a full disk, a read error); an
     /// output file named with -o is left as it was.
