@@ -1,6 +1,7 @@
 #include "cli/batch_input.h"
 
 #include <algorithm>
+#include <array>
 #include <span>
 #include <unordered_set>
 #include <utility>
@@ -58,12 +59,12 @@ std::string delimiter_name(char delimiter) {
 }
 
 // "; it looks separated by ';': give --delimiter ';'" when a header read with another separator
-// holds a semicolon or a tab.
-std::string separator_hint(std::span<const std::string> header, char delimiter) {
+// holds a semicolon or a tab in one of `texts`.
+std::string separator_hint(std::span<const std::string_view> texts, char delimiter) {
     for (const char other : {';', '\t'}) {
         const bool holds = other != delimiter &&
-                           std::any_of(header.begin(), header.end(), [&](const std::string& name) {
-                               return name.find(other) != std::string::npos;
+                           std::any_of(texts.begin(), texts.end(), [&](std::string_view text) {
+                               return text.find(other) != std::string_view::npos;
                            });
         if (holds) {
             return std::string("; it looks separated by ") + (other == '\t' ? "tabs" : "';'") +
@@ -117,7 +118,8 @@ std::variant<ColumnMap, std::string> map_columns(std::span<const std::string> he
                      : "the header row has no column " + missing) +
                ": it holds " + held_names(header) + " (separated by " + delimiter_name(delimiter) +
                ")" + (none ? std::string() : "; it needs " + needed + ", in any order and case") +
-               separator_hint(header, delimiter);
+               separator_hint(std::vector<std::string_view>(header.begin(), header.end()),
+                              delimiter);
     }
     return map;
 }
@@ -201,8 +203,10 @@ std::variant<BatchHeader, BatchOutcome> read_header(CsvReader& reader,
                    : refused(ExitStatus::usage, options.input_name + " has no header row");
     }
     if (!record.malformed.empty()) {
+        const std::array<std::string_view, 1> text{reader.record_text()};
         return refused(ExitStatus::usage,
-                       "the header row is malformed: " + std::string(record.malformed));
+                       "the header row is malformed: " + std::string(record.malformed) +
+                           separator_hint(text, delimiter));
     }
     if (!std::all_of(record.fields.begin(), record.fields.end(), is_valid_utf8)) {
         return refused(ExitStatus::usage, "the header row is not valid UTF-8");

@@ -407,6 +407,12 @@ INSTANTIATE_TEST_SUITE_P(
                           std::string(120, 'x') +
                           "...', 'c2', 'c3', 'c4', 'c5', 'c6', 'c7', 'c8', 'c9', 'c10', 'c11', "
                           "'c12' and 2 more (separated by ',')"},
+        // A quoted comma keeps the comma; the quotes then look misplaced.
+        SeparatorCase{"semicolons_beside_a_quoted_comma",
+                      "\"name, first\";" + semicolons + "\n",
+                      {},
+                      "the header row is malformed: misplaced quote; it looks separated by ';': "
+                      "give --delimiter ';'"},
         SeparatorCase{"one_choice_twice",
                       "Scale," + header + "\n",
                       {},
