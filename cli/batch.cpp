@@ -268,6 +268,11 @@ BatchOutcome write_rows(CsvReader& reader, const BatchHeader& header, std::ostre
     return outcome;
 }
 
+// "1 row", "2 rows".
+std::string rows_text(std::size_t count) {
+    return std::to_string(count) + (count == 1 ? " row" : " rows");
+}
+
 // Hundredths as a decimal text: "-1234.05".
 std::string in_units(std::int64_t hundredths, char decimal_separator) {
     const std::uint64_t magnitude = hundredths < 0 ? 0 - static_cast<std::uint64_t>(hundredths)
@@ -280,11 +285,10 @@ std::string in_units(std::int64_t hundredths, char decimal_separator) {
 }  // namespace
 
 std::vector<std::string> summary_lines(const BatchOutcome& outcome, const BatchOptions& options) {
-    std::vector<std::string> lines{options.input_name + ": " + std::to_string(outcome.rows) +
-                                   " rows read, " + std::to_string(outcome.failed_rows) +
-                                   " with errors"};
-    std::string sums = "sums over the " + std::to_string(outcome.rows - outcome.failed_rows) +
-                       " rows that succeeded:";
+    const std::size_t succeeded = outcome.rows - outcome.failed_rows;
+    std::vector<std::string> lines{options.input_name + ": " + rows_text(outcome.rows) + " read, " +
+                                   std::to_string(outcome.failed_rows) + " with errors"};
+    std::string sums = "sums over the " + rows_text(succeeded) + " that succeeded:";
     for (std::size_t i = 0; i < summed_fields.size(); ++i) {
         sums += i == 0 ? " " : ", ";
         sums += pay::slip_fields[static_cast<std::size_t>(summed_fields[i])].name;

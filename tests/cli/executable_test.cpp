@@ -656,8 +656,8 @@ TEST_F(Executable, SumsUpWithTheDecimalSeparatorOfTheOutput) {
              semicolons + "\n9;1;C;no;0;0;no\n");
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.err,
-              "velnaro-calc: standard input: 1 rows read, 0 with errors\n"
-              "velnaro-calc: sums over the 1 rows that succeeded: gross_total 48885,62, "
+              "velnaro-calc: standard input: 1 row read, 0 with errors\n"
+              "velnaro-calc: sums over the 1 row that succeeded: gross_total 48885,62, "
               "total_deductions 6470,48, income_tax 299,78, annual_pay 42415,14\n");
 }
 
