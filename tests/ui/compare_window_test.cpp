@@ -29,13 +29,7 @@ namespace {
 // Scale 9, rank 1 (235 points), zone C, no special charges, 2 children, 3 dependents, member:
 // the window shows 3807#29 a month, 45687#42 a year (worked by hand in the OK action's test).
 void pick_scale_9_rank_1(ShownWindow& shown) {
-    gui_test::pick_with_keys(shown.list("Combo1"), 0);
-    gui_test::pick_with_keys(shown.list("Combo2"), 0);
-    gui_test::pick_with_keys(shown.list("Combo3"), 2);
-    gui_test::pick_with_keys(shown.list("Combo4"), 1);
-    gui_test::pick_with_keys(shown.list("Combo5"), 2);
-    gui_test::pick_with_keys(shown.list("Combo6"), 3);
-    gui_test::pick_with_keys(shown.list("Combo7"), 0);
+    shown.pick_worked_slip();
 }
 
 void press_compare_keys(ShownWindow& shown) {

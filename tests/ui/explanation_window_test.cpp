@@ -36,13 +36,7 @@ const QString pdi = QStringLiteral("\u2069");
 //   gross tax   (31170.2979 - 30000) / 100 * 10 + 0                      = 117.02979, "10 %"
 //   exemption   3 * 360 = 1080, limited to the gross tax                 = 117.02979; tax 0
 void pick_scale_9_rank_1(ShownWindow& shown) {
-    gui_test::pick_with_keys(shown.list("Combo1"), 0);
-    gui_test::pick_with_keys(shown.list("Combo2"), 0);
-    gui_test::pick_with_keys(shown.list("Combo3"), 2);
-    gui_test::pick_with_keys(shown.list("Combo4"), 1);
-    gui_test::pick_with_keys(shown.list("Combo5"), 2);
-    gui_test::pick_with_keys(shown.list("Combo6"), 3);
-    gui_test::pick_with_keys(shown.list("Combo7"), 0);
+    shown.pick_worked_slip();
 }
 
 // What the explanation window showed, read while it was open.

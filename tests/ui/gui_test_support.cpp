@@ -6,6 +6,8 @@
 #include <QPrinter>
 #include <QTimer>
 #include <QWidget>
+#include <array>
+#include <utility>
 
 namespace gui_test {
 
@@ -132,6 +134,19 @@ QLineEdit& ShownWindow::field(const char* name) {
     auto* field = window_->findChild<QLineEdit*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
     QTEST_ASSERT_X(field != nullptr, "ShownWindow::field", name);
     return *field;
+}
+
+void ShownWindow::pick_worked_slip() {
+    const std::array<std::pair<const char*, int>, 7> positions{{{"Combo1", 0},
+                                                                {"Combo2", 0},
+                                                                {"Combo3", 2},
+                                                                {"Combo4", 1},
+                                                                {"Combo5", 2},
+                                                                {"Combo6", 3},
+                                                                {"Combo7", 0}}};
+    for (const auto& [name, position] : positions) {
+        pick_with_keys(list(name), position);
+    }
 }
 
 void ShownWindow::press_ok() {

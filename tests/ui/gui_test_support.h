@@ -79,6 +79,9 @@ class ShownWindow {
     QLineEdit& field(const char* name);
     /// Clicks OK.
     void press_ok();
+    /// Picks the worked slip with the keys: scale 9, rank 1 (235 points), zone C, no special
+    /// charges, 2 children, 3 dependents, member.
+    void pick_worked_slip();
     /// The text of every result field, by control name.
     QStringList result_texts();
 

@@ -28,13 +28,7 @@ const QString compare_name = QStringLiteral("مقارنة");
 // Scale 9, rank 1, zone C, no special charges, 2 children, 3 dependents, member: 235 points, a
 // yearly pay of 45687.42 and a monthly pay of 3807.29.
 void compute_worked_slip(ShownWindow& shown) {
-    gui_test::pick_with_keys(shown.list("Combo1"), 0);
-    gui_test::pick_with_keys(shown.list("Combo2"), 0);
-    gui_test::pick_with_keys(shown.list("Combo3"), 2);
-    gui_test::pick_with_keys(shown.list("Combo4"), 1);
-    gui_test::pick_with_keys(shown.list("Combo5"), 2);
-    gui_test::pick_with_keys(shown.list("Combo6"), 3);
-    gui_test::pick_with_keys(shown.list("Combo7"), 0);
+    shown.pick_worked_slip();
     shown.press_ok();
 }
 
