@@ -67,6 +67,8 @@ class CsvReader {
   private:
     static void on_field(void* data, std::size_t size, void* reader);
     static void on_record(int terminator, void* reader);
+    void add_field(std::string_view text);
+    void split_line(std::string_view line);
 
     void reset_parser();
     void start_record();
