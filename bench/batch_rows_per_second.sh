@@ -23,7 +23,8 @@ generate "$((rows / 10))" >"$work/tenth.csv"
 echo "$rows rows, $(du -h "$work/rows.csv" | cut -f1) of CSV; $(nproc) cores, load $(cut -d' ' -f1 /proc/loadavg)"
 
 measure() {
-    local label=$1 file=$2 count=$3
+    # The second argument, the input, is for the reader of the call.
+    local label=$1 count=$3
     shift 3
     local start end
     start=$(date +%s%N)
@@ -42,8 +43,9 @@ measure() {
 
 echo "aim: 1000000 rows/s or more; reference: the same file copied by cat, the floor of reading and writing it"
 measure "reference: cat" "$work/rows.csv" "$rows" sh -c 'exec cat "$0" >"$1"' "$work/rows.csv" "$work/out"
-batch() { echo "$calc" --batch "$1" -o "$work/out"; }
-measure "CSV" "$work/rows.csv" "$rows" $(batch "$work/rows.csv")
-measure "JSON Lines" "$work/rows.csv" "$rows" $(batch "$work/rows.csv") --json
-measure "CSV, a tenth" "$work/tenth.csv" "$((rows / 10))" $(batch "$work/tenth.csv")
-measure "JSON Lines, a tenth" "$work/tenth.csv" "$((rows / 10))" $(batch "$work/tenth.csv") --json
+measure "CSV" "$work/rows.csv" "$rows" "$calc" --batch "$work/rows.csv" -o "$work/out"
+measure "JSON Lines" "$work/rows.csv" "$rows" "$calc" --batch "$work/rows.csv" -o "$work/out" --json
+measure "CSV, a tenth" "$work/tenth.csv" "$((rows / 10))" \
+    "$calc" --batch "$work/tenth.csv" -o "$work/out"
+measure "JSON Lines, a tenth" "$work/tenth.csv" "$((rows / 10))" \
+    "$calc" --batch "$work/tenth.csv" -o "$work/out" --json

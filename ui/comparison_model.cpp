@@ -8,6 +8,8 @@
 
 #include "pay/amount_format.h"
 #include "pay/slip_fields.h"
+#include "ui/accessible_names.h"
+#include "ui/captions.h"
 #include "ui/qt_text.h"
 
 namespace ui {
@@ -54,12 +56,13 @@ QString field_caption(pay::SlipField field) {
 
 QString column_caption(Column column) {
     switch (column) {
+        // The window's captions of these choices, as a screen reader says them.
         case Column::scale:
-            return QStringLiteral("السلم أو الدرجة");
+            return spoken_text(qt_text(choice_caption(pay::Choice::scale)));
         case Column::rank:
-            return QStringLiteral("الرتبة");
+            return spoken_text(qt_text(choice_caption(pay::Choice::rank)));
         case Column::zone:
-            return QStringLiteral("المنطقة");
+            return spoken_text(qt_text(choice_caption(pay::Choice::zone)));
         case Column::children:
             return QStringLiteral("عدد الأطفال");
         case Column::dependents:
