@@ -9,35 +9,13 @@
 #include <vector>
 
 #include "pay/explanation.h"
-#include "pay/grid.h"
 #include "pay/pay_inputs.h"
 #include "pay/pay_session.h"
 
 namespace {
 
-std::vector<pay::PayInputs> every_combination() {
-    std::vector<pay::PayInputs> all;
-    for (const pay::GridEntry& entry : pay::PayGrid) {
-        for (const auto zone : pay::zone_items) {
-            for (const auto special : pay::yes_no_items) {
-                for (const auto children : pay::count_items) {
-                    for (const auto dependents : pay::count_items) {
-                        for (const auto member : pay::yes_no_items) {
-                            all.push_back({std::string(pay::scale_text(entry.scale)),
-                                           std::string(entry.rank), std::string(zone),
-                                           std::string(special), std::string(children),
-                                           std::string(dependents), std::string(member)});
-                        }
-                    }
-                }
-            }
-        }
-    }
-    return all;
-}
-
 void BM_PressOk(benchmark::State& state) {
-    const std::vector<pay::PayInputs> inputs = every_combination();
+    const std::vector<pay::PayInputs> inputs = pay::every_list_combination();
     pay::PaySession session;
     std::size_t i = 0;
     for (auto _ : state) {
@@ -52,7 +30,7 @@ BENCHMARK(BM_PressOk);
 
 // All 21 explanations of one slip, as a hover, the explanation window or `--explain` asks for them.
 void BM_ExplainSlip(benchmark::State& state) {
-    const std::vector<pay::PayInputs> inputs = every_combination();
+    const std::vector<pay::PayInputs> inputs = pay::every_list_combination();
     std::vector<pay::PaySession> sessions(64);
     for (std::size_t i = 0; i < sessions.size(); ++i) {
         sessions[i].press_ok(inputs[i * inputs.size() / sessions.size()]);

@@ -97,4 +97,30 @@ std::optional<Choice> validate_inputs(const PayInputs& inputs) {
     return std::nullopt;
 }
 
+std::vector<PayInputs> every_list_combination() {
+    std::vector<PayInputs> all;
+    for (const Scale scale : all_scales) {
+        for (const std::string_view rank : rank_items(scale)) {
+            for (const std::string_view zone : zone_items) {
+                for (const std::string_view charges : yes_no_items) {
+                    for (const std::string_view children : count_items) {
+                        for (const std::string_view dependents : count_items) {
+                            for (const std::string_view member : yes_no_items) {
+                                all.push_back({.scale = std::string(scale_text(scale)),
+                                               .rank = std::string(rank),
+                                               .zone = std::string(zone),
+                                               .special_charges = std::string(charges),
+                                               .children = std::string(children),
+                                               .dependents = std::string(dependents),
+                                               .mutual_member = std::string(member)});
+                            }
+                        }
+                    }
+                }
+            }
+        }
+    }
+    return all;
+}
+
 }  // namespace pay

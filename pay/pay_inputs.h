@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace pay {
 
@@ -72,6 +73,11 @@ std::optional<Scale> scale_from_text(std::string_view text);
 
 /// The items of a scale's own rank list, in list order.
 std::span<const std::string_view> rank_items(Scale scale);
+
+/// Every combination of list items the window offers, in list order: each scale with each of its
+/// ranks, then each zone, special-charges answer, children count, dependents count and mutual
+/// answer (25,284 in all).
+std::vector<PayInputs> every_list_combination();
 
 /// The first choice whose text is empty, in the order scale, zone, special charges, children,
 /// dependents, mutual membership, then rank (only when the scale text names a scale).

@@ -8,6 +8,7 @@
 #include "pay/amount_format.h"
 #include "pay/pay_inputs.h"
 #include "pay/pay_session.h"
+#include "test_inputs.h"
 
 namespace {
 
@@ -16,10 +17,7 @@ using pay::CompareAxis;
 using pay::PayInputs;
 using pay::Refusal;
 using pay::Scale;
-
-std::string item(std::string_view text) {
-    return std::string(text);
-}
+using test_inputs::item;
 
 const std::string exceptional = item(pay::exceptional_rank);
 

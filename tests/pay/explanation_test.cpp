@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "pay/grid.h"
 #include "pay/pay_inputs.h"
 #include "pay/pay_session.h"
+#include "test_inputs.h"
 
 namespace {
 
@@ -20,6 +20,8 @@ using pay::FieldExplanation;
 using pay::PayInputs;
 using pay::PaySession;
 using pay::SlipField;
+using test_inputs::item;
+using test_inputs::scale_9;
 using Op = pay::TermOperation;
 
 // A shown value: the number, and how far the number it stands for may lie from it.
@@ -152,57 +154,22 @@ std::vector<FieldExplanation> expect_explains_what_is_shown(const PaySession& se
     return all;
 }
 
-std::string item(std::string_view text) {
-    return std::string(text);
-}
-
 TEST(ExplanationsOfAllCombinations, EveryFormulaAddsUpToItsShownAmount) {
-    int combinations = 0;
-    for (const pay::GridEntry& entry : pay::PayGrid) {
-        for (const auto zone : pay::zone_items) {
-            for (const auto special : pay::yes_no_items) {
-                for (const auto children : pay::count_items) {
-                    for (const auto dependents : pay::count_items) {
-                        for (const auto member : pay::yes_no_items) {
-                            const PayInputs inputs{.scale = item(pay::scale_text(entry.scale)),
-                                                   .rank = item(entry.rank),
-                                                   .zone = item(zone),
-                                                   .special_charges = item(special),
-                                                   .children = item(children),
-                                                   .dependents = item(dependents),
-                                                   .mutual_member = item(member)};
-                            PaySession session;
-                            ASSERT_EQ(session.press_ok(inputs), std::nullopt);
-                            const std::string context = item(pay::scale_text(entry.scale)) + " " +
-                                                        item(entry.rank) + " " + item(zone) + " " +
-                                                        item(special) + " " + item(children) + " " +
-                                                        item(dependents) + " " + item(member);
-                            for (const FieldExplanation& e :
-                                 expect_explains_what_is_shown(session, context)) {
-                                EXPECT_EQ(e.kind, ExplanationKind::computed) << context;
-                            }
-                            if (HasFailure()) {
-                                return;
-                            }
-                            ++combinations;
-                        }
-                    }
-                }
-            }
+    const std::vector<PayInputs> combinations = pay::every_list_combination();
+    ASSERT_EQ(combinations.size(), std::size_t{43 * 3 * 2 * 7 * 7 * 2});
+    for (const PayInputs& inputs : combinations) {
+        PaySession session;
+        ASSERT_EQ(session.press_ok(inputs), std::nullopt);
+        const std::string context = inputs.scale + " " + inputs.rank + " " + inputs.zone + " " +
+                                    inputs.special_charges + " " + inputs.children + " " +
+                                    inputs.dependents + " " + inputs.mutual_member;
+        for (const FieldExplanation& e : expect_explains_what_is_shown(session, context)) {
+            EXPECT_EQ(e.kind, ExplanationKind::computed) << context;
+        }
+        if (HasFailure()) {
+            return;
         }
     }
-    EXPECT_EQ(combinations, 43 * 3 * 2 * 7 * 7 * 2);
-}
-
-PayInputs scale_9(std::string rank, std::string_view zone, std::string_view special,
-                  std::string children, std::string dependents, std::string_view mutual) {
-    return {.scale = item(pay::scale_text(pay::Scale::scale_9)),
-            .rank = std::move(rank),
-            .zone = item(zone),
-            .special_charges = item(special),
-            .children = std::move(children),
-            .dependents = std::move(dependents),
-            .mutual_member = item(mutual)};
 }
 
 std::string formula(const PaySession& session, SlipField field) {

@@ -1,4 +1,5 @@
 #include "pay/pay_session.h"
+#include "test_inputs.h"
 
 #include <gtest/gtest.h>
 
@@ -15,21 +16,8 @@ using pay::PaySession;
 using pay::Refusal;
 using pay::Scale;
 using pay::SlipField;
-
-std::string item(std::string_view text) {
-    return std::string(text);
-}
-
-PayInputs scale_9(std::string rank, std::string_view zone, std::string_view special,
-                  std::string children, std::string dependents, std::string_view mutual) {
-    return {.scale = item(pay::scale_text(Scale::scale_9)),
-            .rank = std::move(rank),
-            .zone = item(zone),
-            .special_charges = item(special),
-            .children = std::move(children),
-            .dependents = std::move(dependents),
-            .mutual_member = item(mutual)};
-}
+using test_inputs::item;
+using test_inputs::scale_9;
 
 const std::string_view zone_a = pay::zone_items[0];
 const std::string_view zone_b = pay::zone_items[1];
