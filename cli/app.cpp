@@ -86,7 +86,7 @@ ExitStatus run_batch_command(const Command& command, std::istream& in, FdOutput&
         .progress = {}};
     std::optional<ProgressLine> progress;
     if (::isatty(STDERR_FILENO) == 1) {
-        progress.emplace(err, progress_quiet_time());
+        progress.emplace(err, "velnaro-calc", "rows", progress_quiet_time());
         options.progress = [&](std::size_t rows) { progress->update(rows); };
     }
     const BatchOutcome outcome =

@@ -7,7 +7,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
 
+#include "cli/progress_line.h"
 #include "slips/slips_run.h"
 #include "ui/fonts.h"
 #include "velnaro/project.h"
@@ -96,28 +98,23 @@ int main(int argc, char* argv[]) {
     ui::register_font_substitutions();
     std::signal(SIGINT, request_stop);
     std::signal(SIGTERM, request_stop);
-    const bool terminal = isatty(STDERR_FILENO) != 0;
     slips::SlipsRun run{
         .input_name = file.is_open() ? input_path : "standard input",
         .output = parser.value(output),
         .printed_at = QDateTime::currentDateTime(),
         .progress = {},
         .stop_requested = [] { return stop_signal != 0; },
-        // Clears the progress line before a message.
-        .message_prefix = terminal ? "\r\x1b[K" : "",
+        .before_message = {},
     };
-    if (terminal) {
-        run.progress = [](std::size_t pages) {
-            if (pages % 50 == 0) {
-                std::cerr << "\r\x1b[Kvelnaro-slips: " << pages << " pages" << std::flush;
-            }
-        };
+    std::optional<cli::ProgressLine> progress;
+    if (isatty(STDERR_FILENO) != 0) {
+        progress.emplace(std::cerr, "velnaro-slips", "pages");
+        run.progress = [&](std::size_t pages) { progress->update(pages); };
+        run.before_message = [&] { progress->clear(); };
     }
     const cli::ExitStatus status =
         slips::write_slips(file.is_open() ? file : std::cin, run, std::cerr);
-    if (terminal) {
-        std::cerr << "\r\x1b[K" << std::flush;
-    }
+    progress.reset();
     if (stop_signal != 0) {
         return slips::interrupted_status;
     }

@@ -10,11 +10,14 @@
 #include "cli/messages.h"
 #include "cli/refusal_text.h"
 #include "pay/pay_session.h"
+#include "ui/qt_text.h"
 #include "ui/slip_page.h"
 #include "ui/slip_pdf.h"
 
 namespace slips {
 namespace {
+
+using ui::qt_text;
 
 // The window's decimal separator is the user's; the slips of a pay office use velnaro-calc's.
 constexpr std::string_view separator = ".";
@@ -29,15 +32,18 @@ constexpr std::array<HeadingColumn, 2> heading_columns{{
     {"id", "الرقم"},
 }};
 
-QString qt_text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+void clear_progress(const SlipsRun& run) {
+    if (run.before_message) {
+        run.before_message();
+    }
 }
 
 }  // namespace
 
 cli::ExitStatus write_slips(std::istream& input, const SlipsRun& run, std::ostream& err) {
     const auto report = [&](cli::ExitStatus status, const std::string& message) {
-        err << run.message_prefix << "velnaro-slips: " << cli::escape_controls(message) << '\n';
+        clear_progress(run);
+        err << "velnaro-slips: " << cli::escape_controls(message) << '\n';
         return status;
     };
     cli::CsvReader reader(input);
@@ -83,8 +89,9 @@ cli::ExitStatus write_slips(std::istream& input, const SlipsRun& run, std::ostre
         if (!error.empty()) {
             ++failed;
             // A row's text may hold control characters: they are shown, never sent to the terminal.
-            err << run.message_prefix << "velnaro-slips: line " << record.line << ": "
-                << cli::escape_controls(error) << '\n';
+            clear_progress(run);
+            err << "velnaro-slips: line " << record.line << ": " << cli::escape_controls(error)
+                << '\n';
         } else {
             ui::SlipContent content =
                 ui::slip_content(*window, *choices, qt_text(separator), run.printed_at);

@@ -23,8 +23,8 @@ struct SlipsRun {
     std::function<void(std::size_t pages)> progress;
     /// Asked after each row; true ends the run with the earlier output left in place.
     std::function<bool()> stop_requested;
-    /// Written before each message, to clear a progress line.
-    std::string message_prefix;
+    /// Called before each message, to take a progress line off the terminal; may be empty.
+    std::function<void()> before_message;
 };
 
 /// Reads the CSV text that velnaro-calc --batch reads and writes one A4 page per valid row to
