@@ -76,13 +76,14 @@ class StandaloneRows {
         const std::size_t combination = resolution.choices->combination;
         std::string& part = parts_[combination];
         if (part.empty()) {
-            pay::PaySession window(separator_);
-            if (const auto refusal = window.press_ok(resolution.choices->inputs())) {
+            auto pressed = press_resolved(*resolution.choices, separator_);
+            if (auto* error = std::get_if<std::string>(&pressed)) {
                 return {.slip_part = {},
                         .explanation = {},
-                        .error = describe(*refusal),
+                        .error = std::move(*error),
                         .sums = nullptr};
             }
+            const pay::PaySession& window = std::get<pay::PaySession>(pressed);
             part = format_.slip_part(&window.shown());
             sums_[combination] = hundredths_of(window.shown());
             if (explain_) {
@@ -113,7 +114,7 @@ class SessionRows {
 
     RowResult compute(const pay::PayInputs& typed) {
         // The rank column stands for the rank list of the scale the row names.
-        const auto refusal = window_.press_ok(pay::read_choices(
+        const auto refusal = window_.press_ok(pay::inputs_from_lists(
             [&](pay::Choice choice) -> const std::string& {
                 return pay::choice_text(typed, choice);
             },

@@ -5,8 +5,10 @@
 #include <span>
 #include <string_view>
 
+#include "cli/refusal_text.h"
+#include "pay/choices.h"
 #include "pay/count_text.h"
-#include "pay/grid.h"
+#include "pay/rules.h"
 
 namespace cli {
 namespace {
@@ -83,7 +85,7 @@ std::optional<std::size_t> find_count(std::string_view text) {
     if (!one_digit) {
         return std::nullopt;
     }
-    if (const auto row = pay::read_count(text).table_row) {
+    if (const auto row = pay::read_count(text).count) {
         return static_cast<std::size_t>(*row);
     }
     return std::nullopt;
@@ -119,6 +121,10 @@ std::size_t first_rank_position(pay::Scale scale) {
 
 constexpr std::size_t count_choices = pay::count_items.size();
 
+// "yes" stands first in the yes-or-no lists.
+constexpr std::size_t yes_place = 0;
+static_assert(pay::yes_no_items[yes_place] == pay::yes_text);
+
 }  // namespace
 
 pay::PayInputs ResolvedChoices::inputs() const {
@@ -143,7 +149,7 @@ std::string_view option_name(pay::Choice choice) {
 }
 
 std::size_t combination_count() {
-    return pay::PayGrid.size() * pay::zone_items.size() * pay::yes_no_items.size() * count_choices *
+    return pay::grid_size * pay::zone_items.size() * pay::yes_no_items.size() * count_choices *
            count_choices * pay::yes_no_items.size();
 }
 
@@ -211,8 +217,24 @@ Resolution resolve_choices(const pay::PayInputs& typed) {
                                    .children = pay::count_items[*children],
                                    .dependents = pay::count_items[*dependents],
                                    .mutual_member = pay::yes_no_items[*mutual],
-                                   .combination = combination};
+                                   .combination = combination,
+                                   .typed = {.scale = the_scale,
+                                             .grid_entry = grid_position,
+                                             .zone = *zone,
+                                             .special_charges = *special == yes_place,
+                                             .children = static_cast<int>(*children),
+                                             .dependents = static_cast<int>(*dependents),
+                                             .mutual_member = *mutual == yes_place}};
     return {.choices = resolved, .error = {}};
+}
+
+std::variant<pay::PaySession, std::string> press_resolved(const ResolvedChoices& choices,
+                                                          std::string_view separator) {
+    pay::PaySession window(separator);
+    if (const auto refusal = window.press_ok(choices.inputs(), choices.typed)) {
+        return describe(*refusal);
+    }
+    return window;
 }
 
 }  // namespace cli

@@ -4,8 +4,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 
+#include "pay/choices.h"
 #include "pay/pay_inputs.h"
+#include "pay/pay_session.h"
 
 namespace cli {
 
@@ -21,6 +24,9 @@ struct ResolvedChoices {
     /// The place of this combination of list items among all of them, from 0 to
     /// `combination_count()` - 1; equal combinations have equal places.
     std::size_t combination = 0;
+    /// What the choices read as, for the computation: they are list items, so nothing is
+    /// read from a text again.
+    pay::Choices typed;
 
     /// The choices as the window's lists would hold them.
     pay::PayInputs inputs() const;
@@ -44,5 +50,10 @@ std::size_t combination_count();
 /// column order and separated by " | ", each with its value and what is accepted (the rank only
 /// when the scale is known).
 Resolution resolve_choices(const pay::PayInputs& typed);
+
+/// The resolved choices pressed on a fresh window whose amounts use `separator`, or the
+/// refusal of the press, described ("refused: rank").
+std::variant<pay::PaySession, std::string> press_resolved(const ResolvedChoices& choices,
+                                                          std::string_view separator);
 
 }  // namespace cli

@@ -106,7 +106,8 @@ ExitStatus run_compare(const pay::PayInputs& typed, pay::CompareAxis axis, bool 
         err << "velnaro-calc: " << resolution.error << '\n';
         return ExitStatus::row_errors;
     }
-    const pay::ComparisonOutcome outcome = pay::compare_pay(resolution.choices->inputs(), axis);
+    const pay::ComparisonOutcome outcome =
+        pay::compare_pay(resolution.choices->inputs(), resolution.choices->typed, axis);
     if (!outcome.comparison) {
         err << "velnaro-calc: " << describe(*outcome.refusal) << '\n';
         return ExitStatus::row_errors;

@@ -67,14 +67,14 @@ ExitStatus run_slip(const pay::PayInputs& given, bool json, std::ostream& out, s
     std::optional<pay::ShownTexts> shown;
     std::vector<pay::FieldExplanation> explanations;
     if (resolution.choices) {
-        pay::PaySession window;
-        if (const auto refusal = window.press_ok(resolution.choices->inputs())) {
-            error = describe(*refusal);
-        } else {
-            shown = window.shown();
+        auto pressed = press_resolved(*resolution.choices, ".");
+        if (const auto* window = std::get_if<pay::PaySession>(&pressed)) {
+            shown = window->shown();
             if (explain) {
-                explanations = pay::explain_slip(window);
+                explanations = pay::explain_slip(*window);
             }
+        } else {
+            error = std::get<std::string>(pressed);
         }
     }
 

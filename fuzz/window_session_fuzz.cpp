@@ -12,9 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "pay/income_tax.h"
+#include "pay/explanation.h"
 #include "pay/pay_inputs.h"
 #include "pay/pay_session.h"
+#include "pay/rules.h"
 
 namespace {
 
@@ -86,13 +87,20 @@ void check_shown(const pay::PaySession& session) {
         if (info.field == pay::SlipField::mutual_fund) {
             require(text == "0" || text == "1500");
         } else if (info.field == pay::SlipField::tax_rate_label) {
-            require(std::any_of(pay::tax_rules::brackets.begin(), pay::tax_rules::brackets.end(),
+            const auto& brackets = pay::built_in_rules().income_tax.brackets;
+            require(std::any_of(brackets.begin(), brackets.end(),
                                 [&](const pay::TaxBracket& b) { return b.label == text; }));
         } else {
             require(std::regex_match(text, amount_text));
         }
     }
     require(finite_slip(session.slip()));
+    // Each explanation, kept amounts included, ends in the text its field shows.
+    if (session.computed_inputs()) {
+        for (const pay::FieldExplanation& e : pay::explain_slip(session)) {
+            require(!e.terms.empty() && e.terms.back().value == session.text(e.field));
+        }
+    }
 }
 
 }  // namespace

@@ -3,7 +3,8 @@
 #include <algorithm>
 
 #include "pay/amount_format.h"
-#include "pay/count_text.h"
+#include "pay/choices.h"
+#include "pay/trace.h"
 
 namespace pay {
 namespace {
@@ -17,19 +18,28 @@ double shown_difference(std::optional<double> row, std::optional<double> own) {
     return shown_value(shown_value(row.value_or(0), 2) - shown_value(own.value_or(0), 2), 2);
 }
 
-// Whether the user's text on the axis stands for the row's list item. Counts are read as
-// numbers, as the computation reads them; every other text is compared whole.
-bool stands_for(Choice choice, const std::string& own_text, std::string_view item) {
-    if (choice == Choice::children || choice == Choice::dependents) {
-        const auto own_count = read_count(own_text).table_row;
-        return own_count && own_count == read_count(item).table_row;
+// Whether a row's choices stand for the user's own on the axis: the same grid entry, zone or
+// count, as the two were read.
+bool same_on_axis(Choice choice, const Choices& own, const Choices& row) {
+    switch (choice) {
+        case Choice::scale:
+        case Choice::rank:
+            return own.grid_entry == row.grid_entry;
+        case Choice::zone:
+            return own.zone && own.zone == row.zone;
+        case Choice::children:
+            return own.children && own.children == row.children;
+        case Choice::dependents:
+            return own.dependents == row.dependents;
+        default:
+            return false;
     }
-    return own_text == item;
 }
 
 class RowMaker {
   public:
-    explicit RowMaker(Comparison& comparison) : comparison_(comparison) {}
+    RowMaker(Comparison& comparison, const Choices& own, const PayRules& rules)
+        : comparison_(comparison), own_(own), rules_(rules) {}
 
     // Computes the user's choices with `choice` set to `item`; false when that row is refused.
     bool add(Choice choice, std::string_view item, std::string_view rank = {}) {
@@ -38,19 +48,18 @@ class RowMaker {
         if (choice == Choice::scale) {
             row.inputs.rank = std::string(rank);
         }
-        if (check_inputs(row.inputs, row.slip)) {
+        const auto read = read_choices(row.inputs, false);
+        const auto* choices = std::get_if<Choices>(&read);
+        if (choices == nullptr) {
             return false;
         }
-        compute_pay(row.inputs, row.slip);
+        NoTrace trace;
+        compute_pay(*choices, rules_, row.slip, trace);
         row.monthly_difference =
             shown_difference(row.slip.monthly_pay, comparison_.own_slip.monthly_pay);
         row.annual_difference =
             shown_difference(row.slip.annual_pay, comparison_.own_slip.annual_pay);
-        const bool own_item = choice == Choice::scale
-                                  ? row.inputs.scale == comparison_.own.scale &&
-                                        row.inputs.rank == comparison_.own.rank
-                                  : stands_for(choice, choice_text(comparison_.own, choice), item);
-        if (own_item && !comparison_.current) {
+        if (same_on_axis(choice, own_, *choices) && !comparison_.current) {
             comparison_.current = comparison_.rows.size();
         }
         comparison_.rows.push_back(std::move(row));
@@ -59,6 +68,8 @@ class RowMaker {
 
   private:
     Comparison& comparison_;
+    const Choices& own_;
+    const PayRules& rules_;
 };
 
 }  // namespace
@@ -91,18 +102,30 @@ Choice axis_choice(CompareAxis axis) {
     return Choice::rank;
 }
 
-ComparisonOutcome compare_pay(const PayInputs& own, CompareAxis axis) {
+ComparisonOutcome compare_pay(const PayInputs& own, CompareAxis axis, const PayRules& rules) {
+    const auto read = read_choices(own, false);
+    if (const auto* refusal = std::get_if<Refusal>(&read)) {
+        return {.comparison = std::nullopt, .refusal = *refusal};
+    }
+    return compare_pay(own, std::get<Choices>(read), axis, rules);
+}
+
+ComparisonOutcome compare_pay(const PayInputs& own, const Choices& own_choices, CompareAxis axis,
+                              const PayRules& rules) {
     Comparison comparison{
         .axis = axis, .own = own, .own_slip = {}, .rows = {}, .current = {}, .left_out = {}};
-    if (auto refusal = check_inputs(own, comparison.own_slip)) {
-        return {.comparison = std::nullopt, .refusal = refusal};
+    // A fresh slip computes only with a grid row.
+    if (!own_choices.grid_entry) {
+        return {.comparison = std::nullopt,
+                .refusal = Refusal{Refusal::Kind::refused,
+                                   own_choices.scale ? Choice::rank : Choice::scale}};
     }
-    compute_pay(own, comparison.own_slip);
+    NoTrace trace;
+    compute_pay(own_choices, rules, comparison.own_slip, trace);
 
     // A fresh slip finds a grid row only for a scale and a rank that are list items.
-    const Scale own_scale = *scale_from_text(own.scale);
-    const auto own_ranks = rank_items(own_scale);
-    RowMaker rows(comparison);
+    const auto own_ranks = rank_items(*own_choices.scale);
+    RowMaker rows(comparison, own_choices, rules);
     const Choice choice = axis_choice(axis);
     switch (axis) {
         case CompareAxis::rank:

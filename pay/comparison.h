@@ -7,8 +7,10 @@
 #include <string_view>
 #include <vector>
 
+#include "pay/choices.h"
 #include "pay/pay_inputs.h"
 #include "pay/pay_slip.h"
+#include "pay/rules.h"
 
 namespace pay {
 
@@ -69,7 +71,12 @@ struct ComparisonOutcome {
 /// fresh slip, so nothing carries from one row, or from an earlier computation, to the next.
 /// Refused when `own` does not compute on a fresh slip (a missing choice, a typed scale or rank
 /// with no grid row, a count that reads as no number).
-ComparisonOutcome compare_pay(const PayInputs& own, CompareAxis axis);
+ComparisonOutcome compare_pay(const PayInputs& own, CompareAxis axis,
+                              const PayRules& rules = built_in_rules());
+
+/// The same, for choices already read: `own` are the texts, `choices` what they read as.
+ComparisonOutcome compare_pay(const PayInputs& own, const Choices& choices, CompareAxis axis,
+                              const PayRules& rules = built_in_rules());
 
 /// A difference as shown: "#0.00" with `separator`, a plus sign before a positive difference,
 /// `minus` before a negative one and no sign for zero.

@@ -82,10 +82,10 @@ CountReading read_count(std::string_view text) {
     if (!text.empty()) {
         return {};
     }
-    CountReading reading{.is_number = true, .table_row = std::nullopt};
+    CountReading reading{.is_number = true, .count = std::nullopt};
     // A negative zero is zero; any other negative number is outside the table.
-    if (whole_is_small && fraction_is_zero && whole <= 6 && !(negative && whole != 0)) {
-        reading.table_row = static_cast<int>(whole);
+    if (whole_is_small && fraction_is_zero && whole <= max_count && !(negative && whole != 0)) {
+        reading.count = static_cast<int>(whole);
     }
     return reading;
 }

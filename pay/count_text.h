@@ -3,14 +3,16 @@
 #include <optional>
 #include <string_view>
 
+#include "pay/pay_inputs.h"
+
 namespace pay {
 
 /// How a count text (children, dependents) reads.
 struct CountReading {
     /// The text reads as a number at all.
     bool is_number = false;
-    /// The number, when it equals one of the whole numbers 0 to 6 (the rows of the count tables).
-    std::optional<int> table_row;
+    /// The count, when the number equals one of the whole numbers 0 to `max_count`.
+    std::optional<int> count;
 };
 
 /// Reads a count text: an optional sign, digits, and optionally a fractional part after ".", ","

@@ -1,19 +1,16 @@
 #include "pay/explanation.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
+#include <span>
 #include <string>
 #include <utility>
 
 #include "pay/amount_format.h"
-#include "pay/ceiling.h"
-#include "pay/count_text.h"
-#include "pay/earnings.h"
-#include "pay/grid.h"
-#include "pay/income_tax.h"
+#include "pay/choices.h"
 #include "pay/pay_session.h"
-#include "pay/percent.h"
-#include "pay/social_deductions.h"
+#include "pay/trace.h"
 
 namespace pay {
 namespace {
@@ -72,38 +69,18 @@ const std::string& field_name(SlipField field) {
     return names[static_cast<std::size_t>(field)];
 }
 
-// Which fields a computation on `inputs` wrote, by the rules' own case tests: the grid lookup,
-// the zone rates, the yes-or-no texts and the count tables.
-using WrittenFields = std::array<bool, slip_field_count>;
-
-WrittenFields written_fields(const PayInputs& inputs) {
-    WrittenFields written{};
-    written.fill(true);
-    const auto set = [&](SlipField field, bool value) {
-        written[static_cast<std::size_t>(field)] = value;
-    };
-    const bool grid_row = lookup_grid(inputs.scale, inputs.rank).has_value();
-    for (const SlipField field :
-         {SlipField::index_points, SlipField::hierarchy_allowance, SlipField::charges_allowance,
-          SlipField::supervision_allowance, SlipField::foundation_contribution}) {
-        set(field, grid_row);
-    }
-    set(SlipField::residence_allowance, residence_rate(inputs.zone).has_value());
-    set(SlipField::special_charges_allowance, read_yes_no(inputs.special_charges).has_value());
-    set(SlipField::family_allowance, read_count(inputs.children).table_row.has_value());
-    set(SlipField::family_exemption, read_count(inputs.dependents).table_row.has_value());
-    const bool mutual = read_yes_no(inputs.mutual_member).has_value();
-    set(SlipField::general_mutual, mutual);
-    set(SlipField::mutual_fund, mutual);
-    return written;
+// The rate of the zone the user picked, named by its text.
+std::string zone_rate_name(const PayInputs& inputs) {
+    return "نسبة المنطقة " + quoted(inputs.zone);
 }
 
 std::string yes_or_no_words() {
     return " ليس «" + std::string(yes_text) + "» ولا «" + std::string(no_text) + "»";
 }
 
-// Why the last computation left a field unwritten.
-std::string unwritten_reason(const PayInputs& inputs, SlipField field) {
+// Why the last computation left a field unwritten. The dependents are refused outside their
+// list, so the family exemption is always written.
+std::string unwritten_reason(const PayInputs& inputs, const Choices& choices, SlipField field) {
     switch (field) {
         case SlipField::residence_allowance: {
             std::string items;
@@ -118,17 +95,14 @@ std::string unwritten_reason(const PayInputs& inputs, SlipField field) {
             return "الجواب عن الأعباء الخاصة " + quoted(inputs.special_charges) + yes_or_no_words();
         case SlipField::family_allowance:
             return "عدد الأطفال " + quoted(inputs.children) + " خارج الأعداد من " + isolated("0") +
-                   " إلى " + isolated(std::to_string(earnings_rules::max_children));
-        case SlipField::family_exemption:
-            return "عدد الأشخاص المتكفل بهم " + quoted(inputs.dependents) + " خارج الأعداد من " +
-                   isolated("0") + " إلى " + isolated(std::to_string(tax_rules::max_dependents));
+                   " إلى " + isolated(std::to_string(max_count));
         case SlipField::general_mutual:
         case SlipField::mutual_fund:
             return "الجواب عن الانخراط في التعاضدية " + quoted(inputs.mutual_member) +
                    yes_or_no_words();
         default:
             // The five grid fields.
-            if (!scale_from_text(inputs.scale)) {
+            if (!choices.scale) {
                 return "نص السلم " + quoted(inputs.scale) +
                        " ليس من عناصر قائمة السلالم، فليس له صف في شبكة الأجور";
             }
@@ -137,25 +111,99 @@ std::string unwritten_reason(const PayInputs& inputs, SlipField field) {
     }
 }
 
-// Builds one explanation from the session's last computation.
+using Op = TermOperation;
+
+constexpr std::string_view contribution_base_name = "أساس الاقتطاع للتقاعد والتأمين عن المرض";
+constexpr std::string_view before_family_name = "المجموع دون التعويضات العائلية";
+constexpr std::string_view gross_tax_name = "الضريبة الإجمالية قبل الإعفاء";
+constexpr std::string_view not_member_name = "غير منخرط في التعاضدية";
+
+// How a number is written on a formula line.
+enum class Written { field, amount, rate, count, whole, number };
+
+// The name and the writing of each quantity, in the order of `Quantity`. A field is named by its
+// caption, a grid amount by its field and a zone rate by its zone.
+struct QuantityWords {
+    Quantity quantity;
+    std::string_view name;
+    Written written;
+};
+
+constexpr std::array<QuantityWords, quantity_count> quantity_words{{
+    {Quantity::field, "", Written::field},
+    {Quantity::grid_amount, "", Written::amount},
+    {Quantity::uncounted_index_points, "النقط غير المحتسبة", Written::amount},
+    {Quantity::index_point_value, "قيمة النقطة في السنة", Written::amount},
+    {Quantity::first_fixed_amount, "المبلغ الأول المضاف", Written::amount},
+    {Quantity::second_fixed_amount, "المبلغ الثاني المضاف", Written::amount},
+    {Quantity::zone_rate, "", Written::rate},
+    {Quantity::special_charges_rate, "نسبة التعويض عن الأعباء الخاصة", Written::rate},
+    {Quantity::no_special_charges, "لا تعويض عن الأعباء الخاصة", Written::amount},
+    {Quantity::children, "عدد الأطفال", Written::count},
+    {Quantity::first_children, "عدد الأطفال الأوائل", Written::count},
+    {Quantity::first_child_amount, "التعويض عن كل طفل من الأوائل", Written::amount},
+    {Quantity::further_child_amount, "التعويض عن كل طفل بعدهم", Written::amount},
+    {Quantity::first_children_allowance, "التعويض عن الأطفال الأوائل", Written::amount},
+    {Quantity::last_child_count, "", Written::count},
+    {Quantity::base_salary_share, "حصة الراتب الأساسي المضافة", Written::rate},
+    {Quantity::contribution_base, contribution_base_name, Written::amount},
+    {Quantity::retirement_rate, "نسبة التقاعد", Written::rate},
+    {Quantity::health_insurance_rate, "نسبة التأمين الإجباري عن المرض", Written::rate},
+    {Quantity::health_insurance_ceiling, "سقف التأمين الإجباري عن المرض", Written::amount},
+    {Quantity::no_general_mutual, not_member_name, Written::amount},
+    {Quantity::general_mutual_rate, "نسبة القطاع بالتعاضدية العامة", Written::rate},
+    {Quantity::general_mutual_ceiling, "سقف القطاع بالتعاضدية العامة", Written::amount},
+    {Quantity::no_mutual_fund, not_member_name, Written::whole},
+    {Quantity::mutual_fund_amount, "الاشتراك الثابت للمنخرط", Written::whole},
+    {Quantity::gross_before_family, before_family_name, Written::amount},
+    {Quantity::professional_deduction_rate, "نسبة الخصم المهني", Written::rate},
+    {Quantity::professional_deduction_ceiling, "سقف الخصم المهني", Written::amount},
+    {Quantity::professional_deduction, "الخصم المهني", Written::amount},
+    {Quantity::bracket_lower, "الحد الأدنى للشريحة", Written::amount},
+    {Quantity::bracket_upper, "الحد الأعلى للشريحة", Written::amount},
+    {Quantity::bracket_rate, "نسبة الشريحة", Written::rate},
+    {Quantity::bracket_base_amount, "المبلغ الثابت للشريحة", Written::amount},
+    {Quantity::gross_tax, gross_tax_name, Written::amount},
+    {Quantity::dependents, "عدد الأشخاص المتكفل بهم", Written::count},
+    {Quantity::exemption_per_dependent, "الإعفاء عن كل شخص", Written::amount},
+    {Quantity::months, "عدد الأشهر", Written::number},
+}};
+
+constexpr bool words_in_quantity_order() {
+    for (std::size_t i = 0; i < quantity_words.size(); ++i) {
+        if (static_cast<std::size_t>(quantity_words[i].quantity) != i) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(words_in_quantity_order(), "one row per Quantity, in its order");
+
+constexpr const QuantityWords& words_of(Quantity quantity) {
+    return quantity_words[static_cast<std::size_t>(quantity)];
+}
+
+// Builds one explanation from the trace of the session's last computation.
 class Builder {
   public:
-    Builder(const PaySession& session, const WrittenFields& written, SlipField field)
+    Builder(const PaySession& session, const TermTrace& trace, SlipField field)
         : session_(session),
           inputs_(*session.computed_inputs()),
-          slip_(session.computed_slip()),
-          written_(written),
+          choices_(session.computed_choices()),
+          trace_(trace),
           separator_(session.decimal_separator()),
           field_(field) {
         result_.field = field;
         result_.name = field_name(field);
         result_.kind = ExplanationKind::computed;
-        result_.terms.reserve(16);
+        result_.terms.reserve(24);
     }
 
     const PayInputs& inputs() const { return inputs_; }
-    bool written(SlipField field) const { return written_[static_cast<std::size_t>(field)]; }
-    const PaySlip& slip() const { return slip_; }
+    const Choices& choices() const { return choices_; }
+    const TermTrace& trace() const { return trace_; }
+    bool written(SlipField field) const { return trace_.written(field); }
+    double value(Quantity quantity) const { return trace_.value(quantity); }
 
     // Numbers as the window writes them.
     std::string amount(double value) const {
@@ -170,24 +218,46 @@ class Builder {
         return text;
     }
     std::string rate(double percent) const { return number(percent) + " %"; }
+    std::string count(double value) const { return std::to_string(static_cast<int>(value)); }
+    std::string written_as(Written written, double value) const {
+        switch (written) {
+            case Written::rate:
+                return rate(value);
+            case Written::count:
+                return count(value);
+            case Written::whole:
+                return format_whole(value);
+            case Written::number:
+                return number(value);
+            case Written::field:
+            case Written::amount:
+                break;
+        }
+        return amount(value);
+    }
+    std::string quantity(Quantity quantity) const {
+        return written_as(words_of(quantity).written, value(quantity));
+    }
 
     void sentence(std::string text) { result_.sentence = std::move(text); }
 
     void term(std::string name, std::string value, TermOperation operation) {
         result_.terms.push_back({std::move(name), std::move(value), operation});
     }
-    // A shown field as a term: its name, marked when the last computation kept it, and its text.
-    void field(SlipField field, TermOperation operation) {
-        std::string name = field_name(field);
-        if (!written(field)) {
-            name += " (محفوظ من قبل)";
+
+    // A traced line as it was worked; a line the computation did not work adds nothing. With a
+    // `result`, the line's own result is replaced by that field's shown text.
+    void line(std::span<const TracedTerm> terms, std::optional<SlipField> result = std::nullopt) {
+        for (const TracedTerm& t : terms) {
+            if (result && t.operation == Op::gives) {
+                term(field_name(*result), session_.text(*result), Op::gives);
+            } else {
+                term(name_of(t), text_of(t), t.operation);
+            }
         }
-        term(std::move(name), session_.text(field), operation);
     }
-    void gives_field() { field(field_, TermOperation::gives); }
-    void gives(std::string name, std::string value) {
-        term(std::move(name), std::move(value), TermOperation::gives);
-    }
+    void line(SlipField field) { line(trace_.line(field)); }
+    void line(Quantity quantity) { line(trace_.line(quantity)); }
 
     FieldExplanation finish() {
         result_.formula = render_formula(result_.terms);
@@ -195,26 +265,51 @@ class Builder {
     }
 
   private:
+    std::string name_of(const TracedTerm& t) const {
+        switch (t.quantity) {
+            case Quantity::field: {
+                std::string name = field_name(t.field);
+                if (!written(t.field)) {
+                    name += " (محفوظ من قبل)";
+                }
+                return name;
+            }
+            case Quantity::grid_amount:
+                return field_name(field_) + " في شبكة الأجور";
+            case Quantity::zone_rate:
+                return zone_rate_name(inputs_);
+            default:
+                return std::string(words_of(t.quantity).name);
+        }
+    }
+    std::string text_of(const TracedTerm& t) const {
+        if (t.quantity != Quantity::field) {
+            return written_as(words_of(t.quantity).written, t.value);
+        }
+        return field_info(t.field).display == FieldDisplay::whole_number ? format_whole(t.value)
+                                                                         : amount(t.value);
+    }
+
     const PaySession& session_;
     const PayInputs& inputs_;
-    const PaySlip& slip_;
-    const WrittenFields& written_;
+    const Choices& choices_;
+    const TermTrace& trace_;
     std::string_view separator_;
     SlipField field_;
     FieldExplanation result_;
 };
 
-using Op = TermOperation;
-
-const std::string contribution_base_name = "أساس الاقتطاع للتقاعد والتأمين عن المرض";
-const std::string before_family_name = "المجموع دون التعويضات العائلية";
-const std::string gross_tax_name = "الضريبة الإجمالية قبل الإعفاء";
+// Whether a line's amount was replaced by its ceiling.
+bool reached_ceiling(std::span<const TracedTerm> line) {
+    return std::any_of(line.begin(), line.end(),
+                       [](const TracedTerm& t) { return t.operation == Op::at_most; });
+}
 
 std::string scale_and_rank(const PayInputs& inputs) {
     return "السلم " + quoted(inputs.scale) + " والرتبة " + quoted(inputs.rank);
 }
 
-void explain_grid_field(Builder& b, SlipField field, double value) {
+void explain_grid_field(Builder& b, SlipField field) {
     const std::string name = field_name(field);
     if (field == SlipField::index_points) {
         b.sentence(name + " هي ما تعطيه شبكة الأجور لصف " + scale_and_rank(b.inputs()) + ".");
@@ -224,341 +319,198 @@ void explain_grid_field(Builder& b, SlipField field, double value) {
         b.sentence(what + " مبلغ سنوي ثابت تعطيه شبكة الأجور لصف " + scale_and_rank(b.inputs()) +
                    ".");
     }
-    b.term(name + " في شبكة الأجور", b.amount(value), Op::first);
-    b.gives_field();
+    b.line(field);
 }
 
 void explain_base_salary(Builder& b) {
-    using namespace earnings_rules;
     b.sentence("الراتب الأساسي السنوي هو النقطة الاستدلالية ناقص " +
-               isolated(b.amount(base_index_floor)) + "، مضروبا في " +
-               isolated(b.amount(value_of_index_point)) + " عن كل نقطة، ثم يضاف إليه " +
-               isolated(b.amount(base_first_addend)) + " ثم " +
-               isolated(b.amount(base_second_addend)) + ".");
-    b.field(SlipField::index_points, Op::first);
-    b.term("النقط غير المحتسبة", b.amount(base_index_floor), Op::minus);
-    b.term("قيمة النقطة في السنة", b.amount(value_of_index_point), Op::times);
-    b.term("المبلغ الأول المضاف", b.amount(base_first_addend), Op::plus);
-    b.term("المبلغ الثاني المضاف", b.amount(base_second_addend), Op::plus);
-    b.gives_field();
+               isolated(b.quantity(Quantity::uncounted_index_points)) + "، مضروبا في " +
+               isolated(b.quantity(Quantity::index_point_value)) + " عن كل نقطة، ثم يضاف إليه " +
+               isolated(b.quantity(Quantity::first_fixed_amount)) + " ثم " +
+               isolated(b.quantity(Quantity::second_fixed_amount)) + ".");
+    b.line(SlipField::annual_base_salary);
 }
 
 void explain_residence(Builder& b) {
-    const double rate = *residence_rate(b.inputs().zone);
-    const std::string zone = "نسبة المنطقة " + quoted(b.inputs().zone);
-    b.sentence("التعويض عن الإقامة هو " + zone + "، أي " + isolated(b.rate(rate)) +
-               "، من الراتب الأساسي السنوي.");
-    b.field(SlipField::annual_base_salary, Op::first);
-    b.term(zone, b.rate(rate), Op::percent_of);
-    b.gives_field();
+    b.sentence("التعويض عن الإقامة هو " + zone_rate_name(b.inputs()) + "، أي " +
+               isolated(b.quantity(Quantity::zone_rate)) + "، من الراتب الأساسي السنوي.");
+    b.line(SlipField::residence_allowance);
 }
 
 void explain_special_charges(Builder& b) {
-    if (*read_yes_no(b.inputs().special_charges)) {
-        const double rate = earnings_rules::special_charges_rate;
-        b.sentence("التعويض عن الأعباء الخاصة هو " + isolated(b.rate(rate)) +
+    if (*b.choices().special_charges) {
+        b.sentence("التعويض عن الأعباء الخاصة هو " +
+                   isolated(b.quantity(Quantity::special_charges_rate)) +
                    " من الراتب الأساسي السنوي، لأن الجواب عن الأعباء الخاصة «" +
                    std::string(yes_text) + "».");
-        b.field(SlipField::annual_base_salary, Op::first);
-        b.term("نسبة التعويض عن الأعباء الخاصة", b.rate(rate), Op::percent_of);
     } else {
         b.sentence("لا تعويض عن الأعباء الخاصة لأن الجواب عنها «" + std::string(no_text) +
-                   "»، فهو " + isolated(b.amount(0)) + ".");
-        b.term("لا تعويض عن الأعباء الخاصة", b.amount(0), Op::first);
+                   "»، فهو " + isolated(b.quantity(Quantity::no_special_charges)) + ".");
     }
-    b.gives_field();
+    b.line(SlipField::special_charges_allowance);
 }
 
 void explain_family_allowance(Builder& b) {
-    using namespace earnings_rules;
-    const int children = *read_count(b.inputs().children).table_row;
-    const ChildrenSplit split = split_children(children);
-    b.sentence("التعويضات العائلية " + isolated(b.amount(allowance_first_children)) +
-               " في السنة عن كل طفل من الأطفال " + isolated(std::to_string(first_children)) +
-               " الأوائل، ثم " + isolated(b.amount(allowance_further_children)) +
-               " عن كل طفل بعدهم إلى " + isolated(std::to_string(max_children)) +
-               " أطفال؛ وعدد الأطفال هنا " + isolated(std::to_string(children)) + ".");
-    b.term("عدد الأطفال", std::to_string(children), Op::first);
-    if (split.further == 0) {
-        b.term("التعويض عن كل طفل من الأوائل", b.amount(allowance_first_children), Op::times);
-    } else {
-        b.term("عدد الأطفال الأوائل", std::to_string(split.first), Op::minus);
-        b.term("التعويض عن كل طفل بعدهم", b.amount(allowance_further_children), Op::times);
-        b.term("التعويض عن الأطفال الأوائل", b.amount(family_allowance_for(split.first)), Op::plus);
-    }
-    b.gives_field();
-}
-
-void add_earnings_before_family(Builder& b) {
-    b.field(SlipField::annual_base_salary, Op::first);
-    b.field(SlipField::residence_allowance, Op::plus);
-    b.field(SlipField::special_charges_allowance, Op::plus);
-    b.field(SlipField::hierarchy_allowance, Op::plus);
-    b.field(SlipField::charges_allowance, Op::plus);
-    b.field(SlipField::supervision_allowance, Op::plus);
+    b.sentence("التعويضات العائلية " + isolated(b.quantity(Quantity::first_child_amount)) +
+               " في السنة عن كل طفل من الأطفال " + isolated(b.quantity(Quantity::first_children)) +
+               " الأوائل، ثم " + isolated(b.quantity(Quantity::further_child_amount)) +
+               " عن كل طفل بعدهم إلى " + isolated(b.quantity(Quantity::last_child_count)) +
+               " أطفال؛ وعدد الأطفال هنا " + isolated(b.quantity(Quantity::children)) + ".");
+    b.line(SlipField::family_allowance);
 }
 
 void explain_gross_total(Builder& b) {
     b.sentence(
         "مجموع الراتب الأساسي والتعويضات هو الراتب الأساسي السنوي زائد كل التعويضات، ومنها "
         "التعويضات العائلية.");
-    add_earnings_before_family(b);
-    b.field(SlipField::family_allowance, Op::plus);
-    b.gives_field();
-}
-
-// The line that gives the common base of retirement and health insurance.
-void add_contribution_base(Builder& b, const std::string& base) {
-    b.field(SlipField::annual_base_salary, Op::first);
-    b.term("حصة الراتب الأساسي المضافة", b.rate(deduction_rules::base_salary_share),
-           Op::percent_of);
-    b.field(SlipField::annual_base_salary, Op::plus);
-    b.field(SlipField::hierarchy_allowance, Op::plus);
-    b.field(SlipField::charges_allowance, Op::plus);
-    b.field(SlipField::supervision_allowance, Op::plus);
-    b.gives(contribution_base_name, base);
+    b.line(SlipField::gross_total);
 }
 
 std::string contribution_base_rule(const Builder& b) {
     return "وأساس الاقتطاع هو الراتب الأساسي السنوي زائد " +
-           isolated(b.rate(deduction_rules::base_salary_share)) +
+           isolated(b.quantity(Quantity::base_salary_share)) +
            " منه وزائد التعويضات عن التدرج الإداري والأعباء والتأطير.";
 }
 
 void explain_retirement(Builder& b) {
-    using namespace deduction_rules;
-    const std::string base = b.amount(contribution_base(b.slip()));
-    b.sentence("التقاعد هو " + isolated(b.rate(retirement_rate)) + " من أساس الاقتطاع، " +
-               contribution_base_rule(b));
-    add_contribution_base(b, base);
-    b.term(contribution_base_name, base, Op::first);
-    b.term("نسبة التقاعد", b.rate(retirement_rate), Op::percent_of);
-    b.gives_field();
+    b.sentence("التقاعد هو " + isolated(b.quantity(Quantity::retirement_rate)) +
+               " من أساس الاقتطاع، " + contribution_base_rule(b));
+    b.line(Quantity::contribution_base);
+    b.line(SlipField::retirement);
 }
 
 void explain_health_insurance(Builder& b) {
-    using namespace deduction_rules;
-    const double base_value = contribution_base(b.slip());
-    const std::string base = b.amount(base_value);
-    const bool ceiling = reaches_ceiling(stored(percent(base_value, health_insurance_rate)),
-                                         health_insurance_ceiling);
-    b.sentence("التأمين الإجباري عن المرض هو " + isolated(b.rate(health_insurance_rate)) +
-               " من أساس الاقتطاع على ألا يتجاوز " + isolated(b.amount(health_insurance_ceiling)) +
+    const bool ceiling = reached_ceiling(b.trace().line(SlipField::health_insurance));
+    b.sentence("التأمين الإجباري عن المرض هو " +
+               isolated(b.quantity(Quantity::health_insurance_rate)) +
+               " من أساس الاقتطاع على ألا يتجاوز " +
+               isolated(b.quantity(Quantity::health_insurance_ceiling)) +
                (ceiling ? "، وقد بلغ هذا السقف هنا؛ " : "؛ ") + contribution_base_rule(b));
-    add_contribution_base(b, base);
-    b.term(contribution_base_name, base, Op::first);
-    b.term("نسبة التأمين الإجباري عن المرض", b.rate(health_insurance_rate), Op::percent_of);
-    if (ceiling) {
-        b.term("سقف التأمين الإجباري عن المرض", b.amount(health_insurance_ceiling), Op::at_most);
-    }
-    b.gives_field();
+    b.line(Quantity::contribution_base);
+    b.line(SlipField::health_insurance);
 }
 
 void explain_general_mutual(Builder& b) {
-    using namespace deduction_rules;
-    if (!*read_yes_no(b.inputs().mutual_member)) {
+    if (!*b.choices().mutual_member) {
         b.sentence("لا اشتراك في القطاع بالتعاضدية العامة لغير المنخرط في التعاضدية، فهو " +
-                   isolated(b.amount(0)) + ".");
-        b.term("غير منخرط في التعاضدية", b.amount(0), Op::first);
-        b.gives_field();
+                   isolated(b.quantity(Quantity::no_general_mutual)) + ".");
+        b.line(SlipField::general_mutual);
         return;
     }
-    const bool ceiling = reaches_ceiling(
-        stored(percent(b.slip().annual_base_salary, general_mutual_rate)), general_mutual_ceiling);
-    b.sentence("القطاع بالتعاضدية العامة هو " + isolated(b.rate(general_mutual_rate)) +
+    const bool ceiling = reached_ceiling(b.trace().line(SlipField::general_mutual));
+    b.sentence("القطاع بالتعاضدية العامة هو " +
+               isolated(b.quantity(Quantity::general_mutual_rate)) +
                " من الراتب الأساسي السنوي وحده للمنخرط في التعاضدية، على ألا يتجاوز " +
-               isolated(b.amount(general_mutual_ceiling)) +
+               isolated(b.quantity(Quantity::general_mutual_ceiling)) +
                (ceiling ? "، وقد بلغ هذا السقف هنا." : "."));
-    b.field(SlipField::annual_base_salary, Op::first);
-    b.term("نسبة القطاع بالتعاضدية العامة", b.rate(general_mutual_rate), Op::percent_of);
-    if (ceiling) {
-        b.term("سقف القطاع بالتعاضدية العامة", b.amount(general_mutual_ceiling), Op::at_most);
-    }
-    b.gives_field();
+    b.line(SlipField::general_mutual);
 }
 
 void explain_mutual_fund(Builder& b) {
-    if (*read_yes_no(b.inputs().mutual_member)) {
-        const std::string amount = format_whole(deduction_rules::mutual_fund_amount);
-        b.sentence("الصندوق التعاضدي المستقل اشتراك سنوي ثابت قدره " + isolated(amount) +
-                   " للمنخرط في التعاضدية.");
-        b.term("الاشتراك الثابت للمنخرط", amount, Op::first);
+    if (*b.choices().mutual_member) {
+        b.sentence("الصندوق التعاضدي المستقل اشتراك سنوي ثابت قدره " +
+                   isolated(b.quantity(Quantity::mutual_fund_amount)) + " للمنخرط في التعاضدية.");
     } else {
         b.sentence("لا اشتراك في الصندوق التعاضدي المستقل لغير المنخرط في التعاضدية، فهو " +
-                   isolated(format_whole(0)) + ".");
-        b.term("غير منخرط في التعاضدية", format_whole(0), Op::first);
+                   isolated(b.quantity(Quantity::no_mutual_fund)) + ".");
     }
-    b.gives_field();
+    b.line(SlipField::mutual_fund);
 }
 
 void explain_taxable_amount(Builder& b) {
-    using namespace tax_rules;
-    const double before_family = b.slip().gross_before_family.value_or(0);
-    const bool ceiling =
-        reaches_ceiling(professional_share(before_family), professional_deduction_ceiling);
+    const bool ceiling = reached_ceiling(b.trace().line(Quantity::professional_deduction));
     b.sentence(
         "المبلغ الخاضع للضريبة هو مجموع الراتب الأساسي والتعويضات دون التعويضات العائلية، ناقص "
         "التقاعد والخصم المهني والتأمين الإجباري عن المرض واشتراكي التعاضدية؛ والخصم المهني " +
-        isolated(b.rate(professional_deduction_rate)) + " من ذلك المجموع على ألا يتجاوز " +
-        isolated(b.amount(professional_deduction_ceiling)) +
+        isolated(b.quantity(Quantity::professional_deduction_rate)) +
+        " من ذلك المجموع على ألا يتجاوز " +
+        isolated(b.quantity(Quantity::professional_deduction_ceiling)) +
         (ceiling ? "، وقد بلغ هذا السقف هنا." : "."));
-    add_earnings_before_family(b);
-    b.gives(before_family_name, b.amount(before_family));
-
-    const std::string deduction = b.amount(professional_deduction(before_family));
-    b.term(before_family_name, b.amount(before_family), Op::first);
-    b.term("نسبة الخصم المهني", b.rate(professional_deduction_rate), Op::percent_of);
-    if (ceiling) {
-        b.term("سقف الخصم المهني", b.amount(professional_deduction_ceiling), Op::at_most);
-    }
-    b.gives("الخصم المهني", deduction);
-
-    b.term(before_family_name, b.amount(before_family), Op::first);
-    b.field(SlipField::retirement, Op::minus);
-    b.term("الخصم المهني", deduction, Op::minus);
-    b.field(SlipField::health_insurance, Op::minus);
-    b.field(SlipField::general_mutual, Op::minus);
-    b.field(SlipField::mutual_fund, Op::minus);
-    b.gives_field();
+    b.line(Quantity::gross_before_family);
+    b.line(Quantity::professional_deduction);
+    b.line(SlipField::taxable_amount);
 }
 
-bool lowest(const TaxBracket& bracket) {
-    return &bracket == &tax_rules::brackets.front();
+// The lowest bracket has no lower bound on its line, and no tax.
+bool lowest_bracket(const Builder& b) {
+    return !b.trace().has(Quantity::bracket_lower);
 }
 
 // The words that place the taxable amount in its bracket.
-std::string bracket_words(const Builder& b, const TaxBracket& bracket) {
-    const std::optional<double> upper = upper_bound_of(bracket);
-    if (lowest(bracket)) {
-        return "لا يتجاوز " + isolated(b.amount(*upper));
+std::string bracket_words(const Builder& b) {
+    const bool has_upper = b.trace().has(Quantity::bracket_upper);
+    if (lowest_bracket(b)) {
+        return "لا يتجاوز " + isolated(b.quantity(Quantity::bracket_upper));
     }
-    std::string words = "أكثر من " + isolated(b.amount(bracket.lower));
-    if (upper) {
-        words += " وإلى حد " + isolated(b.amount(*upper));
+    std::string words = "أكثر من " + isolated(b.quantity(Quantity::bracket_lower));
+    if (has_upper) {
+        words += " وإلى حد " + isolated(b.quantity(Quantity::bracket_upper));
     }
     return words;
 }
 
-// The terms that place the taxable amount in its bracket; the caller adds the line's result.
-void add_bracket_test(Builder& b, const TaxBracket& bracket) {
-    b.field(SlipField::taxable_amount, Op::first);
-    if (!lowest(bracket)) {
-        b.term("الحد الأدنى للشريحة", b.amount(bracket.lower), Op::above);
-    }
-    if (const std::optional<double> upper = upper_bound_of(bracket)) {
-        b.term("الحد الأعلى للشريحة", b.amount(*upper), Op::not_above);
-    }
-}
-
 void explain_tax_rate(Builder& b) {
-    const TaxBracket& bracket = bracket_for(b.slip().taxable_amount);
     b.sentence(
         "النسبة المطبقة هي نسبة شريحة الضريبة التي يقع فيها المبلغ الخاضع للضريبة، وهو هنا " +
-        bracket_words(b, bracket) + "، فالنسبة " + isolated(b.rate(bracket.rate)) + ".");
-    add_bracket_test(b, bracket);
-    b.gives_field();
-}
-
-// The gross tax as the computation had it, from the taxable amount before the window rounded it.
-double gross_tax_of(const PaySlip& slip) {
-    return gross_tax_for(slip.taxable_amount, bracket_for(slip.taxable_amount));
+        bracket_words(b) + "، فالنسبة " + isolated(b.quantity(Quantity::bracket_rate)) + ".");
+    b.line(b.trace().line(Quantity::bracket_rate), SlipField::tax_rate_label);
 }
 
 void explain_family_exemption(Builder& b) {
-    using namespace tax_rules;
-    const int dependents = *read_count(b.inputs().dependents).table_row;
-    const double gross_tax = gross_tax_of(b.slip());
-    const bool limited = reaches_ceiling(stored(dependents * exemption_per_dependent), gross_tax);
-    b.sentence("الإعفاء عن الأطفال والزوجة " + isolated(b.amount(exemption_per_dependent)) +
-               " عن كل شخص متكفل به، على ألا يتجاوز " + gross_tax_name +
+    const bool limited = reached_ceiling(b.trace().line(SlipField::family_exemption));
+    b.sentence("الإعفاء عن الأطفال والزوجة " +
+               isolated(b.quantity(Quantity::exemption_per_dependent)) +
+               " عن كل شخص متكفل به، على ألا يتجاوز " + std::string(gross_tax_name) +
                (limited ? "، وقد حُدّ بها هنا." : "."));
-    b.term("عدد الأشخاص المتكفل بهم", std::to_string(dependents), Op::first);
-    b.term("الإعفاء عن كل شخص", b.amount(exemption_per_dependent), Op::times);
-    if (limited) {
-        b.term(gross_tax_name, b.amount(gross_tax), Op::at_most);
-    }
-    b.gives_field();
+    b.line(SlipField::family_exemption);
 }
 
 void explain_income_tax(Builder& b) {
-    const TaxBracket& bracket = bracket_for(b.slip().taxable_amount);
-    const std::string gross_tax = b.amount(gross_tax_of(b.slip()));
     std::string rule =
-        "الضريبة العامة على الدخل هي " + gross_tax_name +
+        "الضريبة العامة على الدخل هي " + std::string(gross_tax_name) +
         "، حسب شريحة المبلغ الخاضع للضريبة، ناقص الإعفاء عن الأطفال والزوجة؛ والمبلغ الخاضع "
         "هنا " +
-        bracket_words(b, bracket);
-    if (lowest(bracket)) {
+        bracket_words(b);
+    if (lowest_bracket(b)) {
         rule += "، فلا ضريبة عليه.";
     } else {
-        rule += "، وضريبة هذه الشريحة " + isolated(b.amount(bracket.base_amount)) + " زائد " +
-                isolated(b.rate(bracket.rate)) + " مما فوق " + isolated(b.amount(bracket.lower)) +
-                ".";
+        rule += "، وضريبة هذه الشريحة " + isolated(b.quantity(Quantity::bracket_base_amount)) +
+                " زائد " + isolated(b.quantity(Quantity::bracket_rate)) + " مما فوق " +
+                isolated(b.quantity(Quantity::bracket_lower)) + ".";
     }
     b.sentence(std::move(rule));
-
-    add_bracket_test(b, bracket);
-    b.gives("نسبة الشريحة", b.rate(bracket.rate));
-    if (!lowest(bracket)) {
-        b.field(SlipField::taxable_amount, Op::first);
-        b.term("الحد الأدنى للشريحة", b.amount(bracket.lower), Op::minus);
-        b.term("نسبة الشريحة", b.rate(bracket.rate), Op::percent_of);
-        b.term("المبلغ الثابت للشريحة", b.amount(bracket.base_amount), Op::plus);
-        b.gives(gross_tax_name, gross_tax);
-    }
-    b.term(gross_tax_name, gross_tax, Op::first);
-    b.field(SlipField::family_exemption, Op::minus);
-    b.gives_field();
+    b.line(Quantity::bracket_rate);
+    b.line(Quantity::gross_tax);
+    b.line(SlipField::income_tax);
 }
 
 void explain_total_deductions(Builder& b) {
     b.sentence(
         "مجموع الاقتطاعات هو الضريبة العامة على الدخل زائد التقاعد والاشتراك في مؤسسة Orsanne "
         "والتأمين الإجباري عن المرض واشتراكي التعاضدية.");
-    b.field(SlipField::income_tax, Op::first);
-    b.field(SlipField::retirement, Op::plus);
-    b.field(SlipField::foundation_contribution, Op::plus);
-    b.field(SlipField::health_insurance, Op::plus);
-    b.field(SlipField::general_mutual, Op::plus);
-    b.field(SlipField::mutual_fund, Op::plus);
-    b.gives_field();
+    b.line(SlipField::total_deductions);
 }
 
 void explain_annual_pay(Builder& b) {
     b.sentence("الأجرة السنوية هي مجموع الراتب الأساسي والتعويضات ناقص مجموع الاقتطاعات.");
-    b.field(SlipField::gross_total, Op::first);
-    b.field(SlipField::total_deductions, Op::minus);
-    b.gives_field();
+    b.line(SlipField::annual_pay);
 }
 
 void explain_monthly_pay(Builder& b) {
-    const std::string months = b.number(tax_rules::months_per_year);
     b.sentence(
         "الأجرة الشهرية هي مجموع الراتب الأساسي والتعويضات ناقص مجموع الاقتطاعات، مقسوما على " +
-        isolated(months) + " شهرا.");
-    b.field(SlipField::gross_total, Op::first);
-    b.field(SlipField::total_deductions, Op::minus);
-    b.term("عدد الأشهر", months, Op::divided_by);
-    b.gives_field();
+        isolated(b.quantity(Quantity::months)) + " شهرا.");
+    b.line(SlipField::monthly_pay);
 }
 
 void explain_computed(Builder& b, SlipField field) {
-    const PaySlip& slip = b.slip();
     switch (field) {
         case SlipField::index_points:
-            explain_grid_field(b, field, slip.index_points.value_or(0));
-            return;
         case SlipField::hierarchy_allowance:
-            explain_grid_field(b, field, slip.hierarchy_allowance);
-            return;
         case SlipField::charges_allowance:
-            explain_grid_field(b, field, slip.charges_allowance);
-            return;
         case SlipField::supervision_allowance:
-            explain_grid_field(b, field, slip.supervision_allowance);
-            return;
         case SlipField::foundation_contribution:
-            explain_grid_field(b, field, slip.foundation_contribution);
+            explain_grid_field(b, field);
             return;
         case SlipField::annual_base_salary:
             explain_base_salary(b);
@@ -620,21 +572,30 @@ FieldExplanation not_computed(SlipField field) {
     return explanation;
 }
 
-FieldExplanation explain(const PaySession& session, const WrittenFields& written, SlipField field) {
-    Builder b(session, written, field);
+FieldExplanation explain(const PaySession& session, const TermTrace& trace, SlipField field) {
+    Builder b(session, trace, field);
     if (!b.written(field)) {
         const std::string& name = field_name(field);
         const std::string& shown = session.text(field);
         b.sentence("لم يكتب الحساب الأخير " + name + "، فبقي على المبلغ المعروض قبله " +
-                   isolated(shown) + "، لأن " + unwritten_reason(b.inputs(), field) + ".");
+                   isolated(shown) + "، لأن " + unwritten_reason(b.inputs(), b.choices(), field) +
+                   ".");
         b.term("المبلغ المعروض قبل الحساب الأخير", shown, Op::first);
-        b.gives(name, shown);
+        b.term(name, shown, Op::gives);
         FieldExplanation kept = b.finish();
         kept.kind = ExplanationKind::kept;
         return kept;
     }
     explain_computed(b, field);
     return b.finish();
+}
+
+// The last computation once more, on the slip it found, with every term recorded.
+TermTrace replay(const PaySession& session) {
+    TermTrace trace;
+    PaySlip slip = session.slip_before();
+    compute_pay(session.computed_choices(), session.rules(), slip, trace);
+    return trace;
 }
 
 }  // namespace
@@ -740,7 +701,8 @@ FieldExplanation explain_field(const PaySession& session, SlipField field) {
     if (!session.computed_inputs()) {
         return not_computed(field);
     }
-    return explain(session, written_fields(*session.computed_inputs()), field);
+    const TermTrace trace = replay(session);
+    return explain(session, trace, field);
 }
 
 std::vector<FieldExplanation> explain_slip(const PaySession& session) {
@@ -752,9 +714,9 @@ std::vector<FieldExplanation> explain_slip(const PaySession& session) {
         }
         return all;
     }
-    const WrittenFields written = written_fields(*session.computed_inputs());
+    const TermTrace trace = replay(session);
     for (const SlipFieldInfo& info : slip_fields) {
-        all.push_back(explain(session, written, info.field));
+        all.push_back(explain(session, trace, info.field));
     }
     return all;
 }

@@ -5,31 +5,11 @@
 #include <vector>
 
 #include "pay/slip_fields.h"
+#include "pay/trace.h"
 
 namespace pay {
 
 class PaySession;
-
-/// How a term joins the terms before it on its formula line. A line is read strictly from left
-/// to right: `first` starts it, each operation applies to everything before it, and `gives`
-/// ends it with its result.
-enum class TermOperation {
-    first,
-    plus,
-    minus,
-    times,
-    divided_by,
-    /// Times a rate in percent; the value is written with its percent sign ("25 %").
-    percent_of,
-    /// The smaller of what comes before and this ceiling.
-    at_most,
-    /// A bracket test: the first term is strictly above this lower bound.
-    above,
-    /// A bracket test: the first term is not above this upper bound.
-    not_above,
-    /// The result of the line.
-    gives,
-};
 
 /// The name of an operation as the command line writes it: "first", "plus", ... "gives".
 std::string_view operation_name(TermOperation operation);

@@ -1,8 +1,8 @@
 #include "pay/monthly_share.h"
 
 #include "pay/amount_format.h"
-#include "pay/income_tax.h"
 #include "pay/pay_slip.h"
+#include "pay/rules.h"
 
 #include <variant>
 
@@ -14,7 +14,7 @@ bool is_yearly_amount(SlipField field) {
 }
 
 std::optional<std::string> monthly_share_text(const PaySlip& slip, SlipField field,
-                                              std::string_view separator) {
+                                              std::string_view separator, const PayRules& rules) {
     if (!is_yearly_amount(field)) {
         return std::nullopt;
     }
@@ -28,7 +28,7 @@ std::optional<std::string> monthly_share_text(const PaySlip& slip, SlipField fie
     if (!yearly) {
         return std::nullopt;
     }
-    return format_amount(stored(*yearly / tax_rules::months_per_year), separator);
+    return format_amount(round_to_15_digits(*yearly / rules.months_per_year), separator);
 }
 
 }  // namespace pay

@@ -65,6 +65,10 @@ inline constexpr std::array<std::string_view, 3> zone_items{"أ", "ب", "ج"};
 inline constexpr std::array<std::string_view, 2> yes_no_items{yes_text, no_text};
 inline constexpr std::array<std::string_view, 7> count_items{"0", "1", "2", "3", "4", "5", "6"};
 
+/// The largest count of children or dependents the count lists offer and the rules know.
+inline constexpr int max_count = 6;
+static_assert(count_items.size() == max_count + 1, "the count lists run from 0 to max_count");
+
 /// The exact text of a scale in the scale list.
 std::string_view scale_text(Scale scale);
 

@@ -1,18 +1,31 @@
 #include "pay/pay_session.h"
 
+#include "pay/trace.h"
+
 namespace pay {
 
-PaySession::PaySession(std::string_view decimal_separator)
-    : separator_(decimal_separator), shown_(start_texts()) {}
+PaySession::PaySession(std::string_view decimal_separator, const PayRules& rules)
+    : separator_(decimal_separator), rules_(&rules), shown_(start_texts()) {}
 
 std::optional<Refusal> PaySession::press_ok(const PayInputs& inputs) {
-    if (auto refusal = check_inputs(inputs, slip_)) {
-        return refusal;
+    auto read = read_choices(inputs, slip_.index_points.has_value());
+    if (const auto* refusal = std::get_if<Refusal>(&read)) {
+        return *refusal;
     }
-    compute_pay(inputs, slip_);
+    return press_ok(inputs, std::get<Choices>(read));
+}
+
+std::optional<Refusal> PaySession::press_ok(const PayInputs& texts, const Choices& choices) {
+    if (!choices.grid_entry && !slip_.index_points) {
+        return Refusal{Refusal::Kind::refused, choices.scale ? Choice::rank : Choice::scale};
+    }
+    slip_before_ = slip_;
+    NoTrace trace;
+    compute_pay(choices, *rules_, slip_, trace);
     computed_slip_ = slip_;
     shown_ = show_and_settle(slip_, separator_);
-    computed_inputs_ = inputs;
+    computed_inputs_ = texts;
+    computed_choices_ = choices;
     return std::nullopt;
 }
 

@@ -4,16 +4,17 @@
 #include <charconv>
 #include <cmath>
 
-#include "pay/count_text.h"
 #include "pay/decimal15.h"
 #include "pay/earnings.h"
 #include "pay/grid.h"
 #include "pay/income_tax.h"
+#include "pay/rules.h"
 #include "pay/social_deductions.h"
+#include "pay/trace.h"
 
 namespace pay {
 
-double stored(double amount) {
+double round_to_15_digits(double amount) {
     if (const auto decimal = fast_decimal15(std::fabs(amount))) {
         const double magnitude =
             static_cast<double>(decimal->digits) / power_of_ten(decimal->scale);
@@ -30,29 +31,31 @@ double stored(double amount) {
 }
 
 std::optional<Refusal> check_inputs(const PayInputs& inputs, const PaySlip& slip) {
-    if (const auto missing = validate_inputs(inputs)) {
-        return Refusal{Refusal::Kind::missing, *missing};
-    }
-    // Without a grid row found once, there are no index points to compute a base salary from.
-    if (!slip.index_points && !lookup_grid(inputs.scale, inputs.rank)) {
-        const Choice focus = scale_from_text(inputs.scale) ? Choice::rank : Choice::scale;
-        return Refusal{Refusal::Kind::refused, focus};
-    }
-    if (!read_count(inputs.children).is_number) {
-        return Refusal{Refusal::Kind::refused, Choice::children};
-    }
-    if (!read_count(inputs.dependents).table_row) {
-        return Refusal{Refusal::Kind::refused, Choice::dependents};
+    auto read = read_choices(inputs, slip.index_points.has_value());
+    if (auto* refusal = std::get_if<Refusal>(&read)) {
+        return *refusal;
     }
     return std::nullopt;
 }
 
+template <class Trace>
+void compute_pay(const Choices& choices, const PayRules& rules, PaySlip& slip, Trace& trace) {
+    apply_grid(choices, rules, slip, trace);
+    compute_earnings(choices, rules, slip, trace);
+    compute_social_deductions(choices, rules, slip, trace);
+    compute_income_tax(choices, rules, slip, trace);
+    compute_net_pay(rules, slip, trace);
+}
+
+template void compute_pay(const Choices&, const PayRules&, PaySlip&, NoTrace&);
+template void compute_pay(const Choices&, const PayRules&, PaySlip&, TermTrace&);
+
 void compute_pay(const PayInputs& inputs, PaySlip& slip) {
-    apply_grid(inputs, slip);
-    compute_earnings(inputs, slip);
-    compute_social_deductions(inputs, slip);
-    compute_income_tax(inputs, slip);
-    compute_net_pay(slip);
+    const auto read = read_choices(inputs, slip.index_points.has_value());
+    if (const auto* choices = std::get_if<Choices>(&read)) {
+        NoTrace trace;
+        compute_pay(*choices, built_in_rules(), slip, trace);
+    }
 }
 
 }  // namespace pay

@@ -3,9 +3,12 @@
 #include <optional>
 #include <string>
 
+#include "pay/choices.h"
 #include "pay/pay_inputs.h"
 
 namespace pay {
+
+struct PayRules;
 
 /// Every amount of one computation, one field per result field of the window. Amounts are
 /// yearly, in the national currency, except `monthly_pay`.
@@ -37,26 +40,20 @@ struct PaySlip {
     friend bool operator==(const PaySlip&, const PaySlip&) = default;
 };
 
-/// Why a press of OK is refused: a choice is missing, or its text cannot be computed with.
-struct Refusal {
-    enum class Kind { missing, refused };
-    Kind kind;
-    /// The list that receives the focus.
-    Choice choice;
-
-    friend bool operator==(const Refusal&, const Refusal&) = default;
-};
-
-/// The checks made before a computation, in order: the missing choices, then a first
-/// computation with no grid row, a children text that is no number, and a dependents text that
-/// is not a whole number from 0 to 6.
+/// Why `read_choices` refuses the inputs on this slip, or nothing when they compute.
 std::optional<Refusal> check_inputs(const PayInputs& inputs, const PaySlip& slip);
 
-/// The grid step, earnings, social deductions, income tax and net pay, in that order. Fields
-/// that a step leaves unwritten keep what `slip` held. Expects `check_inputs` to have passed.
+/// The grid step, earnings, social deductions, income tax and net pay, in that order, on the
+/// choices read once. Fields that a step leaves unwritten keep what `slip` held. `trace` is told
+/// every term each step weighs (`TermTrace`), or nothing (`NoTrace`).
+template <class Trace>
+void compute_pay(const Choices& choices, const PayRules& rules, PaySlip& slip, Trace& trace);
+
+/// Reads the inputs and computes them on the built-in rules. Expects `check_inputs` to have
+/// passed.
 void compute_pay(const PayInputs& inputs, PaySlip& slip);
 
-/// Stores an amount as a step does: rounded to 15 significant decimal digits.
-double stored(double amount);
+/// Rounds an amount to 15 significant decimal digits, as a step stores it.
+double round_to_15_digits(double amount);
 
 }  // namespace pay

@@ -80,9 +80,11 @@ cli::ExitStatus write_slips(std::istream& input, const SlipsRun& run, std::ostre
             error = resolution.error;
             if (resolution.choices) {
                 choices = resolution.choices->inputs();
-                window.emplace(separator);
-                if (const auto refusal = window->press_ok(*choices)) {
-                    error = cli::describe(*refusal);
+                auto pressed = cli::press_resolved(*resolution.choices, separator);
+                if (auto* session = std::get_if<pay::PaySession>(&pressed)) {
+                    window.emplace(std::move(*session));
+                } else {
+                    error = std::get<std::string>(pressed);
                 }
             }
         }

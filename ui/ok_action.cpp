@@ -20,7 +20,7 @@ std::string text_of(const QComboBox* list) {
 }  // namespace
 
 pay::PayInputs read_inputs(const ChoiceLists& lists, const RankLists& ranks) {
-    return pay::read_choices(
+    return pay::inputs_from_lists(
         [&](pay::Choice choice) { return text_of(list_of(choice, lists, ranks, {})); },
         [&](pay::Scale scale) { return text_of(ranks.list(scale)); });
 }

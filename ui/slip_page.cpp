@@ -106,13 +106,12 @@ QString trimmed_label(SlipField field) {
 
 QString tax_bracket_text(double taxable_amount, const std::string& separator) {
     const pay::TaxBracket& bracket = pay::bracket_for(taxable_amount);
-    const auto& all = pay::tax_rules::brackets;
-    const auto next = std::next(all.begin(), std::distance(all.data(), &bracket) + 1);
+    const std::optional<double> next = pay::upper_bound_of(bracket);
     const QString lower = qt_text(pay::format_amount(bracket.lower, separator));
-    if (next == all.end()) {
+    if (!next) {
         return qt_text(above_words) + QLatin1Char(' ') + lower;
     }
-    const QString upper = qt_text(pay::format_amount(next->lower, separator));
+    const QString upper = qt_text(pay::format_amount(*next, separator));
     // The lowest bracket starts at zero itself; the others just above their threshold.
     const QString start = qt_text(bracket.lower > 0 ? above_words : from_words);
     return start + QLatin1Char(' ') + lower + QLatin1Char(' ') + qt_text(to_words) +

@@ -119,7 +119,7 @@ Expected reference(const pay::GridRow& row, int zone, bool special, int children
 
 TEST(AllCombinations, ShowTheExactAmountsToTheCent) {
     int combinations = 0;
-    for (const pay::GridEntry& entry : pay::PayGrid) {
+    for (const pay::GridEntry& entry : pay::built_in_rules().grid) {
         for (int zone = 0; zone < 3; ++zone) {
             for (const bool special : {true, false}) {
                 for (int children = 0; children <= 6; ++children) {

@@ -19,7 +19,7 @@ class ReadCount : public testing::TestWithParam<CountCase> {};
 TEST_P(ReadCount, ReadsTheText) {
     const pay::CountReading reading = pay::read_count(GetParam().text);
     EXPECT_EQ(reading.is_number, GetParam().is_number);
-    EXPECT_EQ(reading.table_row, GetParam().table_row);
+    EXPECT_EQ(reading.count, GetParam().table_row);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -7,6 +7,7 @@
 #include "pay/grid.h"
 #include "pay/pay_inputs.h"
 #include "pay/pay_slip.h"
+#include "test_inputs.h"
 #include "tests/pay/test_names.h"
 
 namespace {
@@ -24,10 +25,10 @@ PaySlip scale_9_rank_1() {
     return slip;
 }
 
-PayInputs choices(std::string_view zone, std::string_view special, std::string children) {
-    return {.zone = std::string(zone),
-            .special_charges = std::string(special),
-            .children = std::move(children)};
+pay::Choices choices(std::string_view zone, std::string_view special, std::string children) {
+    return test_inputs::typed({.zone = std::string(zone),
+                               .special_charges = std::string(special),
+                               .children = std::move(children)});
 }
 
 constexpr double base_235 = ((235 - 150) * 50.92 + 9885) + 3981;  // 18194.2
@@ -84,9 +85,8 @@ INSTANTIATE_TEST_SUITE_P(Children, FamilyAllowance,
                          });
 
 TEST(FamilyAllowance, NeverFallsWhenAChildIsAdded) {
-    for (int children = 1; children <= pay::earnings_rules::max_children; ++children) {
-        EXPECT_GT(pay::earnings_rules::family_allowance_for(children),
-                  pay::earnings_rules::family_allowance_for(children - 1));
+    for (int children = 1; children <= pay::max_count; ++children) {
+        EXPECT_GT(pay::family_allowance_for(children), pay::family_allowance_for(children - 1));
     }
 }
 
@@ -94,7 +94,7 @@ enum class Kept { residence, special_charges, family };
 
 struct UnwrittenCase {
     const char* name;
-    PayInputs inputs;
+    pay::Choices inputs;
     Kept kept;
 };
 

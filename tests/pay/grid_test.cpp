@@ -9,6 +9,7 @@
 
 #include "pay/pay_inputs.h"
 #include "pay/pay_slip.h"
+#include "test_inputs.h"
 
 namespace {
 
@@ -63,18 +64,18 @@ std::vector<ExpectedEntry> published_grid() {
 
 TEST(PayGrid, HoldsThePublishedRowsInListOrder) {
     const auto expected = published_grid();
-    ASSERT_EQ(expected.size(), pay::PayGrid.size());
+    ASSERT_EQ(expected.size(), pay::built_in_rules().grid.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
         SCOPED_TRACE("entry " + std::to_string(i + 1));
-        EXPECT_EQ(pay::PayGrid[i].scale, expected[i].scale);
-        EXPECT_EQ(pay::PayGrid[i].rank, expected[i].rank);
-        EXPECT_EQ(pay::PayGrid[i].row, expected[i].row);
+        EXPECT_EQ(pay::built_in_rules().grid[i].scale, expected[i].scale);
+        EXPECT_EQ(pay::built_in_rules().grid[i].rank, expected[i].rank);
+        EXPECT_EQ(pay::built_in_rules().grid[i].row, expected[i].row);
     }
 }
 
 TEST(PayGrid, EveryRankItemOfEveryListHasExactlyOneRow) {
     std::set<std::pair<Scale, std::string>> seen;
-    for (const pay::GridEntry& entry : pay::PayGrid) {
+    for (const pay::GridEntry& entry : pay::built_in_rules().grid) {
         EXPECT_TRUE(seen.emplace(entry.scale, std::string(entry.rank)).second) << entry.rank;
     }
     std::size_t items = 0;
@@ -128,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ApplyGrid, WritesTheFiveFieldsOfAMatchingRow) {
     pay::PaySlip slip;
-    pay::apply_grid({.scale = text_of(Scale::out_of_scale), .rank = "8"}, slip);
+    pay::apply_grid(test_inputs::typed({.scale = text_of(Scale::out_of_scale), .rank = "8"}), slip);
     EXPECT_EQ(slip.index_points, 930);
     EXPECT_EQ(slip.hierarchy_allowance, 6400 * 12);
     EXPECT_EQ(slip.charges_allowance, 12000);
@@ -138,9 +139,9 @@ TEST(ApplyGrid, WritesTheFiveFieldsOfAMatchingRow) {
 
 TEST(ApplyGrid, LeavesTheSlipAsItWasWithoutARow) {
     pay::PaySlip slip;
-    pay::apply_grid({.scale = text_of(Scale::scale_9), .rank = "1"}, slip);
+    pay::apply_grid(test_inputs::typed({.scale = text_of(Scale::scale_9), .rank = "1"}), slip);
     const pay::PaySlip before = slip;
-    pay::apply_grid({.scale = "9", .rank = "1"}, slip);
+    pay::apply_grid(test_inputs::typed({.scale = "9", .rank = "1"}), slip);
     EXPECT_EQ(slip, before);
 }
 

@@ -7,6 +7,7 @@
 #include "pay/amount_format.h"
 #include "pay/pay_inputs.h"
 #include "pay/pay_slip.h"
+#include "test_inputs.h"
 #include "tests/pay/test_names.h"
 
 namespace {
@@ -23,8 +24,8 @@ PaySlip slip_taxed_on(double taxable) {
     return slip;
 }
 
-pay::PayInputs dependents(std::string text) {
-    return {.dependents = std::move(text)};
+pay::Choices dependents(std::string text) {
+    return test_inputs::typed({.dependents = std::move(text)});
 }
 
 struct BracketCase {
@@ -61,9 +62,9 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 TEST(TaxBrackets, GrossTaxHasNoJumpAtAnyThreshold) {
-    for (std::size_t i = 1; i + 1 < pay::tax_rules::brackets.size(); ++i) {
-        const pay::TaxBracket& below = pay::tax_rules::brackets[i];
-        const pay::TaxBracket& above = pay::tax_rules::brackets[i + 1];
+    for (std::size_t i = 1; i + 1 < pay::built_in_rules().income_tax.brackets.size(); ++i) {
+        const pay::TaxBracket& below = pay::built_in_rules().income_tax.brackets[i];
+        const pay::TaxBracket& above = pay::built_in_rules().income_tax.brackets[i + 1];
         EXPECT_DOUBLE_EQ((above.lower - below.lower) / 100 * below.rate + below.base_amount,
                          above.base_amount);
     }

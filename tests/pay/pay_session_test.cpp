@@ -142,7 +142,7 @@ TEST_P(ReadChoices, ReadsTheRankOfTheNamedScaleOnly) {
         asked.push_back(scale);
         return "rank list " + std::to_string(static_cast<int>(scale));
     };
-    const PayInputs read = pay::read_choices(list_text, rank_list_text);
+    const PayInputs read = pay::inputs_from_lists(list_text, rank_list_text);
     EXPECT_EQ(read.scale, GetParam().scale);
     EXPECT_EQ(read.rank, GetParam().rank);
     EXPECT_EQ(asked.size(), GetParam().rank.empty() ? 0U : 1U);

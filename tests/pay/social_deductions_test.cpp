@@ -6,6 +6,7 @@
 
 #include "pay/pay_inputs.h"
 #include "pay/pay_slip.h"
+#include "test_inputs.h"
 
 namespace {
 
@@ -20,8 +21,8 @@ PaySlip slip_with(double base, double hierarchy, double charges, double supervis
     return slip;
 }
 
-pay::PayInputs member(std::string_view text) {
-    return {.mutual_member = std::string(text)};
+pay::Choices member(std::string_view text) {
+    return test_inputs::typed({.mutual_member = std::string(text)});
 }
 
 TEST(SocialDeductions, Scale10Rank6Member) {

@@ -1,8 +1,7 @@
 #include "ui/pictures/explanation_pictures.h"
 
-#include "pay/earnings.h"
-#include "pay/income_tax.h"
 #include "pay/pay_inputs.h"
+#include "pay/rules.h"
 #include "ui/pictures/picture_style.h"
 #include "ui/pictures/picture_table.h"
 #include "ui/pictures/picture_words.h"
@@ -12,15 +11,16 @@ namespace ui::pictures {
 
 namespace {
 
-using pay::earnings_rules::allowance_first_children;
-using pay::earnings_rules::allowance_further_children;
-using pay::earnings_rules::first_children;
-using pay::earnings_rules::max_children;
-using pay::tax_rules::months_per_year;
+using pay::max_count;
 
 // "6 أطفال": the plural that follows the numbers 3 to 10.
-static_assert(max_children >= 3 && max_children <= 10);
-static_assert(max_children < ordinal_limit);
+static_assert(max_count >= 3 && max_count <= 10);
+static_assert(max_count < ordinal_limit);
+
+// The pictures show the amounts of the rules the program has built in.
+const pay::PayRules& rules() {
+    return pay::built_in_rules();
+}
 
 Text paragraph(QRectF rect, QString text, int pixel_size = style::body_size) {
     return Text{.rect = rect, .text = std::move(text), .pixel_size = pixel_size};
@@ -81,7 +81,7 @@ PictureDescription residence_allowance_picture() {
     for (std::size_t zone = 0; zone < pay::zone_items.size(); ++zone) {
         const QString letter = qt_text(pay::zone_items[zone]);
         table.rows.push_back({{letter, 26, true},
-                              {percent_text(pay::earnings_rules::zone_rates.at(zone)), 22, true},
+                              {percent_text(rules().zone_rates.at(zone)), 22, true},
                               {QStringLiteral("العمالات والأقاليم المصنفة في المنطقة «") + letter +
                                    QStringLiteral("» حسب التقسيم الجاري به العمل"),
                                16, false, Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter}});
@@ -92,7 +92,7 @@ PictureDescription residence_allowance_picture() {
                           QStringLiteral("مبلغ التعويض في السنة = الراتب الأساسي السنوي × نسبة "
                                          "المنطقة ÷ 100، والمبلغ الشهري هو المبلغ السنوي مقسومًا "
                                          "على ") +
-                              amount_text(months_per_year) + QStringLiteral("."),
+                              amount_text(rules().months_per_year) + QStringLiteral("."),
                           17));
     picture.add(note({left, table_bottom + 86, width, 30},
                      QStringLiteral("تُحدَّد المنطقة حسب مقر العمل، ويمكن التأكد منها لدى المصلحة "
@@ -104,7 +104,7 @@ PictureDescription saharan_provinces_picture() {
     PictureDescription picture{.size = {612, 290}};
     constexpr qreal left = 16;
     constexpr qreal width = 574;
-    const QString rate = percent_text(pay::earnings_rules::special_charges_rate);
+    const QString rate = percent_text(rules().special_charges_rate);
 
     picture.add(paragraph(
         {left, 14, width, 100},
@@ -128,26 +128,29 @@ PictureDescription family_allowances_picture() {
     PictureDescription picture{.size = {630, 240}};
     constexpr qreal left = 15;
     constexpr qreal width = 600;
+    const pay::FamilyAllowanceRule& family = rules().family_allowance;
+    const int months_per_year = rules().months_per_year;
 
     picture.add(paragraph({left, 10, width, 30},
                           QStringLiteral("يُصرف التعويض العائلي شهريًا عن كل طفل، في حدود ") +
-                              amount_text(max_children) + QStringLiteral(" أطفال:"),
+                              amount_text(max_count) + QStringLiteral(" أطفال:"),
                           17));
 
-    const auto row = [](int first, int last, double yearly) {
+    const auto row = [&](int first, int last, double yearly) {
         return std::vector<Cell>{{children_range(first, last), 16},
                                  {amount_text(yearly / months_per_year), 22, true},
                                  {amount_text(yearly), 18}};
     };
-    const Table table{.top_left = {left, 48},
-                      .column_widths = {280, 170, width - 280 - 170},
-                      .header_height = 40,
-                      .row_height = 52,
-                      .header = {{QStringLiteral("ترتيب الطفل"), 16, true},
-                                 {QStringLiteral("المبلغ الشهري"), 16, true},
-                                 {QStringLiteral("المبلغ السنوي"), 16, true}},
-                      .rows = {row(1, first_children, allowance_first_children),
-                               row(first_children + 1, max_children, allowance_further_children)}};
+    const Table table{
+        .top_left = {left, 48},
+        .column_widths = {280, 170, width - 280 - 170},
+        .header_height = 40,
+        .row_height = 52,
+        .header = {{QStringLiteral("ترتيب الطفل"), 16, true},
+                   {QStringLiteral("المبلغ الشهري"), 16, true},
+                   {QStringLiteral("المبلغ السنوي"), 16, true}},
+        .rows = {row(1, family.first_children, family.first_child_amount),
+                 row(family.first_children + 1, max_count, family.further_child_amount)}};
     const qreal table_bottom = add_table(picture, table);
 
     picture.add(note({left, table_bottom + 10, width, 26},
@@ -158,14 +161,14 @@ PictureDescription family_allowances_picture() {
 }
 
 PictureDescription tax_exemption_picture() {
-    using namespace pay::tax_rules;
+    const pay::IncomeTaxRules& tax = rules().income_tax;
     PictureDescription picture{.size = {635, 139}};
     constexpr qreal left = 14;
     constexpr qreal width = 607;
     constexpr qreal gap = 14;
     constexpr qreal box_width = (width - gap) / 2;
-    const QString per_person = amount_text(exemption_per_dependent);
-    const QString ceiling = amount_text(exemption_ceiling);
+    const QString per_person = amount_text(tax.exemption_per_dependent);
+    const QString ceiling = amount_text(tax.exemption_per_dependent * max_count);
 
     picture.add(paragraph(
         {left, 8, width, 72},

@@ -1,0 +1,63 @@
+#include "pay/choices.h"
+
+#include <algorithm>
+
+#include "pay/count_text.h"
+
+namespace pay {
+
+std::optional<std::size_t> grid_entry_of(Scale scale, std::string_view rank) {
+    // The grid holds each scale's ranks in list order, the scales in the order of their list.
+    std::size_t first = 0;
+    for (const Scale each : all_scales) {
+        if (each == scale) {
+            break;
+        }
+        first += rank_items(each).size();
+    }
+    const std::span<const std::string_view> ranks = rank_items(scale);
+    const auto found = std::find(ranks.begin(), ranks.end(), rank);
+    if (found == ranks.end()) {
+        return std::nullopt;
+    }
+    return first + static_cast<std::size_t>(found - ranks.begin());
+}
+
+std::optional<std::size_t> zone_of(std::string_view zone) {
+    const auto found = std::find(zone_items.begin(), zone_items.end(), zone);
+    if (found == zone_items.end()) {
+        return std::nullopt;
+    }
+    return static_cast<std::size_t>(found - zone_items.begin());
+}
+
+std::variant<Choices, Refusal> read_choices(const PayInputs& inputs, bool index_points_known) {
+    if (const auto missing = validate_inputs(inputs)) {
+        return Refusal{Refusal::Kind::missing, *missing};
+    }
+    Choices choices;
+    choices.scale = scale_from_text(inputs.scale);
+    if (choices.scale) {
+        choices.grid_entry = grid_entry_of(*choices.scale, inputs.rank);
+    }
+    // Without a grid row found once, there are no index points to compute a base salary from.
+    if (!index_points_known && !choices.grid_entry) {
+        return Refusal{Refusal::Kind::refused, choices.scale ? Choice::rank : Choice::scale};
+    }
+    const CountReading children = read_count(inputs.children);
+    if (!children.is_number) {
+        return Refusal{Refusal::Kind::refused, Choice::children};
+    }
+    const std::optional<int> dependents = read_count(inputs.dependents).count;
+    if (!dependents) {
+        return Refusal{Refusal::Kind::refused, Choice::dependents};
+    }
+    choices.zone = zone_of(inputs.zone);
+    choices.special_charges = read_yes_no(inputs.special_charges);
+    choices.children = children.count;
+    choices.dependents = *dependents;
+    choices.mutual_member = read_yes_no(inputs.mutual_member);
+    return choices;
+}
+
+}  // namespace pay
