@@ -69,6 +69,13 @@ const std::string& field_name(SlipField field) {
     return names[static_cast<std::size_t>(field)];
 }
 
+// An empty sentence with room for the longest, so that building one allocates once.
+std::string opening() {
+    std::string text;
+    text.reserve(640);
+    return text;
+}
+
 // The rate of the zone the user picked, named by its text.
 std::string zone_rate_name(const PayInputs& inputs) {
     return "نسبة المنطقة " + quoted(inputs.zone);
@@ -183,11 +190,37 @@ constexpr const QuantityWords& words_of(Quantity quantity) {
     return quantity_words[static_cast<std::size_t>(quantity)];
 }
 
+// The texts of the quantities of one computation, each written once for all its explanations: a
+// quantity has one value in a computation, but the grid amounts, which are checked.
+class QuantityTexts {
+  public:
+    template <typename Write>
+    const std::string& text(Quantity quantity, double value, Write&& write) {
+        Entry& entry = entries_[static_cast<std::size_t>(quantity)];
+        if (!entry.written || entry.value != value) {
+            entry.text = write(value);
+            entry.value = value;
+            entry.written = true;
+        }
+        return entry.text;
+    }
+
+  private:
+    struct Entry {
+        bool written = false;
+        double value = 0;
+        std::string text;
+    };
+    std::array<Entry, quantity_count> entries_{};
+};
+
 // Builds one explanation from the trace of the session's last computation.
 class Builder {
   public:
-    Builder(const PaySession& session, const TermTrace& trace, SlipField field)
+    Builder(const PaySession& session, const TermTrace& trace, QuantityTexts& texts,
+            SlipField field)
         : session_(session),
+          texts_(texts),
           inputs_(*session.computed_inputs()),
           choices_(session.computed_choices()),
           trace_(trace),
@@ -235,8 +268,12 @@ class Builder {
         }
         return amount(value);
     }
-    std::string quantity(Quantity quantity) const {
-        return written_as(words_of(quantity).written, value(quantity));
+    const std::string& quantity(Quantity quantity) const {
+        return quantity_text(quantity, value(quantity));
+    }
+    const std::string& quantity_text(Quantity quantity, double value) const {
+        return texts_.text(quantity, value,
+                           [&](double v) { return written_as(words_of(quantity).written, v); });
     }
 
     void sentence(std::string text) { result_.sentence = std::move(text); }
@@ -284,13 +321,15 @@ class Builder {
     }
     std::string text_of(const TracedTerm& t) const {
         if (t.quantity != Quantity::field) {
-            return written_as(words_of(t.quantity).written, t.value);
+            return quantity_text(t.quantity, t.value);
         }
-        return field_info(t.field).display == FieldDisplay::whole_number ? format_whole(t.value)
-                                                                         : amount(t.value);
+        // A field reads on its line as the window shows it: the value the step weighed, in the
+        // field's own format.
+        return session_.text(t.field);
     }
 
     const PaySession& session_;
+    QuantityTexts& texts_;
     const PayInputs& inputs_;
     const Choices& choices_;
     const TermTrace& trace_;
@@ -312,18 +351,19 @@ std::string scale_and_rank(const PayInputs& inputs) {
 void explain_grid_field(Builder& b, SlipField field) {
     const std::string name = field_name(field);
     if (field == SlipField::index_points) {
-        b.sentence(name + " هي ما تعطيه شبكة الأجور لصف " + scale_and_rank(b.inputs()) + ".");
+        b.sentence(opening() + name + " هي ما تعطيه شبكة الأجور لصف " + scale_and_rank(b.inputs()) +
+                   ".");
     } else {
         const std::string what =
             field == SlipField::foundation_contribution ? "الاشتراك في " + name : name;
-        b.sentence(what + " مبلغ سنوي ثابت تعطيه شبكة الأجور لصف " + scale_and_rank(b.inputs()) +
-                   ".");
+        b.sentence(opening() + what + " مبلغ سنوي ثابت تعطيه شبكة الأجور لصف " +
+                   scale_and_rank(b.inputs()) + ".");
     }
     b.line(field);
 }
 
 void explain_base_salary(Builder& b) {
-    b.sentence("الراتب الأساسي السنوي هو النقطة الاستدلالية ناقص " +
+    b.sentence(opening() + "الراتب الأساسي السنوي هو النقطة الاستدلالية ناقص " +
                isolated(b.quantity(Quantity::uncounted_index_points)) + "، مضروبا في " +
                isolated(b.quantity(Quantity::index_point_value)) + " عن كل نقطة، ثم يضاف إليه " +
                isolated(b.quantity(Quantity::first_fixed_amount)) + " ثم " +
@@ -332,26 +372,28 @@ void explain_base_salary(Builder& b) {
 }
 
 void explain_residence(Builder& b) {
-    b.sentence("التعويض عن الإقامة هو " + zone_rate_name(b.inputs()) + "، أي " +
+    b.sentence(opening() + "التعويض عن الإقامة هو " + zone_rate_name(b.inputs()) + "، أي " +
                isolated(b.quantity(Quantity::zone_rate)) + "، من الراتب الأساسي السنوي.");
     b.line(SlipField::residence_allowance);
 }
 
 void explain_special_charges(Builder& b) {
     if (*b.choices().special_charges) {
-        b.sentence("التعويض عن الأعباء الخاصة هو " +
+        b.sentence(opening() + "التعويض عن الأعباء الخاصة هو " +
                    isolated(b.quantity(Quantity::special_charges_rate)) +
                    " من الراتب الأساسي السنوي، لأن الجواب عن الأعباء الخاصة «" +
                    std::string(yes_text) + "».");
     } else {
-        b.sentence("لا تعويض عن الأعباء الخاصة لأن الجواب عنها «" + std::string(no_text) +
-                   "»، فهو " + isolated(b.quantity(Quantity::no_special_charges)) + ".");
+        b.sentence(opening() + "لا تعويض عن الأعباء الخاصة لأن الجواب عنها «" +
+                   std::string(no_text) + "»، فهو " +
+                   isolated(b.quantity(Quantity::no_special_charges)) + ".");
     }
     b.line(SlipField::special_charges_allowance);
 }
 
 void explain_family_allowance(Builder& b) {
-    b.sentence("التعويضات العائلية " + isolated(b.quantity(Quantity::first_child_amount)) +
+    b.sentence(opening() + "التعويضات العائلية " +
+               isolated(b.quantity(Quantity::first_child_amount)) +
                " في السنة عن كل طفل من الأطفال " + isolated(b.quantity(Quantity::first_children)) +
                " الأوائل، ثم " + isolated(b.quantity(Quantity::further_child_amount)) +
                " عن كل طفل بعدهم إلى " + isolated(b.quantity(Quantity::last_child_count)) +
@@ -360,9 +402,9 @@ void explain_family_allowance(Builder& b) {
 }
 
 void explain_gross_total(Builder& b) {
-    b.sentence(
-        "مجموع الراتب الأساسي والتعويضات هو الراتب الأساسي السنوي زائد كل التعويضات، ومنها "
-        "التعويضات العائلية.");
+    b.sentence(opening() +
+               "مجموع الراتب الأساسي والتعويضات هو الراتب الأساسي السنوي زائد كل التعويضات، ومنها "
+               "التعويضات العائلية.");
     b.line(SlipField::gross_total);
 }
 
@@ -373,7 +415,7 @@ std::string contribution_base_rule(const Builder& b) {
 }
 
 void explain_retirement(Builder& b) {
-    b.sentence("التقاعد هو " + isolated(b.quantity(Quantity::retirement_rate)) +
+    b.sentence(opening() + "التقاعد هو " + isolated(b.quantity(Quantity::retirement_rate)) +
                " من أساس الاقتطاع، " + contribution_base_rule(b));
     b.line(Quantity::contribution_base);
     b.line(SlipField::retirement);
@@ -381,7 +423,7 @@ void explain_retirement(Builder& b) {
 
 void explain_health_insurance(Builder& b) {
     const bool ceiling = reached_ceiling(b.trace().line(SlipField::health_insurance));
-    b.sentence("التأمين الإجباري عن المرض هو " +
+    b.sentence(opening() + "التأمين الإجباري عن المرض هو " +
                isolated(b.quantity(Quantity::health_insurance_rate)) +
                " من أساس الاقتطاع على ألا يتجاوز " +
                isolated(b.quantity(Quantity::health_insurance_ceiling)) +
@@ -392,13 +434,14 @@ void explain_health_insurance(Builder& b) {
 
 void explain_general_mutual(Builder& b) {
     if (!*b.choices().mutual_member) {
-        b.sentence("لا اشتراك في القطاع بالتعاضدية العامة لغير المنخرط في التعاضدية، فهو " +
+        b.sentence(opening() +
+                   "لا اشتراك في القطاع بالتعاضدية العامة لغير المنخرط في التعاضدية، فهو " +
                    isolated(b.quantity(Quantity::no_general_mutual)) + ".");
         b.line(SlipField::general_mutual);
         return;
     }
     const bool ceiling = reached_ceiling(b.trace().line(SlipField::general_mutual));
-    b.sentence("القطاع بالتعاضدية العامة هو " +
+    b.sentence(opening() + "القطاع بالتعاضدية العامة هو " +
                isolated(b.quantity(Quantity::general_mutual_rate)) +
                " من الراتب الأساسي السنوي وحده للمنخرط في التعاضدية، على ألا يتجاوز " +
                isolated(b.quantity(Quantity::general_mutual_ceiling)) +
@@ -408,10 +451,11 @@ void explain_general_mutual(Builder& b) {
 
 void explain_mutual_fund(Builder& b) {
     if (*b.choices().mutual_member) {
-        b.sentence("الصندوق التعاضدي المستقل اشتراك سنوي ثابت قدره " +
+        b.sentence(opening() + "الصندوق التعاضدي المستقل اشتراك سنوي ثابت قدره " +
                    isolated(b.quantity(Quantity::mutual_fund_amount)) + " للمنخرط في التعاضدية.");
     } else {
-        b.sentence("لا اشتراك في الصندوق التعاضدي المستقل لغير المنخرط في التعاضدية، فهو " +
+        b.sentence(opening() +
+                   "لا اشتراك في الصندوق التعاضدي المستقل لغير المنخرط في التعاضدية، فهو " +
                    isolated(b.quantity(Quantity::no_mutual_fund)) + ".");
     }
     b.line(SlipField::mutual_fund);
@@ -420,6 +464,7 @@ void explain_mutual_fund(Builder& b) {
 void explain_taxable_amount(Builder& b) {
     const bool ceiling = reached_ceiling(b.trace().line(Quantity::professional_deduction));
     b.sentence(
+        opening() +
         "المبلغ الخاضع للضريبة هو مجموع الراتب الأساسي والتعويضات دون التعويضات العائلية، ناقص "
         "التقاعد والخصم المهني والتأمين الإجباري عن المرض واشتراكي التعاضدية؛ والخصم المهني " +
         isolated(b.quantity(Quantity::professional_deduction_rate)) +
@@ -451,6 +496,7 @@ std::string bracket_words(const Builder& b) {
 
 void explain_tax_rate(Builder& b) {
     b.sentence(
+        opening() +
         "النسبة المطبقة هي نسبة شريحة الضريبة التي يقع فيها المبلغ الخاضع للضريبة، وهو هنا " +
         bracket_words(b) + "، فالنسبة " + isolated(b.quantity(Quantity::bracket_rate)) + ".");
     b.line(b.trace().line(Quantity::bracket_rate), SlipField::tax_rate_label);
@@ -458,7 +504,7 @@ void explain_tax_rate(Builder& b) {
 
 void explain_family_exemption(Builder& b) {
     const bool limited = reached_ceiling(b.trace().line(SlipField::family_exemption));
-    b.sentence("الإعفاء عن الأطفال والزوجة " +
+    b.sentence(opening() + "الإعفاء عن الأطفال والزوجة " +
                isolated(b.quantity(Quantity::exemption_per_dependent)) +
                " عن كل شخص متكفل به، على ألا يتجاوز " + std::string(gross_tax_name) +
                (limited ? "، وقد حُدّ بها هنا." : "."));
@@ -467,7 +513,7 @@ void explain_family_exemption(Builder& b) {
 
 void explain_income_tax(Builder& b) {
     std::string rule =
-        "الضريبة العامة على الدخل هي " + std::string(gross_tax_name) +
+        opening() + "الضريبة العامة على الدخل هي " + std::string(gross_tax_name) +
         "، حسب شريحة المبلغ الخاضع للضريبة، ناقص الإعفاء عن الأطفال والزوجة؛ والمبلغ الخاضع "
         "هنا " +
         bracket_words(b);
@@ -486,18 +532,21 @@ void explain_income_tax(Builder& b) {
 
 void explain_total_deductions(Builder& b) {
     b.sentence(
+        opening() +
         "مجموع الاقتطاعات هو الضريبة العامة على الدخل زائد التقاعد والاشتراك في مؤسسة Orsanne "
         "والتأمين الإجباري عن المرض واشتراكي التعاضدية.");
     b.line(SlipField::total_deductions);
 }
 
 void explain_annual_pay(Builder& b) {
-    b.sentence("الأجرة السنوية هي مجموع الراتب الأساسي والتعويضات ناقص مجموع الاقتطاعات.");
+    b.sentence(opening() +
+               "الأجرة السنوية هي مجموع الراتب الأساسي والتعويضات ناقص مجموع الاقتطاعات.");
     b.line(SlipField::annual_pay);
 }
 
 void explain_monthly_pay(Builder& b) {
     b.sentence(
+        opening() +
         "الأجرة الشهرية هي مجموع الراتب الأساسي والتعويضات ناقص مجموع الاقتطاعات، مقسوما على " +
         isolated(b.quantity(Quantity::months)) + " شهرا.");
     b.line(SlipField::monthly_pay);
@@ -572,12 +621,13 @@ FieldExplanation not_computed(SlipField field) {
     return explanation;
 }
 
-FieldExplanation explain(const PaySession& session, const TermTrace& trace, SlipField field) {
-    Builder b(session, trace, field);
+FieldExplanation explain(const PaySession& session, const TermTrace& trace, QuantityTexts& texts,
+                         SlipField field) {
+    Builder b(session, trace, texts, field);
     if (!b.written(field)) {
         const std::string& name = field_name(field);
         const std::string& shown = session.text(field);
-        b.sentence("لم يكتب الحساب الأخير " + name + "، فبقي على المبلغ المعروض قبله " +
+        b.sentence(opening() + "لم يكتب الحساب الأخير " + name + "، فبقي على المبلغ المعروض قبله " +
                    isolated(shown) + "، لأن " + unwritten_reason(b.inputs(), b.choices(), field) +
                    ".");
         b.term("المبلغ المعروض قبل الحساب الأخير", shown, Op::first);
@@ -631,6 +681,10 @@ std::string render_formula(const std::vector<ExplanationTerm>& terms) {
     std::string line;
     std::string lower;
     std::string upper;
+    std::string done;
+    formula.reserve(256);
+    line.reserve(128);
+    done.reserve(160);
     bool additive = false;  // the line so far ends in a sum, to be bracketed before a product
     std::size_t operations = 0;
     for (const ExplanationTerm& term : terms) {
@@ -672,7 +726,7 @@ std::string render_formula(const std::vector<ExplanationTerm>& terms) {
                 upper = value;
                 break;
             case TermOperation::gives: {
-                std::string done;
+                done.clear();
                 if (!lower.empty() || !upper.empty()) {
                     if (!lower.empty()) {
                         done.append(lower).append(" < ");
@@ -702,7 +756,8 @@ FieldExplanation explain_field(const PaySession& session, SlipField field) {
         return not_computed(field);
     }
     const TermTrace trace = replay(session);
-    return explain(session, trace, field);
+    QuantityTexts texts;
+    return explain(session, trace, texts, field);
 }
 
 std::vector<FieldExplanation> explain_slip(const PaySession& session) {
@@ -715,8 +770,9 @@ std::vector<FieldExplanation> explain_slip(const PaySession& session) {
         return all;
     }
     const TermTrace trace = replay(session);
+    QuantityTexts texts;
     for (const SlipFieldInfo& info : slip_fields) {
-        all.push_back(explain(session, trace, info.field));
+        all.push_back(explain(session, trace, texts, info.field));
     }
     return all;
 }
