@@ -32,11 +32,11 @@ std::optional<std::size_t> zone_of(std::string_view zone) {
 }
 
 std::variant<Choices, Refusal> read_choices(const PayInputs& inputs, bool index_points_known) {
-    if (const auto missing = validate_inputs(inputs)) {
-        return Refusal{Refusal::Kind::missing, *missing};
-    }
     Choices choices;
     choices.scale = scale_from_text(inputs.scale);
+    if (const auto missing = first_missing(inputs, choices.scale.has_value())) {
+        return Refusal{Refusal::Kind::missing, *missing};
+    }
     if (choices.scale) {
         choices.grid_entry = grid_entry_of(*choices.scale, inputs.rank);
     }

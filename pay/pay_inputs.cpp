@@ -85,16 +85,20 @@ std::span<const std::string_view> rank_items(Scale scale) {
     return {};
 }
 
-std::optional<Choice> validate_inputs(const PayInputs& inputs) {
+std::optional<Choice> first_missing(const PayInputs& inputs, bool scale_named) {
     for (const Choice choice : validation_order) {
         if (choice_text(inputs, choice).empty()) {
             return choice;
         }
     }
-    if (scale_from_text(inputs.scale) && inputs.rank.empty()) {
+    if (scale_named && inputs.rank.empty()) {
         return Choice::rank;
     }
     return std::nullopt;
+}
+
+std::optional<Choice> validate_inputs(const PayInputs& inputs) {
+    return first_missing(inputs, scale_from_text(inputs.scale).has_value());
 }
 
 std::vector<PayInputs> every_list_combination() {

@@ -87,4 +87,8 @@ std::vector<PayInputs> every_list_combination();
 /// dependents, mutual membership, then rank (only when the scale text names a scale).
 std::optional<Choice> validate_inputs(const PayInputs& inputs);
 
+/// `validate_inputs` for a caller that has read the scale text already: `scale_named` says
+/// whether it names a scale.
+std::optional<Choice> first_missing(const PayInputs& inputs, bool scale_named);
+
 }  // namespace pay
