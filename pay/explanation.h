@@ -50,7 +50,9 @@ struct FieldExplanation {
 };
 
 /// Explains one shown field of the session's last computation, with the session's decimal
-/// separator. Built on demand: the press of OK does none of this work.
+/// separator. Built on demand: the press of OK records nothing, so the explanation runs that
+/// computation once more on the slip it found, with a `TermTrace`, and reads its terms, the
+/// numbers it weighed and the fields it wrote from that record.
 FieldExplanation explain_field(const PaySession& session, SlipField field);
 
 /// The explanations of the 21 shown fields, in `SlipField` order.
