@@ -76,14 +76,13 @@ class StandaloneRows {
         const std::size_t combination = resolution.choices->combination;
         std::string& part = parts_[combination];
         if (part.empty()) {
-            auto pressed = press_resolved(*resolution.choices, separator_);
-            if (auto* error = std::get_if<std::string>(&pressed)) {
+            pay::PaySession window(separator_);
+            if (auto refused = press_resolved(*resolution.choices, window)) {
                 return {.slip_part = {},
                         .explanation = {},
-                        .error = std::move(*error),
+                        .error = std::move(*refused),
                         .sums = nullptr};
             }
-            const pay::PaySession& window = std::get<pay::PaySession>(pressed);
             part = format_.slip_part(&window.shown());
             sums_[combination] = hundredths_of(window.shown());
             if (explain_) {

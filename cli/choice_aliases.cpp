@@ -228,13 +228,11 @@ Resolution resolve_choices(const pay::PayInputs& typed) {
     return {.choices = resolved, .error = {}};
 }
 
-std::variant<pay::PaySession, std::string> press_resolved(const ResolvedChoices& choices,
-                                                          std::string_view separator) {
-    pay::PaySession window(separator);
+std::optional<std::string> press_resolved(const ResolvedChoices& choices, pay::PaySession& window) {
     if (const auto refusal = window.press_ok(choices.inputs(), choices.typed)) {
         return describe(*refusal);
     }
-    return window;
+    return std::nullopt;
 }
 
 }  // namespace cli

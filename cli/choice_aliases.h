@@ -51,9 +51,8 @@ std::size_t combination_count();
 /// when the scale is known).
 Resolution resolve_choices(const pay::PayInputs& typed);
 
-/// The resolved choices pressed on a fresh window whose amounts use `separator`, or the
-/// refusal of the press, described ("refused: rank").
-std::variant<pay::PaySession, std::string> press_resolved(const ResolvedChoices& choices,
-                                                          std::string_view separator);
+/// Presses the resolved choices on `window`, a fresh window: the refusal of the press,
+/// described ("refused: rank"), or nothing.
+std::optional<std::string> press_resolved(const ResolvedChoices& choices, pay::PaySession& window);
 
 }  // namespace cli

@@ -67,14 +67,14 @@ ExitStatus run_slip(const pay::PayInputs& given, bool json, std::ostream& out, s
     std::optional<pay::ShownTexts> shown;
     std::vector<pay::FieldExplanation> explanations;
     if (resolution.choices) {
-        auto pressed = press_resolved(*resolution.choices, ".");
-        if (const auto* window = std::get_if<pay::PaySession>(&pressed)) {
-            shown = window->shown();
-            if (explain) {
-                explanations = pay::explain_slip(*window);
-            }
+        pay::PaySession window;
+        if (auto refused = press_resolved(*resolution.choices, window)) {
+            error = std::move(*refused);
         } else {
-            error = std::get<std::string>(pressed);
+            shown = window.shown();
+            if (explain) {
+                explanations = pay::explain_slip(window);
+            }
         }
     }
 

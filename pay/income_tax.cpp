@@ -102,9 +102,9 @@ void compute_income_tax(const Choices& choices, const PayRules& rules, PaySlip& 
     trace.term(Quantity::dependents, choices.dependents, Op::first);
     trace.term(Quantity::exemption_per_dependent, tax.exemption_per_dependent, Op::times);
     // The field shows the exemption actually granted, at most the gross tax.
-    slip.family_exemption = round_to_15_digits(
-        capped(round_to_15_digits(choices.dependents * tax.exemption_per_dependent),
-               Quantity::gross_tax, before_exemption, trace));
+    const double exemption = round_to_15_digits(choices.dependents * tax.exemption_per_dependent);
+    const double granted = capped(exemption, Quantity::gross_tax, before_exemption, trace);
+    slip.family_exemption = granted == exemption ? exemption : round_to_15_digits(granted);
     trace.gives(SlipField::family_exemption, slip.family_exemption);
     trace.wrote(SlipField::family_exemption);
 

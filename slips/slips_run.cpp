@@ -80,11 +80,10 @@ cli::ExitStatus write_slips(std::istream& input, const SlipsRun& run, std::ostre
             error = resolution.error;
             if (resolution.choices) {
                 choices = resolution.choices->inputs();
-                auto pressed = cli::press_resolved(*resolution.choices, separator);
-                if (auto* session = std::get_if<pay::PaySession>(&pressed)) {
-                    window.emplace(std::move(*session));
-                } else {
-                    error = std::get<std::string>(pressed);
+                if (auto refused =
+                        cli::press_resolved(*resolution.choices, window.emplace(separator))) {
+                    error = std::move(*refused);
+                    window.reset();
                 }
             }
         }
