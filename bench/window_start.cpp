@@ -13,8 +13,8 @@
 #include <memory>
 
 #include "pay/slip_fields.h"
+#include "print/fonts.h"
 #include "ui/application.h"
-#include "ui/fonts.h"
 #include "ui/main_window.h"
 #include "ui/window_layout.h"
 
@@ -59,11 +59,11 @@ int main(int argc, char* argv[]) {
         window = std::make_unique<QWidget>();
         window->resize(ui::client_size);
         if (mode == QStringLiteral("bare-text")) {
-            ui::register_font_substitutions();
+            print::register_font_substitutions();
             const std::string_view caption = pay::field_info(pay::SlipField::annual_pay).label;
             auto* label = new QLabel(QString::fromUtf8(caption.data(), qsizetype(caption.size())),
                                      window.get());
-            label->setFont(ui::window_font(18));
+            label->setFont(print::window_font(18));
         }
     } else {
         ui::configure_application(app);

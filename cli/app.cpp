@@ -14,12 +14,15 @@
 #include "cli/batch.h"
 #include "cli/command_line.h"
 #include "cli/compare_output.h"
-#include "cli/messages.h"
-#include "cli/output_file.h"
-#include "cli/progress_line.h"
 #include "cli/slip_output.h"
+#include "staff/messages.h"
+#include "staff/output_file.h"
+#include "staff/progress_line.h"
 
 namespace cli {
+
+// velnaro-calc reads and writes through the staff-file library.
+using namespace staff;
 namespace {
 
 constexpr std::string_view standard_output_name = "standard output";

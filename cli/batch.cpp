@@ -9,17 +9,20 @@
 #include <variant>
 #include <vector>
 
-#include "cli/batch_input.h"
-#include "cli/choice_aliases.h"
-#include "cli/csv_reader.h"
 #include "cli/explanation_output.h"
-#include "cli/messages.h"
-#include "cli/refusal_text.h"
 #include "cli/row_format.h"
-#include "cli/utf8.h"
 #include "pay/pay_session.h"
+#include "staff/batch_input.h"
+#include "staff/choice_aliases.h"
+#include "staff/csv_reader.h"
+#include "staff/messages.h"
+#include "staff/refusal_text.h"
+#include "staff/utf8.h"
 
 namespace cli {
+
+// velnaro-calc reads and writes through the staff-file library.
+using namespace staff;
 namespace {
 
 constexpr std::size_t flush_size = std::size_t{1} << 16;
@@ -323,9 +326,15 @@ std::string batch_template(char delimiter) {
 
 BatchOutcome run_batch(std::istream& input, std::ostream& output, const BatchOptions& options) {
     CsvReader reader(input);
-    auto header = read_header(reader, options);
-    if (auto* refused = std::get_if<BatchOutcome>(&header)) {
-        return std::move(*refused);
+    auto header =
+        read_header(reader, {.input_name = options.input_name,
+                             .delimiter = options.delimiter,
+                             .decimal_comma_in_fields = options.decimal_comma && !options.json});
+    if (auto* refused = std::get_if<HeaderRefusal>(&header)) {
+        BatchOutcome outcome;
+        outcome.status = refused->status;
+        outcome.message = std::move(refused->message);
+        return outcome;
     }
     return write_rows(reader, std::get<BatchHeader>(header), output, options);
 }

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/exit_status.h"
 #include "pay/slip_fields.h"
+#include "staff/exit_status.h"
 
 namespace cli {
 
@@ -43,7 +43,7 @@ inline constexpr std::array summed_fields{pay::SlipField::gross_total,
 
 /// How a batch ended.
 struct BatchOutcome {
-    ExitStatus status = ExitStatus::ok;
+    staff::ExitStatus status = staff::ExitStatus::ok;
     std::size_t rows = 0;
     std::size_t failed_rows = 0;
     /// One line for standard error; empty when every row succeeded.

@@ -7,12 +7,15 @@
 #include <span>
 #include <string_view>
 
-#include "cli/choice_aliases.h"
-#include "cli/messages.h"
 #include "cli/row_format.h"
 #include "pay/slip_fields.h"
+#include "staff/choice_aliases.h"
+#include "staff/messages.h"
 
 namespace cli {
+
+// velnaro-calc reads and writes through the staff-file library.
+using namespace staff;
 namespace {
 
 constexpr std::string_view program = "velnaro-calc";

@@ -4,9 +4,9 @@
 #include <ostream>
 #include <string>
 
-#include "cli/exit_status.h"
 #include "pay/comparison.h"
 #include "pay/pay_inputs.h"
+#include "staff/exit_status.h"
 
 namespace cli {
 
@@ -38,7 +38,7 @@ struct ParsedCommandLine {
     /// None when nothing is left to do: help or version shown, or a usage error reported.
     std::optional<Command> command;
     /// The exit status when there is no command: ok, or usage.
-    ExitStatus status = ExitStatus::ok;
+    staff::ExitStatus status = staff::ExitStatus::ok;
 };
 
 /// Reads the arguments. Help and version go to `out`; a usage error is one line on `err`.

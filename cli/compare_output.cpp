@@ -6,13 +6,16 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/choice_aliases.h"
-#include "cli/refusal_text.h"
 #include "cli/row_format.h"
-#include "cli/utf8.h"
 #include "pay/amount_format.h"
+#include "staff/choice_aliases.h"
+#include "staff/refusal_text.h"
+#include "staff/utf8.h"
 
 namespace cli {
+
+// velnaro-calc reads and writes through the staff-file library.
+using namespace staff;
 namespace {
 
 constexpr std::string_view current_column = "current";

@@ -3,9 +3,9 @@
 #include <ostream>
 #include <string>
 
-#include "cli/exit_status.h"
 #include "pay/comparison.h"
 #include "pay/pay_inputs.h"
+#include "staff/exit_status.h"
 
 namespace cli {
 
@@ -21,7 +21,7 @@ std::string comparison_json_lines(const pay::Comparison& comparison);
 /// Compares the choices given as list items or aliases along `axis` and writes the table to
 /// `out`. Returns `ok`, or `row_errors` with the reason on `err` when the choices are refused.
 /// Scales left out of a scale comparison are counted in a note on `err`.
-ExitStatus run_compare(const pay::PayInputs& typed, pay::CompareAxis axis, bool json,
-                       std::ostream& out, std::ostream& err);
+staff::ExitStatus run_compare(const pay::PayInputs& typed, pay::CompareAxis axis, bool json,
+                              std::ostream& out, std::ostream& err);
 
 }  // namespace cli

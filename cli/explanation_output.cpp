@@ -6,6 +6,7 @@
 #include "pay/slip_fields.h"
 
 namespace cli {
+
 namespace {
 
 std::string_view kind_name(pay::ExplanationKind kind) {

@@ -5,7 +5,7 @@
 #include <iostream>
 
 #include "cli/app.h"
-#include "cli/fd_output.h"
+#include "staff/fd_output.h"
 
 int main(int argc, char* argv[]) {
     // Batches are large; the C streams are not used.
@@ -14,12 +14,12 @@ int main(int argc, char* argv[]) {
     // EFBIG, instead of ending the process part-way.
     std::signal(SIGPIPE, SIG_IGN);
     std::signal(SIGXFSZ, SIG_IGN);
-    cli::FdOutput standard_output(STDOUT_FILENO);
-    const cli::ExitStatus status = cli::run(argc, argv, std::cin, standard_output, std::cerr);
+    staff::FdOutput standard_output(STDOUT_FILENO);
+    const staff::ExitStatus status = cli::run(argc, argv, std::cin, standard_output, std::cerr);
     if (standard_output.error() == EPIPE) {
         // The reader has gone: end quietly, as a program that a closed pipe stops does.
         std::signal(SIGPIPE, SIG_DFL);
         std::raise(SIGPIPE);
     }
-    return cli::exit_code(status);
+    return staff::exit_code(status);
 }

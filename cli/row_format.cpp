@@ -6,9 +6,12 @@
 #include <array>
 #include <vector>
 
-#include "cli/utf8.h"
+#include "staff/utf8.h"
 
 namespace cli {
+
+// velnaro-calc reads and writes through the staff-file library.
+using namespace staff;
 
 void append_csv_field(std::string_view text, char delimiter, std::string& out) {
     const bool plain = std::none_of(text.begin(), text.end(), [&](char c) {

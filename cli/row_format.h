@@ -6,11 +6,11 @@
 #include <string_view>
 
 #include "pay/slip_fields.h"
+#include "staff/batch_input.h"
 
 namespace cli {
 
-/// The last output column, after the input columns and the slip fields.
-inline constexpr std::string_view error_column = "error";
+using staff::error_column;
 
 /// How output rows are written. A row is the input values, the slip part (the 21 shown texts,
 /// which can be prepared once and written many times) and the error.

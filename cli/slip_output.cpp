@@ -4,15 +4,18 @@
 #include <array>
 #include <optional>
 
-#include "cli/choice_aliases.h"
 #include "cli/explanation_output.h"
-#include "cli/messages.h"
-#include "cli/refusal_text.h"
 #include "cli/row_format.h"
-#include "cli/utf8.h"
 #include "pay/pay_session.h"
+#include "staff/choice_aliases.h"
+#include "staff/messages.h"
+#include "staff/refusal_text.h"
+#include "staff/utf8.h"
 
 namespace cli {
+
+// velnaro-calc reads and writes through the staff-file library.
+using namespace staff;
 namespace {
 
 constexpr std::size_t amount_width = 12;

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "cli/exit_status.h"
 #include "pay/explanation.h"
 #include "pay/pay_inputs.h"
 #include "pay/slip_fields.h"
+#include "staff/exit_status.h"
 
 namespace cli {
 
@@ -21,7 +21,7 @@ std::string slip_table(const pay::ShownTexts& texts,
 /// table, or as one JSON object. Returns ok, or row_errors with the reason on `err` when a choice
 /// is refused (the JSON object then carries the reason and no amounts). With `explain`, each
 /// amount comes with its explanation: its formula lines under it, or an `explanation` member.
-ExitStatus run_slip(const pay::PayInputs& typed, bool json, std::ostream& out, std::ostream& err,
-                    bool explain = false);
+staff::ExitStatus run_slip(const pay::PayInputs& typed, bool json, std::ostream& out,
+                           std::ostream& err, bool explain = false);
 
 }  // namespace cli

@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "cli/batch.h"
-#include "cli/csv_reader.h"
-#include "cli/utf8.h"
+#include "staff/csv_reader.h"
+#include "staff/utf8.h"
 
 namespace {
 
@@ -135,15 +135,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     std::istringstream input(text);
     std::ostringstream output;
     const cli::BatchOutcome outcome = cli::run_batch(input, output, options);
-    require(outcome.status != cli::ExitStatus::io_failure);
-    require(cli::is_valid_utf8(output.str()));
-    if (outcome.status == cli::ExitStatus::usage) {
+    require(outcome.status != staff::ExitStatus::io_failure);
+    require(staff::is_valid_utf8(output.str()));
+    if (outcome.status == staff::ExitStatus::usage) {
         require(output.str().empty());
         return 0;
     }
-    require((outcome.failed_rows > 0) == (outcome.status == cli::ExitStatus::row_errors));
+    require((outcome.failed_rows > 0) == (outcome.status == staff::ExitStatus::row_errors));
     // No record here reaches the length limit, which the reference does not know.
-    if (text.size() >= cli::default_record_limit) {
+    if (text.size() >= staff::default_record_limit) {
         return 0;
     }
 

@@ -9,9 +9,9 @@
 #include <iostream>
 #include <optional>
 
-#include "cli/progress_line.h"
+#include "print/fonts.h"
 #include "slips/slips_run.h"
-#include "ui/fonts.h"
+#include "staff/progress_line.h"
 #include "velnaro/project.h"
 
 namespace {
@@ -25,7 +25,7 @@ extern "C" void request_stop(int signal) {
 
 int usage_error(const QString& message) {
     std::cerr << "velnaro-slips: " << message.toStdString() << '\n';
-    return cli::exit_code(cli::ExitStatus::usage);
+    return staff::exit_code(staff::ExitStatus::usage);
 }
 
 }  // namespace
@@ -95,7 +95,7 @@ int main(int argc, char* argv[]) {
         }
     }
 
-    ui::register_font_substitutions();
+    print::register_font_substitutions();
     std::signal(SIGINT, request_stop);
     std::signal(SIGTERM, request_stop);
     slips::SlipsRun run{
@@ -106,17 +106,17 @@ int main(int argc, char* argv[]) {
         .stop_requested = [] { return stop_signal != 0; },
         .before_message = {},
     };
-    std::optional<cli::ProgressLine> progress;
+    std::optional<staff::ProgressLine> progress;
     if (isatty(STDERR_FILENO) != 0) {
         progress.emplace(std::cerr, "velnaro-slips", "pages");
         run.progress = [&](std::size_t pages) { progress->update(pages); };
         run.before_message = [&] { progress->clear(); };
     }
-    const cli::ExitStatus status =
+    const staff::ExitStatus status =
         slips::write_slips(file.is_open() ? file : std::cin, run, std::cerr);
     progress.reset();
     if (stop_signal != 0) {
         return slips::interrupted_status;
     }
-    return cli::exit_code(status);
+    return staff::exit_code(status);
 }

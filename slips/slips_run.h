@@ -7,7 +7,7 @@
 #include <ostream>
 #include <string>
 
-#include "cli/exit_status.h"
+#include "staff/exit_status.h"
 
 namespace slips {
 
@@ -31,7 +31,7 @@ struct SlipsRun {
 /// the output, with the row's `name` or `id` column at its top. A faulty row makes no page and
 /// is listed on `err` with its line number and error. The output takes its name only at the end
 /// of a run that could read every row and write every page; otherwise any earlier file stays.
-cli::ExitStatus write_slips(std::istream& input, const SlipsRun& run, std::ostream& err);
+staff::ExitStatus write_slips(std::istream& input, const SlipsRun& run, std::ostream& err);
 
 /// The status of a run stopped by `stop_requested`.
 inline constexpr int interrupted_status = 130;

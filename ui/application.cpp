@@ -5,14 +5,17 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "print/fonts.h"
+#include "print/qt_text.h"
 #include "ui/accessible_names.h"
 #include "ui/app_icon.h"
 #include "ui/focus_ring.h"
-#include "ui/fonts.h"
-#include "ui/qt_text.h"
 #include "velnaro/project.h"
 
 namespace ui {
+
+using print::qt_text;
+using print::register_font_substitutions;
 
 void name_application() {
     QCoreApplication::setApplicationName(qt_text(application_title));

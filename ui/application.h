@@ -2,12 +2,14 @@
 
 #include <string_view>
 
+#include "velnaro/project.h"
+
 class QApplication;
 
 namespace ui {
 
 /// The application title, which the window's messages carry.
-inline constexpr std::string_view application_title = "Velnaro";
+using velnaro::application_title;
 
 /// The main window's caption.
 inline constexpr std::string_view window_caption = "Velnaro  2010";

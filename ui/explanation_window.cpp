@@ -15,11 +15,14 @@
 #include <utility>
 #include <vector>
 
-#include "ui/fonts.h"
-#include "ui/qt_text.h"
+#include "print/fonts.h"
+#include "print/qt_text.h"
 #include "ui/screen_placement.h"
 
 namespace ui {
+
+using print::qt_text;
+using print::window_font;
 namespace {
 
 // A left-to-right isolate keeps a formula line or an amount in reading order inside

@@ -11,13 +11,16 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "print/fonts.h"
+#include "print/qt_text.h"
 #include "ui/accessible_names.h"
 #include "ui/choice_list.h"
-#include "ui/fonts.h"
 #include "ui/form_style.h"
-#include "ui/qt_text.h"
 
 namespace ui {
+
+using print::qt_text;
+using print::window_font;
 
 namespace {
 

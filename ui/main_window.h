@@ -8,7 +8,7 @@
 #include "ui/field_explanations.h"
 #include "ui/message_presenter.h"
 #include "ui/ok_action.h"
-#include "ui/picture_windows.h"
+#include "ui/pictures/picture_windows.h"
 #include "ui/rank_lists.h"
 #include "ui/slip_actions.h"
 #include "ui/window_layout.h"

@@ -4,10 +4,12 @@
 #include <QLineEdit>
 #include <utility>
 
+#include "print/qt_text.h"
 #include "ui/application.h"
-#include "ui/qt_text.h"
 
 namespace ui {
+
+using print::qt_text;
 
 const std::string_view refusal_text = "    من فضلك اكمل البيانات";
 

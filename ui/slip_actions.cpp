@@ -15,11 +15,20 @@
 #include <utility>
 
 #include "pay/pay_session.h"
+#include "print/qt_text.h"
+#include "print/slip_pdf.h"
 #include "ui/application.h"
-#include "ui/qt_text.h"
-#include "ui/slip_pdf.h"
 
 namespace ui {
+
+using print::lay_out_slip_page;
+using print::paint_page;
+using print::qt_text;
+using print::set_slip_page_layout;
+using print::slip_as_text;
+using print::slip_content;
+using print::SlipContent;
+using print::write_slip_pdf;
 
 const std::string_view nothing_to_print_text = "لا توجد نتائج للطبع بعد: اضغط «موافق» أولا";
 

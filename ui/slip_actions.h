@@ -6,8 +6,8 @@
 #include <functional>
 #include <optional>
 
+#include "print/slip_page.h"
 #include "ui/message_presenter.h"
-#include "ui/slip_page.h"
 
 class QAction;
 class QLineEdit;
@@ -64,7 +64,7 @@ class SlipActions {
 
   private:
     /// The slip to print, or none (after saying so) before the first computation.
-    std::optional<SlipContent> current_slip();
+    std::optional<print::SlipContent> current_slip();
 
     QWidget& form_;
     const pay::PaySession& session_;

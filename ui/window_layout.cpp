@@ -7,12 +7,14 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "print/qt_text.h"
 #include "ui/accessible_names.h"
 #include "ui/captions.h"
 #include "ui/form_controls.h"
-#include "ui/qt_text.h"
 
 namespace ui {
+
+using print::qt_text;
 
 const std::array<std::string_view, 37> focus_order{
     "Combo1",   "Text1",    "Text19", "Text14",  "Text13",   "Text12",   "Text11",   "Text10",

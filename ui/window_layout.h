@@ -9,7 +9,7 @@
 #include "pay/pay_inputs.h"
 #include "pay/slip_fields.h"
 #include "ui/form_style.h"
-#include "ui/picture_windows.h"
+#include "ui/pictures/picture_windows.h"
 
 class QComboBox;
 class QLabel;

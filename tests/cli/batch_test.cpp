@@ -42,7 +42,7 @@ class UnusableHeader : public testing::TestWithParam<HeaderCase> {};
 
 TEST_P(UnusableHeader, IsAUsageErrorWithNoOutput) {
     const Batch batch = run(GetParam().input);
-    EXPECT_EQ(batch.outcome.status, cli::ExitStatus::usage);
+    EXPECT_EQ(batch.outcome.status, staff::ExitStatus::usage);
     EXPECT_EQ(batch.outcome.message, GetParam().message);
     EXPECT_EQ(batch.output, "");
 }
@@ -98,7 +98,7 @@ TEST(StandaloneRows, AreWrittenInInputOrderWithTheOtherColumnsPassedThrough) {
             {"6", rows::arabic_indic_digit(3), "11", "", "exceptional", "B", "yes", "1", "no"},
             worked::scale_11_exceptional);
     EXPECT_EQ(batch.output, expected);
-    EXPECT_EQ(batch.outcome.status, cli::ExitStatus::row_errors);
+    EXPECT_EQ(batch.outcome.status, staff::ExitStatus::row_errors);
     EXPECT_EQ(batch.outcome.rows, 6u);
     EXPECT_EQ(batch.outcome.failed_rows, 3u);
     EXPECT_EQ(batch.outcome.message,
@@ -112,7 +112,7 @@ TEST(StandaloneRows, AllSucceedingExitWithZeroAndNoMessage) {
                       "0", "0", item(pay::no_text)});
     const Batch batch =
         run(header + "\n9,1,C,no,0,0,no\n10,6,A,no,2,3,yes\n" + items + "\n9,1,C,no,0,0,no\n");
-    EXPECT_EQ(batch.outcome.status, cli::ExitStatus::ok);
+    EXPECT_EQ(batch.outcome.status, staff::ExitStatus::ok);
     EXPECT_EQ(batch.outcome.message, "");
     EXPECT_EQ(batch.output,
               header + "," + std::string(rows::slip_header) + "\n" +
@@ -128,7 +128,7 @@ TEST(JsonLines, HoldOneObjectPerRowWithItsMembersInColumnOrder) {
             "\"say \"\"hi\"\"\",10,6,A,no,2,3,yes\n"
             "\"two\nlines\",10,6,A,no,2,9,yes\n",
             {.json = true, .session = false});
-    EXPECT_EQ(batch.outcome.status, cli::ExitStatus::row_errors);
+    EXPECT_EQ(batch.outcome.status, staff::ExitStatus::row_errors);
     std::istringstream lines(batch.output);
     std::string line;
     std::vector<nlohmann::ordered_json> objects;
@@ -199,7 +199,7 @@ TEST(EveryCombination, ShowsWhatTheWindowShows) {
     }
     for (const bool session : {false, true}) {
         const Batch batch = run(input, {.json = false, .session = session});
-        EXPECT_EQ(batch.outcome.status, cli::ExitStatus::ok) << batch.outcome.message;
+        EXPECT_EQ(batch.outcome.status, staff::ExitStatus::ok) << batch.outcome.message;
         EXPECT_EQ(batch.outcome.rows, 25284u);  // 43 ranks x 3 zones x 2 x 7 x 7 x 2
         EXPECT_TRUE(batch.output == expected) << "session " << session;
     }
@@ -227,7 +227,7 @@ TEST(SessionRows, RefusedBeforeTheFirstComputationShowTheStartTexts) {
         output_line({scale_9, "1", zone_c, no, "0", "", no}, worked::scale_9_rank_1,
                     "missing choice: dependents");
     EXPECT_EQ(batch.output, expected);
-    EXPECT_EQ(batch.outcome.status, cli::ExitStatus::row_errors);
+    EXPECT_EQ(batch.outcome.status, staff::ExitStatus::row_errors);
     EXPECT_EQ(batch.outcome.message,
               "the input: 4 of 5 rows have errors (lines 2, 3, 4, 6); see the error column");
 }
@@ -342,7 +342,7 @@ TEST(UnusableHeader, ANameTwiceInAVeryWideHeaderIsFound) {
         wide += ",c" + std::to_string(i);
     }
     const Batch batch = run(wide + ",c7\n");
-    EXPECT_EQ(batch.outcome.status, cli::ExitStatus::usage);
+    EXPECT_EQ(batch.outcome.status, staff::ExitStatus::usage);
     EXPECT_EQ(batch.outcome.message, "the header row names column 'c7' twice");
 }
 
@@ -368,7 +368,7 @@ class HeaderMessage : public testing::TestWithParam<SeparatorCase> {};
 
 TEST_P(HeaderMessage, SaysWhatWasReadAndWhatIsExpected) {
     const Batch batch = run(GetParam().input, GetParam().options);
-    EXPECT_EQ(batch.outcome.status, cli::ExitStatus::usage);
+    EXPECT_EQ(batch.outcome.status, staff::ExitStatus::usage);
     EXPECT_EQ(batch.outcome.message, GetParam().message);
 }
 
@@ -479,7 +479,7 @@ class Spreadsheet : public testing::TestWithParam<SpreadsheetCase> {};
 
 TEST_P(Spreadsheet, IsReadAndWrittenWithItsSeparator) {
     const Batch batch = run(GetParam().input, GetParam().options);
-    EXPECT_EQ(batch.outcome.status, cli::ExitStatus::ok) << batch.outcome.message;
+    EXPECT_EQ(batch.outcome.status, staff::ExitStatus::ok) << batch.outcome.message;
     std::istringstream lines(batch.output);
     std::string first;
     std::string row;
@@ -523,7 +523,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Spreadsheet, ADecimalCommaNeedsAnotherSeparator) {
     const Batch batch = run(header + "\n10,6,A,no,2,3,yes\n", {.decimal_comma = true});
-    EXPECT_EQ(batch.outcome.status, cli::ExitStatus::usage);
+    EXPECT_EQ(batch.outcome.status, staff::ExitStatus::usage);
     EXPECT_EQ(batch.outcome.message,
               "--decimal-comma needs another separator than the comma of the input (give "
               "--delimiter ';' or --delimiter tab)");
@@ -534,7 +534,7 @@ TEST(Template, IsAHeaderAndAnExampleRowThatComputes) {
     EXPECT_EQ(cli::batch_template(','), header + "\n10,6,A,no,2,3,yes\n");
     EXPECT_EQ(cli::batch_template(';'), semicolons + "\n10;6;A;no;2;3;yes\n");
     const Batch batch = run(cli::batch_template(';'));
-    EXPECT_EQ(batch.outcome.status, cli::ExitStatus::ok);
+    EXPECT_EQ(batch.outcome.status, staff::ExitStatus::ok);
     EXPECT_EQ(batch.outcome.rows, 1u);
 }
 

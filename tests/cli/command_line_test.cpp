@@ -72,7 +72,7 @@ class UsageError : public testing::TestWithParam<UsageCase> {};
 TEST_P(UsageError, ExitsWithTwoAndOneLine) {
     const Parsed parsed = parse(GetParam().args);
     EXPECT_FALSE(parsed.result.command);
-    EXPECT_EQ(parsed.result.status, cli::ExitStatus::usage);
+    EXPECT_EQ(parsed.result.status, staff::ExitStatus::usage);
     EXPECT_TRUE(parsed.err.starts_with("velnaro-calc: ")) << parsed.err;
     EXPECT_NE(parsed.err.find(GetParam().message_part), std::string::npos) << parsed.err;
     EXPECT_EQ(parsed.err.find('\n'), parsed.err.size() - 1) << parsed.err;
@@ -101,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(CommandLine, HelpDocumentsTheColumnsAndExitStatusWithExamples) {
     const Parsed parsed = parse({"--help"});
     EXPECT_FALSE(parsed.result.command);
-    EXPECT_EQ(parsed.result.status, cli::ExitStatus::ok);
+    EXPECT_EQ(parsed.result.status, staff::ExitStatus::ok);
     for (const char* part :
          {"--batch", "--session", "--json", "-o", "--version",
           "scale,rank,zone,special_charges,children,dependents,mutual_member",
@@ -114,7 +114,7 @@ TEST(CommandLine, HelpDocumentsTheColumnsAndExitStatusWithExamples) {
 TEST(CommandLine, VersionComesFromTheBuild) {
     const Parsed parsed = parse({"--version"});
     EXPECT_FALSE(parsed.result.command);
-    EXPECT_EQ(parsed.result.status, cli::ExitStatus::ok);
+    EXPECT_EQ(parsed.result.status, staff::ExitStatus::ok);
     EXPECT_EQ(parsed.out, std::string("velnaro-calc ") + velnaro::version + "\n");
 }
 

@@ -30,8 +30,9 @@ Outcome calc(std::vector<const char*> args) {
     EXPECT_NE(file, nullptr);
     int status = -1;
     {
-        cli::FdOutput out(fileno(file.get()));
-        status = cli::exit_code(cli::run(static_cast<int>(args.size()), args.data(), in, out, err));
+        staff::FdOutput out(fileno(file.get()));
+        status =
+            staff::exit_code(cli::run(static_cast<int>(args.size()), args.data(), in, out, err));
     }
     std::rewind(file.get());
     std::string written;

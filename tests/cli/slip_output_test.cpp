@@ -18,7 +18,7 @@ TEST(SlipTable, ListsEachFieldInTheWindowsOrder) {
     const pay::PayInputs typed{"10", "6", "A", "no", "2", "3", "yes"};
     std::ostringstream out;
     std::ostringstream err;
-    EXPECT_EQ(cli::run_slip(typed, false, out, err), cli::ExitStatus::ok);
+    EXPECT_EQ(cli::run_slip(typed, false, out, err), staff::ExitStatus::ok);
     EXPECT_EQ(err.str(), "");
 
     std::istringstream lines(out.str());
@@ -75,7 +75,7 @@ TEST(SlipTable, ExplainedPutsTheFormulaLinesUnderEachAmount) {
     const pay::PayInputs typed{"10", "6", "A", "no", "2", "3", "yes"};
     std::ostringstream out;
     std::ostringstream err;
-    EXPECT_EQ(cli::run_slip(typed, false, out, err, true), cli::ExitStatus::ok);
+    EXPECT_EQ(cli::run_slip(typed, false, out, err, true), staff::ExitStatus::ok);
     EXPECT_EQ(err.str(), "");
 
     std::istringstream lines(out.str());
@@ -97,7 +97,7 @@ TEST(SlipJson, ExplainedGivesEveryFieldItsExplanation) {
     const pay::PayInputs typed{"10", "6", "A", "no", "2", "3", "yes"};
     std::ostringstream out;
     std::ostringstream err;
-    EXPECT_EQ(cli::run_slip(typed, true, out, err, true), cli::ExitStatus::ok);
+    EXPECT_EQ(cli::run_slip(typed, true, out, err, true), staff::ExitStatus::ok);
     const nlohmann::json row = nlohmann::json::parse(out.str());
     EXPECT_EQ(row["income_tax"], "1528.27");
     const nlohmann::json& explanations = row["explanation"];
@@ -126,7 +126,7 @@ TEST(SlipTable, ARefusedChoiceIsReportedAlone) {
     const pay::PayInputs typed{"10", "6", "A", "no", "2", "3", "maybe"};
     std::ostringstream out;
     std::ostringstream err;
-    EXPECT_EQ(cli::run_slip(typed, false, out, err), cli::ExitStatus::row_errors);
+    EXPECT_EQ(cli::run_slip(typed, false, out, err), staff::ExitStatus::row_errors);
     EXPECT_EQ(out.str(), "");
     EXPECT_EQ(err.str(),
               "velnaro-calc: mutual_member 'maybe' is not an answer; expected yes or no\n");
@@ -136,7 +136,7 @@ TEST(SlipJson, CarriesTheErrorOfAnIllFormedChoice) {
     const pay::PayInputs typed{"10", "6", "A\xFF", "no", "2", "3", "yes"};
     std::ostringstream out;
     std::ostringstream err;
-    EXPECT_EQ(cli::run_slip(typed, true, out, err), cli::ExitStatus::row_errors);
+    EXPECT_EQ(cli::run_slip(typed, true, out, err), staff::ExitStatus::row_errors);
     EXPECT_NE(out.str().find("\"zone\":\"A\xEF\xBF\xBD\""), std::string::npos) << out.str();
     EXPECT_NE(out.str().find("\"error\":\"invalid UTF-8 in zone\""), std::string::npos);
     EXPECT_EQ(err.str(), "velnaro-calc: invalid UTF-8 in zone\n");

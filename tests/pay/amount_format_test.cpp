@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "tests/pay/test_names.h"
+#include "test_names.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "pay/pay_inputs.h"
 #include "pay/pay_slip.h"
 #include "test_inputs.h"
-#include "tests/pay/test_names.h"
+#include "test_names.h"
 
 namespace {
 

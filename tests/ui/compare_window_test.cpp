@@ -17,8 +17,8 @@
 
 #include "gui_test_support.h"
 #include "pay/comparison.h"
-#include "ui/compare_window.h"
-#include "ui/comparison_model.h"
+#include "ui/compare/compare_window.h"
+#include "ui/compare/comparison_model.h"
 
 using gui_test::qt_text;
 using gui_test::ShownWindow;

@@ -12,11 +12,11 @@
 
 #include <memory>
 #include <vector>
+#include "print/qt_text.h"
 #include "ui/application.h"
 #include "ui/main_window.h"
 #include "ui/message_presenter.h"
-#include "ui/picture_windows.h"
-#include "ui/qt_text.h"
+#include "ui/pictures/picture_windows.h"
 
 class QComboBox;
 class QWidget;
@@ -66,7 +66,7 @@ QString control_name(const QWidget* widget, const QWidget& window);
 /// The control that has the focus in `window`, or gets it when the window is activated.
 QString focused_control(const QWidget& window);
 
-using ui::qt_text;
+using print::qt_text;
 
 /// A main window on screen and active, with its messages and picture windows recorded instead
 /// of shown.

@@ -14,8 +14,8 @@
 
 #include <functional>
 
-#include "ui/fonts.h"
-#include "ui/picture_windows.h"
+#include "print/fonts.h"
+#include "ui/pictures/picture_windows.h"
 #include "velnaro/project.h"
 
 using ui::PictureWindow;
@@ -92,7 +92,7 @@ class PictureWindowsTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void initTestCase() { ui::register_font_substitutions(); }
+    void initTestCase() { print::register_font_substitutions(); }
 
     void window_has_its_frame_band_and_picture_data() {
         QTest::addColumn<PictureWindow>("which");
@@ -163,7 +163,7 @@ class PictureWindowsTest : public QObject {
                 QCOMPARE(band_label->alignment(), Qt::AlignCenter);
                 QVERIFY(band_label->font().bold());
                 QCOMPARE(band_label->font().pointSizeF(), 21.75);
-                QCOMPARE(band_label->font().family(), QString::fromLatin1(ui::window_family));
+                QCOMPARE(band_label->font().family(), QString::fromLatin1(print::window_family));
             }
 
             const auto* box_label = window.findChild<QLabel*>(QStringLiteral("Picture2"));

@@ -6,10 +6,10 @@
 
 #include <velnaro/project.h>
 
-#include "ui/fonts.h"
-#include "ui/picture_windows.h"
+#include "print/fonts.h"
 #include "ui/pictures/picture_painter.h"
 #include "ui/pictures/picture_table.h"
+#include "ui/pictures/picture_windows.h"
 #include "ui/pictures/pictures.h"
 
 using ui::PictureWindow;
@@ -72,7 +72,7 @@ class PicturesTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void initTestCase() { ui::register_font_substitutions(); }
+    void initTestCase() { print::register_font_substitutions(); }
 
     void picture_has_its_size_and_24_bits_data() {
         QTest::addColumn<Picture>("picture");

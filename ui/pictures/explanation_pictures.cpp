@@ -2,12 +2,14 @@
 
 #include "pay/pay_inputs.h"
 #include "pay/rules.h"
+#include "print/qt_text.h"
 #include "ui/pictures/picture_style.h"
 #include "ui/pictures/picture_table.h"
 #include "ui/pictures/picture_words.h"
-#include "ui/qt_text.h"
 
 namespace ui::pictures {
+
+using print::qt_text;
 
 namespace {
 

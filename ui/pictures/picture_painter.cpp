@@ -4,9 +4,11 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "ui/fonts.h"
+#include "print/fonts.h"
 
 namespace ui::pictures {
+
+using print::window_font;
 
 namespace {
 

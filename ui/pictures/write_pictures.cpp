@@ -3,7 +3,7 @@
 #include <QGuiApplication>
 #include <QTextStream>
 
-#include "ui/fonts.h"
+#include "print/fonts.h"
 #include "ui/pictures/pictures.h"
 
 int main(int argc, char* argv[]) {
@@ -23,7 +23,7 @@ int main(int argc, char* argv[]) {
         err << "cannot create " << folder.path() << '\n';
         return 1;
     }
-    ui::register_font_substitutions();
+    print::register_font_substitutions();
     for (const auto picture : ui::pictures::all_pictures) {
         const QString path = folder.filePath(ui::pictures::picture_file_name(picture));
         if (!ui::pictures::picture_image(picture).save(path, "PNG")) {

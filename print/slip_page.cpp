@@ -1,0 +1,361 @@
+#include "print/slip_page.h"
+
+#include <QFont>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPen>
+#include <QTextLayout>
+#include <QTextOption>
+#include <algorithm>
+#include <iterator>
+#include <optional>
+#include <span>
+
+#include "pay/amount_format.h"
+#include "pay/captions.h"
+#include "pay/explanation.h"
+#include "pay/income_tax.h"
+#include "pay/monthly_share.h"
+#include "pay/pay_session.h"
+#include "print/fonts.h"
+#include "print/qt_text.h"
+#include "velnaro/project.h"
+
+namespace print {
+namespace {
+
+using pay::SlipField;
+
+constexpr std::string_view title_text = "بيان الأجرة";
+constexpr std::string_view printed_caption = "تاريخ الطبع";
+constexpr std::string_view choices_caption = "الاختيارات";
+constexpr std::string_view yearly_caption = "سنوي";
+constexpr std::string_view monthly_caption = "شهري";
+constexpr std::string_view bracket_caption = "شريحة الضريبة";
+constexpr std::string_view from_words = "من";
+constexpr std::string_view to_words = "إلى";
+constexpr std::string_view above_words = "أكثر من";
+constexpr std::string_view formulas_caption = "طريقة الحساب";
+// Where a row has no twelfth.
+constexpr std::string_view no_share = "—";
+
+// --- The sheet, in millimetres.
+constexpr qreal margin_mm = 15;
+constexpr qreal width_mm = 210 - 2 * margin_mm;
+constexpr qreal column_gap_mm = 4;
+constexpr qreal column_mm = (width_mm - column_gap_mm) / 2;
+// The right column starts here, from the left edge of the printable area.
+constexpr qreal right_column_x = column_mm + column_gap_mm;
+constexpr qreal row_mm = 6.5;
+constexpr qreal label_mm = 50;
+constexpr qreal amount_mm = 21;
+constexpr qreal monthly_mm = column_mm - label_mm - amount_mm;
+constexpr qreal choice_label_mm = 36;
+constexpr qreal formula_row_mm = 4.1;
+constexpr qreal formula_label_mm = 52;
+
+constexpr qreal title_points = 16;
+constexpr qreal text_points = 10;
+constexpr qreal small_points = 8;
+constexpr qreal formula_points = 7.5;
+
+// The window's two columns, each led by its total bar, with a sub-heading where the window has
+// one (shown as none).
+constexpr std::array<std::optional<SlipField>, 10> earnings_column{
+    SlipField::gross_total,
+    SlipField::annual_base_salary,
+    SlipField::residence_allowance,
+    SlipField::special_charges_allowance,
+    std::nullopt,
+    SlipField::hierarchy_allowance,
+    SlipField::charges_allowance,
+    SlipField::supervision_allowance,
+    SlipField::family_allowance,
+    SlipField::family_exemption,
+};
+constexpr std::array<std::optional<SlipField>, 10> deductions_column{
+    SlipField::total_deductions,        SlipField::retirement,  SlipField::income_tax,
+    SlipField::foundation_contribution, std::nullopt,           SlipField::health_insurance,
+    SlipField::general_mutual,          SlipField::mutual_fund, SlipField::taxable_amount,
+    SlipField::tax_rate_label,
+};
+// The three boxes at the top of the window, printed under the columns.
+constexpr std::array<SlipField, 3> pay_rows{SlipField::index_points, SlipField::annual_pay,
+                                            SlipField::monthly_pay};
+
+constexpr Qt::Alignment right_edge = Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter;
+constexpr Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignVCenter;
+
+// A formula that only restates its amount (a grid amount, a kept value) adds nothing to the
+// table above it, and the page has room for the others only.
+bool restates_amount(const pay::FieldExplanation& explanation) {
+    return std::all_of(explanation.terms.begin(), explanation.terms.end(), [](const auto& term) {
+        return term.operation == pay::TermOperation::first ||
+               term.operation == pay::TermOperation::gives;
+    });
+}
+
+QString trimmed_label(SlipField field) {
+    // Some labels end in spaces that only the window's layout needed.
+    std::string_view label = pay::field_info(field).label;
+    label = label.substr(0, label.find_last_not_of(' ') + 1);
+    return qt_text(label);
+}
+
+}  // namespace
+
+QString tax_bracket_text(double taxable_amount, const std::string& separator) {
+    const pay::TaxBracket& bracket = pay::bracket_for(taxable_amount);
+    const std::optional<double> next = pay::upper_bound_of(bracket);
+    const QString lower = qt_text(pay::format_amount(bracket.lower, separator));
+    if (!next) {
+        return qt_text(above_words) + QLatin1Char(' ') + lower;
+    }
+    const QString upper = qt_text(pay::format_amount(*next, separator));
+    // The lowest bracket starts at zero itself; the others just above their threshold.
+    const QString start = qt_text(bracket.lower > 0 ? above_words : from_words);
+    return start + QLatin1Char(' ') + lower + QLatin1Char(' ') + qt_text(to_words) +
+           QLatin1Char(' ') + upper;
+}
+
+namespace {
+
+class PageBuilder {
+  public:
+    void text(const QRectF& place, const QString& text, qreal points, bool bold,
+              Qt::LayoutDirection direction, Qt::Alignment alignment) {
+        page_.texts.push_back({place, text, points, bold, direction, alignment});
+    }
+
+    // Right to left from `right`: an Arabic caption, then values left of it.
+    void caption(qreal right, qreal y, qreal width, const QString& text, qreal points, bool bold) {
+        this->text({right - width, y, width, row_mm}, text, points, bold, Qt::RightToLeft,
+                   right_edge);
+    }
+
+    void number(qreal right, qreal y, qreal width, const QString& text, qreal points, bool bold) {
+        this->text({right - width, y, width, row_mm}, text, points, bold, Qt::LeftToRight,
+                   right_edge);
+    }
+
+    void rule(qreal x1, qreal y1, qreal x2, qreal y2) { page_.rules.emplace_back(x1, y1, x2, y2); }
+
+    // A row of amounts: label, shown text and twelfth, from the column's right edge.
+    void amount_row(qreal right, qreal y, const SlipAmount& amount, bool bold) {
+        caption(right, y, label_mm, amount.label, text_points, bold);
+        number(right - label_mm, y, amount_mm, amount.text, text_points, bold);
+        number(right - label_mm - amount_mm, y, monthly_mm, amount.monthly, text_points, bold);
+    }
+
+    void column(qreal right, qreal y, std::span<const std::optional<SlipField>> rows,
+                std::string_view heading, const SlipContent& content) {
+        bool first = true;
+        for (const std::optional<SlipField>& row : rows) {
+            if (row) {
+                amount_row(right, y, content.amounts[static_cast<std::size_t>(*row)], first);
+            } else {
+                text({right - column_mm, y, column_mm, row_mm}, qt_text(heading), text_points, true,
+                     Qt::RightToLeft, centred);
+            }
+            first = false;
+            y += row_mm;
+        }
+    }
+
+    PageLayout take() { return std::move(page_); }
+
+  private:
+    PageLayout page_;
+};
+
+}  // namespace
+
+SlipContent slip_content(const pay::PaySession& session, const pay::PayInputs& choices,
+                         const QString& decimal_separator, const QDateTime& printed_at) {
+    const std::string separator = decimal_separator.toStdString();
+    SlipContent content;
+    content.printed_at = printed_at;
+    for (const pay::Choice choice : pay::all_choices) {
+        content.choices[static_cast<std::size_t>(choice)] =
+            qt_text(pay::choice_text(choices, choice));
+    }
+    for (const pay::SlipFieldInfo& info : pay::slip_fields) {
+        SlipAmount& amount = content.amounts[static_cast<std::size_t>(info.field)];
+        amount.label = trimmed_label(info.field);
+        amount.text = qt_text(session.text(info.field));
+        if (const auto monthly = pay::monthly_share_text(session.slip(), info.field, separator)) {
+            amount.monthly = qt_text(*monthly);
+        }
+    }
+    content.bracket = tax_bracket_text(session.slip().taxable_amount, separator);
+    for (const pay::FieldExplanation& explanation : pay::explain_slip(session)) {
+        if (!explanation.formula.empty() && !restates_amount(explanation)) {
+            content.formulas.push_back({explanation.field, qt_text(explanation.formula)});
+        }
+    }
+    return content;
+}
+
+QString slip_as_text(const SlipContent& content) {
+    QString text;
+    for (const pay::SlipFieldInfo& info : pay::slip_fields) {
+        const SlipAmount& amount = content.amounts[static_cast<std::size_t>(info.field)];
+        text += amount.label + QLatin1Char('\t') + amount.text + QLatin1Char('\n');
+    }
+    return text;
+}
+
+PageLayout lay_out_slip_page(const SlipContent& content) {
+    PageBuilder page;
+    const qreal right = width_mm;
+    qreal y = 0;
+
+    page.text({0, y, width_mm, 9},
+              qt_text(velnaro::application_title) + QStringLiteral(" — ") + qt_text(title_text),
+              title_points, true, Qt::RightToLeft, centred);
+    y += 11;
+    page.caption(right, y, 30, qt_text(printed_caption), text_points, false);
+    page.number(right - 30, y, 40, content.printed_at.toString(QStringLiteral("yyyy-MM-dd HH:mm")),
+                text_points, false);
+    for (const SlipHeading& heading : content.headings) {
+        y += row_mm;
+        page.caption(right, y, 30, heading.caption, text_points, true);
+        page.caption(right - 30, y, width_mm - 30, heading.value, text_points, true);
+    }
+    y += row_mm + 2;
+
+    page.caption(right, y, width_mm, qt_text(choices_caption), text_points, true);
+    y += row_mm;
+    // Four choices in the right column, three in the left one.
+    constexpr std::size_t right_choices = 4;
+    for (std::size_t i = 0; i < content.choices.size(); ++i) {
+        const qreal column_right = i < right_choices ? right : column_mm;
+        const qreal row_y = y + static_cast<qreal>(i % right_choices) * row_mm;
+        page.caption(column_right, row_y, choice_label_mm, qt_text(pay::choice_captions[i]),
+                     text_points, false);
+        page.caption(column_right - choice_label_mm, row_y, column_mm - choice_label_mm,
+                     content.choices[i], text_points, true);
+    }
+    y += static_cast<qreal>(right_choices) * row_mm + 3;
+
+    const qreal table_top = y;
+    for (const qreal column_right : {right, column_mm}) {
+        page.caption(column_right - label_mm, y, amount_mm, qt_text(yearly_caption), small_points,
+                     false);
+        page.caption(column_right - label_mm - amount_mm, y, monthly_mm, qt_text(monthly_caption),
+                     small_points, false);
+    }
+    y += row_mm;
+    page.column(right, y, earnings_column, pay::earnings_heading, content);
+    page.column(column_mm, y, deductions_column, pay::deductions_heading, content);
+    y += static_cast<qreal>(earnings_column.size()) * row_mm;
+    page.rule(right_column_x - column_gap_mm / 2, table_top, right_column_x - column_gap_mm / 2, y);
+    y += 2;
+    for (const SlipField field : pay_rows) {
+        SlipAmount amount = content.amounts[static_cast<std::size_t>(field)];
+        if (amount.monthly.isEmpty()) {
+            amount.monthly = qt_text(no_share);
+        }
+        page.amount_row(right, y, amount, true);
+        y += row_mm;
+    }
+
+    // The rate first, then its bounds, as the sentence reads.
+    page.caption(right, y, label_mm, qt_text(bracket_caption), text_points, false);
+    page.number(right - label_mm, y, amount_mm,
+                content.amounts[static_cast<std::size_t>(SlipField::tax_rate_label)].text,
+                text_points, false);
+    page.caption(right - label_mm - amount_mm, y, width_mm - label_mm - amount_mm, content.bracket,
+                 text_points, false);
+    y += row_mm + 2;
+
+    page.rule(0, y, width_mm, y);
+    y += 1.5;
+    page.caption(right, y, width_mm, qt_text(formulas_caption), text_points, true);
+    y += row_mm;
+    // Each formula line reads left to right, as the explanation writes it, beside the label of
+    // its amount on its first line.
+    for (const SlipFormula& formula : content.formulas) {
+        const QString& label = content.amounts[static_cast<std::size_t>(formula.field)].label;
+        bool first_line = true;
+        for (const QString& line : formula.formula.split(QLatin1Char('\n'))) {
+            if (first_line) {
+                page.text({right - formula_label_mm, y, formula_label_mm, formula_row_mm}, label,
+                          formula_points, false, Qt::RightToLeft, right_edge);
+            }
+            page.text({0, y, width_mm - formula_label_mm - 2, formula_row_mm}, line, formula_points,
+                      false, Qt::LeftToRight, right_edge);
+            first_line = false;
+            y += formula_row_mm;
+        }
+    }
+    return page.take();
+}
+
+void set_slip_page_layout(QPagedPaintDevice& device) {
+    device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                     QMarginsF(margin_mm, margin_mm, margin_mm, margin_mm),
+                                     QPageLayout::Millimeter));
+}
+
+const PagePainter::Shaped& PagePainter::shaped(const PageText& text, const QPaintDevice& device,
+                                               qreal per_mm) {
+    // Every text that differs in words, size, weight, direction or box is shaped on its own.
+    QString key = text.text;
+    key += QChar(0);
+    key += QString::number(text.points) + QLatin1Char(text.bold ? 'b' : 'r') +
+           QString::number(static_cast<int>(text.direction)) + QLatin1Char('/') +
+           QString::number(text.alignment.toInt()) + QLatin1Char('/') +
+           QString::number(text.place.width()) + QLatin1Char('x') +
+           QString::number(text.place.height());
+    if (const auto found = shaped_.constFind(key); found != shaped_.constEnd()) {
+        return *found;
+    }
+    // Amounts differ from slip to slip: start afresh rather than grow without end.
+    constexpr qsizetype kept_texts = 4096;
+    if (shaped_.size() >= kept_texts) {
+        shaped_.clear();
+    }
+    QTextLayout layout(text.text, window_font(text.points, text.bold), &device);
+    QTextOption option;
+    option.setWrapMode(QTextOption::NoWrap);
+    option.setTextDirection(text.direction);
+    option.setAlignment(text.alignment & Qt::AlignHorizontal_Mask);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLineWidth(text.place.width() * per_mm);
+    layout.endLayout();
+    // Centred in the box's height, as drawText places a line.
+    line.setPosition(QPointF(0, (text.place.height() * per_mm - line.height()) / 2));
+    return *shaped_.insert(key, layout.glyphRuns());
+}
+
+void PagePainter::paint(QPainter& painter, const QPagedPaintDevice& device,
+                        const PageLayout& page) {
+    // Glyphs shaped for another resolution would be placed wrongly.
+    if (device.logicalDpiX() != dpi_) {
+        shaped_.clear();
+        dpi_ = device.logicalDpiX();
+    }
+    const qreal per_mm = device.logicalDpiX() / 25.4;
+    painter.setPen(QPen(Qt::black, 0.2 * per_mm));
+    for (const QLineF& rule : page.rules) {
+        painter.drawLine(QLineF(rule.p1() * per_mm, rule.p2() * per_mm));
+    }
+    for (const PageText& text : page.texts) {
+        if (text.text.isEmpty()) {
+            continue;
+        }
+        const QPointF corner = text.place.topLeft() * per_mm;
+        for (const QGlyphRun& run : shaped(text, device, per_mm)) {
+            painter.drawGlyphRun(corner, run);
+        }
+    }
+}
+
+void paint_page(QPainter& painter, const QPagedPaintDevice& device, const PageLayout& page) {
+    PagePainter().paint(painter, device, page);
+}
+
+}  // namespace print

@@ -1,0 +1,115 @@
+#pragma once
+
+#include <QDateTime>
+#include <QGlyphRun>
+#include <QHash>
+#include <QLineF>
+#include <QList>
+#include <QRectF>
+#include <QString>
+#include <array>
+#include <string>
+#include <vector>
+
+#include "pay/pay_inputs.h"
+#include "pay/slip_fields.h"
+
+class QPainter;
+class QPagedPaintDevice;
+
+namespace pay {
+class PaySession;
+}
+
+namespace print {
+
+/// One shown amount of a slip: the window's label, the shown text and, for a yearly amount, its
+/// monthly twelfth.
+struct SlipAmount {
+    QString label;
+    QString text;
+    QString monthly;
+};
+
+/// How one amount was computed, from the explanation of its field.
+struct SlipFormula {
+    pay::SlipField field;
+    /// The explanation's formula lines, separated by "\n"; each reads left to right.
+    QString formula;
+};
+
+/// A line printed above a slip that names whose it is, as "caption: value".
+struct SlipHeading {
+    QString caption;
+    QString value;
+};
+
+/// Everything a printed slip shows.
+struct SlipContent {
+    std::vector<SlipHeading> headings;
+    QDateTime printed_at;
+    /// The choices of the press that computed, in the order of `pay::all_choices`.
+    std::array<QString, pay::all_choices.size()> choices;
+    /// Indexed by `pay::SlipField`.
+    std::array<SlipAmount, pay::slip_field_count> amounts;
+    /// The tax bracket that the taxable amount falls in.
+    QString bracket;
+    /// The formulas of the amounts whose formula does more than restate the amount (a grid
+    /// amount, a kept value), in the order of `pay::SlipField`.
+    std::vector<SlipFormula> formulas;
+};
+
+/// The slip of a session's last computation, made from the choices that computed it.
+SlipContent slip_content(const pay::PaySession& session, const pay::PayInputs& choices,
+                         const QString& decimal_separator, const QDateTime& printed_at);
+
+/// The tax bracket that a taxable amount falls in, as its bounds: "من 0.00 إلى 30000.00",
+/// "أكثر من 30000.00 إلى 50000.00", "أكثر من 180000.00".
+QString tax_bracket_text(double taxable_amount, const std::string& separator);
+
+/// The slip as text for pasting: one line per amount, its label, a tab and its shown text.
+QString slip_as_text(const SlipContent& content);
+
+/// One text of the page, placed in millimetres from the top-left corner of the printable area.
+struct PageText {
+    QRectF place;
+    QString text;
+    qreal points;
+    bool bold;
+    Qt::LayoutDirection direction;
+    Qt::Alignment alignment;
+};
+
+/// A page laid out: its texts and its rules.
+struct PageLayout {
+    std::vector<PageText> texts;
+    std::vector<QLineF> rules;
+};
+
+/// The page of a slip on an A4 portrait sheet, reading from the right, in the window's font.
+PageLayout lay_out_slip_page(const SlipContent& content);
+
+/// Sets a printer or PDF writer to A4 portrait with the slip's margins.
+void set_slip_page_layout(QPagedPaintDevice& device);
+
+/// Paints laid-out pages, keeping the shaped glyphs of the texts it has drawn for the next pages:
+/// the captions of every slip are the same, and shaping text is most of the work of a page. The
+/// kept texts are bounded, so a run of any length uses the same memory.
+class PagePainter {
+  public:
+    /// Paints a laid-out page on the painter's current page of `device`.
+    void paint(QPainter& painter, const QPagedPaintDevice& device, const PageLayout& page);
+
+  private:
+    // A text's glyphs, placed from the top-left corner of its box, in device units.
+    using Shaped = QList<QGlyphRun>;
+    const Shaped& shaped(const PageText& text, const QPaintDevice& device, qreal per_mm);
+
+    QHash<QString, Shaped> shaped_;
+    int dpi_ = 0;
+};
+
+/// Paints a laid-out page on the painter's current page of `device`.
+void paint_page(QPainter& painter, const QPagedPaintDevice& device, const PageLayout& page);
+
+}  // namespace print

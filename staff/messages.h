@@ -1,0 +1,23 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <string_view>
+
+namespace staff {
+
+/// `text` with its control characters shown as escapes, so that a message cannot move a
+/// terminal's cursor or set its title: C0 controls and DEL as `\x1b`, C1 controls as `\u009b`,
+/// and each byte of an ill-formed UTF-8 sequence as `\xe9`.
+std::string escape_controls(std::string_view text);
+
+/// Writes "velnaro-calc: MESSAGE" as one line on `err`, its control characters escaped.
+void report(std::ostream& err, std::string_view message);
+
+/// "cannot write NAME: REASON", the reason being the system's text for `error` (an errno value).
+std::string cannot_write(std::string_view name, int error);
+
+/// "cannot read NAME: REASON".
+std::string cannot_read(std::string_view name, int error);
+
+}  // namespace staff

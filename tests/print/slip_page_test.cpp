@@ -1,0 +1,308 @@
+// The printed slip: its PDF text in reading order, its embedded fonts, a page laid out with no
+// missing glyph, the tax bracket line, the text copied out, and the PDF file written safely.
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTextLayout>
+#include <QtTest>
+
+#include "pay/pay_session.h"
+#include "print/fonts.h"
+#include "print/slip_page.h"
+#include "print/slip_pdf.h"
+
+namespace {
+
+// Scale 9, rank 1 (235 points), zone C, no special charges, 2 children, 3 dependents, member.
+pay::PayInputs worked_choices() {
+    return {.scale = std::string(pay::scale_text(pay::Scale::scale_9)),
+            .rank = std::string(pay::rank_items(pay::Scale::scale_9)[0]),
+            .zone = std::string(pay::zone_items[2]),
+            .special_charges = std::string(pay::no_text),
+            .children = "2",
+            .dependents = "3",
+            .mutual_member = std::string(pay::yes_text)};
+}
+
+// Out of scale, rank 8, zone A, special charges, 5 children, 2 dependents, no member.
+pay::PayInputs top_bracket_choices() {
+    return {.scale = std::string(pay::scale_text(pay::Scale::out_of_scale)),
+            .rank = std::string(pay::rank_items(pay::Scale::out_of_scale)[7]),
+            .zone = std::string(pay::zone_items[0]),
+            .special_charges = std::string(pay::yes_text),
+            .children = "5",
+            .dependents = "2",
+            .mutual_member = std::string(pay::no_text)};
+}
+
+const QDateTime printed_at(QDate(2026, 3, 14), QTime(9, 26));
+
+print::SlipContent content_of(const pay::PayInputs& choices, const QString& separator) {
+    pay::PaySession session(separator.toStdString());
+    if (session.press_ok(choices)) {
+        qFatal("the worked choices were refused");
+    }
+    return print::slip_content(session, choices, separator, printed_at);
+}
+
+// A PDF's text as pdftotext gives it, folded as search and paste fold it: presentation forms to
+// letters (NFKC), no bidi marks, and no white space, which pdftotext puts between glyphs by their
+// gaps, even inside a word.
+QString folded_pdf_text(const QString& pdf) {
+    QProcess tool;
+    tool.start(QStringLiteral("pdftotext"),
+               {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+    if (!tool.waitForFinished() || tool.exitCode() != 0) {
+        qWarning("pdftotext (poppler-utils) did not run");
+        return {};
+    }
+    QString text =
+        QString::fromUtf8(tool.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
+    text.remove(
+        QRegularExpression(QStringLiteral("[\\x{200E}\\x{200F}\\x{202A}-\\x{202E}"
+                                          "\\x{2066}-\\x{2069}\\x{061C}\\s]")));
+    return text;
+}
+
+QString without_space(QString text) {
+    return text.remove(QRegularExpression(QStringLiteral("\\s")));
+}
+
+}  // namespace
+
+class SlipPageTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() {
+        print::register_font_substitutions();
+        QVERIFY(dir_.isValid());
+    }
+
+    void pdf_text_holds_every_label_and_amount_in_reading_order() {
+        print::SlipContent content = content_of(worked_choices(), QStringLiteral(","));
+        content.headings.push_back({QStringLiteral("الاسم"), QStringLiteral("سعاد العلوي")});
+        const QString pdf = dir_.filePath(QStringLiteral("worked.pdf"));
+        QCOMPARE(print::write_slip_pdf(pdf, content), QString());
+        const QString text = folded_pdf_text(pdf);
+        QVERIFY(!text.isEmpty());
+
+        // Right to left, top to bottom: each row's label, yearly amount and monthly twelfth, the
+        // earnings column's row before the deductions column's. The yearly amounts and twelfths
+        // are those of the worked slip: 18194.20 / 12 = 1516.18, 45687.42 / 12 = 3807.285 -> .29.
+        const QStringList reading_order{
+            "بيان الأجرة", "تاريخ الطبع", "2026-03-14 09:26", "الاسم", "سعاد العلوي", "الاختيارات",
+            // The scale's own text mixes digits and words; poppler orders such a run by its own
+            // guess, so its caption is followed by the next row's words.
+            "السلم أو الدرجة", "التعويضات العائلية", "2", "الرتبــــة", "1", "الأشخص المتكفل بهم",
+            "3", "المنطقـــة", "ج", "التعاضديات", "نعم", "الأعباء الخاصة", "لا",
+            "مجموع الراتب الأساسي والتعويضات", "53685,62", "4473,80", "مجموع الاقتطاعات من الأجرة",
+            "7998,20", "666,52", "الراتب الأساسي السنوي", "18194,20", "1516,18", "التقاعـــــد",
+            "4888,56", "407,38", "التعويض عن الإقامــة", "1819,42", "151,62",
+            "الضريبة العامة على الدخل", "0,00", "0,00", "التعويض عن الأعباء الخاصة", "0,00", "0,00",
+            "مؤسسة Orsanne", "60,00", "5,00", "التعويض عن التدرج الإداري", "25212,00", "2101,00",
+            "التأمين الإجباري عن المرض", "1222,14", "101,85", "التعويض عن الأعبــاء", "3660,00",
+            "305,00", "القطاع بالتعاضدية العامة", "327,50", "27,29", "التعويض عن التأطيــر", "0,00",
+            "0,00", "الصندوق التعاضدي المستقل", "1500", "125,00", "التعويضات العائليــة", "4800,00",
+            "400,00", "المبلــغ الخاضع للضريبة", "31170,30", "2597,53",
+            "الإعفاءات عن الأطفال والزوجة", "117,03", "9,75", "النسبــة المطبقــة", "10 %",
+            "النقطة الاستدلالية", "235,00", "الأجرة السنوية", "45687,42", "3807,29",
+            "الأجرة الشهرية", "3807,29", "شريحة الضريبة", "10 %", "أكثر من 30000,00 إلى 50000,00",
+            // Under the rule, the formula of each amount that is more than a grid amount, beside
+            // its label and reading left to right, worked by hand: (235 - 150) x 50.92 = 4328.20,
+            // + 9885 + 3981 = 18194.20; the base, a tenth of it and the allowances give 48885.62
+            // for retirement (10 %) and health insurance (2.5 %); the tax is 10 % of 1170.30.
+            "طريقة الحساب", "الراتب الأساسي السنوي",
+            "(235,00 − 150,00) × 50,92 + 9885,00 + 3981,00 = 18194,20", "التعويض عن الإقامــة",
+            "18194,20 × 10 % = 1819,42", "التعويضات العائليــة", "2 × 2400,00 = 4800,00",
+            "18194,20 + 1819,42 + 0,00 + 25212,00 + 3660,00 + 0,00 + 4800,00 = 53685,62",
+            "التقاعـــــد", "18194,20 × 10 % + 18194,20 + 25212,00 + 3660,00 + 0,00 = 48885,62",
+            "48885,62 × 10 % = 4888,56", "48885,62 × 2,5 % = 1222,14", "18194,20 × 1,8 % = 327,50",
+            "48885,62 − 4888,56 − 9777,12 − 1222,14 − 327,50 − 1500 = 31170,30",
+            "30000,00 < 31170,30 ≤ 50000,00 → 10 %", "min(3 × 360,00 ; 117,03) = 117,03",
+            "(31170,30 − 30000,00) × 10 % + 0,00 = 117,03", "117,03 − 117,03 = 0,00",
+            "0,00 + 4888,56 + 60,00 + 1222,14 + 327,50 + 1500 = 7998,20",
+            "53685,62 − 7998,20 = 45687,42", "الأجرة الشهرية",
+            "(53685,62 − 7998,20) ÷ 12 = 3807,29"};
+        qsizetype at = 0;
+        for (const QString& expected : reading_order) {
+            const qsizetype found = text.indexOf(without_space(expected), at);
+            QVERIFY2(found >= 0, qPrintable(QStringLiteral("«%1» missing or out of order after: %2")
+                                                .arg(expected, text.mid(at, 80))));
+            at = found + without_space(expected).size();
+        }
+        QVERIFY(text.contains(QStringLiteral("Velnaro")));
+        // Never reversed: no label reads backwards.
+        QVERIFY(!text.contains(QStringLiteral("يونسلايساسلأابتارلا")));
+    }
+
+    void pdf_embeds_its_fonts() {
+        const QString pdf = dir_.filePath(QStringLiteral("fonts.pdf"));
+        QCOMPARE(print::write_slip_pdf(pdf, content_of(worked_choices(), QStringLiteral("."))),
+                 QString());
+        QProcess tool;
+        tool.start(QStringLiteral("pdffonts"), {pdf});
+        QVERIFY(tool.waitForFinished());
+        QCOMPARE(tool.exitCode(), 0);
+        // A header, a rule, then a row per font whose "emb" column reads yes.
+        const QStringList rows =
+            QString::fromUtf8(tool.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts).mid(2);
+        QVERIFY(!rows.isEmpty());
+        const QRegularExpression embedded(QStringLiteral("\\s(yes)\\s+(yes|no)\\s+(yes|no)\\s"));
+        for (const QString& row : rows) {
+            QVERIFY2(embedded.match(row).hasMatch(), qPrintable(row));
+        }
+    }
+
+    void every_text_of_the_page_has_its_glyphs_data() {
+        QTest::addColumn<QString>("separator");
+        QTest::addColumn<bool>("top_bracket");
+        QTest::newRow("worked slip, comma") << QStringLiteral(",") << false;
+        QTest::newRow("top bracket, Arabic decimal separator") << QStringLiteral("٫") << true;
+    }
+    void every_text_of_the_page_has_its_glyphs() {
+        QFETCH(QString, separator);
+        QFETCH(bool, top_bracket);
+        print::SlipContent content =
+            content_of(top_bracket ? top_bracket_choices() : worked_choices(), separator);
+        content.headings.push_back({QStringLiteral("الرقم"), QStringLiteral("A-1027")});
+        const print::PageLayout page = print::lay_out_slip_page(content);
+        QVERIFY(page.texts.size() > 2 * pay::slip_field_count);
+        for (const print::PageText& each : page.texts) {
+            QTextLayout layout(each.text, print::window_font(each.points, each.bold));
+            QTextOption option;
+            option.setTextDirection(each.direction);
+            layout.setTextOption(option);
+            layout.beginLayout();
+            layout.createLine();
+            layout.endLayout();
+            for (const QGlyphRun& run : layout.glyphRuns()) {
+                // Glyph 0 is the font's missing-glyph box.
+                QVERIFY2(!run.glyphIndexes().contains(0), qPrintable(each.text));
+            }
+        }
+    }
+
+    // The longest slip, with a name and an id at its top, still ends on its A4 sheet: 297 mm less
+    // two 15 mm margins, 180 mm wide. The formulas' lines vary with the choices, so every
+    // combination is laid out.
+    void every_slip_fits_on_its_sheet() {
+        constexpr qreal printable_width = 210 - 2 * 15;
+        constexpr qreal printable_height = 297 - 2 * 15;
+        qreal lowest = 0;
+        for (const pay::PayInputs& choices : pay::every_list_combination()) {
+            print::SlipContent content = content_of(choices, QStringLiteral("."));
+            content.headings = {{QStringLiteral("الاسم"), QStringLiteral("a")},
+                                {QStringLiteral("الرقم"), QStringLiteral("1")}};
+            for (const print::PageText& text : print::lay_out_slip_page(content).texts) {
+                QVERIFY(text.place.left() >= 0);
+                QVERIFY(text.place.right() <= printable_width);
+                lowest = std::max(lowest, text.place.bottom());
+            }
+        }
+        QVERIFY2(lowest <= printable_height, qPrintable(QString::number(lowest)));
+    }
+
+    void the_bracket_line_gives_the_bounds_of_the_taxable_amount_data() {
+        QTest::addColumn<double>("taxable");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("lowest") << 25000.0 << QStringLiteral("من 0.00 إلى 30000.00");
+        QTest::newRow("a threshold belongs to the lower bracket")
+            << 30000.0 << QStringLiteral("من 0.00 إلى 30000.00");
+        QTest::newRow("just above") << 30000.01 << QStringLiteral("أكثر من 30000.00 إلى 50000.00");
+        QTest::newRow("worked slip") << 31170.30 << QStringLiteral("أكثر من 30000.00 إلى 50000.00");
+        QTest::newRow("highest, no upper bound")
+            << 211151.36 << QStringLiteral("أكثر من 180000.00");
+    }
+    void the_bracket_line_gives_the_bounds_of_the_taxable_amount() {
+        QFETCH(double, taxable);
+        QFETCH(QString, line);
+        QCOMPARE(print::tax_bracket_text(taxable, "."), line);
+    }
+
+    void the_copied_text_has_a_line_per_amount() {
+        // Label, tab, the amount as the window shows it; no trailing spaces of the window labels.
+        const QString expected = QStringLiteral(
+            "النقطة الاستدلالية\t235,00\n"
+            "الراتب الأساسي السنوي\t18194,20\n"
+            "التعويض عن الإقامــة\t1819,42\n"
+            "التعويض عن الأعباء الخاصة\t0,00\n"
+            "التعويض عن التدرج الإداري\t25212,00\n"
+            "التعويض عن الأعبــاء\t3660,00\n"
+            "التعويض عن التأطيــر\t0,00\n"
+            "التعويضات العائليــة\t4800,00\n"
+            "مجموع الراتب الأساسي والتعويضات\t53685,62\n"
+            "التقاعـــــد\t4888,56\n"
+            "التأمين الإجباري عن المرض\t1222,14\n"
+            "القطاع بالتعاضدية العامة\t327,50\n"
+            "الصندوق التعاضدي المستقل\t1500\n"
+            "مؤسسة Orsanne\t60,00\n"
+            "المبلــغ الخاضع للضريبة\t31170,30\n"
+            "النسبــة المطبقــة\t10 %\n"
+            "الإعفاءات عن الأطفال والزوجة\t117,03\n"
+            "الضريبة العامة على الدخل\t0,00\n"
+            "مجموع الاقتطاعات من الأجرة\t7998,20\n"
+            "الأجرة السنوية\t45687,42\n"
+            "الأجرة الشهرية\t3807,29\n");
+        QCOMPARE(print::slip_as_text(content_of(worked_choices(), QStringLiteral(","))), expected);
+    }
+
+    void a_file_of_slips_has_a_page_per_slip() {
+        const QString pdf = dir_.filePath(QStringLiteral("three.pdf"));
+        print::SlipPdfFile file(pdf);
+        QVERIFY(file.is_open());
+        const print::SlipContent content = content_of(worked_choices(), QStringLiteral("."));
+        for (int i = 0; i < 3; ++i) {
+            file.add_page(content);
+        }
+        QVERIFY(file.finish());
+        QProcess tool;
+        tool.start(QStringLiteral("pdfinfo"), {pdf});
+        QVERIFY(tool.waitForFinished());
+        QVERIFY(QString::fromUtf8(tool.readAllStandardOutput())
+                    .contains(QRegularExpression(QStringLiteral("Pages:\\s+3\\n"))));
+    }
+
+    void an_unfinished_file_leaves_the_earlier_one() {
+        const QString pdf = dir_.filePath(QStringLiteral("earlier.pdf"));
+        {
+            QFile earlier(pdf);
+            QVERIFY(earlier.open(QIODevice::WriteOnly));
+            earlier.write("earlier");
+        }
+        {
+            print::SlipPdfFile file(pdf);
+            QVERIFY(file.is_open());
+            file.add_page(content_of(worked_choices(), QStringLiteral(".")));
+        }
+        QFile earlier(pdf);
+        QVERIFY(earlier.open(QIODevice::ReadOnly));
+        QCOMPARE(earlier.readAll(), QByteArray("earlier"));
+        // Nothing but the earlier file is left in the folder.
+        QCOMPARE(QDir(dir_.path()).entryList({QStringLiteral("earlier*")}, QDir::Files),
+                 QStringList{QStringLiteral("earlier.pdf")});
+    }
+
+    void a_file_that_cannot_be_written_says_why() {
+        const QString pdf = dir_.filePath(QStringLiteral("no-such-folder/slip.pdf"));
+        const QString error =
+            print::write_slip_pdf(pdf, content_of(worked_choices(), QStringLiteral(".")));
+        QVERIFY(!error.isEmpty());
+        QVERIFY(!QFile::exists(pdf));
+    }
+
+  private:
+    QTemporaryDir dir_;
+};
+
+int main(int argc, char* argv[]) {
+    QGuiApplication app(argc, argv);
+    SlipPageTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "slip_page_test.moc"
