@@ -22,6 +22,11 @@ DEBIAN_FRONTEND=noninteractive apt-get install -y --reinstall "./$package"
 /usr/bin/velnaro-calc --version
 /usr/bin/velnaro-calc --batch /usr/share/doc/velnaro/examples/staff.csv >/dev/null
 /usr/bin/velnaro --version
+slips_pdf=$(mktemp --suffix=.pdf)
+QT_QPA_PLATFORM=offscreen /usr/bin/velnaro-slips --batch /usr/share/doc/velnaro/examples/staff.csv \
+    -o "$slips_pdf"
+file "$slips_pdf" | grep -q 'PDF document' || { file "$slips_pdf"; exit 1; }
+rm -f "$slips_pdf"
 shot=$(mktemp --suffix=.png)
 QT_QPA_PLATFORM=offscreen /usr/bin/velnaro --screenshot "$shot"
 file "$shot" | grep -q 'PNG image data, 792 x 544' || { file "$shot"; exit 1; }
@@ -30,6 +35,7 @@ for path in /usr/share/applications/org.velnaro.velnaro.desktop \
     /usr/share/metainfo/org.velnaro.velnaro.metainfo.xml \
     /usr/share/icons/hicolor/scalable/apps/org.velnaro.velnaro.svg \
     /usr/share/man/man1/velnaro.1.gz /usr/share/man/man1/velnaro-calc.1.gz \
+    /usr/share/man/man1/velnaro-slips.1.gz /usr/bin/velnaro-slips \
     /usr/share/doc/velnaro/README.md /usr/share/doc/velnaro/copyright \
     /usr/share/doc/velnaro/changelog.gz /usr/share/doc/velnaro/examples/staff.csv \
     /usr/share/doc/velnaro/docs/velnaro-window.png; do

@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-    g++ cmake ninja-build
+    g++ cmake ninja-build ccache
     qt6-base-dev qt6-svg-dev qt6-translations-l10n
     fonts-noto-core fonts-noto-ui-core
     libgtest-dev
