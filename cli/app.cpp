@@ -39,7 +39,7 @@ std::chrono::milliseconds progress_quiet_time() {
 }
 
 ExitStatus failure(std::ostream& err, ExitStatus status, std::string_view message) {
-    report(err, message);
+    report(err, calc_program, message);
     return status;
 }
 
@@ -51,7 +51,7 @@ ExitStatus after_flush(ExitStatus status, FdOutput& out, std::ostream& err) {
         return status;
     }
     if (error != EPIPE) {
-        report(err, cannot_write(standard_output_name, error));
+        report(err, calc_program, cannot_write(standard_output_name, error));
     }
     return ExitStatus::io_failure;
 }
@@ -89,7 +89,7 @@ ExitStatus run_batch_command(const Command& command, std::istream& in, FdOutput&
         .progress = {}};
     std::optional<ProgressLine> progress;
     if (::isatty(STDERR_FILENO) == 1) {
-        progress.emplace(err, "velnaro-calc", "rows", progress_quiet_time());
+        progress.emplace(err, calc_program, "rows", progress_quiet_time());
         options.progress = [&](std::size_t rows) { progress->update(rows); };
     }
     const BatchOutcome outcome =
@@ -110,11 +110,11 @@ ExitStatus run_batch_command(const Command& command, std::istream& in, FdOutput&
         }
     }
     if (!outcome.message.empty()) {
-        report(err, outcome.message);
+        report(err, calc_program, outcome.message);
     }
     if (command.summary && complete) {
         for (const std::string& line : summary_lines(outcome, options)) {
-            report(err, line);
+            report(err, calc_program, line);
         }
     }
     return outcome.status;

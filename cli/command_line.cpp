@@ -18,8 +18,6 @@ namespace cli {
 using namespace staff;
 namespace {
 
-constexpr std::string_view program = "velnaro-calc";
-
 template <typename Items>
 std::string joined(const Items& items, std::string_view separator) {
     std::string text;
@@ -152,8 +150,8 @@ ParsedCommandLine parse_command_line(int argc, const char* const* argv, std::ost
     CLI::App app(
         "Computes public servants' pay slips as the Velnaro window shows them: one slip, "
         "or every row of a CSV file.",
-        std::string(program));
-    app.set_version_flag("--version", std::string(program) + " " + velnaro::version);
+        std::string(calc_program));
+    app.set_version_flag("--version", std::string(calc_program) + " " + velnaro::version);
     app.footer(footer());
 
     Command command;
@@ -239,7 +237,7 @@ ParsedCommandLine parse_command_line(int argc, const char* const* argv, std::ost
         return {.command = std::nullopt,
                 .status = app.exit(e, out, err) == 0 ? ExitStatus::ok : ExitStatus::usage};
     } catch (const CLI::ParseError& e) {
-        report(err, std::string(e.what()) + " (see --help)");
+        report(err, calc_program, std::string(e.what()) + " (see --help)");
         return {.command = std::nullopt, .status = ExitStatus::usage};
     }
 
@@ -247,25 +245,26 @@ ParsedCommandLine parse_command_line(int argc, const char* const* argv, std::ost
     for (const auto& [named, text] :
          {std::pair{batch, &command.batch_input}, std::pair{output, &command.output}}) {
         if (named->count() > 0 && text->empty()) {
-            report(err,
+            report(err, calc_program,
                    "empty file name after " + typed_name(*named, argc, argv) + " (see --help)");
             return {.command = std::nullopt, .status = ExitStatus::usage};
         }
     }
     if (*delimiter_option && !*batch && !*template_row) {
-        report(err, "--delimiter requires --batch or --template (see --help)");
+        report(err, calc_program, "--delimiter requires --batch or --template (see --help)");
         return {.command = std::nullopt, .status = ExitStatus::usage};
     }
     if (*delimiter_option) {
         if (delimiter == ";" || delimiter == "," || delimiter == "\t" || delimiter == "tab") {
             command.delimiter = delimiter == "tab" ? '\t' : delimiter.front();
         } else {
-            report(err, "--delimiter takes ';', tab or ',', not '" + delimiter + "' (see --help)");
+            report(err, calc_program,
+                   "--delimiter takes ';', tab or ',', not '" + delimiter + "' (see --help)");
             return {.command = std::nullopt, .status = ExitStatus::usage};
         }
     }
     if (command.decimal_comma && command.delimiter == ',' && !command.json) {
-        report(err,
+        report(err, calc_program,
                "--decimal-comma needs another separator than ',' (give --delimiter ';' or "
                "--delimiter tab; see --help)");
         return {.command = std::nullopt, .status = ExitStatus::usage};
@@ -276,7 +275,7 @@ ParsedCommandLine parse_command_line(int argc, const char* const* argv, std::ost
     }
     if (*batch) {
         if (command.explain && !command.json) {
-            report(err,
+            report(err, calc_program,
                    "--explain in batch mode needs --json: a CSV row has no room for the "
                    "explanations (see --help)");
             return {.command = std::nullopt, .status = ExitStatus::usage};
@@ -292,7 +291,7 @@ ParsedCommandLine parse_command_line(int argc, const char* const* argv, std::ost
         }
     }
     if (!missing.empty()) {
-        report(err, "missing " + missing + " (or give --batch FILE; see --help)");
+        report(err, calc_program, "missing " + missing + " (or give --batch FILE; see --help)");
         return {.command = std::nullopt, .status = ExitStatus::usage};
     }
     if (*compare) {

@@ -3,12 +3,15 @@
 #include <nlohmann/json.hpp>
 
 #include <array>
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "cli/row_format.h"
 #include "pay/amount_format.h"
+#include "pay/slip_fields.h"
 #include "staff/choice_aliases.h"
+#include "staff/messages.h"
 #include "staff/refusal_text.h"
 #include "staff/utf8.h"
 
@@ -19,16 +22,22 @@ using namespace staff;
 namespace {
 
 constexpr std::string_view current_column = "current";
-constexpr std::array<std::string_view, 7> amount_columns{
-    "gross_total", "total_deductions",   "income_tax",       "annual_pay",
-    "monthly_pay", "monthly_difference", "annual_difference"};
+// The amounts of each row, their columns named as the slip's fields are everywhere.
+constexpr std::array<pay::SlipField, 5> amount_fields{
+    pay::SlipField::gross_total, pay::SlipField::total_deductions, pay::SlipField::income_tax,
+    pay::SlipField::annual_pay, pay::SlipField::monthly_pay};
+constexpr std::array<std::string_view, 2> difference_columns{"monthly_difference",
+                                                             "annual_difference"};
 
 std::vector<std::string_view> column_names(const pay::Comparison& comparison) {
     std::vector<std::string_view> names{pay::choice_name(pay::axis_choice(comparison.axis))};
     if (comparison.axis == pay::CompareAxis::scale) {
         names.push_back(pay::choice_name(pay::Choice::rank));
     }
-    names.insert(names.end(), amount_columns.begin(), amount_columns.end());
+    for (const pay::SlipField field : amount_fields) {
+        names.push_back(pay::field_info(field).name);
+    }
+    names.insert(names.end(), difference_columns.begin(), difference_columns.end());
     names.push_back(current_column);
     return names;
 }
@@ -40,10 +49,8 @@ std::vector<std::string> row_values(const pay::Comparison& comparison, std::size
     if (comparison.axis == pay::CompareAxis::scale) {
         values.push_back(row.inputs.rank);
     }
-    for (const double amount :
-         {row.slip.gross_total, row.slip.total_deductions, row.slip.income_tax,
-          row.slip.annual_pay.value_or(0), row.slip.monthly_pay.value_or(0)}) {
-        values.push_back(pay::format_amount(amount));
+    for (const pay::SlipField field : amount_fields) {
+        values.push_back(pay::format_amount(pay::amount_of(row.slip, field).value_or(0)));
     }
     values.push_back(pay::format_difference(row.monthly_difference));
     values.push_back(pay::format_difference(row.annual_difference));
@@ -100,28 +107,29 @@ ExitStatus run_compare(const pay::PayInputs& typed, pay::CompareAxis axis, bool 
                        std::ostream& out, std::ostream& err) {
     for (const pay::Choice choice : pay::all_choices) {
         if (!is_valid_utf8(pay::choice_text(typed, choice))) {
-            err << "velnaro-calc: invalid UTF-8 in " << pay::choice_name(choice) << '\n';
+            report(err, calc_program, "invalid UTF-8 in " + std::string(pay::choice_name(choice)));
             return ExitStatus::row_errors;
         }
     }
     const Resolution resolution = resolve_choices(typed);
     if (!resolution.choices) {
-        err << "velnaro-calc: " << resolution.error << '\n';
+        report(err, calc_program, resolution.error);
         return ExitStatus::row_errors;
     }
     const pay::ComparisonOutcome outcome =
         pay::compare_pay(resolution.choices->inputs(), resolution.choices->typed, axis);
     if (!outcome.comparison) {
-        err << "velnaro-calc: " << describe(*outcome.refusal) << '\n';
+        report(err, calc_program, describe(*outcome.refusal));
         return ExitStatus::row_errors;
     }
     const pay::Comparison& comparison = *outcome.comparison;
     out << (json ? comparison_json_lines(comparison) : comparison_csv(comparison));
     if (!comparison.left_out.empty()) {
-        err << "velnaro-calc: note: " << comparison.left_out.size()
-            << (comparison.left_out.size() == 1 ? " scale" : " scales")
-            << " left out, with no rank at the place of rank " << comparison.own.rank
-            << " in their list: " << joined_scales(comparison.left_out) << '\n';
+        const std::size_t count = comparison.left_out.size();
+        report(err, calc_program,
+               "note: " + std::to_string(count) + (count == 1 ? " scale" : " scales") +
+                   " left out, with no rank at the place of rank " + comparison.own.rank +
+                   " in their list: " + joined_scales(comparison.left_out));
     }
     return ExitStatus::ok;
 }

@@ -41,9 +41,7 @@ std::string slip_table(const pay::ShownTexts& texts,
         table.append(amount_width - std::min(amount_width, text.size()), ' ');
         table += text;
         table += "  ";
-        // Some labels end in spaces that only the window's layout needed.
-        const std::string_view label = info.label;
-        table += label.substr(0, label.find_last_not_of(' ') + 1);
+        table += pay::field_title(info.field);
         table += '\n';
         if (explanations != nullptr) {
             table += formula_lines((*explanations)[static_cast<std::size_t>(info.field)]);
@@ -103,7 +101,7 @@ ExitStatus run_slip(const pay::PayInputs& given, bool json, std::ostream& out, s
         out << slip_table(*shown, explain ? &explanations : nullptr);
     }
     if (!error.empty()) {
-        report(err, error);
+        report(err, calc_program, error);
         return ExitStatus::row_errors;
     }
     return ExitStatus::ok;

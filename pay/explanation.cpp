@@ -20,7 +20,6 @@ namespace {
 constexpr std::string_view lri = "\u2066";
 constexpr std::string_view fsi = "\u2068";
 constexpr std::string_view pdi = "\u2069";
-constexpr std::string_view tatweel = "\u0640";
 
 constexpr int shown_decimals = 2;
 
@@ -43,26 +42,12 @@ std::string quoted(std::string_view text) {
     return quoted;
 }
 
-// A field's caption without the stretching and the trailing spaces the window's layout needed.
-std::string caption_name(std::string_view label) {
-    std::string name;
-    name.reserve(label.size());
-    for (std::size_t i = 0; i < label.size();) {
-        if (label.substr(i, tatweel.size()) == tatweel) {
-            i += tatweel.size();
-        } else {
-            name += label[i++];
-        }
-    }
-    name.erase(name.find_last_not_of(' ') + 1);
-    return name;
-}
-
+// The field's title, kept as a string to start the names and sentences built on it.
 const std::string& field_name(SlipField field) {
     static const std::array<std::string, slip_field_count> names = [] {
         std::array<std::string, slip_field_count> all;
         for (const SlipFieldInfo& info : slip_fields) {
-            all[static_cast<std::size_t>(info.field)] = caption_name(info.label);
+            all[static_cast<std::size_t>(info.field)] = std::string(field_title(info.field));
         }
         return all;
     }();

@@ -24,7 +24,37 @@ auto* amount_in(Slip& slip, const SlipMember& member) {
     return found;
 }
 
+constexpr std::string_view tatweel = "\u0640";
+
 }  // namespace
+
+std::string caption_title(std::string_view caption) {
+    std::string title;
+    title.reserve(caption.size());
+    for (std::size_t i = 0; i < caption.size();) {
+        if (caption.substr(i, tatweel.size()) == tatweel) {
+            i += tatweel.size();
+        } else {
+            title += caption[i++];
+        }
+    }
+    title.erase(title.find_last_not_of(' ') + 1);
+    title.erase(0, title.find_first_not_of(' ') == std::string::npos
+                       ? title.size()
+                       : title.find_first_not_of(' '));
+    return title;
+}
+
+std::string_view field_title(SlipField field) {
+    static const std::array<std::string, slip_field_count> titles = [] {
+        std::array<std::string, slip_field_count> all;
+        for (const SlipFieldInfo& info : slip_fields) {
+            all[static_cast<std::size_t>(info.field)] = caption_title(info.label);
+        }
+        return all;
+    }();
+    return titles[static_cast<std::size_t>(field)];
+}
 
 std::optional<double> amount_of(const PaySlip& slip, SlipField field) {
     if (const double* amount = amount_in(slip, field_info(field).member)) {

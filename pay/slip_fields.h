@@ -142,6 +142,15 @@ constexpr const SlipFieldInfo& field_info(SlipField field) {
     return slip_fields[static_cast<std::size_t>(field)];
 }
 
+/// A field's name wherever it is written out (the printed slip, the screen readers, the tables):
+/// its window caption without the tatweel (U+0640) that stretches the drawn words and without the
+/// trailing spaces the window's layout needed.
+std::string_view field_title(SlipField field);
+
+/// Any caption of the window written out the same way: without the tatweel and without the
+/// spaces around it.
+std::string caption_title(std::string_view caption);
+
 /// The amount a field shows, or none for the rate label and for an amount that holds none yet.
 std::optional<double> amount_of(const PaySlip& slip, SlipField field);
 

@@ -17,11 +17,16 @@
 #include "pay/income_tax.h"
 #include "pay/monthly_share.h"
 #include "pay/pay_session.h"
+#include "pay/result_columns.h"
 #include "print/fonts.h"
 #include "print/qt_text.h"
 #include "velnaro/project.h"
 
 namespace print {
+
+using pay::box_fields;
+using pay::deductions_column;
+using pay::earnings_column;
 namespace {
 
 using pay::SlipField;
@@ -59,30 +64,6 @@ constexpr qreal text_points = 10;
 constexpr qreal small_points = 8;
 constexpr qreal formula_points = 7.5;
 
-// The window's two columns, each led by its total bar, with a sub-heading where the window has
-// one (shown as none).
-constexpr std::array<std::optional<SlipField>, 10> earnings_column{
-    SlipField::gross_total,
-    SlipField::annual_base_salary,
-    SlipField::residence_allowance,
-    SlipField::special_charges_allowance,
-    std::nullopt,
-    SlipField::hierarchy_allowance,
-    SlipField::charges_allowance,
-    SlipField::supervision_allowance,
-    SlipField::family_allowance,
-    SlipField::family_exemption,
-};
-constexpr std::array<std::optional<SlipField>, 10> deductions_column{
-    SlipField::total_deductions,        SlipField::retirement,  SlipField::income_tax,
-    SlipField::foundation_contribution, std::nullopt,           SlipField::health_insurance,
-    SlipField::general_mutual,          SlipField::mutual_fund, SlipField::taxable_amount,
-    SlipField::tax_rate_label,
-};
-// The three boxes at the top of the window, printed under the columns.
-constexpr std::array<SlipField, 3> pay_rows{SlipField::index_points, SlipField::annual_pay,
-                                            SlipField::monthly_pay};
-
 constexpr Qt::Alignment right_edge = Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter;
 constexpr Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignVCenter;
 
@@ -93,13 +74,6 @@ bool restates_amount(const pay::FieldExplanation& explanation) {
         return term.operation == pay::TermOperation::first ||
                term.operation == pay::TermOperation::gives;
     });
-}
-
-QString trimmed_label(SlipField field) {
-    // Some labels end in spaces that only the window's layout needed.
-    std::string_view label = pay::field_info(field).label;
-    label = label.substr(0, label.find_last_not_of(' ') + 1);
-    return qt_text(label);
 }
 
 }  // namespace
@@ -181,7 +155,7 @@ SlipContent slip_content(const pay::PaySession& session, const pay::PayInputs& c
     }
     for (const pay::SlipFieldInfo& info : pay::slip_fields) {
         SlipAmount& amount = content.amounts[static_cast<std::size_t>(info.field)];
-        amount.label = trimmed_label(info.field);
+        amount.label = qt_text(pay::field_title(info.field));
         amount.text = qt_text(session.text(info.field));
         if (const auto monthly = pay::monthly_share_text(session.slip(), info.field, separator)) {
             amount.monthly = qt_text(*monthly);
@@ -251,7 +225,8 @@ PageLayout lay_out_slip_page(const SlipContent& content) {
     y += static_cast<qreal>(earnings_column.size()) * row_mm;
     page.rule(right_column_x - column_gap_mm / 2, table_top, right_column_x - column_gap_mm / 2, y);
     y += 2;
-    for (const SlipField field : pay_rows) {
+    // The window's three boxes, under the columns.
+    for (const SlipField field : box_fields) {
         SlipAmount amount = content.amounts[static_cast<std::size_t>(field)];
         if (amount.monthly.isEmpty()) {
             amount.monthly = qt_text(no_share);

@@ -11,6 +11,7 @@
 
 #include "print/fonts.h"
 #include "slips/slips_run.h"
+#include "staff/messages.h"
 #include "staff/progress_line.h"
 #include "velnaro/project.h"
 
@@ -24,7 +25,8 @@ extern "C" void request_stop(int signal) {
 }
 
 int usage_error(const QString& message) {
-    std::cerr << "velnaro-slips: " << message.toStdString() << '\n';
+    // An argument may hold control characters: the message shows them escaped.
+    staff::report(std::cerr, staff::slips_program, message.toStdString());
     return staff::exit_code(staff::ExitStatus::usage);
 }
 
@@ -108,7 +110,7 @@ int main(int argc, char* argv[]) {
     };
     std::optional<staff::ProgressLine> progress;
     if (isatty(STDERR_FILENO) != 0) {
-        progress.emplace(std::cerr, "velnaro-slips", "pages");
+        progress.emplace(std::cerr, staff::slips_program, "pages");
         run.progress = [&](std::size_t pages) { progress->update(pages); };
         run.before_message = [&] { progress->clear(); };
     }

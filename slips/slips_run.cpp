@@ -1,6 +1,7 @@
 #include "slips/slips_run.h"
 
 #include <optional>
+#include <string>
 #include <variant>
 #include <vector>
 
@@ -43,7 +44,7 @@ void clear_progress(const SlipsRun& run) {
 staff::ExitStatus write_slips(std::istream& input, const SlipsRun& run, std::ostream& err) {
     const auto report = [&](staff::ExitStatus status, const std::string& message) {
         clear_progress(run);
-        err << "velnaro-slips: " << staff::escape_controls(message) << '\n';
+        staff::report(err, staff::slips_program, message);
         return status;
     };
     staff::CsvReader reader(input);
@@ -91,8 +92,8 @@ staff::ExitStatus write_slips(std::istream& input, const SlipsRun& run, std::ost
             ++failed;
             // A row's text may hold control characters: they are shown, never sent to the terminal.
             clear_progress(run);
-            err << "velnaro-slips: line " << record.line << ": " << staff::escape_controls(error)
-                << '\n';
+            staff::report(err, staff::slips_program,
+                          "line " + std::to_string(record.line) + ": " + error);
         } else {
             print::SlipContent content =
                 print::slip_content(*window, *choices, qt_text(separator), run.printed_at);

@@ -48,8 +48,8 @@ std::string escape_controls(std::string_view text) {
     return out;
 }
 
-void report(std::ostream& err, std::string_view message) {
-    err << "velnaro-calc: " << escape_controls(message) << '\n' << std::flush;
+void report(std::ostream& err, std::string_view program, std::string_view message) {
+    err << program << ": " << escape_controls(message) << '\n' << std::flush;
 }
 
 namespace {

@@ -11,8 +11,15 @@ namespace staff {
 /// and each byte of an ill-formed UTF-8 sequence as `\xe9`.
 std::string escape_controls(std::string_view text);
 
-/// Writes "velnaro-calc: MESSAGE" as one line on `err`, its control characters escaped.
-void report(std::ostream& err, std::string_view message);
+/// The names the three programs begin their messages with.
+inline constexpr std::string_view calc_program = "velnaro-calc";
+inline constexpr std::string_view slips_program = "velnaro-slips";
+inline constexpr std::string_view window_program = "velnaro";
+
+/// Writes "PROGRAM: MESSAGE" as one line on `err`, the message's control characters escaped:
+/// every message of the three programs on standard error is written here, so none can drive the
+/// terminal.
+void report(std::ostream& err, std::string_view program, std::string_view message);
 
 /// "cannot write NAME: REASON", the reason being the system's text for `error` (an errno value).
 std::string cannot_write(std::string_view name, int error);

@@ -6,12 +6,12 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include "pay/slip_fields.h"
+
 namespace ui {
 
 QString spoken_text(QStringView caption) {
-    QString text = caption.toString();
-    text.remove(QChar(0x0640));
-    return text.trimmed();
+    return QString::fromStdString(pay::caption_title(caption.toString().toStdString()));
 }
 
 namespace {

@@ -107,7 +107,7 @@ QLineEdit* add_result_field(QWidget& form, pay::SlipField field, const QRect& pl
     // A typed amount would be carried into the next computation; the field can still take the
     // focus, to be selected and copied.
     text->setReadOnly(true);
-    text->setAccessibleName(spoken_text(qt_text(info.label)));
+    text->setAccessibleName(qt_text(pay::field_title(field)));
     return text;
 }
 

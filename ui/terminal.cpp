@@ -5,7 +5,10 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <iostream>
 #include <system_error>
+
+#include "staff/messages.h"
 
 namespace ui {
 
@@ -65,7 +68,7 @@ int write_standard_output(const QString& text) {
 }
 
 void report_error(const QString& line) {
-    std::fprintf(stderr, "velnaro: %s\n", line.toLocal8Bit().constData());
+    staff::report(std::cerr, staff::window_program, line.toStdString());
 }
 
 DisplayEnvironment DisplayEnvironment::of_process() {

@@ -9,7 +9,7 @@ namespace ui {
 /// pipe) reports it in one line on standard error. Returns the exit status: 0 or 1.
 int write_standard_output(const QString& text);
 
-/// Writes "velnaro: " and `line` to standard error.
+/// Writes "velnaro: " and `line` to standard error, its control characters escaped.
 void report_error(const QString& line);
 
 /// What the toolkit would find to draw on.

@@ -7,12 +7,19 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "pay/result_columns.h"
 #include "print/qt_text.h"
 #include "ui/accessible_names.h"
 #include "ui/captions.h"
 #include "ui/form_controls.h"
 
 namespace ui {
+
+using pay::box_fields;
+using pay::deductions_column;
+using pay::earnings_column;
+using pay::result_column_rows;
+using pay::sub_heading_row;
 
 using print::qt_text;
 
@@ -104,16 +111,13 @@ struct BoxRow {
 };
 
 constexpr std::array<BoxRow, 3> box_rows{{
-    {"Label5", twips_rect(0, 0, 2415, 930), SlipField::index_points,
-     twips_rect(120, 360, 2175, 465)},
-    {"Label33", twips_rect(0, 930, 2415, 930), SlipField::annual_pay,
-     twips_rect(120, 1320, 2175, 465)},
-    {"Label25", twips_rect(0, 1860, 2415, 1035), SlipField::monthly_pay,
-     twips_rect(120, 2280, 2175, 465)},
+    {"Label5", twips_rect(0, 0, 2415, 930), box_fields[0], twips_rect(120, 360, 2175, 465)},
+    {"Label33", twips_rect(0, 930, 2415, 930), box_fields[1], twips_rect(120, 1320, 2175, 465)},
+    {"Label25", twips_rect(0, 1860, 2415, 1035), box_fields[2], twips_rect(120, 2280, 2175, 465)},
 }};
 
-// --- The result table on the panel Label28: two total bars, then rows of label and field in
-// two columns, the row at 5190 holding the two sub-headings.
+// --- The result table on the panel Label28: the columns of ui/result_columns.h, each led by
+// its total bar, then rows of label and field, the row at 5190 holding the two sub-headings.
 
 struct TotalBar {
     std::string_view label;
@@ -123,9 +127,9 @@ struct TotalBar {
 };
 
 constexpr std::array<TotalBar, 2> total_bars{{
-    {"Label29", twips_rect(5880, 3120, 5895, 615), SlipField::gross_total,
+    {"Label29", twips_rect(5880, 3120, 5895, 615), *earnings_column.front(),
      twips_rect(6000, 3200, 1815, 450)},
-    {"Label30", twips_rect(120, 3120, 5775, 615), SlipField::total_deductions,
+    {"Label30", twips_rect(120, 3120, 5775, 615), *deductions_column.front(),
      twips_rect(240, 3200, 1695, 450)},
 }};
 
@@ -141,6 +145,7 @@ struct TableRow {
     ResultCell deductions;
 };
 
+constexpr int first_table_row_y = 3840;
 constexpr int table_row_height = 450;
 constexpr int earnings_label_x = 7920;
 constexpr int earnings_label_width = 3855;
@@ -151,32 +156,46 @@ constexpr int deductions_label_width = 3615;
 constexpr int deductions_field_x = 120;
 constexpr int deductions_field_width = 1935;
 
-constexpr std::array<TableRow, 8> table_rows{{
-    {3840,
-     {"Label6", SlipField::annual_base_salary, colours::light_green},
-     {"Label22", SlipField::retirement, colours::light_green}},
-    {4290,
-     {"Label7", SlipField::residence_allowance, colours::light_green},
-     {"Label21", SlipField::income_tax, colours::light_green}},
-    {4740,
-     {"Label8", SlipField::special_charges_allowance, colours::light_green},
-     {"Label20", SlipField::foundation_contribution, colours::light_green}},
-    {5640,
-     {"Label13", SlipField::hierarchy_allowance, colours::light_cyan},
-     {"Label16", SlipField::health_insurance, colours::light_cyan}},
-    {6090,
-     {"Label12", SlipField::charges_allowance, colours::light_cyan},
-     {"Label17", SlipField::general_mutual, colours::light_cyan}},
-    {6540,
-     {"Label11", SlipField::supervision_allowance, colours::light_cyan},
-     {"Label18", SlipField::mutual_fund, colours::light_cyan}},
-    {6990,
-     {"Label14", SlipField::family_allowance, colours::light_green},
-     {"Label24", SlipField::taxable_amount, colours::light_yellow}},
-    {7440,
-     {"Label27", SlipField::family_exemption, colours::light_green},
-     {"Label34", SlipField::tax_rate_label, colours::light_yellow}},
+// The top of a column's row, by its place in the column; the total bar above the first row has
+// its own place.
+constexpr int table_row_y(std::size_t place) {
+    return first_table_row_y + static_cast<int>(place - 1) * table_row_height;
+}
+
+struct CellLook {
+    std::string_view label;
+    QRgb ground;
+};
+
+// The label and ground of each earnings and deductions row under the total bars, top to bottom,
+// the sub-headings' row left out.
+constexpr std::array<std::array<CellLook, 2>, 8> row_looks{{
+    {{{"Label6", colours::light_green}, {"Label22", colours::light_green}}},
+    {{{"Label7", colours::light_green}, {"Label21", colours::light_green}}},
+    {{{"Label8", colours::light_green}, {"Label20", colours::light_green}}},
+    {{{"Label13", colours::light_cyan}, {"Label16", colours::light_cyan}}},
+    {{{"Label12", colours::light_cyan}, {"Label17", colours::light_cyan}}},
+    {{{"Label11", colours::light_cyan}, {"Label18", colours::light_cyan}}},
+    {{{"Label14", colours::light_green}, {"Label24", colours::light_yellow}}},
+    {{{"Label27", colours::light_green}, {"Label34", colours::light_yellow}}},
 }};
+
+// The looks above joined with the fields of the columns, place by place.
+constexpr std::array<TableRow, row_looks.size()> table_rows = [] {
+    std::array<TableRow, row_looks.size()> rows{};
+    std::size_t next = 0;
+    for (std::size_t place = 1; place < result_column_rows; ++place) {
+        if (place == sub_heading_row) {
+            continue;
+        }
+        const auto& [earnings, deductions] = row_looks.at(next);
+        rows.at(next++) = {table_row_y(place),
+                           {earnings.label, *earnings_column.at(place), earnings.ground},
+                           {deductions.label, *deductions_column.at(place), deductions.ground}};
+    }
+    return rows;
+}();
+static_assert(table_rows.size() == result_column_rows - 2, "a look for every row of fields");
 
 QRect earnings_label_place(int y) {
     return twips_rect(earnings_label_x, y, earnings_label_width, table_row_height);
@@ -191,8 +210,13 @@ QRect deductions_field_place(int y) {
     return twips_rect(deductions_field_x, y, deductions_field_width, table_row_height);
 }
 
-std::string_view caption_of(SlipField field) {
-    return pay::field_info(field).label;
+// A result field's label: its caption drawn as the window has it, its name for screen readers
+// the field's title.
+QLabel* add_field_label(QWidget& form, std::string_view name, const QRect& place, SlipField field,
+                        const LabelStyle& style) {
+    QLabel* label = add_label(form, name, place, pay::field_info(field).label, style);
+    label->setAccessibleName(qt_text(pay::field_title(field)));
+    return label;
 }
 
 // --- Building, in stacking order: panels, labels, the line, then lists, fields and buttons.
@@ -213,27 +237,27 @@ void add_labels(QWidget& form) {
 
     const LabelStyle box_style{colours::light_green, points::large, false, centred};
     for (const BoxRow& box : box_rows) {
-        QLabel* label = add_label(form, box.label, box.place, caption_of(box.field), box_style);
+        QLabel* label = add_field_label(form, box.label, box.place, box.field, box_style);
         // The field covers the lower part of the box: the caption keeps to the part above it.
         place_caption_by_ink(*label, box.field_place.top() - box.place.top());
     }
 
     const LabelStyle bar{colours::green, points::caption, false, to_the_right};
     for (const TotalBar& total : total_bars) {
-        add_label(form, total.label, total.place, caption_of(total.field), bar);
+        add_field_label(form, total.label, total.place, total.field, bar);
     }
 
     for (const TableRow& row : table_rows) {
-        add_label(form, row.earnings.label, earnings_label_place(row.y),
-                  caption_of(row.earnings.field),
-                  {row.earnings.ground, points::large, false, centred});
-        add_label(form, row.deductions.label, deductions_label_place(row.y),
-                  caption_of(row.deductions.field),
-                  {row.deductions.ground, points::large, false, centred});
+        add_field_label(form, row.earnings.label, earnings_label_place(row.y), row.earnings.field,
+                        {row.earnings.ground, points::large, false, centred});
+        add_field_label(form, row.deductions.label, deductions_label_place(row.y),
+                        row.deductions.field,
+                        {row.deductions.ground, points::large, false, centred});
     }
     const LabelStyle heading{colours::light_cyan, points::large, true, centred};
-    add_label(form, "Label10", twips_rect(6000, 5190, 5775, 450), earnings_heading, heading);
-    add_label(form, "Label19", twips_rect(120, 5190, 5655, 450), deductions_heading, heading);
+    const int heading_y = table_row_y(sub_heading_row);
+    add_label(form, "Label10", twips_rect(6000, heading_y, 5775, 450), earnings_heading, heading);
+    add_label(form, "Label19", twips_rect(120, heading_y, 5655, 450), deductions_heading, heading);
 }
 
 void add_line(QWidget& form) {

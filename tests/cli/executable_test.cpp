@@ -227,7 +227,7 @@ TEST_F(Executable, ExplainsEachAmountUnderIt) {
         return name + std::string(27 - name.size() + 12 - amount.size(), ' ') + amount + "  ";
     };
     EXPECT_NE(result.out.find("\n" + line("residence_allowance", "6674.46") +
-                              "التعويض عن الإقامــة\n    26697.84 × 25 % = 6674.46\n"),
+                              "التعويض عن الإقامة\n    26697.84 × 25 % = 6674.46\n"),
               std::string::npos)
         << result.out;
     const std::string income_tax = "\n" + line("income_tax", "1528.27") +
@@ -539,6 +539,34 @@ TEST_F(Executable, EscapesControlCharactersInMessages) {
     EXPECT_EQ(result.err,
               "velnaro-calc: zone 'A\\x1b]0;pwned\\x07' is not a zone; expected A, B or C\n");
 }
+
+struct EscapeCase {
+    const char* name;
+    std::string mode;
+};
+
+// Whatever the run writes, a refused choice's control characters reach standard error escaped.
+class EscapedRefusal : public Executable, public testing::WithParamInterface<EscapeCase> {};
+
+TEST_P(EscapedRefusal, NeverSendsAControlToTheTerminal) {
+    const Outcome result =
+        calc(GetParam().mode +
+             " --scale 10 --rank 6 --zone \"$(printf '\\033]0;x\\007')\" --special-charges no "
+             "--children 2 --dependents 3 --mutual yes");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err,
+              "velnaro-calc: zone '\\x1b]0;x\\x07' is not a zone; expected A, B or C\n");
+    EXPECT_EQ(result.err.find_first_of("\x1b\x07"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(Runs, EscapedRefusal,
+                         testing::Values(EscapeCase{"slip", ""}, EscapeCase{"json_slip", "--json"},
+                                         EscapeCase{"explained_slip", "--explain"},
+                                         EscapeCase{"comparison", "--compare zone"},
+                                         EscapeCase{"json_comparison", "--compare zone --json"}),
+                         [](const testing::TestParamInfo<EscapeCase>& info) {
+                             return info.param.name;
+                         });
 
 struct HeaderCase {
     const char* name;

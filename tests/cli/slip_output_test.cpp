@@ -13,7 +13,8 @@
 namespace {
 
 // Each line: the field's name, padded to the longest name (special_charges_allowance) and two
-// spaces, the text right-aligned in twelve places, two spaces and the window's label.
+// spaces, the text right-aligned in twelve places, two spaces and the field's title (its window
+// caption without the stretching).
 TEST(SlipTable, ListsEachFieldInTheWindowsOrder) {
     const pay::PayInputs typed{"10", "6", "A", "no", "2", "3", "yes"};
     std::ostringstream out;
@@ -27,8 +28,7 @@ TEST(SlipTable, ListsEachFieldInTheWindowsOrder) {
     for (; std::getline(lines, line); ++i) {
         ASSERT_LT(i, pay::slip_field_count);
         const pay::SlipFieldInfo& info = pay::slip_fields[i];
-        std::string label(info.label);
-        label.erase(label.find_last_not_of(' ') + 1);
+        const std::string label(pay::field_title(info.field));
         const std::string& text = worked::scale_10_rank_6[i];
         const std::string expected = std::string(info.name) +
                                      std::string(27 - info.name.size(), ' ') +

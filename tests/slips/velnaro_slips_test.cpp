@@ -190,6 +190,27 @@ class VelnaroSlipsTest : public QObject {
         QCOMPARE(result.err.count('\n'), 1);
     }
 
+    // An argument's control characters are shown escaped, never sent to the terminal.
+    void usage_errors_escape_controls_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("stray argument")
+            << QStringList{"--batch", "a.csv", "-o", "b.pdf", "x\x1b]0;t\x07"}
+            << QStringLiteral("velnaro-slips: unexpected argument x\\x1b]0;t\\x07\n");
+        QTest::newRow("unknown option")
+            << QStringList{"--batch", "a.csv", "-o", "b.pdf", "--\x1b[2J"}
+            << QStringLiteral("velnaro-slips: Unknown option '\\x1b[2J'.\n");
+    }
+    void usage_errors_escape_controls() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+        const Run result = run(arguments);
+        QCOMPARE(result.status, 2);
+        QCOMPARE(result.err, message);
+        QVERIFY(!result.err.contains(QChar(0x1b)));
+        QVERIFY(!result.err.contains(QChar(0x07)));
+    }
+
     void runs_with_no_display() {
         const QString csv =
             write(QStringLiteral("nodisplay.csv"), header + "1,9,1,C,no,2,3,yes,a\n");

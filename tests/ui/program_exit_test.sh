@@ -32,6 +32,23 @@ check "an unknown option" 2 "^velnaro: Unknown option 'bogus'. Try 'velnaro --he
     "$velnaro" --bogus
 check "a stray argument" 2 "^velnaro: Unexpected argument 'x.png'" "$velnaro" x.png
 check "the window without a display" 1 "^velnaro: no display" "$velnaro"
+# An argument's control characters are shown escaped, never sent to the terminal.
+esc=$(printf '\033')
+bel=$(printf '\007')
+check_escaped() {
+    name=$1 pattern=$2
+    shift 2
+    check "$name" 2 "$pattern" "$@"
+    if grep -q "[$esc$bel]" "$work/stderr"; then
+        echo "FAIL $name: a raw control character on stderr"
+        failures=$((failures + 1))
+    fi
+}
+check_escaped "a stray argument with controls" \
+    "^velnaro: Unexpected argument 'x\\\\x1b]0;t\\\\x07.png'" "$velnaro" "x${esc}]0;t${bel}.png"
+check_escaped "an unknown option with controls" "^velnaro: Unknown option '\\\\x1b\\[2J'" \
+    "$velnaro" "--${esc}[2J"
+
 rm -f "$work/window.png"
 check "a screenshot without a display" 1 "QT_QPA_PLATFORM=offscreen" \
     "$velnaro" --screenshot "$work/window.png"

@@ -51,9 +51,8 @@ std::vector<Column> columns_of(pay::CompareAxis axis) {
     return columns;
 }
 
-// The window's own caption of a result field, without the spaces its layout needed.
 QString field_caption(pay::SlipField field) {
-    return qt_text(pay::field_info(field).label).trimmed();
+    return qt_text(pay::field_title(field));
 }
 
 QString column_caption(Column column) {
