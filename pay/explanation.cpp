@@ -602,7 +602,7 @@ FieldExplanation not_computed(SlipField field) {
     explanation.field = field;
     explanation.name = field_name(field);
     explanation.kind = ExplanationKind::not_computed;
-    explanation.sentence = "لم يُحسب أي مبلغ بعد: اختر الخيارات السبعة ثم اضغط «موافق».";
+    explanation.sentence = std::string(nothing_computed_text);
     return explanation;
 }
 

@@ -11,6 +11,10 @@ namespace pay {
 
 class PaySession;
 
+/// What every part of the program says when asked for a result before the first computation.
+inline constexpr std::string_view nothing_computed_text =
+    "لم يُحسب أي مبلغ بعد: اختر الخيارات السبعة ثم اضغط «موافق».";
+
 /// The name of an operation as the command line writes it: "first", "plus", ... "gives".
 std::string_view operation_name(TermOperation operation);
 

@@ -14,6 +14,7 @@
 #include <memory>
 #include <utility>
 
+#include "pay/explanation.h"
 #include "pay/pay_session.h"
 #include "print/qt_text.h"
 #include "print/slip_pdf.h"
@@ -30,7 +31,7 @@ using print::slip_content;
 using print::SlipContent;
 using print::write_slip_pdf;
 
-const std::string_view nothing_to_print_text = "لا توجد نتائج للطبع بعد: اضغط «موافق» أولا";
+const std::string_view nothing_to_print_text = pay::nothing_computed_text;
 
 namespace {
 

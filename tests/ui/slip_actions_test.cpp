@@ -14,12 +14,14 @@
 #include <QTimer>
 
 #include "gui_test_support.h"
+#include "pay/explanation.h"
+#include "print/qt_text.h"
 
 using gui_test::ShownWindow;
 
 namespace {
 
-const QString nothing_to_print = QStringLiteral("لا توجد نتائج للطبع بعد: اضغط «موافق» أولا");
+const QString nothing_to_print = print::qt_text(pay::nothing_computed_text);
 const QString print_name = QStringLiteral("طباعة البيان");
 const QString save_name = QStringLiteral("حفظ البيان بصيغة PDF");
 const QString copy_name = QStringLiteral("نسخ البيان نصا");

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "pay/explanation.h"
 #include "print/qt_text.h"
 #include "ui/application.h"
 #include "ui/compare/comparison_model.h"
@@ -25,8 +26,7 @@ namespace ui {
 using print::qt_text;
 
 const std::string_view compare_caption = "مقارنة";
-const std::string_view nothing_to_compare_text =
-    "لا شيء للمقارنة بعد: اختر البيانات ثم اضغط موافق.";
+const std::string_view nothing_to_compare_text = pay::nothing_computed_text;
 const std::string_view cannot_compare_text =
     "لا تمكن المقارنة: السلم أو الرتبة المكتوبة ليست من عناصر القائمة.";
 
