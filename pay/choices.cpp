@@ -6,8 +6,7 @@
 
 namespace pay {
 
-std::optional<std::size_t> grid_entry_of(Scale scale, std::string_view rank) {
-    // The grid holds each scale's ranks in list order, the scales in the order of their list.
+std::size_t first_grid_entry(Scale scale) {
     std::size_t first = 0;
     for (const Scale each : all_scales) {
         if (each == scale) {
@@ -15,12 +14,23 @@ std::optional<std::size_t> grid_entry_of(Scale scale, std::string_view rank) {
         }
         first += rank_items(each).size();
     }
+    return first;
+}
+
+std::optional<std::size_t> grid_entry_of(Scale scale, std::string_view rank) {
     const std::span<const std::string_view> ranks = rank_items(scale);
     const auto found = std::find(ranks.begin(), ranks.end(), rank);
     if (found == ranks.end()) {
         return std::nullopt;
     }
-    return first + static_cast<std::size_t>(found - ranks.begin());
+    return first_grid_entry(scale) + static_cast<std::size_t>(found - ranks.begin());
+}
+
+std::optional<Refusal> refusal_without_grid_row(const Choices& choices, bool index_points_known) {
+    if (index_points_known || choices.grid_entry) {
+        return std::nullopt;
+    }
+    return Refusal{Refusal::Kind::refused, choices.scale ? Choice::rank : Choice::scale};
 }
 
 std::optional<std::size_t> zone_of(std::string_view zone) {
@@ -40,9 +50,8 @@ std::variant<Choices, Refusal> read_choices(const PayInputs& inputs, bool index_
     if (choices.scale) {
         choices.grid_entry = grid_entry_of(*choices.scale, inputs.rank);
     }
-    // Without a grid row found once, there are no index points to compute a base salary from.
-    if (!index_points_known && !choices.grid_entry) {
-        return Refusal{Refusal::Kind::refused, choices.scale ? Choice::rank : Choice::scale};
+    if (const auto refusal = refusal_without_grid_row(choices, index_points_known)) {
+        return *refusal;
     }
     const CountReading children = read_count(inputs.children);
     if (!children.is_number) {

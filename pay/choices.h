@@ -39,8 +39,16 @@ struct Choices {
     friend bool operator==(const Choices&, const Choices&) = default;
 };
 
+/// The place in the pay grid of a scale's first rank: the grid holds each scale's ranks in list
+/// order, the scales in the order of their list.
+std::size_t first_grid_entry(Scale scale);
+
 /// The place of a scale's rank item in the pay grid, or none when `rank` is no item of its list.
 std::optional<std::size_t> grid_entry_of(Scale scale, std::string_view rank);
+
+/// The refusal of choices with no grid row when no index points are known yet (a first
+/// computation, or a fresh slip): there is nothing to compute a base salary from.
+std::optional<Refusal> refusal_without_grid_row(const Choices& choices, bool index_points_known);
 
 /// The place of a zone text in the zone list, or none.
 std::optional<std::size_t> zone_of(std::string_view zone);

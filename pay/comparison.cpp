@@ -114,11 +114,9 @@ ComparisonOutcome compare_pay(const PayInputs& own, const Choices& own_choices, 
                               const PayRules& rules) {
     Comparison comparison{
         .axis = axis, .own = own, .own_slip = {}, .rows = {}, .current = {}, .left_out = {}};
-    // A fresh slip computes only with a grid row.
-    if (!own_choices.grid_entry) {
-        return {.comparison = std::nullopt,
-                .refusal = Refusal{Refusal::Kind::refused,
-                                   own_choices.scale ? Choice::rank : Choice::scale}};
+    // Each row is computed alone, on a fresh slip.
+    if (auto refusal = refusal_without_grid_row(own_choices, false)) {
+        return {.comparison = std::nullopt, .refusal = refusal};
     }
     NoTrace trace;
     compute_pay(own_choices, rules, comparison.own_slip, trace);

@@ -16,8 +16,8 @@ std::optional<Refusal> PaySession::press_ok(const PayInputs& inputs) {
 }
 
 std::optional<Refusal> PaySession::press_ok(const PayInputs& texts, const Choices& choices) {
-    if (!choices.grid_entry && !slip_.index_points) {
-        return Refusal{Refusal::Kind::refused, choices.scale ? Choice::rank : Choice::scale};
+    if (auto refusal = refusal_without_grid_row(choices, slip_.index_points.has_value())) {
+        return refusal;
     }
     slip_before_ = slip_;
     NoTrace trace;

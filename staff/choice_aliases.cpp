@@ -107,18 +107,6 @@ std::string not_accepted(pay::Choice choice, std::string_view value, std::string
     return text;
 }
 
-// The first grid position of each scale's ranks, in the order of the scales.
-std::size_t first_rank_position(pay::Scale scale) {
-    std::size_t position = 0;
-    for (const pay::Scale s : pay::all_scales) {
-        if (s == scale) {
-            break;
-        }
-        position += pay::rank_items(s).size();
-    }
-    return position;
-}
-
 constexpr std::size_t count_choices = pay::count_items.size();
 
 // "yes" stands first in the yes-or-no lists.
@@ -202,7 +190,7 @@ Resolution resolve_choices(const pay::PayInputs& typed) {
     }
     const pay::Scale the_scale = pay::all_scales[*scale];
 
-    const std::size_t grid_position = first_rank_position(the_scale) + *rank;
+    const std::size_t grid_position = pay::first_grid_entry(the_scale) + *rank;
     std::size_t combination = grid_position;
     combination = combination * pay::zone_items.size() + *zone;
     combination = combination * pay::yes_no_items.size() + *special;
