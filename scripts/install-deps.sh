@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev qt6-svg-dev qt6-translations-l10n
     fonts-noto-core fonts-noto-ui-core
     libgtest-dev
-    libcli11-dev nlohmann-json3-dev libcsv-dev
+    libcli11-dev nlohmann-json3-dev libcsv-dev libtomlplusplus-dev
     poppler-utils
     xvfb xauth x11-utils
 )
