@@ -8,6 +8,8 @@ VELNARO_BUILD_DIR=build-bench scripts/build.sh -DCMAKE_BUILD_TYPE=Release -DVELN
 echo "== machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | xargs), load $(cut -d' ' -f1 /proc/loadavg)"
 echo "== an OK press in the core: compute_pay and the shown texts (aim: under 1 us)"
 build-bench/bench/compute_pay_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+echo "== reading and checking a rules file (aim: under 2 ms)"
+build-bench/bench/rules_file_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 echo "== a comparison table along each axis (aim: under 1 ms)"
 build-bench/bench/comparison_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 echo "== batch mode, rows per second (aim: 1000000 or more)"
