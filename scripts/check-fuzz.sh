@@ -9,7 +9,7 @@ VELNARO_BUILD_DIR=build-fuzz CXX=clang++-14 scripts/build.sh -DVELNARO_BUILD_FUZ
 seconds=${FUZZ_SECONDS:-30}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-for target in window_session batch_reader; do
+for target in window_session batch_reader rules_file; do
     mkdir -p "$work/$target"
     echo "fuzzing $target for ${seconds}s"
     status=0
