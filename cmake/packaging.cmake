@@ -27,6 +27,15 @@ foreach(page IN LISTS VELNARO_MAN_PAGES)
     list(APPEND velnaro_man_pages ${PROJECT_BINARY_DIR}/man/${page}.1.gz)
 endforeach()
 install(FILES ${velnaro_man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# The format of the pay rules files, in section 5 of the manual.
+configure_file(data/man/velnaro-rules.5 ${PROJECT_BINARY_DIR}/man/velnaro-rules.5 @ONLY)
+list(APPEND velnaro_compressed ${PROJECT_BINARY_DIR}/man/velnaro-rules.5)
+install(FILES ${PROJECT_BINARY_DIR}/man/velnaro-rules.5.gz
+    DESTINATION ${CMAKE_INSTALL_MANDIR}/man5)
+
+# The built-in rules as a file, to read and to copy into a new year's rules; the programs carry
+# the same rules built in and read this file only when given it with --rules.
+install(FILES rules/2010.toml DESTINATION ${CMAKE_INSTALL_DATADIR}/velnaro/rules)
 
 # /usr/share/doc/velnaro: the README the about picture points to with the picture it shows, the
 # example the README runs, and the machine-readable copyright and the changelog that Debian asks

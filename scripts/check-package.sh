@@ -35,7 +35,8 @@ for path in /usr/share/applications/org.velnaro.velnaro.desktop \
     /usr/share/metainfo/org.velnaro.velnaro.metainfo.xml \
     /usr/share/icons/hicolor/scalable/apps/org.velnaro.velnaro.svg \
     /usr/share/man/man1/velnaro.1.gz /usr/share/man/man1/velnaro-calc.1.gz \
-    /usr/share/man/man1/velnaro-slips.1.gz /usr/bin/velnaro-slips \
+    /usr/share/man/man1/velnaro-slips.1.gz /usr/share/man/man5/velnaro-rules.5.gz \
+    /usr/share/velnaro/rules/2010.toml /usr/bin/velnaro-slips \
     /usr/share/doc/velnaro/README.md /usr/share/doc/velnaro/copyright \
     /usr/share/doc/velnaro/changelog.gz /usr/share/doc/velnaro/examples/staff.csv \
     /usr/share/doc/velnaro/docs/velnaro-window.png; do
