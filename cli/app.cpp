@@ -15,6 +15,8 @@
 #include "cli/command_line.h"
 #include "cli/compare_output.h"
 #include "cli/slip_output.h"
+#include "pay/rules_file.h"
+#include "pay/rules_writer.h"
 #include "staff/messages.h"
 #include "staff/output_file.h"
 #include "staff/progress_line.h"
@@ -56,8 +58,50 @@ ExitStatus after_flush(ExitStatus status, FdOutput& out, std::ostream& err) {
     return ExitStatus::io_failure;
 }
 
-ExitStatus run_batch_command(const Command& command, std::istream& in, FdOutput& out,
-                             std::ostream& err) {
+// The rules a run computes with: those of --rules or the built-in ones, and those of
+// --compare-rules.
+struct RunRules {
+    std::optional<pay::PayRules> given;
+    std::optional<pay::PayRules> previous;
+
+    const pay::PayRules& in_effect() const { return given ? *given : pay::built_in_rules(); }
+};
+
+// Reads a rules file named on the command line into `rules`; a refused one is told on `err` as
+// FILE:LINE:COL: message.
+bool read_rules_file(const std::string& path, std::optional<pay::PayRules>& rules,
+                     std::ostream& err) {
+    pay::RulesReading reading = pay::load_rules_file(path);
+    if (const auto* refused = std::get_if<pay::RulesFileError>(&reading)) {
+        report(err, calc_program, pay::describe(*refused));
+        return false;
+    }
+    rules = std::move(std::get<pay::PayRules>(reading));
+    return true;
+}
+
+// The rules in effect as a rules file, on standard output or in the file of -o.
+ExitStatus show_rules(const Command& command, const pay::PayRules& rules, FdOutput& out,
+                      std::ostream& err) {
+    const std::string text = pay::write_rules(rules);
+    if (command.output.empty() || command.output == "-") {
+        out << text;
+        return ExitStatus::ok;
+    }
+    auto opened = OutputFile::open(command.output);
+    if (const auto* message = std::get_if<std::string>(&opened)) {
+        return failure(err, ExitStatus::io_failure, *message);
+    }
+    OutputFile& file = *std::get<std::unique_ptr<OutputFile>>(opened);
+    file.stream() << text;
+    if (const int error = file.commit(); error != 0) {
+        return failure(err, ExitStatus::io_failure, cannot_write(command.output, error));
+    }
+    return ExitStatus::ok;
+}
+
+ExitStatus run_batch_command(const Command& command, const RunRules& rules, std::istream& in,
+                             FdOutput& out, std::ostream& err) {
     std::ifstream file;
     if (command.batch_input != "-") {
         std::error_code ignored;
@@ -81,6 +125,9 @@ ExitStatus run_batch_command(const Command& command, std::istream& in, FdOutput&
         .json = command.json,
         .session = command.session,
         .explain = command.explain,
+        .rules = &rules.in_effect(),
+        .comparison = {.previous = rules.previous ? &*rules.previous : nullptr,
+                       .months = command.months},
         .input_name = file.is_open() ? command.batch_input : "standard input",
         .output_name = output_file ? command.output : std::string(standard_output_name),
         .delimiter = command.delimiter,
@@ -129,16 +176,35 @@ ExitStatus run(int argc, const char* const* argv, std::istream& in, FdOutput& ou
         return after_flush(parsed.status, out, err);
     }
     const Command& command = *parsed.command;
+    // The rules files are read before any output is opened: a refused one leaves everything as
+    // it was.
+    RunRules rules;
+    if ((!command.rules_file.empty() && !read_rules_file(command.rules_file, rules.given, err)) ||
+        (!command.previous_rules_file.empty() &&
+         !read_rules_file(command.previous_rules_file, rules.previous, err))) {
+        return after_flush(ExitStatus::usage, out, err);
+    }
     ExitStatus status = ExitStatus::ok;
     switch (command.mode) {
         case Command::Mode::slip:
-            status = run_slip(command.choices, command.json, out, err, command.explain);
+            status =
+                run_slip(command.choices,
+                         {.json = command.json,
+                          .explain = command.explain,
+                          .rules = &rules.in_effect(),
+                          .comparison = {.previous = rules.previous ? &*rules.previous : nullptr,
+                                         .months = command.months}},
+                         out, err);
             break;
         case Command::Mode::compare:
-            status = run_compare(command.choices, command.compare_axis, command.json, out, err);
+            status = run_compare(command.choices, command.compare_axis, command.json, out, err,
+                                 rules.in_effect());
             break;
         case Command::Mode::batch:
-            status = run_batch_command(command, in, out, err);
+            status = run_batch_command(command, rules, in, out, err);
+            break;
+        case Command::Mode::show_rules:
+            status = show_rules(command, rules.in_effect(), out, err);
             break;
         case Command::Mode::batch_template:
             out << batch_template(command.delimiter != '\0' ? command.delimiter : ',');

@@ -11,6 +11,7 @@
 
 #include "cli/explanation_output.h"
 #include "cli/row_format.h"
+#include "cli/shown_units.h"
 #include "pay/pay_session.h"
 #include "staff/batch_input.h"
 #include "staff/choice_aliases.h"
@@ -33,42 +34,63 @@ constexpr std::size_t progress_rows = 1024;
 
 using Sums = std::array<std::int64_t, summed_fields.size()>;
 
-// The summed amounts of a computed slip, in hundredths. Each is shown as "#0.00" (a minus sign,
-// digits, the decimal separator, two digits), so its digits are its hundredths: the sums are
-// those of the amounts written, exact whatever the number of rows.
+// What a row that succeeded adds up, in hundredths. Each amount is shown as "#0.00", so its
+// digits are its hundredths: the sums are those of the amounts written, exact whatever the
+// number of rows.
+struct RowSums {
+    Sums fields{};
+    std::int64_t monthly_difference = 0;
+    std::int64_t arrears = 0;
+};
+
 Sums hundredths_of(const pay::ShownTexts& texts) {
     Sums sums{};
     for (std::size_t i = 0; i < summed_fields.size(); ++i) {
-        const std::string& text = texts[static_cast<std::size_t>(summed_fields[i])];
-        std::int64_t value = 0;
-        for (const char c : text) {
-            if (c >= '0' && c <= '9') {
-                value = value * 10 + (c - '0');
-            }
-        }
-        sums[i] = text.starts_with('-') ? -value : value;
+        sums[i] = shown_units(texts[static_cast<std::size_t>(summed_fields[i])]).value_or(0);
     }
     return sums;
 }
 
 // What one row computes: the slip part of its output row, its explanation member when asked
-// for, its error, and its summed amounts when it succeeded.
+// for, its error, and its sums when it succeeded.
 struct RowResult {
     std::string_view slip_part;
     std::string_view explanation;
     std::string error;
-    const Sums* sums = nullptr;
+    const RowSums* sums = nullptr;
 };
+
+// Appends the columns of the comparison of rules to a row's slip part, for a window that
+// computed under the rules in effect and the window of the previous rules after the same press
+// (none when there is no comparison), and records the row's sums.
+void append_compared_part(const RowFormat& format, const BatchOptions& options, char separator,
+                          const pay::PaySession& window, const pay::PaySession* previous,
+                          std::string& part, RowSums& sums) {
+    sums.fields = hundredths_of(window.shown());
+    std::optional<MonthlyDifference> difference;
+    if (previous != nullptr) {
+        difference =
+            monthly_difference(window.shown(), previous->shown(), options.comparison, separator);
+    }
+    if (difference) {
+        sums.monthly_difference = difference->monthly_difference;
+        sums.arrears = difference->arrears;
+        format.append_added_part(difference->values, part);
+    } else {
+        format.append_added_part({}, part);
+    }
+}
 
 // Each row alone, on a fresh window; a combination's slip part is made once.
 class StandaloneRows {
   public:
-    StandaloneRows(const RowFormat& format, bool explain, std::string_view decimal_separator)
+    StandaloneRows(const RowFormat& format, const BatchOptions& options,
+                   std::string_view decimal_separator)
         : format_(format),
-          explain_(explain),
+          options_(options),
           separator_(decimal_separator),
           parts_(combination_count()),
-          explanations_(explain ? combination_count() : 0),
+          explanations_(options.explain ? combination_count() : 0),
           sums_(combination_count()) {}
 
     RowResult compute(const pay::PayInputs& typed) {
@@ -79,71 +101,97 @@ class StandaloneRows {
         const std::size_t combination = resolution.choices->combination;
         std::string& part = parts_[combination];
         if (part.empty()) {
-            pay::PaySession window(separator_);
+            pay::PaySession window(separator_, *options_.rules);
             if (auto refused = press_resolved(*resolution.choices, window)) {
-                return {.slip_part = {},
-                        .explanation = {},
-                        .error = std::move(*refused),
-                        .sums = nullptr};
+                return refusal(std::move(*refused));
             }
-            part = format_.slip_part(&window.shown());
-            sums_[combination] = hundredths_of(window.shown());
-            if (explain_) {
+            std::optional<pay::PaySession> previous;
+            if (options_.comparison.previous != nullptr) {
+                previous.emplace(separator_, *options_.comparison.previous);
+                if (auto refused = press_resolved(*resolution.choices, *previous)) {
+                    return refusal("under the previous rules, " + *refused);
+                }
+            }
+            format_.append_slip_part(&window.shown(), part);
+            append_compared_part(format_, options_, separator_.front(), window,
+                                 previous ? &*previous : nullptr, part, sums_[combination]);
+            if (options_.explain) {
                 explanations_[combination] = explanation_member(pay::explain_slip(window));
             }
         }
         return {.slip_part = part,
-                .explanation =
-                    explain_ ? std::string_view(explanations_[combination]) : std::string_view(),
+                .explanation = options_.explain ? std::string_view(explanations_[combination])
+                                                : std::string_view(),
                 .error = {},
                 .sums = &sums_[combination]};
     }
 
   private:
+    static RowResult refusal(std::string error) {
+        return {.slip_part = {}, .explanation = {}, .error = std::move(error), .sums = nullptr};
+    }
+
     const RowFormat& format_;
-    bool explain_;
+    const BatchOptions& options_;
     std::string separator_;
     std::vector<std::string> parts_;
     std::vector<std::string> explanations_;
-    std::vector<Sums> sums_;
+    std::vector<RowSums> sums_;
 };
 
-// The rows as the successive OK presses of one window.
+// The rows as the successive OK presses of one window; with a comparison of rules, of two
+// windows side by side, one for each rule set.
 class SessionRows {
   public:
-    SessionRows(const RowFormat& format, bool explain, std::string_view decimal_separator)
-        : format_(format), explain_(explain), window_(decimal_separator) {}
+    SessionRows(const RowFormat& format, const BatchOptions& options,
+                std::string_view decimal_separator)
+        : format_(format), options_(options), window_(decimal_separator, *options.rules) {
+        if (options.comparison.previous != nullptr) {
+            previous_.emplace(decimal_separator, *options.comparison.previous);
+        }
+    }
 
     RowResult compute(const pay::PayInputs& typed) {
         // The rank column stands for the rank list of the scale the row names.
-        const auto refusal = window_.press_ok(pay::inputs_from_lists(
+        const pay::PayInputs inputs = pay::inputs_from_lists(
             [&](pay::Choice choice) -> const std::string& {
                 return pay::choice_text(typed, choice);
             },
-            [&](pay::Scale) -> const std::string& { return typed.rank; }));
+            [&](pay::Scale) -> const std::string& { return typed.rank; });
+        auto refusal = window_.press_ok(inputs);
+        std::string error = refusal ? describe(*refusal) : std::string();
+        if (previous_) {
+            if (const auto previous_refusal = previous_->press_ok(inputs);
+                previous_refusal && error.empty()) {
+                error = "under the previous rules, " + describe(*previous_refusal);
+            }
+        }
         part_.clear();
         format_.append_slip_part(&window_.shown(), part_);
         // A refused press leaves the window showing, and explaining, what it showed before.
-        if (explain_) {
+        if (options_.explain) {
             explanation_ = explanation_member(pay::explain_slip(window_));
         }
-        if (refusal) {
+        if (!error.empty()) {
+            format_.append_added_part({}, part_);
             return {.slip_part = part_,
                     .explanation = explanation_,
-                    .error = describe(*refusal),
+                    .error = std::move(error),
                     .sums = nullptr};
         }
-        sums_ = hundredths_of(window_.shown());
+        append_compared_part(format_, options_, window_.decimal_separator().front(), window_,
+                             previous_ ? &*previous_ : nullptr, part_, sums_);
         return {.slip_part = part_, .explanation = explanation_, .error = {}, .sums = &sums_};
     }
 
   private:
     const RowFormat& format_;
-    bool explain_;
+    const BatchOptions& options_;
     pay::PaySession window_;
+    std::optional<pay::PaySession> previous_;
     std::string part_;
     std::string explanation_;
-    Sums sums_{};
+    RowSums sums_{};
 };
 
 // Whether the seven choices of a record can be read: it is well-formed and they are UTF-8.
@@ -173,8 +221,12 @@ std::string row_errors_message(const BatchOutcome& outcome, const BatchOptions& 
 BatchOutcome write_rows(CsvReader& reader, const BatchHeader& header, std::ostream& output,
                         const BatchOptions& options) {
     const ColumnMap& map = header.map;
+    const std::vector<std::string> added_columns =
+        options.comparison.previous != nullptr ? rules_comparison_columns(options.comparison)
+                                               : std::vector<std::string>{};
     const std::unique_ptr<RowFormat> format =
-        options.json ? make_json_lines_format() : make_csv_format(header.delimiter);
+        options.json ? make_json_lines_format(added_columns)
+                     : make_csv_format(header.delimiter, added_columns);
     std::string buffer;
     if (options.byte_order_mark) {
         buffer += byte_order_mark;
@@ -185,11 +237,13 @@ BatchOutcome write_rows(CsvReader& reader, const BatchHeader& header, std::ostre
     std::optional<StandaloneRows> standalone;
     std::optional<SessionRows> session;
     if (options.session) {
-        session.emplace(*format, options.explain, decimal_separator);
+        session.emplace(*format, options, decimal_separator);
     } else {
-        standalone.emplace(*format, options.explain, decimal_separator);
+        standalone.emplace(*format, options, decimal_separator);
     }
-    // A row with no amounts has nothing to explain.
+    // Every explained row names the rules its amounts follow; a row with no amounts has nothing
+    // to explain.
+    const std::string rules = options.explain ? rules_member(*options.rules) : std::string();
     const std::string no_explanation = "\"explanation\":null";
 
     BatchOutcome outcome;
@@ -220,6 +274,7 @@ BatchOutcome write_rows(CsvReader& reader, const BatchHeader& header, std::ostre
             }
             format->write_row(echoed, empty_part, escape_controls(fault), buffer);
             if (options.explain) {
+                append_member(buffer, rules);
                 append_member(buffer, no_explanation);
             }
             count_failure(record.line);
@@ -232,13 +287,16 @@ BatchOutcome write_rows(CsvReader& reader, const BatchHeader& header, std::ostre
                 result.slip_part.empty() ? std::string_view(empty_part) : result.slip_part,
                 escape_controls(result.error), buffer);
             if (options.explain) {
+                append_member(buffer, rules);
                 append_member(buffer, result.explanation.empty() ? std::string_view(no_explanation)
                                                                  : result.explanation);
             }
             if (result.sums) {
                 for (std::size_t i = 0; i < outcome.sums.size(); ++i) {
-                    outcome.sums[i] += (*result.sums)[i];
+                    outcome.sums[i] += result.sums->fields[i];
                 }
+                outcome.monthly_difference_sum += result.sums->monthly_difference;
+                outcome.arrears_sum += result.sums->arrears;
             } else {
                 count_failure(record.line);
             }
@@ -276,19 +334,29 @@ std::string rows_text(std::size_t count) {
     return std::to_string(count) + (count == 1 ? " row" : " rows");
 }
 
-// Hundredths as a decimal text: "-1234.05".
-std::string in_units(std::int64_t hundredths, char decimal_separator) {
-    const std::uint64_t magnitude = hundredths < 0 ? 0 - static_cast<std::uint64_t>(hundredths)
-                                                   : static_cast<std::uint64_t>(hundredths);
-    const std::uint64_t cents = magnitude % 100;
-    return (hundredths < 0 ? "-" : "") + std::to_string(magnitude / 100) + decimal_separator +
-           (cents < 10 ? "0" : "") + std::to_string(cents);
+// The first input column named as a column or member that the options add to each row, or
+// empty: a row cannot hold two values of one name.
+std::string added_name_clash(const BatchHeader& header, const BatchOptions& options) {
+    std::vector<std::string> added;
+    if (options.comparison.previous != nullptr) {
+        added = rules_comparison_columns(options.comparison);
+    }
+    if (options.explain) {
+        added.emplace_back(rules_member_name);
+    }
+    for (const std::string& name : header.names) {
+        if (std::find(added.begin(), added.end(), name) != added.end()) {
+            return name;
+        }
+    }
+    return {};
 }
 
 }  // namespace
 
 std::vector<std::string> summary_lines(const BatchOutcome& outcome, const BatchOptions& options) {
     const std::size_t succeeded = outcome.rows - outcome.failed_rows;
+    const char separator = options.decimal_comma ? ',' : '.';
     std::vector<std::string> lines{options.input_name + ": " + rows_text(outcome.rows) + " read, " +
                                    std::to_string(outcome.failed_rows) + " with errors"};
     std::string sums = "sums over the " + rows_text(succeeded) + " that succeeded:";
@@ -296,9 +364,21 @@ std::vector<std::string> summary_lines(const BatchOutcome& outcome, const BatchO
         sums += i == 0 ? " " : ", ";
         sums += pay::slip_fields[static_cast<std::size_t>(summed_fields[i])].name;
         sums += ' ';
-        sums += in_units(outcome.sums[i], options.decimal_comma ? ',' : '.');
+        sums += units_text(outcome.sums[i], 2, separator);
     }
     lines.push_back(std::move(sums));
+    if (options.comparison.previous != nullptr) {
+        // Named as the columns they add up.
+        const std::vector<std::string> columns = rules_comparison_columns(options.comparison);
+        std::string differences = "sums of the differences over the " + rows_text(succeeded) +
+                                  " that succeeded: " + columns[1] + " " +
+                                  difference_text(outcome.monthly_difference_sum, 2, separator);
+        if (options.comparison.months > 0) {
+            differences +=
+                ", " + columns[2] + " " + difference_text(outcome.arrears_sum, 2, separator);
+        }
+        lines.push_back(std::move(differences));
+    }
     return lines;
 }
 
@@ -336,7 +416,14 @@ BatchOutcome run_batch(std::istream& input, std::ostream& output, const BatchOpt
         outcome.message = std::move(refused->message);
         return outcome;
     }
-    return write_rows(reader, std::get<BatchHeader>(header), output, options);
+    const BatchHeader& checked = std::get<BatchHeader>(header);
+    if (const std::string clash = added_name_clash(checked, options); !clash.empty()) {
+        BatchOutcome outcome;
+        outcome.status = ExitStatus::usage;
+        outcome.message = "input column '" + clash + "' has the name of an output column";
+        return outcome;
+    }
+    return write_rows(reader, checked, output, options);
 }
 
 }  // namespace cli

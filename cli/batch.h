@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "cli/rules_comparison.h"
+#include "pay/rules.h"
 #include "pay/slip_fields.h"
 #include "staff/exit_status.h"
 
@@ -19,8 +21,14 @@ struct BatchOptions {
     bool json = false;
     /// The rows are the successive OK presses of one window, texts taken as typed.
     bool session = false;
-    /// Each JSON row gains an `explanation` member (JSON Lines only).
+    /// Each JSON row gains a `rules` member naming the rules in effect and an `explanation` member
+    /// (JSON Lines only).
     bool explain = false;
+    /// The rules the rows are computed with.
+    const pay::PayRules* rules = &pay::built_in_rules();
+    /// The rules each row is also computed under, its columns after monthly_pay; none for no
+    /// comparison.
+    RulesComparison comparison{};
     /// How messages name the input and the output.
     std::string input_name = "the input";
     std::string output_name = "the output";
@@ -54,17 +62,24 @@ struct BatchOutcome {
     std::vector<std::size_t> faulty_lines;
     /// The sums of `summed_fields`, in hundredths.
     std::array<std::int64_t, summed_fields.size()> sums{};
+    /// With a comparison of rules, the sums of the monthly differences and of the arrears, in
+    /// hundredths.
+    std::int64_t monthly_difference_sum = 0;
+    std::int64_t arrears_sum = 0;
 };
 
 /// The header line and one example row of a batch, ready to fill in.
 std::string batch_template(char delimiter);
 
 /// What --summary tells: the rows read, the rows with errors, and the sums of the amounts over
-/// the rows that succeeded, one line each.
+/// the rows that succeeded, one line each; with a comparison of rules, a line of the sums of the
+/// monthly differences and of the arrears.
 std::vector<std::string> summary_lines(const BatchOutcome& outcome, const BatchOptions& options);
 
 /// Reads a CSV text with a header row naming the seven choice columns and writes one output row
-/// per input row, in input order: the input values, the 21 shown texts and the error.
+/// per input row, in input order: the input values, the 21 shown texts, the columns of a
+/// comparison of rules when asked for, and the error. An input column named as one of the added
+/// columns (or as the `rules` member of an explained row) is refused as a usage error.
 BatchOutcome run_batch(std::istream& input, std::ostream& output, const BatchOptions& options);
 
 }  // namespace cli

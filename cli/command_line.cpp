@@ -4,10 +4,12 @@
 #include <CLI/CLI.hpp>
 
 #include <array>
+#include <charconv>
 #include <span>
 #include <string_view>
 
 #include "cli/row_format.h"
+#include "cli/rules_comparison.h"
 #include "pay/slip_fields.h"
 #include "staff/choice_aliases.h"
 #include "staff/messages.h"
@@ -118,8 +120,23 @@ std::string footer() {
     text += "\"refused: COLUMN\", COLUMN being the list the window would focus.\n\n";
     text += "--explain: each amount with how it was reached, its formula lines under it in the\n";
     text += "table; with --json an \"explanation\" member gives each field's kind, sentence,\n";
+    text += "formula and terms (name, value as shown, operation). In batch mode it needs --json.\n";
+    text += "A first line (with --json, a \"rules\" member before the explanation) names the\n";
     text +=
-        "formula and terms (name, value as shown, operation). In batch mode it needs --json.\n\n";
+        "rules in effect, as \"2010 (2010-01-01)\": their name and the day they take effect.\n\n";
+    text +=
+        "Rules: --rules FILE computes in every mode with the rules of FILE, a TOML rules file\n";
+    text += "described in velnaro-rules(5), instead of the built-in 2010 rules. --show-rules\n";
+    text += "prints the rules in effect as such a file: the way to start next year's. A refused\n";
+    text += "rules file is told as FILE:LINE:COL: message, exit status 2, before anything is\n";
+    text += "computed or written (-o OUT stays as it was).\n";
+    text += "--compare-rules OTHER computes each slip under the rules in effect and under OTHER,\n";
+    text += "the previous rules. One slip: a table of the 21 fields in effect, previous and\n";
+    text += "their difference. A batch (and one slip with --json) gains, after monthly_pay, the\n";
+    text += "columns previous_monthly_pay, monthly_difference (in effect less previous, from the\n";
+    text += "two shown amounts, exact to the cent) and, with --months N (1 to 600), arrears: N\n";
+    text += "times the monthly difference. Differences are signed (+ or -, no sign for 0.00); a\n";
+    text += "row with an error leaves them empty; --summary adds up both.\n\n";
     text += "A malformed record (a misplaced or unclosed quote, a record over 1 MiB, a wrong\n";
     text += "field count, invalid UTF-8) is an error of its row, and a quote never spans the\n";
     text += "lines after a malformed record's first: no row is lost.\n\n";
@@ -127,9 +144,9 @@ std::string footer() {
     text += "replaces it only when everything is written. A failure or an interrupt leaves OUT\n";
     text += "as it was.\n\n";
     text += "Exit status: 0 when every row succeeded, 1 when a row has an error, 2 for a usage\n";
-    text += "error (unknown option, unreadable file, a header without the seven columns), 3 when\n";
-    text += "reading the input or writing an output failed (a full disk, a read error); a closed\n";
-    text += "pipe ends the run quietly.\n\n";
+    text += "error (unknown option, unreadable file, a header without the seven columns, a\n";
+    text += "refused rules file), 3 when reading the input or writing an output failed (a full\n";
+    text += "disk, a read error); a closed pipe ends the run quietly.\n\n";
     text += "Examples:\n";
     text += "  velnaro-calc --scale 10 --rank 6 --zone A --special-charges no --children 2 \\\n";
     text += "      --dependents 3 --mutual yes\n";
@@ -140,6 +157,9 @@ std::string footer() {
     text +=
         "  velnaro-calc --batch export.csv --delimiter ';' --decimal-comma --bom -o slips.csv\n";
     text += "  velnaro-calc --batch - --session --json < presses.csv\n";
+    text += "  velnaro-calc --show-rules -o rules-2010.toml\n";
+    text += "  velnaro-calc --batch staff.csv --rules rules-2011.toml --compare-rules \\\n";
+    text += "      rules-2010.toml --months 6 --summary -o arrears.csv\n";
     return text;
 }
 
@@ -187,15 +207,16 @@ ParsedCommandLine parse_command_line(int argc, const char* const* argv, std::ost
             });
     CLI::Option* json =
         app.add_flag("--json", command.json, "JSON output (JSON Lines in batch mode)");
-    app.add_flag("--explain", command.explain,
-                 "each amount with how it was reached: its formula lines under it, or with --json "
-                 "an explanation member (in batch mode with --json only)");
+    CLI::Option* explain = app.add_flag(
+        "--explain", command.explain,
+        "each amount with how it was reached: its formula lines under it, or with --json "
+        "an explanation member (in batch mode with --json only)");
     app.add_flag("--session", command.session, "batch rows are the OK presses of one window")
         ->needs(batch);
     CLI::Option* output =
-        app.add_option("-o,--output", command.output, "write the batch output to OUT")
-            ->type_name("OUT")
-            ->needs(batch);
+        app.add_option("-o,--output", command.output,
+                       "write the batch output, or the rules of --show-rules, to OUT")
+            ->type_name("OUT");
     std::string delimiter;
     CLI::Option* delimiter_option =
         app.add_option("--delimiter", delimiter,
@@ -211,8 +232,28 @@ ParsedCommandLine parse_command_line(int argc, const char* const* argv, std::ost
             ->needs(batch);
     app.add_flag("--summary", command.summary,
                  "after the batch, write the rows read, the rows with errors and the sums of "
-                 "the main amounts to standard error")
+                 "the main amounts (and of the differences of --compare-rules) to standard error")
         ->needs(batch);
+    CLI::Option* rules =
+        app.add_option("--rules", command.rules_file,
+                       "compute with the rules of FILE, a rules file (velnaro-rules(5)), instead "
+                       "of the built-in 2010 rules")
+            ->type_name("FILE");
+    bool show_rules_asked = false;
+    CLI::Option* show_rules =
+        app.add_flag("--show-rules", show_rules_asked,
+                     "print the rules in effect as a rules file (to OUT with -o) and exit: the "
+                     "start of next year's file");
+    CLI::Option* compare_rules =
+        app.add_option("--compare-rules", command.previous_rules_file,
+                       "compute each slip under the rules in effect and under those of OTHER, the "
+                       "previous rules, and show the differences")
+            ->type_name("OTHER");
+    std::string months_text;
+    CLI::Option* months = app.add_option("--months", months_text,
+                                         "with --compare-rules: the arrears of N months (1 to "
+                                         "600), N times the monthly difference")
+                              ->type_name("N");
     bool template_asked = false;
     CLI::Option* template_row =
         app.add_flag("--template", template_asked,
@@ -225,6 +266,15 @@ ParsedCommandLine parse_command_line(int argc, const char* const* argv, std::ost
     template_row->excludes(compare);
     template_row->excludes(json);
     batch->excludes(compare);
+    // The rules are shown alone: nothing is computed.
+    for (CLI::Option* choice : choices) {
+        show_rules->excludes(choice);
+    }
+    for (CLI::Option* other : {batch, compare, template_row, json, explain, compare_rules}) {
+        show_rules->excludes(other);
+    }
+    show_rules->excludes(explain);
+    compare_rules->excludes(compare);
     // JSON has no byte-order mark.
     bom->excludes(json);
 
@@ -241,9 +291,16 @@ ParsedCommandLine parse_command_line(int argc, const char* const* argv, std::ost
         return {.command = std::nullopt, .status = ExitStatus::usage};
     }
 
+    if (*output && !*batch && !*show_rules) {
+        report(err, calc_program,
+               typed_name(*output, argc, argv) + " requires --batch or --show-rules (see --help)");
+        return {.command = std::nullopt, .status = ExitStatus::usage};
+    }
     // An empty name would quietly mean standard output, or no file at all.
     for (const auto& [named, text] :
-         {std::pair{batch, &command.batch_input}, std::pair{output, &command.output}}) {
+         {std::pair{batch, &command.batch_input}, std::pair{output, &command.output},
+          std::pair{rules, &command.rules_file},
+          std::pair{compare_rules, &command.previous_rules_file}}) {
         if (named->count() > 0 && text->empty()) {
             report(err, calc_program,
                    "empty file name after " + typed_name(*named, argc, argv) + " (see --help)");
@@ -268,6 +325,26 @@ ParsedCommandLine parse_command_line(int argc, const char* const* argv, std::ost
                "--decimal-comma needs another separator than ',' (give --delimiter ';' or "
                "--delimiter tab; see --help)");
         return {.command = std::nullopt, .status = ExitStatus::usage};
+    }
+    if (*months) {
+        if (!*compare_rules) {
+            report(err, calc_program, "--months requires --compare-rules (see --help)");
+            return {.command = std::nullopt, .status = ExitStatus::usage};
+        }
+        const char* const end = months_text.data() + months_text.size();
+        const auto [stop, error] = std::from_chars(months_text.data(), end, command.months);
+        if (error != std::errc{} || stop != end || command.months < 1 ||
+            command.months > most_arrears_months) {
+            report(err, calc_program,
+                   "--months takes a whole number of months from 1 to " +
+                       std::to_string(most_arrears_months) + ", not '" + months_text +
+                       "' (see --help)");
+            return {.command = std::nullopt, .status = ExitStatus::usage};
+        }
+    }
+    if (*show_rules) {
+        command.mode = Command::Mode::show_rules;
+        return {.command = command, .status = ExitStatus::ok};
     }
     if (*template_row) {
         command.mode = Command::Mode::batch_template;

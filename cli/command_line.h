@@ -12,7 +12,7 @@ namespace cli {
 
 /// What the command line asks for.
 struct Command {
-    enum class Mode { slip, batch, compare, batch_template };
+    enum class Mode { slip, batch, compare, batch_template, show_rules };
     Mode mode = Mode::slip;
     /// The seven choices of one slip, as given.
     pay::PayInputs choices;
@@ -32,6 +32,12 @@ struct Command {
     bool byte_order_mark = false;
     /// Rows and sums on standard error after a batch.
     bool summary = false;
+    /// The rules file to compute with; empty for the built-in rules.
+    std::string rules_file;
+    /// The rules file of the previous rules, each slip computed under both; empty for none.
+    std::string previous_rules_file;
+    /// The months of arrears of a comparison of rules; 0 for none.
+    int months = 0;
 };
 
 struct ParsedCommandLine {

@@ -104,7 +104,7 @@ std::string comparison_json_lines(const pay::Comparison& comparison) {
 }
 
 ExitStatus run_compare(const pay::PayInputs& typed, pay::CompareAxis axis, bool json,
-                       std::ostream& out, std::ostream& err) {
+                       std::ostream& out, std::ostream& err, const pay::PayRules& rules) {
     for (const pay::Choice choice : pay::all_choices) {
         if (!is_valid_utf8(pay::choice_text(typed, choice))) {
             report(err, calc_program, "invalid UTF-8 in " + std::string(pay::choice_name(choice)));
@@ -117,7 +117,7 @@ ExitStatus run_compare(const pay::PayInputs& typed, pay::CompareAxis axis, bool 
         return ExitStatus::row_errors;
     }
     const pay::ComparisonOutcome outcome =
-        pay::compare_pay(resolution.choices->inputs(), resolution.choices->typed, axis);
+        pay::compare_pay(resolution.choices->inputs(), resolution.choices->typed, axis, rules);
     if (!outcome.comparison) {
         report(err, calc_program, describe(*outcome.refusal));
         return ExitStatus::row_errors;

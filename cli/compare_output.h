@@ -18,10 +18,11 @@ std::string comparison_csv(const pay::Comparison& comparison);
 /// The same rows as JSON Lines: one object per row, the columns as members, every value a string.
 std::string comparison_json_lines(const pay::Comparison& comparison);
 
-/// Compares the choices given as list items or aliases along `axis` and writes the table to
-/// `out`. Returns `ok`, or `row_errors` with the reason on `err` when the choices are refused.
-/// Scales left out of a scale comparison are counted in a note on `err`.
+/// Compares the choices given as list items or aliases along `axis`, under `rules`, and writes
+/// the table to `out`. Returns `ok`, or `row_errors` with the reason on `err` when the choices are
+/// refused. Scales left out of a scale comparison are counted in a note on `err`.
 staff::ExitStatus run_compare(const pay::PayInputs& typed, pay::CompareAxis axis, bool json,
-                              std::ostream& out, std::ostream& err);
+                              std::ostream& out, std::ostream& err,
+                              const pay::PayRules& rules = pay::built_in_rules());
 
 }  // namespace cli

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "pay/slip_fields.h"
+#include "staff/messages.h"
 
 namespace cli {
 
@@ -55,6 +56,16 @@ std::string explanation_member(const std::vector<pay::FieldExplanation>& explana
     }
     return "\"explanation\":" +
            fields.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+}
+
+std::string rules_line(std::string_view role, const pay::PayRules& rules) {
+    return std::string(role) + ": " + staff::escape_controls(pay::rule_set_title(rules)) + "\n";
+}
+
+std::string rules_member(const pay::PayRules& rules) {
+    return nlohmann::json(rules_member_name).dump() + ":" +
+           nlohmann::json(pay::rule_set_title(rules))
+               .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
 
 void append_member(std::string& row, std::string_view member) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "pay/explanation.h"
+#include "pay/rules.h"
 
 namespace cli {
 
@@ -16,6 +17,16 @@ std::string formula_lines(const pay::FieldExplanation& explanation);
 /// `kind` ("computed", "kept" or "not_computed"), `sentence`, `formula` and `terms` (each with
 /// `name`, `value` as shown and `operation`).
 std::string explanation_member(const std::vector<pay::FieldExplanation>& explanations);
+
+/// The name of the JSON member that names the rules an explanation follows.
+inline constexpr std::string_view rules_member_name = "rules";
+
+/// One line naming a rule set and what it is to the output, such as
+/// "rules in effect: 2010 (2010-01-01)"; its control characters escaped.
+std::string rules_line(std::string_view role, const pay::PayRules& rules);
+
+/// The JSON member `"rules":"2010 (2010-01-01)"`, which stands before a row's explanation.
+std::string rules_member(const pay::PayRules& rules);
 
 /// Adds `member` as the last member of the JSON object that ends `row` ("...}\n").
 void append_member(std::string& row, std::string_view member);

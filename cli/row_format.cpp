@@ -35,7 +35,8 @@ namespace {
 
 class CsvFormat final : public RowFormat {
   public:
-    explicit CsvFormat(char delimiter) : delimiter_(delimiter) {}
+    CsvFormat(char delimiter, const std::vector<std::string>& added_columns)
+        : delimiter_(delimiter), added_columns_(added_columns) {}
 
     void begin(std::span<const std::string> input_columns, std::string& out) override {
         for (std::size_t i = 0; i < input_columns.size(); ++i) {
@@ -48,6 +49,10 @@ class CsvFormat final : public RowFormat {
             out += delimiter_;
             out += info.name;
         }
+        for (const std::string& name : added_columns_) {
+            out += delimiter_;
+            append_csv_field(name, delimiter_, out);
+        }
         out += delimiter_;
         out += error_column;
         out += '\n';
@@ -58,6 +63,15 @@ class CsvFormat final : public RowFormat {
             part += delimiter_;
             if (texts) {
                 append_csv_field((*texts)[static_cast<std::size_t>(info.field)], delimiter_, part);
+            }
+        }
+    }
+
+    void append_added_part(std::span<const std::string> values, std::string& part) const override {
+        for (std::size_t i = 0; i < added_columns_.size(); ++i) {
+            part += delimiter_;
+            if (i < values.size()) {
+                append_csv_field(values[i], delimiter_, part);
             }
         }
     }
@@ -78,6 +92,7 @@ class CsvFormat final : public RowFormat {
 
   private:
     char delimiter_;
+    std::vector<std::string> added_columns_;
 };
 
 }  // namespace
@@ -114,6 +129,12 @@ namespace {
 // value holds the previous value's closing quote, the key and the opening quote.
 class JsonLinesFormat final : public RowFormat {
   public:
+    explicit JsonLinesFormat(const std::vector<std::string>& added_columns) {
+        for (const std::string& name : added_columns) {
+            added_glue_.push_back("," + quoted(name) + ":\"");
+        }
+    }
+
     void begin(std::span<const std::string> input_columns, std::string&) override {
         glue_.clear();
         for (const std::string& name : input_columns) {
@@ -132,6 +153,15 @@ class JsonLinesFormat final : public RowFormat {
         for (std::size_t i = 0; i < pay::slip_fields.size(); ++i) {
             part += slip_glue_[i];
             append_value(texts ? (*texts)[static_cast<std::size_t>(pay::slip_fields[i].field)] : "",
+                         part);
+            part += '"';
+        }
+    }
+
+    void append_added_part(std::span<const std::string> values, std::string& part) const override {
+        for (std::size_t i = 0; i < added_glue_.size(); ++i) {
+            part += added_glue_[i];
+            append_value(i < values.size() ? std::string_view(values[i]) : std::string_view(),
                          part);
             part += '"';
         }
@@ -216,16 +246,18 @@ class JsonLinesFormat final : public RowFormat {
         }
         return glue;
     }();
+    std::vector<std::string> added_glue_;
 };
 
 }  // namespace
 
-std::unique_ptr<RowFormat> make_csv_format(char delimiter) {
-    return std::make_unique<CsvFormat>(delimiter);
+std::unique_ptr<RowFormat> make_csv_format(char delimiter,
+                                           const std::vector<std::string>& added_columns) {
+    return std::make_unique<CsvFormat>(delimiter, added_columns);
 }
 
-std::unique_ptr<RowFormat> make_json_lines_format() {
-    return std::make_unique<JsonLinesFormat>();
+std::unique_ptr<RowFormat> make_json_lines_format(const std::vector<std::string>& added_columns) {
+    return std::make_unique<JsonLinesFormat>(added_columns);
 }
 
 }  // namespace cli

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <string_view>
 
 #include "cli/explanation_output.h"
 #include "cli/row_format.h"
@@ -28,30 +29,42 @@ std::size_t longest_name() {
     return longest;
 }
 
-}  // namespace
-
-std::string slip_table(const pay::ShownTexts& texts,
-                       const std::vector<pay::FieldExplanation>* explanations) {
-    const std::size_t name_width = longest_name();
-    std::string table;
-    for (const pay::SlipFieldInfo& info : pay::slip_fields) {
-        const std::string& text = texts[static_cast<std::size_t>(info.field)];
-        table += info.name;
-        table.append(name_width - info.name.size() + 2, ' ');
-        table.append(amount_width - std::min(amount_width, text.size()), ' ');
-        table += text;
-        table += "  ";
-        table += pay::field_title(info.field);
-        table += '\n';
-        if (explanations != nullptr) {
-            table += formula_lines((*explanations)[static_cast<std::size_t>(info.field)]);
-        }
-    }
-    return table;
+// `name` padded to the names' column and two spaces.
+void append_name(std::string_view name, std::string& line) {
+    line += name;
+    line.append(longest_name() - std::min(longest_name(), name.size()) + 2, ' ');
 }
 
-ExitStatus run_slip(const pay::PayInputs& given, bool json, std::ostream& out, std::ostream& err,
-                    bool explain) {
+void append_right_aligned(std::string_view text, std::string& line) {
+    line.append(amount_width - std::min(amount_width, text.size()), ' ');
+    line += text;
+}
+
+// What one press of the choices on a fresh window shows, or why it is refused.
+struct Press {
+    std::optional<pay::ShownTexts> shown;
+    std::vector<pay::FieldExplanation> explanations;
+    std::string error;
+};
+
+Press press(const ResolvedChoices& choices, const pay::PayRules& rules, bool explain) {
+    pay::PaySession window(".", rules);
+    Press pressed;
+    if (auto refused = press_resolved(choices, window)) {
+        pressed.error = std::move(*refused);
+        return pressed;
+    }
+    pressed.shown = window.shown();
+    if (explain) {
+        pressed.explanations = pay::explain_slip(window);
+    }
+    return pressed;
+}
+
+// `name_rules`: whether an explained slip says which rules it follows; velnaro-calc's modes
+// always do.
+ExitStatus write_slip(const pay::PayInputs& given, const SlipRequest& request, bool name_rules,
+                      std::ostream& out, std::ostream& err) {
     pay::PayInputs typed = given;
     std::string error;
     for (const pay::Choice choice : pay::all_choices) {
@@ -65,46 +78,136 @@ ExitStatus run_slip(const pay::PayInputs& given, bool json, std::ostream& out, s
     }
     const Resolution resolution = error.empty() ? resolve_choices(typed) : Resolution{};
     error = error.empty() ? resolution.error : error;
-    std::optional<pay::ShownTexts> shown;
-    std::vector<pay::FieldExplanation> explanations;
+    Press in_effect;
+    Press previous;
     if (resolution.choices) {
-        pay::PaySession window;
-        if (auto refused = press_resolved(*resolution.choices, window)) {
-            error = std::move(*refused);
-        } else {
-            shown = window.shown();
-            if (explain) {
-                explanations = pay::explain_slip(window);
+        in_effect = press(*resolution.choices, *request.rules, request.explain);
+        error = in_effect.error;
+        if (in_effect.shown && request.comparison.previous != nullptr) {
+            previous = press(*resolution.choices, *request.comparison.previous, false);
+            if (!previous.shown) {
+                error = previous.error;
+                in_effect.shown.reset();
             }
         }
     }
+    const bool compared = request.comparison.previous != nullptr;
 
-    if (json) {
+    if (request.json) {
         std::array<std::string, pay::all_choices.size()> columns;
         std::array<std::string, pay::all_choices.size()> values;
         for (std::size_t i = 0; i < columns.size(); ++i) {
             columns[i] = pay::choice_name(pay::all_choices[i]);
             values[i] = pay::choice_text(typed, pay::all_choices[i]);
         }
-        const auto format = make_json_lines_format();
+        const auto format = make_json_lines_format(
+            compared ? rules_comparison_columns(request.comparison) : std::vector<std::string>{});
+        std::optional<MonthlyDifference> difference;
+        if (in_effect.shown && previous.shown) {
+            difference =
+                monthly_difference(*in_effect.shown, *previous.shown, request.comparison, '.');
+        }
         std::string text;
         format->begin(columns, text);
-        format->write_row(values, format->slip_part(shown ? &*shown : nullptr),
-                          escape_controls(error), text);
-        if (explain) {
+        format->write_row(
+            values,
+            format->slip_part(in_effect.shown ? &*in_effect.shown : nullptr,
+                              difference ? difference->values : std::vector<std::string>{}),
+            escape_controls(error), text);
+        if (request.explain) {
+            if (name_rules) {
+                append_member(text, rules_member(*request.rules));
+            }
             // A refused slip has no amounts to explain.
-            append_member(text, shown ? explanation_member(explanations)
-                                      : std::string("\"explanation\":null"));
+            append_member(text, in_effect.shown ? explanation_member(in_effect.explanations)
+                                                : std::string("\"explanation\":null"));
         }
         out << text;
-    } else if (shown) {
-        out << slip_table(*shown, explain ? &explanations : nullptr);
+    } else if (in_effect.shown && compared) {
+        out << slip_comparison_table(*in_effect.shown, *previous.shown, *request.rules,
+                                     *request.comparison.previous, request.comparison.months,
+                                     request.explain ? &in_effect.explanations : nullptr);
+    } else if (in_effect.shown) {
+        if (request.explain && name_rules) {
+            out << rules_line("rules in effect", *request.rules);
+        }
+        out << slip_table(*in_effect.shown, request.explain ? &in_effect.explanations : nullptr);
     }
     if (!error.empty()) {
         report(err, calc_program, error);
         return ExitStatus::row_errors;
     }
     return ExitStatus::ok;
+}
+
+}  // namespace
+
+std::string slip_table(const pay::ShownTexts& texts,
+                       const std::vector<pay::FieldExplanation>* explanations) {
+    std::string table;
+    for (const pay::SlipFieldInfo& info : pay::slip_fields) {
+        append_name(info.name, table);
+        append_right_aligned(texts[static_cast<std::size_t>(info.field)], table);
+        table += "  ";
+        table += pay::field_title(info.field);
+        table += '\n';
+        if (explanations != nullptr) {
+            table += formula_lines((*explanations)[static_cast<std::size_t>(info.field)]);
+        }
+    }
+    return table;
+}
+
+std::string slip_comparison_table(const pay::ShownTexts& in_effect, const pay::ShownTexts& previous,
+                                  const pay::PayRules& in_effect_rules,
+                                  const pay::PayRules& previous_rules, int months,
+                                  const std::vector<pay::FieldExplanation>* explanations) {
+    std::string table = rules_line("rules in effect", in_effect_rules) +
+                        rules_line("previous rules", previous_rules);
+    append_name("field", table);
+    append_right_aligned("in effect", table);
+    table += "  ";
+    append_right_aligned("previous", table);
+    table += "  ";
+    append_right_aligned("difference", table);
+    table += '\n';
+    for (const pay::SlipFieldInfo& info : pay::slip_fields) {
+        const auto field = static_cast<std::size_t>(info.field);
+        append_name(info.name, table);
+        append_right_aligned(in_effect[field], table);
+        table += "  ";
+        append_right_aligned(previous[field], table);
+        table += "  ";
+        append_right_aligned(field_difference(info.field, in_effect[field], previous[field], '.'),
+                             table);
+        table += "  ";
+        table += pay::field_title(info.field);
+        table += '\n';
+        if (explanations != nullptr) {
+            table += formula_lines((*explanations)[field]);
+        }
+    }
+    if (const auto difference = monthly_difference(
+            in_effect, previous, {.previous = &previous_rules, .months = months}, '.');
+        difference && months > 0) {
+        // Under the differences, as the sum they make over the months.
+        append_name("arrears (" + std::to_string(months) + (months == 1 ? " month)" : " months)"),
+                    table);
+        table.append(2 * (amount_width + 2), ' ');
+        append_right_aligned(difference->values.back(), table);
+        table += '\n';
+    }
+    return table;
+}
+
+ExitStatus run_slip(const pay::PayInputs& typed, const SlipRequest& request, std::ostream& out,
+                    std::ostream& err) {
+    return write_slip(typed, request, true, out, err);
+}
+
+ExitStatus run_slip(const pay::PayInputs& typed, bool json, std::ostream& out, std::ostream& err,
+                    bool explain) {
+    return write_slip(typed, {.json = json, .explain = explain}, false, out, err);
 }
 
 }  // namespace cli

@@ -4,8 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "cli/rules_comparison.h"
 #include "pay/explanation.h"
 #include "pay/pay_inputs.h"
+#include "pay/rules.h"
 #include "pay/slip_fields.h"
 #include "staff/exit_status.h"
 
@@ -17,10 +19,41 @@ namespace cli {
 std::string slip_table(const pay::ShownTexts& texts,
                        const std::vector<pay::FieldExplanation>* explanations = nullptr);
 
-/// Computes one slip from choices given as list items or aliases and writes it to `out` as a
-/// table, or as one JSON object. Returns ok, or row_errors with the reason on `err` when a choice
-/// is refused (the JSON object then carries the reason and no amounts). With `explain`, each
-/// amount comes with its explanation: its formula lines under it, or an `explanation` member.
+/// The texts of one slip under two rule sets, as a table: a line naming each rule set, a line of
+/// column headings, then one line per shown field in the window's order with the field's name,
+/// its text under the rules in effect, its text under the previous rules and their difference
+/// (none for the rate label), each right-aligned, and the window's label; with `months`, a last
+/// line of the arrears. With `explanations` (those of the rules in effect), each field's formula
+/// lines under it.
+std::string slip_comparison_table(const pay::ShownTexts& in_effect, const pay::ShownTexts& previous,
+                                  const pay::PayRules& in_effect_rules,
+                                  const pay::PayRules& previous_rules, int months,
+                                  const std::vector<pay::FieldExplanation>* explanations = nullptr);
+
+/// What one slip is computed with and how it is written.
+struct SlipRequest {
+    /// One JSON object instead of a table.
+    bool json = false;
+    /// Each amount with its explanation, after a line (with `json`, a `rules` member) that names
+    /// the rules in effect.
+    bool explain = false;
+    /// The rules in effect.
+    const pay::PayRules* rules = &pay::built_in_rules();
+    /// The rules the slip is also computed under, set beside it; none for no comparison.
+    RulesComparison comparison{};
+};
+
+/// Computes one slip from choices given as list items or aliases and writes it to `out` as
+/// `request` says: a table (with a comparison of rules, `slip_comparison_table`), or one JSON
+/// object, which a comparison of rules gives the columns of `rules_comparison_columns` after
+/// monthly_pay. Returns ok, or row_errors with the reason on `err` when a choice is refused (the
+/// JSON object then carries the reason and no amounts).
+staff::ExitStatus run_slip(const pay::PayInputs& typed, const SlipRequest& request,
+                           std::ostream& out, std::ostream& err);
+
+/// The slip on the built-in rules, as a table or one JSON object alone: with `explain`, each
+/// amount comes with its explanation (its formula lines under it, or an `explanation` member),
+/// and no line or member names the rules.
 staff::ExitStatus run_slip(const pay::PayInputs& typed, bool json, std::ostream& out,
                            std::ostream& err, bool explain = false);
 

@@ -98,6 +98,59 @@ INSTANTIATE_TEST_SUITE_P(
                               "--explain in batch mode needs --json"}),
     [](const testing::TestParamInfo<UsageCase>& info) { return info.param.name; });
 
+TEST(CommandLine, ReadsTheRulesOptions) {
+    const Parsed compared = parse({"--batch", "staff.csv", "--rules", "2011.toml",
+                                   "--compare-rules", "2010.toml", "--months", "600"});
+    ASSERT_TRUE(compared.result.command);
+    EXPECT_EQ(compared.result.command->mode, cli::Command::Mode::batch);
+    EXPECT_EQ(compared.result.command->rules_file, "2011.toml");
+    EXPECT_EQ(compared.result.command->previous_rules_file, "2010.toml");
+    EXPECT_EQ(compared.result.command->months, 600);
+    const Parsed shown = parse({"--show-rules", "--rules", "2011.toml", "-o", "2012.toml"});
+    ASSERT_TRUE(shown.result.command);
+    EXPECT_EQ(shown.result.command->mode, cli::Command::Mode::show_rules);
+    EXPECT_EQ(shown.result.command->output, "2012.toml");
+    EXPECT_EQ(shown.err, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    RulesArguments, UsageError,
+    testing::Values(
+        UsageCase{"months_without_comparison",
+                  {"--batch", "x.csv", "--months", "3"},
+                  "--months requires --compare-rules"},
+        UsageCase{"no_month",
+                  {"--batch", "x.csv", "--compare-rules", "r.toml", "--months", "0"},
+                  "--months takes a whole number of months from 1 to 600, not '0'"},
+        UsageCase{"more_than_600_months",
+                  {"--batch", "x.csv", "--compare-rules", "r.toml", "--months", "601"},
+                  "from 1 to 600, not '601'"},
+        UsageCase{"part_of_a_month",
+                  {"--batch", "x.csv", "--compare-rules", "r.toml", "--months", "2.5"},
+                  "from 1 to 600, not '2.5'"},
+        UsageCase{"months_in_words",
+                  {"--batch", "x.csv", "--compare-rules", "r.toml", "--months", "six"},
+                  "from 1 to 600, not 'six'"},
+        UsageCase{"empty_rules_name",
+                  {"--batch", "x.csv", "--rules", ""},
+                  "empty file name after --rules"},
+        UsageCase{"empty_previous_rules_name",
+                  {"--batch", "x.csv", "--compare-rules", ""},
+                  "empty file name after --compare-rules"},
+        UsageCase{"output_of_one_slip",
+                  {"--scale", "9", "--rank", "1", "--zone", "A", "--special-charges", "no",
+                   "--children", "0", "--dependents", "0", "--mutual", "no", "-o", "x"},
+                  "-o requires --batch or --show-rules"},
+        UsageCase{"rules_shown_with_a_batch", {"--show-rules", "--batch", "x.csv"}, "--show-rules"},
+        UsageCase{"rules_shown_as_json", {"--show-rules", "--json"}, "--show-rules"},
+        UsageCase{"rules_shown_beside_others",
+                  {"--show-rules", "--compare-rules", "r.toml"},
+                  "--show-rules"},
+        UsageCase{"rules_compared_along_an_axis",
+                  {"--compare", "zone", "--compare-rules", "r.toml"},
+                  "--compare-rules"}),
+    [](const testing::TestParamInfo<UsageCase>& info) { return info.param.name; });
+
 TEST(CommandLine, HelpDocumentsTheColumnsAndExitStatusWithExamples) {
     const Parsed parsed = parse({"--help"});
     EXPECT_FALSE(parsed.result.command);

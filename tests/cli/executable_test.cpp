@@ -22,7 +22,10 @@
 #include <vector>
 
 #include "pay/pay_inputs.h"
+#include "pay/rules_file.h"
+#include "pay/rules_writer.h"
 #include "test_rows.h"
+#include "test_rules.h"
 
 namespace {
 
@@ -759,6 +762,204 @@ TEST_F(Executable, ShowsProgressOnATerminalOnly) {
                                    "export VELNARO_CALC_PROGRESS_AFTER_MS=0;");
     EXPECT_EQ(elsewhere.status, 0);
     EXPECT_EQ(elsewhere.err, "");
+}
+
+// The built-in rules as a rules file, with `from` replaced by `to` once.
+std::string edited_rules(const std::string& from, const std::string& to) {
+    std::string text = pay::write_rules(pay::built_in_rules());
+    const std::size_t at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    EXPECT_EQ(text.find(from, at + 1), std::string::npos) << from << " is not unique";
+    return at == std::string::npos ? text : text.replace(at, from.size(), to);
+}
+
+struct BadRulesCase {
+    const char* name;
+    std::string from;
+    std::string to;
+    // Where the fault is told: the first character of `at` in `to`, or of the one `at` in the
+    // edited file.
+    std::string at;
+};
+
+// "LINE:COL" of the fault a case puts in the rules: lines and columns counted from 1.
+std::string fault_position(const BadRulesCase& bad) {
+    const std::string text = edited_rules(bad.from, bad.to);
+    std::size_t at = bad.to.find(bad.at);
+    if (at != std::string::npos) {
+        at += pay::write_rules(pay::built_in_rules()).find(bad.from);
+    } else {
+        at = text.find(bad.at);
+        EXPECT_EQ(text.find(bad.at, at + 1), std::string::npos) << bad.at << " is not unique";
+    }
+    const std::size_t line_start = at == 0 ? 0 : text.rfind('\n', at - 1) + 1;
+    const auto line =
+        1 + std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(at), '\n');
+    return std::to_string(line) + ":" + std::to_string(at - line_start + 1);
+}
+
+// A faulty rules file, whether the rules in effect or the previous ones, is refused in every
+// mode before anything is computed or written: one message with its line and column, status 2,
+// nothing on standard output and an earlier output file as it was, byte for byte.
+class BadRules : public Executable, public testing::WithParamInterface<BadRulesCase> {};
+
+TEST_P(BadRules, AreRefusedWithTheirLineAndColumnBeforeAnythingIsWritten) {
+    const std::string bad = file("bad.toml").string();
+    write_file(bad, edited_rules(GetParam().from, GetParam().to));
+    const std::string good = file("good.toml").string();
+    write_file(good, pay::write_rules(pay::built_in_rules()));
+    // Bytes a text reader would change: a line end, a byte-order mark, a NUL.
+    const std::string earlier = std::string("earlier\r\nbytes \xEF\xBB\xBF") + '\0' + " kept";
+    const std::string out = file("out.csv").string();
+    write_file(out, earlier);
+    write_file(file("staff.csv"), rows_of(2));
+    const std::string staff = file("staff.csv").string();
+    const std::string message_start =
+        "velnaro-calc: " + bad + ":" + fault_position(GetParam()) + ": ";
+    for (const std::string& args :
+         {"--batch " + staff + " -o " + out + " --rules " + bad,
+          "--batch " + staff + " -o " + out + " --json --compare-rules " + bad,
+          "--batch " + staff + " -o " + out + " --rules " + good + " --compare-rules " + bad +
+              " --months 3 --summary",
+          "--batch " + staff + " -o " + out + " --rules " + bad + " --compare-rules " + good,
+          "--show-rules --rules " + bad + " -o " + out, one_slip + " --rules " + bad,
+          one_slip + " --explain --rules " + bad, one_slip + " --compare-rules " + bad,
+          "--compare zone " + one_slip + " --rules " + bad, "--template --rules " + bad}) {
+        SCOPED_TRACE(args);
+        const Outcome result = calc(args);
+        EXPECT_EQ(result.status, 2);
+        EXPECT_EQ(result.out, "");
+        EXPECT_TRUE(result.err.starts_with(message_start)) << result.err;
+        EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+        EXPECT_EQ(read_file(out), earlier);
+        EXPECT_EQ(files(),
+                  (std::vector<std::string>{"bad.toml", "good.toml", "out.csv", "staff.csv"}));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, BadRules,
+    testing::Values(
+        // The reader stops where it expects the '='.
+        BadRulesCase{"toml_syntax", "index_point_value = 50.92", "index_point_value 50.92",
+                     "50.92"},
+        BadRulesCase{"unknown_key", "[monthly_pay]\n", "[monthly_pay]\nbonus = 1\n", "bonus"},
+        BadRulesCase{"text_for_a_number", "index_point_value = 50.92",
+                     "index_point_value = \"50.92\"", "\"50.92\""},
+        BadRulesCase{"rate_over_100", "rate = 85", "rate = 120", "120"},
+        BadRulesCase{"bracket_rate_over_100", "above = 50000, rate = 20,",
+                     "above = 50000, rate = 120,", "120"},
+        BadRulesCase{"negative_amount", "first_child_amount = 2400", "first_child_amount = -5",
+                     "-5"},
+        BadRulesCase{"part_of_a_month", "months_per_year = 12", "months_per_year = 12.5", "12.5"},
+        // A missing key is told at the table that lacks it.
+        BadRulesCase{"missing_key", "months_per_year = 12", "", "[monthly_pay]"},
+        BadRulesCase{"empty_name", "name = \"2010\"", "name = \"\"", "\"\""}),
+    [](const testing::TestParamInfo<BadRulesCase>& info) { return info.param.name; });
+
+TEST_F(Executable, RefusesARulesFileItCannotReadBeforeAnythingIsWritten) {
+    write_file(file("out.csv"), "earlier\n");
+    const std::string missing = file("missing.toml").string();
+    const Outcome result = calc(
+        "--batch - -o " + file("out.csv").string() + " --compare-rules " + missing, rows_of(1));
+    EXPECT_EQ(result.status, 2);
+    EXPECT_TRUE(result.err.starts_with("velnaro-calc: " + missing + ": ")) << result.err;
+    EXPECT_EQ(read_file(file("out.csv")), "earlier\n");
+    EXPECT_EQ(files(), std::vector<std::string>{"out.csv"});
+}
+
+// What --show-rules writes reads back to the rules in effect: the built-in ones, or those of
+// --rules; with -o, in the file alone.
+TEST_F(Executable, ShowsTheRulesInEffectAsARulesFile) {
+    const Outcome built_in = calc("--show-rules");
+    EXPECT_EQ(built_in.status, 0);
+    EXPECT_EQ(built_in.err, "");
+    const pay::RulesReading read = pay::read_rules(built_in.out, "standard output");
+    ASSERT_TRUE(std::holds_alternative<pay::PayRules>(read)) << built_in.out;
+    EXPECT_EQ(std::get<pay::PayRules>(read), pay::built_in_rules());
+
+    // Next year's file, edited by hand from this one.
+    const std::string edited =
+        edited_rules("index_point_value = 50.92", "index_point_value = 52.3");
+    const pay::RulesReading expected = pay::read_rules(edited, "next.toml");
+    ASSERT_TRUE(std::holds_alternative<pay::PayRules>(expected));
+    ASSERT_NE(std::get<pay::PayRules>(expected), pay::built_in_rules());
+    write_file(file("next.toml"), edited);
+    const Outcome shown = calc("--show-rules --rules " + file("next.toml").string() + " -o " +
+                               file("shown.toml").string());
+    EXPECT_EQ(shown.status, 0);
+    EXPECT_EQ(shown.out, "");
+    EXPECT_EQ(shown.err, "");
+    const pay::RulesReading written = pay::read_rules(read_file(file("shown.toml")), "shown.toml");
+    ASSERT_TRUE(std::holds_alternative<pay::PayRules>(written));
+    EXPECT_EQ(std::get<pay::PayRules>(written), std::get<pay::PayRules>(expected));
+}
+
+// Staff files are computed under the rules of --rules; beside the previous rules each row
+// carries the previous monthly pay that those rules compute alone, the difference and the
+// arrears, and --summary adds them up.
+TEST_F(Executable, ComparesABatchWithThePreviousRules) {
+    write_file(file("previous.toml"), pay::write_rules(pay::built_in_rules()));
+    write_file(file("next.toml"), pay::write_rules(test_rules::raised_point_value()));
+    const std::string input = std::string(rows::choice_header) +
+                              "\n10,6,A,no,2,3,yes\n9,1,C,no,0,0,no\n11,2,B,yes,1,0,no\n";
+    const Outcome same =
+        calc("--batch - --json --compare-rules " + file("previous.toml").string(), input);
+    EXPECT_EQ(same.status, 0);
+    for (const std::string& line : lines_of(same.out)) {
+        const auto row = nlohmann::json::parse(line);
+        EXPECT_EQ(row.at("previous_monthly_pay"), row.at("monthly_pay"));
+        EXPECT_EQ(row.at("monthly_difference"), "0.00");
+    }
+
+    const Outcome alone = calc("--batch - --json --rules " + file("previous.toml").string(), input);
+    const Outcome compared =
+        calc("--batch - --json --summary --rules " + file("next.toml").string() +
+                 " --compare-rules " + file("previous.toml").string() + " --months 9",
+             input);
+    EXPECT_EQ(compared.status, 0);
+    const std::vector<std::string> before = lines_of(alone.out);
+    const std::vector<std::string> after = lines_of(compared.out);
+    ASSERT_EQ(before.size(), 3u);
+    ASSERT_EQ(after.size(), 3u);
+    std::int64_t difference_sum = 0;
+    for (std::size_t i = 0; i < after.size(); ++i) {
+        const auto row = nlohmann::json::parse(after[i]);
+        const std::string previous = row.at("previous_monthly_pay");
+        EXPECT_EQ(previous, nlohmann::json::parse(before[i]).at("monthly_pay"));
+        const std::int64_t difference =
+            test_rules::cents(row.at("monthly_pay").get<std::string>()) -
+            test_rules::cents(previous);
+        EXPECT_GT(difference, 0);
+        EXPECT_EQ(row.at("monthly_difference"), test_rules::signed_amount(difference));
+        EXPECT_EQ(row.at("arrears"), test_rules::signed_amount(9 * difference));
+        difference_sum += difference;
+    }
+    const std::vector<std::string> summary = lines_of(compared.err);
+    ASSERT_EQ(summary.size(), 3u);
+    EXPECT_EQ(summary[2],
+              "velnaro-calc: sums of the differences over the 3 rows that succeeded: "
+              "monthly_difference " +
+                  test_rules::signed_amount(difference_sum) + ", arrears " +
+                  test_rules::signed_amount(9 * difference_sum));
+}
+
+// One slip beside the previous rules: the 21 fields in effect, previous and their difference.
+TEST_F(Executable, ComparesOneSlipWithThePreviousRules) {
+    write_file(file("next.toml"), pay::write_rules(test_rules::raised_point_value()));
+    const Outcome result = calc("--compare-rules " + file("next.toml").string() + " " + one_slip);
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err, "");
+    const std::vector<std::string> lines = lines_of(result.out);
+    ASSERT_EQ(lines.size(), 3 + pay::slip_field_count);
+    EXPECT_EQ(lines[0], "rules in effect: " + pay::rule_set_title(pay::built_in_rules()));
+    EXPECT_EQ(lines[1], "previous rules: 2011 (2011-01-01)");
+    // The built-in slip in effect, from the worked slip; the raised rules pay more before.
+    const std::string& monthly = lines.back();
+    EXPECT_TRUE(monthly.starts_with("monthly_pay ")) << monthly;
+    EXPECT_NE(monthly.find(" " + worked::scale_10_rank_6.back() + " "), std::string::npos)
+        << monthly;
+    EXPECT_NE(monthly.find(" -"), std::string::npos) << monthly;
 }
 
 }  // namespace

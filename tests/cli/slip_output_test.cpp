@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdint>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "test_rules.h"
 #include "worked_slips.h"
 
 namespace {
@@ -140,6 +142,182 @@ TEST(SlipJson, CarriesTheErrorOfAnIllFormedChoice) {
     EXPECT_NE(out.str().find("\"zone\":\"A\xEF\xBF\xBD\""), std::string::npos) << out.str();
     EXPECT_NE(out.str().find("\"error\":\"invalid UTF-8 in zone\""), std::string::npos);
     EXPECT_EQ(err.str(), "velnaro-calc: invalid UTF-8 in zone\n");
+}
+
+struct Written {
+    staff::ExitStatus status;
+    std::string out;
+    std::string err;
+};
+
+Written slip(const pay::PayInputs& typed, const cli::SlipRequest& request) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const staff::ExitStatus status = cli::run_slip(typed, request, out, err);
+    return {status, out.str(), err.str()};
+}
+
+std::vector<std::string> lines_of(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+std::string trimmed(const std::string& text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    return first == std::string::npos ? std::string()
+                                      : text.substr(first, text.find_last_not_of(' ') + 1 - first);
+}
+
+const pay::PayInputs scale_10_rank_6{"10", "6", "A", "no", "2", "3", "yes"};
+
+// An explained slip names its rules on a first line, or in a `rules` member, before the same
+// explanations.
+TEST(ExplainedSlip, NamesTheRulesInEffectFirst) {
+    const pay::PayRules raised = test_rules::raised_point_value();
+    for (const pay::PayRules* rules : {&pay::built_in_rules(), &raised}) {
+        const Written table = slip(scale_10_rank_6, {.explain = true, .rules = rules});
+        EXPECT_EQ(table.status, staff::ExitStatus::ok);
+        const std::string title_line = "rules in effect: " + pay::rule_set_title(*rules) + "\n";
+        ASSERT_TRUE(table.out.starts_with(title_line)) << table.out;
+        const Written json = slip(scale_10_rank_6, {.json = true, .explain = true, .rules = rules});
+        nlohmann::json row = nlohmann::json::parse(json.out);
+        EXPECT_EQ(row["rules"], pay::rule_set_title(*rules));
+        if (rules == &pay::built_in_rules()) {
+            std::ostringstream out;
+            std::ostringstream err;
+            cli::run_slip(scale_10_rank_6, false, out, err, true);
+            EXPECT_EQ(table.out, title_line + out.str());
+        } else {
+            // The explanation follows the rules it names: (402 - 150) points at their value.
+            EXPECT_NE(
+                table.out.find(" × " + pay::rule_number_text(rules->base_salary.index_point_value) +
+                               " + "),
+                std::string::npos);
+        }
+    }
+}
+
+// The difference of two texts of a field as the table shows it: in cents for an amount with
+// decimals, in units for a whole number.
+std::string expected_difference(const pay::SlipFieldInfo& info, const std::string& now,
+                                const std::string& before) {
+    if (info.display == pay::FieldDisplay::label) {
+        return "";
+    }
+    if (info.display == pay::FieldDisplay::whole_number) {
+        const long long difference = std::stoll(now) - std::stoll(before);
+        return (difference > 0 ? "+" : "") + std::to_string(difference);
+    }
+    return test_rules::signed_amount(test_rules::cents(now) - test_rules::cents(before));
+}
+
+// Each line: the name padded to 27 places, then the text in effect, the previous text and their
+// difference, each right-aligned in twelve places after two spaces, and the field's title. The
+// texts in effect are those the rules in effect give alone; the previous ones those of the
+// worked slip on the built-in rules.
+TEST(ComparedSlipTable, SetsEachFieldBesideThePreviousRulesAndTheirDifference) {
+    const pay::PayRules raised = test_rules::raised_point_value();
+    const cli::SlipRequest request{.rules = &raised,
+                                   .comparison = {.previous = &pay::built_in_rules(), .months = 4}};
+    const Written compared = slip(scale_10_rank_6, request);
+    EXPECT_EQ(compared.status, staff::ExitStatus::ok);
+    EXPECT_EQ(compared.err, "");
+    const nlohmann::json alone =
+        nlohmann::json::parse(slip(scale_10_rank_6, {.json = true, .rules = &raised}).out);
+
+    const std::vector<std::string> lines = lines_of(compared.out);
+    ASSERT_EQ(lines.size(), 3 + pay::slip_field_count + 1);
+    EXPECT_EQ(lines[0], "rules in effect: 2011 (2011-01-01)");
+    EXPECT_EQ(lines[1], "previous rules: " + pay::rule_set_title(pay::built_in_rules()));
+    EXPECT_EQ(lines[2], "field" + std::string(27 - 5, ' ') +
+                            "   in effect      previous    "
+                            "difference");
+    std::int64_t monthly_difference = 0;
+    for (std::size_t i = 0; i < pay::slip_field_count; ++i) {
+        const pay::SlipFieldInfo& info = pay::slip_fields[i];
+        const std::string& line = lines[3 + i];
+        SCOPED_TRACE(line);
+        ASSERT_GE(line.size(), 69u);
+        EXPECT_EQ(line.substr(0, 27),
+                  std::string(info.name) + std::string(27 - info.name.size(), ' '));
+        const std::string now = trimmed(line.substr(27, 12));
+        const std::string before = trimmed(line.substr(41, 12));
+        EXPECT_EQ(now, alone.at(std::string(info.name)));
+        EXPECT_EQ(before, worked::scale_10_rank_6[i]);
+        EXPECT_EQ(trimmed(line.substr(55, 12)), expected_difference(info, now, before));
+        EXPECT_EQ(line.substr(67), "  " + std::string(pay::field_title(info.field)));
+        if (info.field == pay::SlipField::monthly_pay) {
+            monthly_difference = test_rules::cents(now) - test_rules::cents(before);
+        }
+    }
+    EXPECT_GT(monthly_difference, 0);
+    const std::string arrears = test_rules::signed_amount(4 * monthly_difference);
+    EXPECT_EQ(lines.back(), "arrears (4 months)" +
+                                std::string(27 - 18 + 28 + 12 - arrears.size(), ' ') + arrears);
+
+    // Explained, the formula lines of the rules in effect stand under each field.
+    cli::SlipRequest explained = request;
+    explained.explain = true;
+    const std::vector<std::string> with_formulas = lines_of(slip(scale_10_rank_6, explained).out);
+    const std::vector<std::string> single =
+        lines_of(slip(scale_10_rank_6, {.explain = true, .rules = &raised}).out);
+    std::vector<std::string> without;
+    std::vector<std::string> formulas;
+    for (const std::string& line : with_formulas) {
+        (line.starts_with("    ") ? formulas : without).push_back(line);
+    }
+    std::vector<std::string> single_formulas;
+    for (const std::string& line : single) {
+        if (line.starts_with("    ")) {
+            single_formulas.push_back(line);
+        }
+    }
+    EXPECT_EQ(without, lines);
+    EXPECT_EQ(formulas, single_formulas);
+    EXPECT_FALSE(formulas.empty());
+}
+
+// As a JSON object: the slip in effect with the columns of a batch row's comparison.
+TEST(ComparedSlipJson, HasTheColumnsOfABatchRow) {
+    const pay::PayRules raised = test_rules::raised_point_value();
+    const Written compared =
+        slip(scale_10_rank_6, {.json = true,
+                               .rules = &raised,
+                               .comparison = {.previous = &pay::built_in_rules(), .months = 5}});
+    EXPECT_EQ(compared.status, staff::ExitStatus::ok);
+    nlohmann::json row = nlohmann::json::parse(compared.out);
+    const std::string previous = worked::scale_10_rank_6.back();  // monthly_pay
+    EXPECT_EQ(row["previous_monthly_pay"], previous);
+    const std::int64_t difference =
+        test_rules::cents(row["monthly_pay"].get<std::string>()) - test_rules::cents(previous);
+    EXPECT_EQ(row["monthly_difference"], test_rules::signed_amount(difference));
+    EXPECT_EQ(row["arrears"], test_rules::signed_amount(5 * difference));
+    for (const char* column : {"previous_monthly_pay", "monthly_difference", "arrears"}) {
+        row.erase(column);
+    }
+    EXPECT_EQ(row,
+              nlohmann::json::parse(slip(scale_10_rank_6, {.json = true, .rules = &raised}).out));
+}
+
+TEST(ComparedSlip, ARefusedChoiceIsReportedAlone) {
+    const pay::PayInputs refused{"10", "6", "A", "no", "2", "3", "maybe"};
+    const cli::SlipRequest request{.comparison = {.previous = &pay::built_in_rules(), .months = 2}};
+    const Written table = slip(refused, request);
+    EXPECT_EQ(table.status, staff::ExitStatus::row_errors);
+    EXPECT_EQ(table.out, "");
+    EXPECT_EQ(table.err,
+              "velnaro-calc: mutual_member 'maybe' is not an answer; expected yes or no\n");
+    cli::SlipRequest json = request;
+    json.json = true;
+    const nlohmann::json row = nlohmann::json::parse(slip(refused, json).out);
+    for (const char* column :
+         {"monthly_pay", "previous_monthly_pay", "monthly_difference", "arrears"}) {
+        EXPECT_EQ(row[column], "") << column;
+    }
 }
 
 }  // namespace

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "pay/rules.h"
+#include "pay/slip_fields.h"
+
+namespace cli {
+
+/// What --compare-rules asks for: the previous rules, to set beside the rules in effect, and the
+/// months of arrears (0 for none).
+struct RulesComparison {
+    const pay::PayRules* previous = nullptr;
+    int months = 0;
+};
+
+/// The most months of arrears --months takes.
+inline constexpr int most_arrears_months = 600;
+
+/// The columns a comparison of rules adds to a row, after monthly_pay: previous_monthly_pay,
+/// monthly_difference and, with months of arrears, arrears.
+std::vector<std::string> rules_comparison_columns(const RulesComparison& comparison);
+
+/// One slip's monthly pay under the rules in effect beside the previous rules'.
+struct MonthlyDifference {
+    /// The values of `rules_comparison_columns`, in their order.
+    std::vector<std::string> values;
+    /// In effect less previous, in hundredths: the difference of the two shown amounts.
+    std::int64_t monthly_difference = 0;
+    /// The months of arrears times `monthly_difference`, in hundredths.
+    std::int64_t arrears = 0;
+};
+
+/// The difference of the monthly pay that `in_effect` and `previous` show, written with
+/// `separator`; none when either shows no amount.
+std::optional<MonthlyDifference> monthly_difference(const pay::ShownTexts& in_effect,
+                                                    const pay::ShownTexts& previous,
+                                                    const RulesComparison& comparison,
+                                                    char separator);
+
+/// The difference of one field's two shown texts, in the field's own display ("+66.87", "0",
+/// "-1.50"); empty for the rate label and for a text that is no amount.
+std::string field_difference(pay::SlipField field, std::string_view in_effect,
+                             std::string_view previous, char separator);
+
+}  // namespace cli

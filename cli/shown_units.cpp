@@ -1,0 +1,51 @@
+#include "cli/shown_units.h"
+
+#include <limits>
+
+namespace cli {
+
+std::optional<std::int64_t> shown_units(std::string_view text) {
+    const bool negative = text.starts_with('-');
+    if (negative) {
+        text.remove_prefix(1);
+    }
+    // Eighteen digits at most: no shown amount comes near, and no sum of them overflows.
+    constexpr std::size_t most_digits = std::numeric_limits<std::int64_t>::digits10;
+    std::int64_t units = 0;
+    std::size_t digits = 0;
+    bool separator_seen = false;
+    for (const char c : text) {
+        if (c >= '0' && c <= '9') {
+            units = units * 10 + (c - '0');
+            ++digits;
+        } else if ((c == '.' || c == ',') && !separator_seen && digits > 0) {
+            separator_seen = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (digits == 0 || digits > most_digits || text.ends_with('.') || text.ends_with(',')) {
+        return std::nullopt;
+    }
+    return negative ? -units : units;
+}
+
+std::string units_text(std::int64_t units, int decimals, char separator) {
+    const std::uint64_t magnitude =
+        units < 0 ? 0 - static_cast<std::uint64_t>(units) : static_cast<std::uint64_t>(units);
+    std::string digits = std::to_string(magnitude);
+    const auto places = static_cast<std::size_t>(decimals);
+    if (places > 0) {
+        if (digits.size() <= places) {
+            digits.insert(0, places + 1 - digits.size(), '0');
+        }
+        digits.insert(digits.size() - places, 1, separator);
+    }
+    return (units < 0 ? "-" : "") + digits;
+}
+
+std::string difference_text(std::int64_t units, int decimals, char separator) {
+    return (units > 0 ? "+" : "") + units_text(units, decimals, separator);
+}
+
+}  // namespace cli

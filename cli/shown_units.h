@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace cli {
+
+/// A shown amount as a whole number of its last place: "6033.13" gives 603313, "-0.50" gives
+/// -50, "1500" gives 1500, with either decimal separator. A shown amount has a fixed number of
+/// decimals, so sums and differences of these numbers are those of the texts, exact to the last
+/// place. None for a text that is no shown amount (empty, say).
+std::optional<std::int64_t> shown_units(std::string_view text);
+
+/// `units` of the last of `decimals` places as a decimal text: "1234.05", "-0.50", "1500".
+std::string units_text(std::int64_t units, int decimals, char separator);
+
+/// A difference as the comparisons show one: a plus sign before a positive difference, a minus
+/// sign before a negative one and no sign for zero ("+12.30", "-0.05", "0.00"), never "-0.00".
+std::string difference_text(std::int64_t units, int decimals, char separator);
+
+}  // namespace cli

@@ -1,0 +1,67 @@
+// Shown amounts read as whole numbers of their last place, and written back.
+#include "cli/shown_units.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+namespace {
+
+struct ReadCase {
+    const char* name;
+    std::string text;
+    std::optional<std::int64_t> units;
+};
+
+class ShownUnits : public testing::TestWithParam<ReadCase> {};
+
+TEST_P(ShownUnits, AreTheDigitsOfTheText) {
+    EXPECT_EQ(cli::shown_units(GetParam().text), GetParam().units);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ShownUnits,
+    testing::Values(ReadCase{"two_decimals", "6033.13", 603313},
+                    ReadCase{"decimal_comma", "6033,13", 603313}, ReadCase{"below_one", "0.05", 5},
+                    ReadCase{"negative", "-0.50", -50}, ReadCase{"whole_number", "1500", 1500},
+                    ReadCase{"zero", "0", 0}, ReadCase{"empty", "", std::nullopt},
+                    ReadCase{"rate_label", "20 %", std::nullopt},
+                    ReadCase{"sign_alone", "-", std::nullopt},
+                    ReadCase{"two_separators", "1.000.00", std::nullopt},
+                    ReadCase{"separator_last", "12.", std::nullopt},
+                    ReadCase{"separator_first", ".5", std::nullopt},
+                    // Nineteen digits could overflow a sum of rows.
+                    ReadCase{"nineteen_digits", "1000000000000000000", std::nullopt},
+                    ReadCase{"eighteen_digits", "9999999999999999.99", 999999999999999999}),
+    [](const testing::TestParamInfo<ReadCase>& info) { return info.param.name; });
+
+struct WriteCase {
+    const char* name;
+    std::int64_t units;
+    int decimals;
+    char separator;
+    std::string amount;
+    std::string difference;
+};
+
+class UnitsText : public testing::TestWithParam<WriteCase> {};
+
+TEST_P(UnitsText, IsTheAmountAndTheSignedDifference) {
+    const WriteCase& c = GetParam();
+    EXPECT_EQ(cli::units_text(c.units, c.decimals, c.separator), c.amount);
+    EXPECT_EQ(cli::difference_text(c.units, c.decimals, c.separator), c.difference);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Amounts, UnitsText,
+    testing::Values(WriteCase{"positive", 2293, 2, '.', "22.93", "+22.93"},
+                    WriteCase{"negative_cents", -5, 2, '.', "-0.05", "-0.05"},
+                    // No "-0.00": a zero difference has no sign.
+                    WriteCase{"zero", 0, 2, '.', "0.00", "0.00"},
+                    WriteCase{"decimal_comma", -123405, 2, ',', "-1234,05", "-1234,05"},
+                    WriteCase{"whole_number", 1500, 0, '.', "1500", "+1500"},
+                    WriteCase{"whole_zero", 0, 0, '.', "0", "0"}),
+    [](const testing::TestParamInfo<WriteCase>& info) { return info.param.name; });
+
+}  // namespace
