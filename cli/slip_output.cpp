@@ -61,10 +61,8 @@ Press press(const ResolvedChoices& choices, const pay::PayRules& rules, bool exp
     return pressed;
 }
 
-// `name_rules`: whether an explained slip says which rules it follows; velnaro-calc's modes
-// always do.
-ExitStatus write_slip(const pay::PayInputs& given, const SlipRequest& request, bool name_rules,
-                      std::ostream& out, std::ostream& err) {
+ExitStatus write_slip(const pay::PayInputs& given, const SlipRequest& request, std::ostream& out,
+                      std::ostream& err) {
     pay::PayInputs typed = given;
     std::string error;
     for (const pay::Choice choice : pay::all_choices) {
@@ -115,9 +113,7 @@ ExitStatus write_slip(const pay::PayInputs& given, const SlipRequest& request, b
                               difference ? difference->values : std::vector<std::string>{}),
             escape_controls(error), text);
         if (request.explain) {
-            if (name_rules) {
-                append_member(text, rules_member(*request.rules));
-            }
+            append_member(text, rules_member(*request.rules));
             // A refused slip has no amounts to explain.
             append_member(text, in_effect.shown ? explanation_member(in_effect.explanations)
                                                 : std::string("\"explanation\":null"));
@@ -128,7 +124,7 @@ ExitStatus write_slip(const pay::PayInputs& given, const SlipRequest& request, b
                                      *request.comparison.previous, request.comparison.months,
                                      request.explain ? &in_effect.explanations : nullptr);
     } else if (in_effect.shown) {
-        if (request.explain && name_rules) {
+        if (request.explain) {
             out << rules_line("rules in effect", *request.rules);
         }
         out << slip_table(*in_effect.shown, request.explain ? &in_effect.explanations : nullptr);
@@ -202,12 +198,7 @@ std::string slip_comparison_table(const pay::ShownTexts& in_effect, const pay::S
 
 ExitStatus run_slip(const pay::PayInputs& typed, const SlipRequest& request, std::ostream& out,
                     std::ostream& err) {
-    return write_slip(typed, request, true, out, err);
-}
-
-ExitStatus run_slip(const pay::PayInputs& typed, bool json, std::ostream& out, std::ostream& err,
-                    bool explain) {
-    return write_slip(typed, {.json = json, .explain = explain}, false, out, err);
+    return write_slip(typed, request, out, err);
 }
 
 }  // namespace cli

@@ -51,10 +51,4 @@ struct SlipRequest {
 staff::ExitStatus run_slip(const pay::PayInputs& typed, const SlipRequest& request,
                            std::ostream& out, std::ostream& err);
 
-/// The slip on the built-in rules, as a table or one JSON object alone: with `explain`, each
-/// amount comes with its explanation (its formula lines under it, or an `explanation` member),
-/// and no line or member names the rules.
-staff::ExitStatus run_slip(const pay::PayInputs& typed, bool json, std::ostream& out,
-                           std::ostream& err, bool explain = false);
-
 }  // namespace cli
