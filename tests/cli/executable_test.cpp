@@ -314,15 +314,6 @@ TEST_F(Executable, DocumentsItselfAndItsVersion) {
     EXPECT_TRUE(version.out.starts_with("velnaro-calc ")) << version.out;
 }
 
-std::vector<std::string> lines_of(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream stream(text);
-    for (std::string line; std::getline(stream, line);) {
-        lines.push_back(line);
-    }
-    return lines;
-}
-
 // Every long option that --help lists has its entry in the OPTIONS section of the manual page.
 TEST_F(Executable, ItsManualPageListsEveryOption) {
     const std::string manual = read_file(VELNARO_CALC_MANUAL);
@@ -330,7 +321,7 @@ TEST_F(Executable, ItsManualPageListsEveryOption) {
     ASSERT_NE(options, std::string::npos);
     // The entries: the lines after each .TP of the section.
     const std::vector<std::string> section =
-        lines_of(manual.substr(options, manual.find("\n.SH ", options) - options));
+        rows::lines_of(manual.substr(options, manual.find("\n.SH ", options) - options));
     std::vector<std::string> entries;
     for (std::size_t i = 1; i < section.size(); ++i) {
         if (section[i - 1] == ".TP") {
@@ -340,7 +331,7 @@ TEST_F(Executable, ItsManualPageListsEveryOption) {
     const std::regex listed("^  (-[a-z],)?--([a-z][a-z-]*)( .*)?$");
     const std::regex entry_end("[^A-Za-z0-9\\\\]|$");
     std::size_t count = 0;
-    for (const std::string& line : lines_of(calc("--help").out)) {
+    for (const std::string& line : rows::lines_of(calc("--help").out)) {
         std::smatch option;
         if (!std::regex_match(line, option, listed)) {
             continue;
@@ -906,7 +897,7 @@ TEST_F(Executable, ComparesABatchWithThePreviousRules) {
     const Outcome same =
         calc("--batch - --json --compare-rules " + file("previous.toml").string(), input);
     EXPECT_EQ(same.status, 0);
-    for (const std::string& line : lines_of(same.out)) {
+    for (const std::string& line : rows::lines_of(same.out)) {
         const auto row = nlohmann::json::parse(line);
         EXPECT_EQ(row.at("previous_monthly_pay"), row.at("monthly_pay"));
         EXPECT_EQ(row.at("monthly_difference"), "0.00");
@@ -918,8 +909,8 @@ TEST_F(Executable, ComparesABatchWithThePreviousRules) {
                  " --compare-rules " + file("previous.toml").string() + " --months 9",
              input);
     EXPECT_EQ(compared.status, 0);
-    const std::vector<std::string> before = lines_of(alone.out);
-    const std::vector<std::string> after = lines_of(compared.out);
+    const std::vector<std::string> before = rows::lines_of(alone.out);
+    const std::vector<std::string> after = rows::lines_of(compared.out);
     ASSERT_EQ(before.size(), 3u);
     ASSERT_EQ(after.size(), 3u);
     std::int64_t difference_sum = 0;
@@ -935,7 +926,7 @@ TEST_F(Executable, ComparesABatchWithThePreviousRules) {
         EXPECT_EQ(row.at("arrears"), test_rules::signed_amount(9 * difference));
         difference_sum += difference;
     }
-    const std::vector<std::string> summary = lines_of(compared.err);
+    const std::vector<std::string> summary = rows::lines_of(compared.err);
     ASSERT_EQ(summary.size(), 3u);
     EXPECT_EQ(summary[2],
               "velnaro-calc: sums of the differences over the 3 rows that succeeded: "
@@ -950,7 +941,7 @@ TEST_F(Executable, ComparesOneSlipWithThePreviousRules) {
     const Outcome result = calc("--compare-rules " + file("next.toml").string() + " " + one_slip);
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.err, "");
-    const std::vector<std::string> lines = lines_of(result.out);
+    const std::vector<std::string> lines = rows::lines_of(result.out);
     ASSERT_EQ(lines.size(), 3 + pay::slip_field_count);
     EXPECT_EQ(lines[0], "rules in effect: " + pay::rule_set_title(pay::built_in_rules()));
     EXPECT_EQ(lines[1], "previous rules: 2011 (2011-01-01)");

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "test_rows.h"
 #include "test_rules.h"
 #include "worked_slips.h"
 
@@ -161,15 +162,6 @@ Written slip(const pay::PayInputs& typed, const cli::SlipRequest& request) {
     return {status, out.str(), err.str()};
 }
 
-std::vector<std::string> lines_of(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream stream(text);
-    for (std::string line; std::getline(stream, line);) {
-        lines.push_back(line);
-    }
-    return lines;
-}
-
 std::string trimmed(const std::string& text) {
     const std::size_t first = text.find_first_not_of(' ');
     return first == std::string::npos ? std::string()
@@ -229,7 +221,7 @@ TEST(ComparedSlipTable, SetsEachFieldBesideThePreviousRulesAndTheirDifference) {
     const nlohmann::json alone =
         nlohmann::json::parse(slip(scale_10_rank_6, {.json = true, .rules = &raised}).out);
 
-    const std::vector<std::string> lines = lines_of(compared.out);
+    const std::vector<std::string> lines = rows::lines_of(compared.out);
     ASSERT_EQ(lines.size(), 3 + pay::slip_field_count + 1);
     EXPECT_EQ(lines[0], "rules in effect: 2011 (2011-01-01)");
     EXPECT_EQ(lines[1], "previous rules: " + pay::rule_set_title(pay::built_in_rules()));
@@ -262,9 +254,10 @@ TEST(ComparedSlipTable, SetsEachFieldBesideThePreviousRulesAndTheirDifference) {
     // Explained, the formula lines of the rules in effect stand under each field.
     cli::SlipRequest explained = request;
     explained.explain = true;
-    const std::vector<std::string> with_formulas = lines_of(slip(scale_10_rank_6, explained).out);
+    const std::vector<std::string> with_formulas =
+        rows::lines_of(slip(scale_10_rank_6, explained).out);
     const std::vector<std::string> single =
-        lines_of(slip(scale_10_rank_6, {.explain = true, .rules = &raised}).out);
+        rows::lines_of(slip(scale_10_rank_6, {.explain = true, .rules = &raised}).out);
     std::vector<std::string> without;
     std::vector<std::string> formulas;
     for (const std::string& line : with_formulas) {

@@ -2,12 +2,24 @@
 #pragma once
 
 #include <initializer_list>
+#include <sstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "worked_slips.h"
 
 namespace rows {
+
+/// The lines of a program's output, without their line ends.
+inline std::vector<std::string> lines_of(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
 
 inline constexpr std::string_view choice_header =
     "scale,rank,zone,special_charges,children,dependents,mutual_member";

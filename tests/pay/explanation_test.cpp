@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "changed_rules.h"
 #include "pay/pay_inputs.h"
 #include "pay/pay_session.h"
 #include "pay/rules_file.h"
@@ -181,25 +182,8 @@ TEST(ExplanationsOfAllCombinations, EveryFormulaAddsUpToItsShownAmount) {
 TEST(ExplanationsOfAllCombinations, FollowRulesReadFromAFile) {
     // Every section of the rules changed, written as a file and read back: each explanation's
     // terms still give the amount its field shows.
-    pay::PayRules changed = pay::built_in_rules();
-    changed.base_salary = {.uncounted_index_points = 140,
-                           .index_point_value = 52.75,
-                           .fixed_amounts = {10000.5, 4100}};
-    changed.zone_rates = {30, 12.5, 0};
-    changed.special_charges_rate = 92.5;
-    changed.family_allowance = {
-        .first_children = 2, .first_child_amount = 2600, .further_child_amount = 500.5};
-    changed.contributions.retirement_rate = 11.5;
-    changed.contributions.health_insurance_ceiling = 5000;
-    changed.contributions.general_mutual_rate = 2;
-    changed.income_tax.professional_deduction_ceiling = 32000;
-    changed.income_tax.exemption_per_dependent = 420;
-    changed.income_tax.brackets = {{0, 0, 0, pay::tax_rate_label(0)},
-                                   {35000, 12.5, 0, pay::tax_rate_label(12.5)},
-                                   {70000, 25, 4375, pay::tax_rate_label(25)},
-                                   {150000, 40, 24375, pay::tax_rate_label(40)}};
-    changed.months_per_year = 13;
-    const pay::RulesReading reading = pay::read_rules(pay::write_rules(changed), "changed.toml");
+    const pay::RulesReading reading =
+        pay::read_rules(pay::write_rules(test_rules::changed_rules()), "changed.toml");
     ASSERT_TRUE(std::holds_alternative<pay::PayRules>(reading));
     const pay::PayRules& rules = std::get<pay::PayRules>(reading);
     std::vector<Bracket> tax_scale;

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "changed_rules.h"
 #include "pay/built_in_rules_text.h"
 #include "pay/pay_session.h"
 #include "pay/rules_writer.h"
@@ -52,32 +53,6 @@ bool changes_some_result(const PayRules& rules, const std::vector<pay::ShownText
     return false;
 }
 
-// Rules unlike the built-in ones in every section: more tax brackets, other rates and ceilings.
-PayRules changed_rules() {
-    PayRules rules = pay::built_in_rules();
-    rules.name = "2027 \"draft\", with a quote";
-    rules.effective = {2027, 3, 1};
-    rules.references.grid = "Grid of the draft; line one\nline two";
-    rules.base_salary.index_point_value = 52.5;
-    rules.base_salary.fixed_amounts = {10000.25, 4000};
-    rules.zone_rates = {27.5, 15, 0};
-    rules.special_charges_rate = 90;
-    rules.family_allowance = {
-        .first_children = 2, .first_child_amount = 2500.5, .further_child_amount = 450};
-    rules.contributions.health_insurance_rate = 3.25;
-    rules.contributions.general_mutual_ceiling = 650;
-    rules.income_tax.professional_deduction_rate = 25;
-    rules.income_tax.exemption_per_dependent = 400;
-    rules.income_tax.brackets = {{0, 0, 0, pay::tax_rate_label(0)},
-                                 {32000, 12.5, 0, pay::tax_rate_label(12.5)},
-                                 {55000, 22, 2875, pay::tax_rate_label(22)},
-                                 {90000, 36, 10575, pay::tax_rate_label(36)}};
-    rules.months_per_year = 13;
-    rules.grid[5].row.index_points += 7;
-    rules.grid[20].row.supervision_allowance = 9000;
-    return rules;
-}
-
 TEST(BuiltInRules, AreTheShippedFileAsTheWriterWritesIt) {
     // The file a clerk starts from is the shown built-in set, comments and all.
     EXPECT_EQ(pay::write_rules(pay::built_in_rules()), pay::built_in_rules_text);
@@ -92,13 +67,13 @@ TEST(BuiltInRules, AreTheShippedFileAsTheWriterWritesIt) {
 }
 
 TEST(WrittenRules, ReadBackToTheSameRulesAndResults) {
-    for (const PayRules& rules : {pay::built_in_rules(), changed_rules()}) {
+    for (const PayRules& rules : {pay::built_in_rules(), test_rules::changed_rules()}) {
         const PayRules read = read_or_fail(pay::write_rules(rules));
         EXPECT_EQ(read, rules);
         EXPECT_EQ(pay::write_rules(read), pay::write_rules(rules));
         EXPECT_EQ(every_result(read), every_result(rules)) << rules.name;
     }
-    EXPECT_NE(every_result(changed_rules()), every_result(pay::built_in_rules()));
+    EXPECT_NE(every_result(test_rules::changed_rules()), every_result(pay::built_in_rules()));
 }
 
 // Where a number stands in a file's text, and the text it is written with.
