@@ -220,7 +220,7 @@ class SlipPageTest : public QObject {
     void the_bracket_line_gives_the_bounds_of_the_taxable_amount() {
         QFETCH(double, taxable);
         QFETCH(QString, line);
-        QCOMPARE(print::tax_bracket_text(taxable, "."), line);
+        QCOMPARE(print::tax_bracket_text(taxable, ".", pay::built_in_rules().income_tax), line);
     }
 
     void the_copied_text_has_a_line_per_amount() {

@@ -94,13 +94,20 @@ QString focused_control(const QWidget& window) {
 
 const QDateTime ShownWindow::now(QDate(2026, 3, 14), QTime(9, 26));
 
-ShownWindow::ShownWindow(const QString& decimal_separator) {
+ShownWindow::ShownWindow(const QString& decimal_separator, const pay::PayRules& rules,
+                         const pay::PayRules* previous_rules) {
     ui::WindowOptions options;
+    options.rules = rules;
+    options.previous_rules = previous_rules;
     options.decimal_separator = decimal_separator;
     options.present_message = [this](QWidget&, const ui::Message& message) {
         messages.push_back(message);
     };
-    options.open_picture = [this](ui::PictureWindow which, QWidget*) { pictures.push_back(which); };
+    options.open_picture = [this](ui::PictureWindow which, const pay::PayRules& drawn_with,
+                                  QWidget*) {
+        pictures.push_back(which);
+        picture_rules.push_back(&drawn_with);
+    };
     options.ask_pdf_path = [this](QWidget&, const QString& suggested) {
         suggested_pdf_paths << suggested;
         return pdf_path_answer;

@@ -6,6 +6,7 @@
 
 #include <velnaro/project.h>
 
+#include "pay/rules.h"
 #include "print/fonts.h"
 #include "ui/pictures/picture_painter.h"
 #include "ui/pictures/picture_table.h"
@@ -88,7 +89,7 @@ class PicturesTest : public QObject {
     void picture_has_its_size_and_24_bits() {
         QFETCH(Picture, picture);
         QFETCH(QSize, size);
-        const QImage image = ui::pictures::picture_image(picture);
+        const QImage image = ui::pictures::picture_image(picture, pay::built_in_rules());
         QCOMPARE(image.size(), size);
         QCOMPARE(image.format(), QImage::Format_RGB888);
         QCOMPARE(image.depth(), 24);
@@ -105,7 +106,8 @@ class PicturesTest : public QObject {
     }
 
     void about_button_is_a_disc_on_a_green_ground() {
-        const QImage image = ui::pictures::picture_image(Picture::about_button);
+        const QImage image =
+            ui::pictures::picture_image(Picture::about_button, pay::built_in_rules());
         for (const QPoint corner : {QPoint(0, 0), QPoint(63, 0), QPoint(0, 35), QPoint(63, 35)}) {
             const QColor ground = image.pixelColor(corner);
             QVERIFY2(ground.green() > 2 * ground.red() && ground.green() > 2 * ground.blue(),
@@ -125,7 +127,8 @@ class PicturesTest : public QObject {
     void residence_table_gives_each_zone_its_rate() {
         QFETCH(QString, zone);
         QFETCH(QString, rate);
-        const PictureDescription picture = ui::pictures::describe(Picture::residence_allowance);
+        const PictureDescription picture =
+            ui::pictures::describe(Picture::residence_allowance, pay::built_in_rules());
         const std::optional<Text> zone_cell = item_reading(picture, zone);
         QVERIFY(zone_cell);
         const QStringList row = same_row(picture, *zone_cell);
@@ -137,7 +140,8 @@ class PicturesTest : public QObject {
     }
 
     void special_charges_text_gives_its_rate() {
-        const PictureDescription picture = ui::pictures::describe(Picture::saharan_provinces);
+        const PictureDescription picture =
+            ui::pictures::describe(Picture::saharan_provinces, pay::built_in_rules());
         QVERIFY(any_text_shows(picture, QStringLiteral("85%")));
         QVERIFY(!any_text_shows(picture, QStringLiteral("25%")));
     }
@@ -152,7 +156,8 @@ class PicturesTest : public QObject {
     void family_table_gives_the_monthly_amount_beside_the_yearly_one() {
         QFETCH(QString, monthly);
         QFETCH(QString, yearly);
-        const PictureDescription picture = ui::pictures::describe(Picture::family_allowances);
+        const PictureDescription picture =
+            ui::pictures::describe(Picture::family_allowances, pay::built_in_rules());
         const std::optional<Text> monthly_cell = item_reading(picture, monthly);
         const std::optional<Text> monthly_header =
             item_reading(picture, QStringLiteral("المبلغ الشهري"));
@@ -165,7 +170,8 @@ class PicturesTest : public QObject {
     }
 
     void family_rows_run_from_the_first_children_to_the_further_ones() {
-        const PictureDescription picture = ui::pictures::describe(Picture::family_allowances);
+        const PictureDescription picture =
+            ui::pictures::describe(Picture::family_allowances, pay::built_in_rules());
         const std::optional<Text> first = item_reading(picture, QStringLiteral("200"));
         const std::optional<Text> further = item_reading(picture, QStringLiteral("36"));
         QVERIFY(first && further);
@@ -175,14 +181,16 @@ class PicturesTest : public QObject {
     }
 
     void tax_exemption_gives_the_amount_per_person_and_the_ceiling() {
-        const PictureDescription picture = ui::pictures::describe(Picture::tax_exemption);
+        const PictureDescription picture =
+            ui::pictures::describe(Picture::tax_exemption, pay::built_in_rules());
         QVERIFY(any_text_shows(picture, QStringLiteral("360")));
         // 6 x 360.
         QVERIFY(any_text_shows(picture, QStringLiteral("2160")));
     }
 
     void about_picture_gives_title_version_and_no_invented_address() {
-        const QStringList texts = ui::pictures::texts_of(ui::pictures::describe(Picture::about));
+        const QStringList texts =
+            ui::pictures::texts_of(ui::pictures::describe(Picture::about, pay::built_in_rules()));
         QVERIFY(texts.contains(QStringLiteral("Velnaro")));
         QVERIFY(std::any_of(texts.begin(), texts.end(), [](const QString& text) {
             return shows_number(text, QString::fromLatin1(velnaro::version));
@@ -219,7 +227,8 @@ class PicturesTest : public QObject {
     }
     void texts_are_right_to_left_with_ascii_digits() {
         QFETCH(Picture, picture);
-        for (const Text& item : ui::pictures::text_items_of(ui::pictures::describe(picture))) {
+        for (const Text& item :
+             ui::pictures::text_items_of(ui::pictures::describe(picture, pay::built_in_rules()))) {
             QVERIFY2(!item.text.contains(QRegularExpression(
                          QStringLiteral("[\\x{0660}-\\x{0669}\\x{06F0}-\\x{06F9}]"))),
                      qPrintable(item.text));
@@ -233,7 +242,8 @@ class PicturesTest : public QObject {
     void every_character_has_a_glyph_data() { texts_are_right_to_left_with_ascii_digits_data(); }
     void every_character_has_a_glyph() {
         QFETCH(Picture, picture);
-        for (const Text& item : ui::pictures::text_items_of(ui::pictures::describe(picture))) {
+        for (const Text& item :
+             ui::pictures::text_items_of(ui::pictures::describe(picture, pay::built_in_rules()))) {
             QTextLayout layout(item.text, ui::pictures::picture_font(item));
             layout.setTextOption(ui::pictures::text_option(item));
             layout.beginLayout();
@@ -257,8 +267,9 @@ class PicturesTest : public QObject {
     }
     void content_lies_inside_the_shown_part() {
         QFETCH(PictureWindow, window);
-        const QRectF shown = ui::visible_picture_area(window);
-        const PictureDescription picture = ui::pictures::describe(ui::picture_of(window));
+        const QRectF shown = ui::visible_picture_area(window, pay::built_in_rules());
+        const PictureDescription picture =
+            ui::pictures::describe(ui::picture_of(window), pay::built_in_rules());
         for (const ui::pictures::Item& item : picture.items) {
             if (const auto* text = std::get_if<Text>(&item)) {
                 const QRectF extent = ui::pictures::text_extent(*text);
