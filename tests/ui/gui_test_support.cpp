@@ -92,6 +92,24 @@ QString focused_control(const QWidget& window) {
     return control_name(window.focusWidget(), window);
 }
 
+pay::PayInputs worked_slip_inputs() {
+    return {.scale = std::string(pay::scale_items[0]),
+            .rank = std::string(pay::rank_items(pay::Scale::scale_9)[0]),
+            .zone = std::string(pay::zone_items[2]),
+            .special_charges = std::string(pay::yes_no_items[1]),
+            .children = std::string(pay::count_items[2]),
+            .dependents = std::string(pay::count_items[3]),
+            .mutual_member = std::string(pay::yes_no_items[0])};
+}
+
+pay::PayRules raised_point_value_rules() {
+    pay::PayRules rules = pay::built_in_rules();
+    rules.name = "Raised point value";
+    rules.effective = {.year = 2027, .month = 1, .day = 1};
+    rules.base_salary.index_point_value *= 1.25;
+    return rules;
+}
+
 const QDateTime ShownWindow::now(QDate(2026, 3, 14), QTime(9, 26));
 
 ShownWindow::ShownWindow(const QString& decimal_separator, const pay::PayRules& rules,

@@ -12,6 +12,7 @@
 
 #include <memory>
 #include <vector>
+#include "pay/pay_inputs.h"
 #include "pay/rules.h"
 #include "print/qt_text.h"
 #include "ui/application.h"
@@ -68,6 +69,13 @@ QString control_name(const QWidget* widget, const QWidget& window);
 QString focused_control(const QWidget& window);
 
 using print::qt_text;
+
+/// The choices `ShownWindow::pick_worked_slip` picks, as the window's lists hold them.
+pay::PayInputs worked_slip_inputs();
+
+/// The built-in rules under another name and day, with the value of an index point raised: each
+/// amount that rests on the base salary changes.
+pay::PayRules raised_point_value_rules();
 
 /// A main window on screen and active, with its messages and picture windows recorded instead
 /// of shown. It computes with `rules` and compares them with `previous_rules` when given; both

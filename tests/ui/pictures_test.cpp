@@ -6,11 +6,16 @@
 
 #include <velnaro/project.h>
 
+#include <functional>
+
 #include "pay/rules.h"
 #include "print/fonts.h"
+#include "print/qt_text.h"
+#include "print/rule_set_text.h"
 #include "ui/pictures/picture_painter.h"
 #include "ui/pictures/picture_table.h"
 #include "ui/pictures/picture_windows.h"
+#include "ui/pictures/picture_words.h"
 #include "ui/pictures/pictures.h"
 
 using ui::PictureWindow;
@@ -22,6 +27,13 @@ Q_DECLARE_METATYPE(Picture)
 Q_DECLARE_METATYPE(PictureWindow)
 
 namespace {
+
+// The rules under another name and day.
+pay::PayRules renamed(pay::PayRules rules) {
+    rules.name = "2027";
+    rules.effective = {.year = 2027, .month = 1, .day = 1};
+    return rules;
+}
 
 bool has_arabic(const QString& text) {
     return text.contains(QRegularExpression(QStringLiteral("[\\x{0600}-\\x{06FF}]")));
@@ -201,6 +213,77 @@ class PicturesTest : public QObject {
         }
     }
 
+    // Each picture draws the amounts of the rules it is given: a changed rule shows its new
+    // amounts, and the old ones are gone.
+    void pictures_show_the_amounts_of_their_rules() {
+        using ui::pictures::amount_text;
+        using ui::pictures::percent_text;
+        struct Change {
+            const char* name;
+            Picture picture;
+            std::function<void(pay::PayRules&)> change;
+            // The numbers the picture shows of the rules.
+            std::function<QStringList(const pay::PayRules&)> numbers;
+        };
+        const std::vector<Change> changes{
+            {"a zone's rate", Picture::residence_allowance,
+             [](pay::PayRules& rules) { rules.zone_rates[1] += 2.5; },
+             [](const pay::PayRules& rules) {
+                 return QStringList{percent_text(rules.zone_rates[1])};
+             }},
+            {"the months of a year", Picture::family_allowances,
+             [](pay::PayRules& rules) { rules.months_per_year += 1; },
+             [](const pay::PayRules& rules) {
+                 const pay::FamilyAllowanceRule& family = rules.family_allowance;
+                 return QStringList{
+                     amount_text(family.first_child_amount / rules.months_per_year),
+                     amount_text(family.further_child_amount / rules.months_per_year)};
+             }},
+            {"the special charges' rate", Picture::saharan_provinces,
+             [](pay::PayRules& rules) { rules.special_charges_rate += 5; },
+             [](const pay::PayRules& rules) {
+                 return QStringList{percent_text(rules.special_charges_rate)};
+             }},
+            {"a first child's amount", Picture::family_allowances,
+             [](pay::PayRules& rules) { rules.family_allowance.first_child_amount += 300; },
+             [](const pay::PayRules& rules) {
+                 const double yearly = rules.family_allowance.first_child_amount;
+                 return QStringList{amount_text(yearly),
+                                    amount_text(yearly / rules.months_per_year)};
+             }},
+            {"a dependent's exemption", Picture::tax_exemption,
+             [](pay::PayRules& rules) { rules.income_tax.exemption_per_dependent += 40; },
+             [](const pay::PayRules& rules) {
+                 const double each = rules.income_tax.exemption_per_dependent;
+                 return QStringList{amount_text(each), amount_text(each * pay::max_count)};
+             }},
+        };
+        const pay::PayRules& built_in = pay::built_in_rules();
+        for (const Change& each : changes) {
+            pay::PayRules changed = built_in;
+            each.change(changed);
+            const PictureDescription picture = ui::pictures::describe(each.picture, changed);
+            const QStringList now = each.numbers(changed);
+            const QStringList before = each.numbers(built_in);
+            for (qsizetype i = 0; i < now.size(); ++i) {
+                QVERIFY2(now[i] != before[i], each.name);
+                QVERIFY2(any_text_shows(picture, now[i]), each.name);
+                QVERIFY2(!any_text_shows(picture, before[i]), each.name);
+            }
+        }
+    }
+
+    void the_about_picture_names_its_rule_set() {
+        for (const pay::PayRules& rules : {pay::built_in_rules(), renamed(pay::built_in_rules())}) {
+            const QStringList texts =
+                ui::pictures::texts_of(ui::pictures::describe(Picture::about, rules));
+            const QString title = print::isolated_rule_set_title(rules);
+            QVERIFY(std::any_of(texts.begin(), texts.end(), [&](const QString& text) {
+                return text.contains(title) && text.contains(print::qt_text(print::rules_caption));
+            }));
+        }
+    }
+
     void a_table_reads_as_one_sentence_a_row() {
         // A paragraph, a two-column table with its headings, then a note: the cells are painted
         // right column first, as they read.
@@ -259,17 +342,26 @@ class PicturesTest : public QObject {
 
     void content_lies_inside_the_shown_part_data() {
         QTest::addColumn<PictureWindow>("window");
-        QTest::newRow("residence allowance") << PictureWindow::residence_allowance;
-        QTest::newRow("saharan provinces") << PictureWindow::saharan_provinces;
-        QTest::newRow("family allowances") << PictureWindow::family_allowances;
-        QTest::newRow("tax exemption") << PictureWindow::tax_exemption;
-        QTest::newRow("about") << PictureWindow::about;
+        // The name of the rule set the about window names.
+        QTest::addColumn<QString>("rule_set");
+        const QString built_in = QString::fromStdString(pay::built_in_rules().name);
+        QTest::newRow("residence allowance") << PictureWindow::residence_allowance << built_in;
+        QTest::newRow("saharan provinces") << PictureWindow::saharan_provinces << built_in;
+        QTest::newRow("family allowances") << PictureWindow::family_allowances << built_in;
+        QTest::newRow("tax exemption") << PictureWindow::tax_exemption << built_in;
+        QTest::newRow("about") << PictureWindow::about << built_in;
+        QTest::newRow("about, a long rule set name")
+            << PictureWindow::about << QStringLiteral("Pay rules of the finance law of 2027");
+        QTest::newRow("about, a name too long to draw whole")
+            << PictureWindow::about << QString(200, QLatin1Char('x'));
     }
     void content_lies_inside_the_shown_part() {
         QFETCH(PictureWindow, window);
-        const QRectF shown = ui::visible_picture_area(window, pay::built_in_rules());
-        const PictureDescription picture =
-            ui::pictures::describe(ui::picture_of(window), pay::built_in_rules());
+        QFETCH(QString, rule_set);
+        pay::PayRules rules = pay::built_in_rules();
+        rules.name = rule_set.toStdString();
+        const QRectF shown = ui::visible_picture_area(window, rules);
+        const PictureDescription picture = ui::pictures::describe(ui::picture_of(window), rules);
         for (const ui::pictures::Item& item : picture.items) {
             if (const auto* text = std::get_if<Text>(&item)) {
                 const QRectF extent = ui::pictures::text_extent(*text);

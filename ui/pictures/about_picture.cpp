@@ -1,9 +1,11 @@
 #include "ui/pictures/about_picture.h"
 
 #include <velnaro/project.h>
+#include <QFontMetricsF>
 
 #include "print/qt_text.h"
 #include "print/rule_set_text.h"
+#include "ui/pictures/picture_painter.h"
 
 namespace ui::pictures {
 
@@ -25,6 +27,26 @@ Text centred(QRectF rect, QString text, int pixel_size, bool bold = false, QColo
                 .bold = bold,
                 .colour = colour,
                 .alignment = Qt::AlignCenter};
+}
+
+// The rule set's line: a long name is drawn smaller, down to a size still read with ease, then
+// shortened in its middle, rather than over the lines below it.
+Text rule_set_line(QRectF rect, const pay::PayRules& rules) {
+    constexpr int largest = 14;
+    constexpr int smallest = 10;
+    const QString words = print::qt_text(print::rules_caption) + QStringLiteral(": ") +
+                          print::isolated_rule_set_title(rules);
+    // An English caption: the line reads left to right as one run.
+    Text line = centred(rect, print::left_to_right(words), largest, true, title_green);
+    const auto fits = [&] { return rect.contains(text_extent(line)); };
+    while (!fits() && line.pixel_size > smallest) {
+        --line.pixel_size;
+    }
+    if (!fits()) {
+        line.text = print::left_to_right(
+            QFontMetricsF(picture_font(line)).elidedText(words, Qt::ElideMiddle, rect.width()));
+    }
+    return line;
 }
 
 }  // namespace
@@ -60,12 +82,8 @@ PictureDescription about_picture(const pay::PayRules& rules) {
         centred({inner_left, 111, inner_width, 28},
                 QStringLiteral("نسخة سطح المكتب، الإصدار ") + QString::fromLatin1(velnaro::version),
                 17, true));
-    // The rule set the amounts come from, an English caption read left to right as one run.
-    picture.add(
-        centred({inner_left, 139, inner_width, 24},
-                print::left_to_right(print::qt_text(print::rules_caption) + QStringLiteral(": ") +
-                                     print::isolated_rule_set_title(rules)),
-                14, true, title_green));
+    // The rule set the amounts come from.
+    picture.add(rule_set_line({inner_left, 139, inner_width, 24}, rules));
     picture.add(centred({inner_left, 165, inner_width, 24},
                         QStringLiteral("من إنجاز المساهمين في مشروع Velnaro"), 15));
     picture.add(centred({inner_left, 190, inner_width, 24},
