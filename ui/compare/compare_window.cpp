@@ -189,7 +189,12 @@ CompareWindow::CompareWindow(std::span<const pay::Comparison> comparisons,
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
 
-    resize(980, 460);
+    // A sentence alone needs less room than the tables.
+    if (tables_[0] == nullptr && rules_table_ == nullptr) {
+        resize(560, 220);
+    } else {
+        resize(980, 460);
+    }
     // The first table takes the keyboard; with the rule sets' tab alone, that tab's content.
     QWidget* first = tables_[0] != nullptr ? tables_[0] : rules_content;
     if (first != nullptr) {
@@ -241,6 +246,9 @@ void CompareWindow::showEvent(QShowEvent* event) {
     }
     if (rules_table_ != nullptr) {
         shown.push_back(rules_table_);
+    }
+    if (shown.empty()) {
+        return;
     }
     for (QTableView* each : shown) {
         // The sections are sized to their contents lazily, so ask for the contents' sizes.
