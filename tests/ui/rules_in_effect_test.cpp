@@ -1,8 +1,8 @@
 // The window with rules other than the built-in ones: the amounts it shows, an explanation, the
 // slip it saves, the picture windows and its title follow the rules in effect.
 #include <QLineEdit>
-#include <QPushButton>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
