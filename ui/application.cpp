@@ -19,11 +19,11 @@ using print::qt_text;
 using print::register_font_substitutions;
 
 QString window_title(const pay::PayRules& rules) {
-    const QString caption = qt_text(window_caption);
-    if (rules == pay::built_in_rules()) {
-        return caption;
+    QString title = qt_text(window_caption);
+    if (rules != pay::built_in_rules()) {
+        title += QStringLiteral(" — ") + print::isolated_rule_set_title(rules);
     }
-    return caption + QStringLiteral(" — ") + print::isolated_rule_set_title(rules);
+    return title;
 }
 
 void name_application() {

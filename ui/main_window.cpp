@@ -11,15 +11,12 @@
 #include <QToolButton>
 #include <utility>
 
-#include "print/qt_text.h"
 #include "ui/application.h"
 #include "ui/compare/compare_action.h"
 #include "ui/compare/compare_window.h"
 #include "ui/screen_placement.h"
 
 namespace ui {
-
-using print::qt_text;
 
 MainWindow::MainWindow(WindowOptions options)
     : controls_(build_form(*this)),
