@@ -402,6 +402,23 @@ class CompareWindowTest : public QObject {
         QVERIFY2(seen.scale_note.endsWith(QStringLiteral(": 3")), qPrintable(seen.scale_note));
     }
 
+    // The choices' tabs compute with the rules in effect: the own row's pay is the window's.
+    void theChoicesTabsComputeWithTheRulesInEffect() {
+        gui_test::ModalGuard guard;
+        const pay::PayRules raised = gui_test::raised_point_value_rules();
+        ShownWindow shown(QStringLiteral("."), raised);
+        pick_scale_9_rank_1(shown);
+        shown.press_ok();
+        Seen seen;
+        guard.expect([&](QWidget& window) { seen = inspect(window); });
+        press_compare_keys(shown);
+        QCOMPARE(guard.pending(), 0U);
+        QCOMPARE(seen.tab_captions.size(), static_cast<qsizetype>(pay::all_compare_axes.size()));
+        const QStringList own = seen.children_texts.value(2).split(QLatin1Char('|'));
+        QCOMPARE(own.value(4), shown.field("Text25").text());  // the annual pay
+        QCOMPARE(own.value(5), shown.field("Text20").text());  // the monthly pay
+    }
+
     void theRuleSetsTabSaysPressOkFirstBeforeAnyComputation() {
         gui_test::ModalGuard guard;
         const pay::PayRules previous = gui_test::raised_point_value_rules();
