@@ -4,6 +4,7 @@
 
 #include "pay/comparison.h"
 #include "pay/pay_session.h"
+#include "pay/slip_fields.h"
 #include "print/qt_text.h"
 #include "print/rule_set_text.h"
 
@@ -45,8 +46,7 @@ RulesComparisonModel::RulesComparisonModel(const pay::PaySession& in_effect,
         // figures.
         const std::optional<double> now = pay::amount_of(in_effect.slip(), info.field);
         const std::optional<double> before = pay::amount_of(previous.slip(), info.field);
-        rows_.push_back({.field = info.field,
-                         .title = qt_text(pay::field_title(info.field)),
+        rows_.push_back({.title = qt_text(pay::field_title(info.field)),
                          .in_effect = qt_text(in_effect.text(info.field)),
                          .previous = qt_text(previous.text(info.field)),
                          .difference = now && before ? qt_text(pay::format_difference(
@@ -61,10 +61,6 @@ int RulesComparisonModel::rowCount(const QModelIndex& parent) const {
 
 int RulesComparisonModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : column_count;
-}
-
-pay::SlipField RulesComparisonModel::field(int row) const {
-    return rows_.at(static_cast<std::size_t>(row)).field;
 }
 
 QString RulesComparisonModel::cell_text(const Row& row, Column column) const {

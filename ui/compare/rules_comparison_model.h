@@ -4,8 +4,6 @@
 #include <QString>
 #include <vector>
 
-#include "pay/slip_fields.h"
-
 namespace pay {
 class PaySession;
 }
@@ -32,8 +30,6 @@ class RulesComparisonModel : public QAbstractTableModel {
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-    /// The field a row shows.
-    pay::SlipField field(int row) const;
     bool is_amount(int column) const { return column > static_cast<int>(Column::field); }
 
     /// "In effect: 2027 (2027-01-01); previous: 2010 (2010-01-01)", each title isolated: what a
@@ -42,7 +38,6 @@ class RulesComparisonModel : public QAbstractTableModel {
 
   private:
     struct Row {
-        pay::SlipField field;
         QString title;
         QString in_effect;
         QString previous;
