@@ -20,6 +20,7 @@
 #include "pay/result_columns.h"
 #include "print/fonts.h"
 #include "print/qt_text.h"
+#include "print/rule_set_text.h"
 #include "velnaro/project.h"
 
 namespace print {
@@ -78,9 +79,10 @@ bool restates_amount(const pay::FieldExplanation& explanation) {
 
 }  // namespace
 
-QString tax_bracket_text(double taxable_amount, const std::string& separator) {
-    const pay::TaxBracket& bracket = pay::bracket_for(taxable_amount);
-    const std::optional<double> next = pay::upper_bound_of(bracket);
+QString tax_bracket_text(double taxable_amount, const std::string& separator,
+                         const pay::IncomeTaxRules& rules) {
+    const pay::TaxBracket& bracket = pay::bracket_for(taxable_amount, rules);
+    const std::optional<double> next = pay::upper_bound_of(bracket, rules);
     const QString lower = qt_text(pay::format_amount(bracket.lower, separator));
     if (!next) {
         return qt_text(above_words) + QLatin1Char(' ') + lower;
@@ -147,8 +149,10 @@ class PageBuilder {
 SlipContent slip_content(const pay::PaySession& session, const pay::PayInputs& choices,
                          const QString& decimal_separator, const QDateTime& printed_at) {
     const std::string separator = decimal_separator.toStdString();
+    const pay::PayRules& rules = session.rules();
     SlipContent content;
     content.printed_at = printed_at;
+    content.rule_set = isolated_rule_set_title(rules);
     for (const pay::Choice choice : pay::all_choices) {
         content.choices[static_cast<std::size_t>(choice)] =
             qt_text(pay::choice_text(choices, choice));
@@ -157,11 +161,12 @@ SlipContent slip_content(const pay::PaySession& session, const pay::PayInputs& c
         SlipAmount& amount = content.amounts[static_cast<std::size_t>(info.field)];
         amount.label = qt_text(pay::field_title(info.field));
         amount.text = qt_text(session.text(info.field));
-        if (const auto monthly = pay::monthly_share_text(session.slip(), info.field, separator)) {
+        if (const auto monthly =
+                pay::monthly_share_text(session.slip(), info.field, separator, rules)) {
             amount.monthly = qt_text(*monthly);
         }
     }
-    content.bracket = tax_bracket_text(session.slip().taxable_amount, separator);
+    content.bracket = tax_bracket_text(session.slip().taxable_amount, separator, rules.income_tax);
     for (const pay::FieldExplanation& explanation : pay::explain_slip(session)) {
         if (!explanation.formula.empty() && !restates_amount(explanation)) {
             content.formulas.push_back({explanation.field, qt_text(explanation.formula)});
@@ -191,6 +196,10 @@ PageLayout lay_out_slip_page(const SlipContent& content) {
     page.caption(right, y, 30, qt_text(printed_caption), text_points, false);
     page.number(right - 30, y, 40, content.printed_at.toString(QStringLiteral("yyyy-MM-dd HH:mm")),
                 text_points, false);
+    // Beside the date, in the left column: the rules the amounts were computed with, so that a
+    // slip of another year's rules says so.
+    page.caption(column_mm, y, 30, qt_text(rules_caption), text_points, false);
+    page.caption(column_mm - 30, y, column_mm - 30, content.rule_set, text_points, false);
     for (const SlipHeading& heading : content.headings) {
         y += row_mm;
         page.caption(right, y, 30, heading.caption, text_points, true);

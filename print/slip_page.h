@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "pay/pay_inputs.h"
+#include "pay/rules.h"
 #include "pay/slip_fields.h"
 
 class QPainter;
@@ -48,6 +49,9 @@ struct SlipHeading {
 struct SlipContent {
     std::vector<SlipHeading> headings;
     QDateTime printed_at;
+    /// The title of the rule set the amounts were computed with, isolated for a right-to-left
+    /// line.
+    QString rule_set;
     /// The choices of the press that computed, in the order of `pay::all_choices`.
     std::array<QString, pay::all_choices.size()> choices;
     /// Indexed by `pay::SlipField`.
@@ -59,13 +63,15 @@ struct SlipContent {
     std::vector<SlipFormula> formulas;
 };
 
-/// The slip of a session's last computation, made from the choices that computed it.
+/// The slip of a session's last computation, made from the choices that computed it, with the
+/// session's rules.
 SlipContent slip_content(const pay::PaySession& session, const pay::PayInputs& choices,
                          const QString& decimal_separator, const QDateTime& printed_at);
 
-/// The tax bracket that a taxable amount falls in, as its bounds: "من 0.00 إلى 30000.00",
-/// "أكثر من 30000.00 إلى 50000.00", "أكثر من 180000.00".
-QString tax_bracket_text(double taxable_amount, const std::string& separator);
+/// The tax bracket of `rules` that a taxable amount falls in, as its bounds: "من 0.00 إلى
+/// 30000.00", "أكثر من 30000.00 إلى 50000.00", "أكثر من 180000.00".
+QString tax_bracket_text(double taxable_amount, const std::string& separator,
+                         const pay::IncomeTaxRules& rules);
 
 /// The slip as text for pasting: one line per amount, its label, a tab and its shown text.
 QString slip_as_text(const SlipContent& content);

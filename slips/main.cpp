@@ -1,6 +1,7 @@
 // velnaro-slips --batch staff.csv -o slips.pdf: one printed slip per row, with no display.
 #include <unistd.h>
 #include <QCommandLineParser>
+#include <QFile>
 #include <QGuiApplication>
 #include <csignal>
 #include <cstdio>
@@ -8,7 +9,9 @@
 #include <fstream>
 #include <iostream>
 #include <optional>
+#include <variant>
 
+#include "pay/rules_file.h"
 #include "print/fonts.h"
 #include "slips/slips_run.h"
 #include "staff/messages.h"
@@ -55,17 +58,25 @@ int main(int argc, char* argv[]) {
         {QStringLiteral("o"), QStringLiteral("output")},
         QStringLiteral("The PDF file to write; it is replaced only when the run succeeds."),
         QStringLiteral("file"));
+    const QCommandLineOption rules_file(
+        QStringLiteral("rules"),
+        QStringLiteral("Compute and print every slip with the pay rules of <file>, a rules file "
+                       "(velnaro-rules(5)), instead of the rules built in."),
+        QStringLiteral("file"));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     parser.addOption(batch);
     parser.addOption(output);
+    parser.addOption(rules_file);
     if (!parser.parse(QCoreApplication::arguments())) {
         return usage_error(parser.errorText());
     }
     if (parser.isSet(help)) {
         std::cout << parser.helpText().toStdString()
                   << "\nExit status: 0 every row made a page, 1 a row has an error (the other "
-                     "rows still make pages), 2 usage error, 3 a read or write failed.\n";
+                     "rows still make pages), 2 usage error (rules that cannot be used included), "
+                     "3 a read "
+                     "or write failed.\n";
         return 0;
     }
     if (parser.isSet(version)) {
@@ -81,6 +92,20 @@ int main(int argc, char* argv[]) {
     }
     if (!parser.isSet(output) || parser.value(output).isEmpty()) {
         return usage_error(QStringLiteral("-o FILE is required (see --help)"));
+    }
+
+    if (parser.isSet(rules_file) && parser.value(rules_file).isEmpty()) {
+        return usage_error(QStringLiteral("--rules needs a file name"));
+    }
+    // Read before the input, so that rules that cannot be used leave every file as it was. The
+    // rules live as long as the run.
+    const pay::RulesReading rules =
+        parser.isSet(rules_file)
+            ? pay::load_rules_file(QFile::encodeName(parser.value(rules_file)).toStdString())
+            : pay::RulesReading(pay::built_in_rules());
+    if (const auto* refused = std::get_if<pay::RulesFileError>(&rules)) {
+        staff::report(std::cerr, staff::slips_program, pay::describe(*refused));
+        return staff::exit_code(staff::ExitStatus::usage);
     }
 
     const std::string input_path = parser.value(batch).toStdString();
@@ -101,6 +126,7 @@ int main(int argc, char* argv[]) {
     std::signal(SIGINT, request_stop);
     std::signal(SIGTERM, request_stop);
     slips::SlipsRun run{
+        .rules = std::get<pay::PayRules>(rules),
         .input_name = file.is_open() ? input_path : "standard input",
         .output = parser.value(output),
         .printed_at = QDateTime::currentDateTime(),

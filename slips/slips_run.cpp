@@ -81,8 +81,8 @@ staff::ExitStatus write_slips(std::istream& input, const SlipsRun& run, std::ost
             error = resolution.error;
             if (resolution.choices) {
                 choices = resolution.choices->inputs();
-                if (auto refused =
-                        staff::press_resolved(*resolution.choices, window.emplace(separator))) {
+                if (auto refused = staff::press_resolved(*resolution.choices,
+                                                         window.emplace(separator, run.rules))) {
                     error = std::move(*refused);
                     window.reset();
                 }

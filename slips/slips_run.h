@@ -7,12 +7,15 @@
 #include <ostream>
 #include <string>
 
+#include "pay/rules.h"
 #include "staff/exit_status.h"
 
 namespace slips {
 
 /// One run of velnaro-slips.
 struct SlipsRun {
+    /// What every slip is computed with and names; they outlive the run.
+    const pay::PayRules& rules;
     /// How messages name the input.
     std::string input_name = "the input";
     /// The PDF file to write.

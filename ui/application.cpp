@@ -7,6 +7,7 @@
 
 #include "print/fonts.h"
 #include "print/qt_text.h"
+#include "print/rule_set_text.h"
 #include "ui/accessible_names.h"
 #include "ui/app_icon.h"
 #include "ui/focus_ring.h"
@@ -16,6 +17,14 @@ namespace ui {
 
 using print::qt_text;
 using print::register_font_substitutions;
+
+QString window_title(const pay::PayRules& rules) {
+    QString title = qt_text(window_caption);
+    if (rules != pay::built_in_rules()) {
+        title += QStringLiteral(" — ") + print::isolated_rule_set_title(rules);
+    }
+    return title;
+}
 
 void name_application() {
     QCoreApplication::setApplicationName(qt_text(application_title));

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QString>
 #include <string_view>
 
+#include "pay/rules.h"
 #include "velnaro/project.h"
 
 class QApplication;
@@ -13,6 +15,10 @@ using velnaro::application_title;
 
 /// The main window's caption.
 inline constexpr std::string_view window_caption = "Velnaro  2010";
+
+/// The main window's title: its caption alone with the rules built in, followed by the title
+/// of the rule set in effect, isolated, when other rules are.
+QString window_title(const pay::PayRules& rules);
 
 /// Names the application and its version, for --help and --version as for the windows.
 void name_application();

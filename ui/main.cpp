@@ -1,9 +1,11 @@
 #include <QApplication>
 #include <QSaveFile>
+#include <variant>
 
 #include "ui/application.h"
 #include "ui/main_window.h"
 #include "ui/program_options.h"
+#include "ui/program_rules.h"
 #include "ui/terminal.h"
 
 int main(int argc, char* argv[]) {
@@ -29,6 +31,15 @@ int main(int argc, char* argv[]) {
         case ui::Request::screenshot:
             break;
     }
+    // Rules that cannot be used stop the program before any window, display or not. Read once,
+    // they live here until the program ends.
+    const std::variant<ui::ProgramRules, QString> rules =
+        ui::read_program_rules(options.rules_file(), options.compare_rules_file());
+    if (const auto* refused = std::get_if<QString>(&rules)) {
+        ui::report_error(*refused);
+        return 2;
+    }
+    const ui::ProgramRules& program_rules = std::get<ui::ProgramRules>(rules);
     if (const auto missing = ui::missing_display(ui::DisplayEnvironment::of_process(),
                                                  request == ui::Request::screenshot)) {
         ui::report_error(*missing);
@@ -39,7 +50,10 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     ui::stop_catching_display_failure();
     ui::configure_application(app);
-    ui::MainWindow window;
+    ui::WindowOptions window_options;
+    window_options.rules = program_rules.in_effect;
+    window_options.previous_rules = program_rules.previous ? &*program_rules.previous : nullptr;
+    ui::MainWindow window(std::move(window_options));
     window.centre_on_screen();
     window.show();
     if (const auto file = options.screenshot_file()) {

@@ -11,7 +11,6 @@
 #include <QToolButton>
 #include <utility>
 
-#include "print/qt_text.h"
 #include "ui/application.h"
 #include "ui/compare/compare_action.h"
 #include "ui/compare/compare_window.h"
@@ -19,12 +18,13 @@
 
 namespace ui {
 
-using print::qt_text;
-
 MainWindow::MainWindow(WindowOptions options)
     : controls_(build_form(*this)),
       ranks_(controls_.lists.rank_lists, controls_.rank_label),
-      ok_action_(*this, controls_, ranks_, options.decimal_separator.toStdString(),
+      ok_action_(*this, controls_, ranks_,
+                 {.decimal_separator = options.decimal_separator.toStdString(),
+                  .rules = options.rules,
+                  .previous_rules = options.previous_rules},
                  options.present_message),
       slip_actions_(*this, ok_action_.session(),
                     {.decimal_separator = options.decimal_separator,
@@ -33,10 +33,11 @@ MainWindow::MainWindow(WindowOptions options)
                      .ask_pdf_path = std::move(options.ask_pdf_path),
                      .now = std::move(options.now)}),
       explanations_(controls_.result_fields, ok_action_.session(), this),
+      rules_(options.rules),
       decimal_separator_(std::move(options.decimal_separator)),
       present_message_(std::move(options.present_message)) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(qt_text(window_caption));
+    setWindowTitle(window_title(rules_));
     resize(client_size);
     setAutoFillBackground(true);
     QPalette ground = palette();
@@ -70,15 +71,16 @@ MainWindow::MainWindow(WindowOptions options)
 
     const PictureOpener open = std::move(options.open_picture);
     connect(controls_.about_button, &QToolButton::clicked, this,
-            [this, open] { open(PictureWindow::about, this); });
+            [this, open] { open(PictureWindow::about, rules_, this); });
     for (const ExplanationButton& each : controls_.explanation_buttons) {
         connect(each.button, &QPushButton::clicked, this,
-                [this, open, which = each.window] { open(which, this); });
+                [this, open, which = each.window] { open(which, rules_, this); });
     }
 }
 
 void MainWindow::open_comparison() {
-    ui::open_comparison(*this, ok_action_.computed_inputs(), decimal_separator_, present_message_);
+    ui::open_comparison(*this, ok_action_.session(), ok_action_.previous_session(),
+                        decimal_separator_, present_message_);
 }
 
 void MainWindow::centre_on_screen() {

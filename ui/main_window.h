@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <functional>
 
+#include "pay/rules.h"
 #include "ui/field_explanations.h"
 #include "ui/message_presenter.h"
 #include "ui/ok_action.h"
@@ -15,11 +16,17 @@
 
 namespace ui {
 
-/// Opens a picture window modally over the main window.
-using PictureOpener = std::function<void(PictureWindow which, QWidget* parent)>;
+/// Opens a picture window modally over the main window, its amounts from `rules`.
+using PictureOpener =
+    std::function<void(PictureWindow which, const pay::PayRules& rules, QWidget* parent)>;
 
 /// What the main window takes from its surroundings.
 struct WindowOptions {
+    /// What every amount is computed, explained, printed and drawn with; they outlive the window.
+    std::reference_wrapper<const pay::PayRules> rules = pay::built_in_rules();
+    /// The rules the comparison window sets `rules` against (--compare-rules), or none; they
+    /// outlive the window.
+    const pay::PayRules* previous_rules = nullptr;
     /// The decimal separator of the user's regional settings; the digits stay ASCII.
     QString decimal_separator = QLocale::system().decimalPoint();
     MessagePresenter present_message = show_message_box;
@@ -51,6 +58,7 @@ class MainWindow : public QWidget {
     OkAction ok_action_;
     SlipActions slip_actions_;
     FieldExplanations explanations_;
+    const pay::PayRules& rules_;
     QString decimal_separator_;
     MessagePresenter present_message_;
 };

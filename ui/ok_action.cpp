@@ -52,18 +52,27 @@ QComboBox* list_of(pay::Choice choice, const ChoiceLists& lists, const RankLists
 }
 
 OkAction::OkAction(QWidget& form, const FormControls& controls, const RankLists& ranks,
-                   std::string_view decimal_separator, MessagePresenter present)
+                   const SessionSettings& settings, MessagePresenter present)
     : form_(form),
       controls_(controls),
       ranks_(ranks),
       present_(std::move(present)),
-      session_(decimal_separator) {}
+      session_(settings.decimal_separator, settings.rules) {
+    if (settings.previous_rules != nullptr) {
+        previous_session_.emplace(settings.decimal_separator, *settings.previous_rules);
+    }
+}
 
 void OkAction::run() {
     const pay::PayInputs inputs = read_inputs(controls_.lists, ranks_);
     if (const auto refusal = session_.press_ok(inputs)) {
         refuse(refusal->choice, inputs.scale);
         return;
+    }
+    // A refusal rests on the choices and on whether a slip was computed before, never on the
+    // rules: the press the window took, the second session takes too.
+    if (previous_session_) {
+        previous_session_->press_ok(inputs);
     }
     show_results();
 }

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "pay/pay_inputs.h"
 #include "pay/pay_session.h"
+#include "pay/rules.h"
 #include "ui/message_presenter.h"
 #include "ui/rank_lists.h"
 #include "ui/window_layout.h"
@@ -23,12 +26,24 @@ pay::PayInputs read_inputs(const ChoiceLists& lists, const RankLists& ranks);
 QComboBox* list_of(pay::Choice choice, const ChoiceLists& lists, const RankLists& ranks,
                    std::string_view scale_text);
 
+/// What the window's sessions compute with.
+struct SessionSettings {
+    /// The decimal separator the result fields show.
+    std::string decimal_separator;
+    /// The rules in effect; they outlive the action.
+    const pay::PayRules& rules;
+    /// The rules that the comparison window sets them against, or none; they outlive the action.
+    const pay::PayRules* previous_rules = nullptr;
+};
+
 /// What OK does: check the choices, and either show the message and put the focus on the list
-/// concerned, or compute on the window's one slip and show every result.
+/// concerned, or compute on the window's one slip and show every result. With previous rules to
+/// compare with, each press also computes on a second session of its own with those rules, so
+/// that the comparison sets the same presses side by side.
 class OkAction {
   public:
     OkAction(QWidget& form, const FormControls& controls, const RankLists& ranks,
-             std::string_view decimal_separator, MessagePresenter present);
+             const SessionSettings& settings, MessagePresenter present);
 
     void run();
 
@@ -41,6 +56,11 @@ class OkAction {
         return session_.computed_inputs();
     }
 
+    /// The same presses under the previous rules; none without previous rules.
+    const pay::PaySession* previous_session() const {
+        return previous_session_ ? &*previous_session_ : nullptr;
+    }
+
   private:
     void refuse(pay::Choice choice, std::string_view scale_text);
     void show_results();
@@ -50,6 +70,7 @@ class OkAction {
     const RankLists& ranks_;
     MessagePresenter present_;
     pay::PaySession session_;
+    std::optional<pay::PaySession> previous_session_;
 };
 
 }  // namespace ui

@@ -29,6 +29,13 @@ class ProgramOptions {
     /// The file to write the start window's picture to, when asked.
     std::optional<QString> screenshot_file() const;
 
+    /// The rules file to compute with (--rules), when one is named.
+    std::optional<QString> rules_file() const;
+
+    /// The rules file whose rules the comparison window sets the rules in effect against
+    /// (--compare-rules), when one is named.
+    std::optional<QString> compare_rules_file() const;
+
     /// What is wrong with the arguments, after a usage error: one line.
     QString error_text() const;
 
@@ -36,8 +43,12 @@ class ProgramOptions {
     QString help_text() const;
 
   private:
+    std::optional<QString> value_of(const QCommandLineOption& option) const;
+
     QCommandLineParser parser_;
     QCommandLineOption screenshot_;
+    QCommandLineOption rules_;
+    QCommandLineOption compare_rules_;
     QString error_;
 };
 

@@ -9,8 +9,11 @@
 #include <QTextLayout>
 #include <QtTest>
 
+#include "pay/monthly_share.h"
 #include "pay/pay_session.h"
 #include "print/fonts.h"
+#include "print/qt_text.h"
+#include "print/rule_set_text.h"
 #include "print/slip_page.h"
 #include "print/slip_pdf.h"
 
@@ -40,8 +43,9 @@ pay::PayInputs top_bracket_choices() {
 
 const QDateTime printed_at(QDate(2026, 3, 14), QTime(9, 26));
 
-print::SlipContent content_of(const pay::PayInputs& choices, const QString& separator) {
-    pay::PaySession session(separator.toStdString());
+print::SlipContent content_of(const pay::PayInputs& choices, const QString& separator,
+                              const pay::PayRules& rules = pay::built_in_rules()) {
+    pay::PaySession session(separator.toStdString(), rules);
     if (session.press_ok(choices)) {
         qFatal("the worked choices were refused");
     }
@@ -220,7 +224,64 @@ class SlipPageTest : public QObject {
     void the_bracket_line_gives_the_bounds_of_the_taxable_amount() {
         QFETCH(double, taxable);
         QFETCH(QString, line);
-        QCOMPARE(print::tax_bracket_text(taxable, "."), line);
+        QCOMPARE(print::tax_bracket_text(taxable, ".", pay::built_in_rules().income_tax), line);
+    }
+
+    // Rules of another year: a thirteenth month and every tax bracket a thousand higher. The
+    // page shows their amounts, their twelfths and bracket, and names them.
+    void a_slip_follows_its_rules_and_names_them() {
+        pay::PayRules rules = pay::built_in_rules();
+        rules.name = "2027";
+        rules.effective = {.year = 2027, .month = 1, .day = 1};
+        rules.months_per_year += 1;
+        for (pay::TaxBracket& bracket : rules.income_tax.brackets) {
+            bracket.lower += bracket.lower > 0 ? 1000 : 0;
+        }
+        pay::PaySession session(".", rules);
+        QVERIFY(!session.press_ok(worked_choices()));
+        const print::SlipContent content =
+            print::slip_content(session, worked_choices(), QStringLiteral("."), printed_at);
+        const print::SlipContent built_in = content_of(worked_choices(), QStringLiteral("."));
+
+        QCOMPARE(content.rule_set, QStringLiteral("\u2068") +
+                                       QString::fromStdString(pay::rule_set_title(rules)) +
+                                       QStringLiteral("\u2069"));
+        for (const pay::SlipFieldInfo& info : pay::slip_fields) {
+            const auto at = static_cast<std::size_t>(info.field);
+            QCOMPARE(content.amounts[at].text, QString::fromStdString(session.text(info.field)));
+            const auto monthly = pay::monthly_share_text(session.slip(), info.field, ".", rules);
+            QCOMPARE(content.amounts[at].monthly,
+                     monthly ? QString::fromStdString(*monthly) : QString());
+        }
+        const double taxable = session.slip().taxable_amount;
+        QCOMPARE(content.bracket, print::tax_bracket_text(taxable, ".", rules.income_tax));
+        QVERIFY(content.bracket != built_in.bracket);
+        const auto base = static_cast<std::size_t>(pay::SlipField::annual_base_salary);
+        QVERIFY(content.amounts[base].monthly != built_in.amounts[base].monthly);
+
+        // Laid out right to left, the title isolated, beside its caption.
+        const print::PageLayout page = print::lay_out_slip_page(content);
+        const auto title =
+            std::find_if(page.texts.begin(), page.texts.end(),
+                         [&](const auto& text) { return text.text == content.rule_set; });
+        QVERIFY(title != page.texts.end());
+        QCOMPARE(title->direction, Qt::RightToLeft);
+        QVERIFY(std::any_of(page.texts.begin(), page.texts.end(), [&](const auto& text) {
+            return text.text == print::qt_text(print::rules_caption) &&
+                   text.place.top() == title->place.top() &&
+                   text.place.left() > title->place.left();
+        }));
+
+        const QString pdf = dir_.filePath(QStringLiteral("2027.pdf"));
+        QCOMPARE(print::write_slip_pdf(pdf, content), QString());
+        const QString text = folded_pdf_text(pdf);
+        for (const QString& expected :
+             {without_space(print::qt_text(print::rules_caption)),
+              QString::fromStdString(rules.name),
+              QString::fromStdString(pay::iso_date(rules.effective)), content.amounts[base].text,
+              content.amounts[base].monthly, without_space(content.bracket)}) {
+            QVERIFY2(text.contains(expected), qPrintable(expected));
+        }
     }
 
     void the_copied_text_has_a_line_per_amount() {

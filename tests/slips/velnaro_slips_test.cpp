@@ -7,6 +7,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "pay/pay_session.h"
+#include "pay/rules.h"
+#include "pay/rules_file.h"
+#include "pay/rules_writer.h"
+
 namespace {
 
 const QString program = QStringLiteral(VELNARO_SLIPS);
@@ -54,6 +59,22 @@ QString page_text(const QString& pdf, int page) {
                        .normalized(QString::NormalizationForm_KC);
     return text.remove(
         QRegularExpression(QStringLiteral("[\\x{200E}\\x{200F}\\x{202A}-\\x{202E}\\s]")));
+}
+
+// The built-in rules file with one line's text replaced; the line must be there.
+QByteArray changed_rules_text(const std::string& line, const std::string& replacement) {
+    std::string text = pay::write_rules(pay::built_in_rules());
+    const std::size_t at = text.find(line);
+    if (at == std::string::npos) {
+        qFatal("the rules file has no line %s", line.c_str());
+    }
+    text.replace(at, line.size(), replacement);
+    return QByteArray::fromStdString(text);
+}
+
+// "key = value" as a rules file writes a number.
+std::string number_line(std::string_view key, double value) {
+    return std::string(key) + " = " + pay::rule_number_text(value);
 }
 
 QByteArray contents(const QString& path) {
@@ -209,6 +230,99 @@ class VelnaroSlipsTest : public QObject {
         QCOMPARE(result.err, message);
         QVERIFY(!result.err.contains(QChar(0x1b)));
         QVERIFY(!result.err.contains(QChar(0x07)));
+    }
+
+    // A rules file with the value of an index point raised, under another name: each page shows
+    // what those rules compute, and names them.
+    void prints_with_the_rules_of_a_file() {
+        const pay::PayRules& built_in = pay::built_in_rules();
+        const double raised = built_in.base_salary.index_point_value * 1.25;
+        QByteArray text = changed_rules_text(
+            number_line("index_point_value", built_in.base_salary.index_point_value),
+            number_line("index_point_value", raised));
+        text.replace("name = \"" + QByteArray::fromStdString(built_in.name) + '"',
+                     QByteArrayLiteral("name = \"Raised\""));
+        const QString rules_path = write(QStringLiteral("raised.toml"), text);
+        const auto reading = pay::load_rules_file(rules_path.toStdString());
+        QVERIFY(std::holds_alternative<pay::PayRules>(reading));
+        const pay::PayRules& rules = std::get<pay::PayRules>(reading);
+        QCOMPARE(rules.base_salary.index_point_value, raised);
+
+        const QString csv = write(QStringLiteral("raised.csv"), header + "1,9,1,C,no,2,3,yes,a\n");
+        const QString pdf = dir_.filePath(QStringLiteral("raised.pdf"));
+        const Run result = run({QStringLiteral("--batch"), csv, QStringLiteral("-o"), pdf,
+                                QStringLiteral("--rules"), rules_path});
+        QCOMPARE(result.err, QString());
+        QCOMPARE(result.status, 0);
+
+        // The row's aliases stand for these list items.
+        const pay::PayInputs choices{.scale = std::string(pay::scale_items[0]),
+                                     .rank = std::string(pay::rank_items(pay::Scale::scale_9)[0]),
+                                     .zone = std::string(pay::zone_items[2]),
+                                     .special_charges = std::string(pay::no_text),
+                                     .children = "2",
+                                     .dependents = "3",
+                                     .mutual_member = std::string(pay::yes_text)};
+        pay::PaySession expected(".", rules);
+        pay::PaySession built_in_session(".", built_in);
+        QVERIFY(!expected.press_ok(choices));
+        QVERIFY(!built_in_session.press_ok(choices));
+        const QString page = page_text(pdf, 1);
+        for (const pay::SlipField field :
+             {pay::SlipField::annual_base_salary, pay::SlipField::annual_pay,
+              pay::SlipField::monthly_pay}) {
+            const QString amount = QString::fromStdString(expected.text(field));
+            QVERIFY(amount != QString::fromStdString(built_in_session.text(field)));
+            QVERIFY2(page.contains(amount), qPrintable(amount));
+        }
+        QVERIFY(page.contains(QStringLiteral("Raised")));
+        QVERIFY(page.contains(QString::fromStdString(pay::iso_date(rules.effective))));
+    }
+
+    // Rules that cannot be used: one line naming the file, the line and the column, status 2,
+    // and no file written or replaced.
+    void refuses_rules_that_cannot_be_used_data() {
+        QTest::addColumn<QString>("rules");
+        QTest::addColumn<bool>("places_the_fault");
+        const pay::PayRules& built_in = pay::built_in_rules();
+        const std::string point_value =
+            number_line("index_point_value", built_in.base_salary.index_point_value);
+        const QByteArray file = QByteArray::fromStdString(pay::write_rules(built_in));
+        QTest::newRow("a TOML syntax error")
+            << write(QStringLiteral("syntax.toml"), file + "\n[income_tax\n") << true;
+        QTest::newRow("an unknown key")
+            << write(QStringLiteral("unknown.toml"),
+                     changed_rules_text(point_value, point_value + "\npoint_value = 1"))
+            << true;
+        QTest::newRow("a number in quotes")
+            << write(QStringLiteral("quoted.toml"),
+                     changed_rules_text(
+                         point_value,
+                         "index_point_value = \"" +
+                             pay::rule_number_text(built_in.base_salary.index_point_value) + '"'))
+            << true;
+        QTest::newRow("a missing file")
+            << dir_.filePath(QStringLiteral("no-such-rules.toml")) << false;
+        QTest::newRow("a folder") << dir_.path() << false;
+    }
+    void refuses_rules_that_cannot_be_used() {
+        QFETCH(QString, rules);
+        QFETCH(bool, places_the_fault);
+        const auto reading = pay::load_rules_file(rules.toStdString());
+        QVERIFY(std::holds_alternative<pay::RulesFileError>(reading));
+        const pay::RulesFileError& error = std::get<pay::RulesFileError>(reading);
+        QCOMPARE(error.line > 0 && error.column > 0, places_the_fault);
+
+        const QString csv = write(QStringLiteral("one.csv"), header + "1,9,1,C,no,2,3,yes,a\n");
+        const QString pdf = write(QStringLiteral("kept.pdf"), "earlier");
+        const Run result = run({QStringLiteral("--batch"), csv, QStringLiteral("-o"), pdf,
+                                QStringLiteral("--rules"), rules});
+        QCOMPARE(result.status, 2);
+        QCOMPARE(result.err, QStringLiteral("velnaro-slips: ") +
+                                 QString::fromStdString(pay::describe(error)) + QLatin1Char('\n'));
+        QCOMPARE(contents(pdf), QByteArray("earlier"));
+        QCOMPARE(QDir(dir_.path()).entryList({QStringLiteral("kept*")}, QDir::Files),
+                 QStringList{QStringLiteral("kept.pdf")});
     }
 
     void runs_with_no_display() {

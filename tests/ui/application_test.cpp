@@ -65,6 +65,15 @@ class ApplicationTest : public QObject {
         QTest::newRow("stray argument after a screenshot")
             << QStringList{"--screenshot", "a.png", "b.png"} << ui::Request::usage_error << "a.png"
             << "b.png";
+        QTest::newRow("rules") << QStringList{"--rules", "2027.toml"} << ui::Request::show_window
+                               << QString() << QString();
+        QTest::newRow("rules without their file")
+            << QStringList{"--rules"} << ui::Request::usage_error << QString() << "--rules";
+        QTest::newRow("rules with an empty file name")
+            << QStringList{"--rules", ""} << ui::Request::usage_error << QString() << "--rules";
+        QTest::newRow("previous rules with an empty file name")
+            << QStringList{"--compare-rules", ""} << ui::Request::usage_error << QString()
+            << "--compare-rules";
     }
     void reads_the_command_line() {
         QFETCH(QStringList, arguments);
@@ -79,11 +88,26 @@ class ApplicationTest : public QObject {
         QVERIFY(!options.error_text().contains(QLatin1Char('\n')));
     }
 
+    void reads_the_rules_files() {
+        ui::ProgramOptions options;
+        QCOMPARE(options.parse({"velnaro", "--compare-rules", "2010.toml", "--rules", "2027.toml",
+                                "--screenshot", "a.png"}),
+                 ui::Request::screenshot);
+        QCOMPARE(options.rules_file(), std::optional<QString>(QStringLiteral("2027.toml")));
+        QCOMPARE(options.compare_rules_file(), std::optional<QString>(QStringLiteral("2010.toml")));
+        ui::ProgramOptions none;
+        QCOMPARE(none.parse({"velnaro"}), ui::Request::show_window);
+        QCOMPARE(none.rules_file(), std::nullopt);
+        QCOMPARE(none.compare_rules_file(), std::nullopt);
+    }
+
     void help_names_the_options() {
         ui::ProgramOptions options;
         QCOMPARE(options.parse({"velnaro", "--help"}), ui::Request::help);
         const QString help = options.help_text();
         QVERIFY2(help.contains(QStringLiteral("--screenshot <file>")), qPrintable(help));
+        QVERIFY(help.contains(QStringLiteral("--rules <file>")));
+        QVERIFY(help.contains(QStringLiteral("--compare-rules <file>")));
         QVERIFY(help.contains(QStringLiteral("--version")));
     }
 

@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -17,8 +18,12 @@
 
 #include "gui_test_support.h"
 #include "pay/comparison.h"
+#include "pay/explanation.h"
+#include "pay/pay_session.h"
+#include "print/rule_set_text.h"
 #include "ui/compare/compare_window.h"
 #include "ui/compare/comparison_model.h"
+#include "ui/compare/rules_comparison_model.h"
 
 using gui_test::qt_text;
 using gui_test::ShownWindow;
@@ -139,6 +144,135 @@ Seen inspect(QWidget& window) {
         seen.close_name = accessible_name(child);
     }
     return seen;
+}
+
+// What a test reads of the rule sets' tab while the window is open.
+struct SeenRules {
+    bool opened = false;
+    QStringList tab_captions;
+    QString note;
+    QString first_tab_note;  // the label of the rules tab before any computation
+    bool note_takes_focus = false;
+    QString focused;
+    bool has_table = false;
+    // Column by column, row by row.
+    QStringList titles;
+    QStringList in_effect;
+    QStringList previous;
+    QStringList differences;
+    QStringList header;
+    QString table_name;
+    QString table_description;
+    bool table_role = false;
+    QStringList tab_names;
+    QString page_name;
+    QStringList header_cells;
+    QString focused_after_keys;
+};
+
+QStringList column_texts(const QAbstractItemModel& model, ui::RulesComparisonModel::Column column) {
+    QStringList texts;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        texts << model.index(row, static_cast<int>(column)).data().toString();
+    }
+    return texts;
+}
+
+SeenRules inspect_rules(QWidget& window) {
+    using Column = ui::RulesComparisonModel::Column;
+    SeenRules seen;
+    seen.opened = true;
+    auto& compare = dynamic_cast<ui::CompareWindow&>(window);
+    for (int i = 0; i < compare.tabs()->count(); ++i) {
+        seen.tab_captions << compare.tabs()->tabText(i);
+    }
+    if (auto* note = compare.findChild<QLabel*>(QStringLiteral("comparison_note"))) {
+        seen.note = note->text();
+    }
+    seen.focused = compare.focusWidget() ? compare.focusWidget()->objectName() : QString();
+    if (auto* label = compare.findChild<QLabel*>(QStringLiteral("comparison_note_rules"))) {
+        seen.first_tab_note = label->text();
+        seen.note_takes_focus = label->focusPolicy() & Qt::TabFocus;
+    }
+    QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(compare.tabs()->tabBar());
+    for (int i = 0; i < bar->childCount(); ++i) {
+        if (bar->child(i)->role() == QAccessible::PageTab) {
+            seen.tab_names << bar->child(i)->text(QAccessible::Name);
+        }
+    }
+    if (compare.rules_page() != nullptr) {
+        seen.page_name =
+            QAccessible::queryAccessibleInterface(compare.rules_page())->text(QAccessible::Name);
+    }
+    QTableView* table = compare.rules_table();
+    seen.has_table = table != nullptr;
+    if (table == nullptr) {
+        return seen;
+    }
+    const QAbstractItemModel& model = *table->model();
+    seen.titles = column_texts(model, Column::field);
+    seen.in_effect = column_texts(model, Column::in_effect);
+    seen.previous = column_texts(model, Column::previous);
+    seen.differences = column_texts(model, Column::difference);
+    for (int column = 0; column < model.columnCount(); ++column) {
+        seen.header << model.headerData(column, Qt::Horizontal).toString();
+    }
+    QAccessibleInterface* readable = QAccessible::queryAccessibleInterface(table);
+    seen.table_name = readable->text(QAccessible::Name);
+    seen.table_description = readable->text(QAccessible::Description);
+    seen.table_role = readable->role() == QAccessible::Table;
+    if (QAccessibleTableInterface* cells = readable->tableInterface()) {
+        if (QAccessibleInterface* cell = cells->cellAt(0, static_cast<int>(Column::difference))) {
+            for (QAccessibleInterface* header : cell->tableCellInterface()->columnHeaderCells()) {
+                seen.header_cells << header->text(QAccessible::Name);
+                QAccessible::uniqueId(header);  // the cache deletes it, as above
+            }
+        }
+    }
+    // From the first tab's table, the keyboard reaches the rule sets' tab and its table.
+    for (int i = 0;
+         i < compare.tabs()->count() && compare.tabs()->currentWidget() != compare.rules_page();
+         ++i) {
+        QTest::keyClick(compare.focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+    }
+    if (compare.focusWidget() != table) {
+        QTest::keyClick(compare.focusWidget(), Qt::Key_Tab);
+    }
+    seen.focused_after_keys =
+        compare.focusWidget() ? compare.focusWidget()->objectName() : QString();
+    return seen;
+}
+
+// A session of `rules` that took the given presses, as a window would.
+pay::PaySession session_after(const pay::PayRules& rules,
+                              const std::vector<pay::PayInputs>& presses,
+                              const QString& separator) {
+    pay::PaySession session(separator.toStdString(), rules);
+    for (const pay::PayInputs& inputs : presses) {
+        session.press_ok(inputs);
+    }
+    return session;
+}
+
+QStringList shown_texts(const pay::PaySession& session) {
+    QStringList texts;
+    for (const pay::SlipFieldInfo& info : pay::slip_fields) {
+        texts << qt_text(session.text(info.field));
+    }
+    return texts;
+}
+
+// In effect less previous, as the tab writes it; none for the rate label.
+QStringList differences(const pay::PaySession& in_effect, const pay::PaySession& previous) {
+    QStringList texts;
+    for (const pay::SlipFieldInfo& info : pay::slip_fields) {
+        const auto now = pay::amount_of(in_effect.slip(), info.field);
+        const auto before = pay::amount_of(previous.slip(), info.field);
+        texts << (now && before ? qt_text(pay::format_difference(*now - *before,
+                                                                 in_effect.decimal_separator()))
+                                : QString());
+    }
+    return texts;
 }
 
 }  // namespace
@@ -266,6 +400,173 @@ class CompareWindowTest : public QObject {
         QCOMPARE(guard.pending(), 0U);
         QCOMPARE(seen.rows[1], 1);
         QVERIFY2(seen.scale_note.endsWith(QStringLiteral(": 3")), qPrintable(seen.scale_note));
+    }
+
+    // The choices' tabs compute with the rules in effect: the own row's pay is the window's.
+    void theChoicesTabsComputeWithTheRulesInEffect() {
+        gui_test::ModalGuard guard;
+        const pay::PayRules raised = gui_test::raised_point_value_rules();
+        ShownWindow shown(QStringLiteral("."), raised);
+        pick_scale_9_rank_1(shown);
+        shown.press_ok();
+        Seen seen;
+        guard.expect([&](QWidget& window) { seen = inspect(window); });
+        press_compare_keys(shown);
+        QCOMPARE(guard.pending(), 0U);
+        QCOMPARE(seen.tab_captions.size(), static_cast<qsizetype>(pay::all_compare_axes.size()));
+        const QStringList own = seen.children_texts.value(2).split(QLatin1Char('|'));
+        QCOMPARE(own.value(4), shown.field("Text25").text());  // the annual pay
+        QCOMPARE(own.value(5), shown.field("Text20").text());  // the monthly pay
+    }
+
+    void theRuleSetsTabSaysPressOkFirstBeforeAnyComputation() {
+        gui_test::ModalGuard guard;
+        const pay::PayRules previous = gui_test::raised_point_value_rules();
+        ShownWindow shown(QStringLiteral("."), pay::built_in_rules(), &previous);
+        SeenRules seen;
+        guard.expect([&](QWidget& window) { seen = inspect_rules(window); });
+        press_compare_keys(shown);
+        QCOMPARE(guard.pending(), 0U);
+        QCOMPARE(guard.take_unexpected(), QStringList());
+        QCOMPARE(shown.messages.size(), 0U);
+        QCOMPARE(seen.tab_captions, QStringList{ui::rules_tab_caption()});
+        QVERIFY(!seen.has_table);
+        QCOMPARE(seen.first_tab_note, qt_text(pay::nothing_computed_text));
+        QVERIFY(seen.note_takes_focus);
+        QCOMPARE(seen.focused, QStringLiteral("comparison_note_rules"));
+        QCOMPARE(seen.note, QString());
+    }
+
+    // The same rules on both sides: every amount the same, every difference zero.
+    void theRuleSetsTabShowsNoDifferenceBetweenEqualRules() {
+        gui_test::ModalGuard guard;
+        const pay::PayRules same = pay::built_in_rules();
+        ShownWindow shown(QStringLiteral(","), pay::built_in_rules(), &same);
+        pick_scale_9_rank_1(shown);
+        shown.press_ok();
+        SeenRules seen;
+        guard.expect([&](QWidget& window) { seen = inspect_rules(window); });
+        press_compare_keys(shown);
+        QCOMPARE(guard.pending(), 0U);
+        QCOMPARE(seen.tab_captions.size(),
+                 static_cast<qsizetype>(pay::all_compare_axes.size() + 1));
+        QCOMPARE(seen.tab_captions.back(), ui::rules_tab_caption());
+
+        QStringList titles;
+        QStringList window_texts;
+        QStringList zeros;
+        for (const pay::SlipFieldInfo& info : pay::slip_fields) {
+            titles << qt_text(pay::field_title(info.field));
+            window_texts << shown.window()
+                                .controls()
+                                .result_fields[static_cast<std::size_t>(info.field)]
+                                ->text();
+            zeros << (info.field == pay::SlipField::tax_rate_label
+                          ? QString()
+                          : qt_text(pay::format_difference(0, ",")));
+        }
+        QCOMPARE(seen.titles, titles);
+        QCOMPARE(seen.in_effect, window_texts);
+        QCOMPARE(seen.previous, window_texts);
+        QCOMPARE(seen.differences, zeros);
+    }
+
+    // Each column is what a window of those rules alone shows after the same presses: here a
+    // computation, then another with more children.
+    void theRuleSetsTabSetsTheSlipUnderBothRuleSets_data() {
+        QTest::addColumn<bool>("raised_in_effect");
+        QTest::newRow("raised rules in effect, the built-in ones before") << true;
+        QTest::newRow("the built-in rules in effect, raised ones before") << false;
+    }
+    void theRuleSetsTabSetsTheSlipUnderBothRuleSets() {
+        QFETCH(bool, raised_in_effect);
+        gui_test::ModalGuard guard;
+        const pay::PayRules raised = gui_test::raised_point_value_rules();
+        const pay::PayRules& built_in = pay::built_in_rules();
+        const pay::PayRules& in_effect = raised_in_effect ? raised : built_in;
+        const pay::PayRules& previous = raised_in_effect ? built_in : raised;
+        ShownWindow shown(QStringLiteral("."), in_effect, &previous);
+        pick_scale_9_rank_1(shown);
+        shown.press_ok();
+        gui_test::pick_with_keys(shown.list("Combo5"), 5);
+        shown.press_ok();
+        pay::PayInputs more_children = gui_test::worked_slip_inputs();
+        more_children.children = std::string(pay::count_items[5]);
+        const std::vector<pay::PayInputs> presses{gui_test::worked_slip_inputs(), more_children};
+        const pay::PaySession now = session_after(in_effect, presses, QStringLiteral("."));
+        const pay::PaySession before = session_after(previous, presses, QStringLiteral("."));
+
+        SeenRules seen;
+        guard.expect([&](QWidget& window) { seen = inspect_rules(window); });
+        press_compare_keys(shown);
+        QCOMPARE(guard.pending(), 0U);
+        QCOMPARE(seen.in_effect, shown_texts(now));
+        QCOMPARE(seen.previous, shown_texts(before));
+        QCOMPARE(seen.differences, differences(now, before));
+        QVERIFY(seen.in_effect != seen.previous);
+        for (const QString& difference : seen.differences) {
+            QVERIFY2(!difference.startsWith(QStringLiteral("-0.00")), qPrintable(difference));
+        }
+        // The base salary rises with the value of a point.
+        const auto base = static_cast<qsizetype>(pay::SlipField::annual_base_salary);
+        QVERIFY(seen.differences[base].startsWith(raised_in_effect ? QLatin1Char('+')
+                                                                   : QLatin1Char('-')));
+    }
+
+    // A typed scale computes on the grid row carried from the press before: the choices' tabs
+    // cannot be computed alone, the rule sets' tab still can, each side carrying its own row.
+    void aCarriedComputationShowsTheRuleSetsTabAlone() {
+        gui_test::ModalGuard guard;
+        const pay::PayRules raised = gui_test::raised_point_value_rules();
+        ShownWindow shown(QStringLiteral("."), raised, &pay::built_in_rules());
+        pick_scale_9_rank_1(shown);
+        shown.press_ok();
+        gui_test::retype(shown.list("Combo1"), QStringLiteral("9"));
+        shown.press_ok();
+        // The typed scale names no list, so no rank is read.
+        pay::PayInputs typed = gui_test::worked_slip_inputs();
+        typed.scale = QStringLiteral("9").toStdString();
+        typed.rank = std::string();
+        const std::vector<pay::PayInputs> presses{gui_test::worked_slip_inputs(), typed};
+
+        SeenRules seen;
+        guard.expect([&](QWidget& window) { seen = inspect_rules(window); });
+        press_compare_keys(shown);
+        QCOMPARE(guard.pending(), 0U);
+        QCOMPARE(shown.messages.size(), 0U);
+        QCOMPARE(seen.tab_captions, QStringList{ui::rules_tab_caption()});
+        QCOMPARE(seen.note, qt_text(ui::cannot_compare_text));
+        QCOMPARE(seen.focused, QStringLiteral("comparison_rules"));
+        QCOMPARE(seen.in_effect, shown_texts(session_after(raised, presses, QStringLiteral("."))));
+        QCOMPARE(seen.previous,
+                 shown_texts(session_after(pay::built_in_rules(), presses, QStringLiteral("."))));
+    }
+
+    void theRuleSetsTabIsNamedAndReachedByKeyboard() {
+        gui_test::ModalGuard guard;
+        const pay::PayRules previous = gui_test::raised_point_value_rules();
+        ShownWindow shown(QStringLiteral("."), pay::built_in_rules(), &previous);
+        pick_scale_9_rank_1(shown);
+        shown.press_ok();
+        SeenRules seen;
+        guard.expect([&](QWidget& window) { seen = inspect_rules(window); });
+        press_compare_keys(shown);
+        QCOMPARE(guard.pending(), 0U);
+
+        const QString caption = qt_text(print::rules_caption);
+        QCOMPARE(seen.tab_names.back(), caption);
+        QCOMPARE(seen.page_name, caption);
+        QCOMPARE(seen.table_name, QStringLiteral("جدول المقارنة ") + caption);
+        QVERIFY(seen.table_role);
+        QVERIFY(
+            seen.table_description.contains(print::isolated_rule_set_title(pay::built_in_rules())));
+        QVERIFY(seen.table_description.contains(print::isolated_rule_set_title(previous)));
+        QCOMPARE(seen.header_cells, QStringList{seen.header.back()});
+        QCOMPARE(seen.focused, QStringLiteral("comparison_rank"));
+        QCOMPARE(seen.focused_after_keys, QStringLiteral("comparison_rules"));
+        // The two rule sets' columns say which set they show.
+        QVERIFY(seen.header[1].contains(print::isolated_rule_set_title(pay::built_in_rules())));
+        QVERIFY(seen.header[2].contains(print::isolated_rule_set_title(previous)));
     }
 
     void isInThePanelsContextMenu() {

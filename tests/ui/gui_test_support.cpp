@@ -92,15 +92,40 @@ QString focused_control(const QWidget& window) {
     return control_name(window.focusWidget(), window);
 }
 
+pay::PayInputs worked_slip_inputs() {
+    return {.scale = std::string(pay::scale_items[0]),
+            .rank = std::string(pay::rank_items(pay::Scale::scale_9)[0]),
+            .zone = std::string(pay::zone_items[2]),
+            .special_charges = std::string(pay::yes_no_items[1]),
+            .children = std::string(pay::count_items[2]),
+            .dependents = std::string(pay::count_items[3]),
+            .mutual_member = std::string(pay::yes_no_items[0])};
+}
+
+pay::PayRules raised_point_value_rules() {
+    pay::PayRules rules = pay::built_in_rules();
+    rules.name = "Raised point value";
+    rules.effective = {.year = 2027, .month = 1, .day = 1};
+    rules.base_salary.index_point_value *= 1.25;
+    return rules;
+}
+
 const QDateTime ShownWindow::now(QDate(2026, 3, 14), QTime(9, 26));
 
-ShownWindow::ShownWindow(const QString& decimal_separator) {
+ShownWindow::ShownWindow(const QString& decimal_separator, const pay::PayRules& rules,
+                         const pay::PayRules* previous_rules) {
     ui::WindowOptions options;
+    options.rules = rules;
+    options.previous_rules = previous_rules;
     options.decimal_separator = decimal_separator;
     options.present_message = [this](QWidget&, const ui::Message& message) {
         messages.push_back(message);
     };
-    options.open_picture = [this](ui::PictureWindow which, QWidget*) { pictures.push_back(which); };
+    options.open_picture = [this](ui::PictureWindow which, const pay::PayRules& drawn_with,
+                                  QWidget*) {
+        pictures.push_back(which);
+        picture_rules.push_back(&drawn_with);
+    };
     options.ask_pdf_path = [this](QWidget&, const QString& suggested) {
         suggested_pdf_paths << suggested;
         return pdf_path_answer;

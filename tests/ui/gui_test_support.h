@@ -12,6 +12,8 @@
 
 #include <memory>
 #include <vector>
+#include "pay/pay_inputs.h"
+#include "pay/rules.h"
 #include "print/qt_text.h"
 #include "ui/application.h"
 #include "ui/main_window.h"
@@ -68,11 +70,21 @@ QString focused_control(const QWidget& window);
 
 using print::qt_text;
 
+/// The choices `ShownWindow::pick_worked_slip` picks, as the window's lists hold them.
+pay::PayInputs worked_slip_inputs();
+
+/// The built-in rules under another name and day, with the value of an index point raised: each
+/// amount that rests on the base salary changes.
+pay::PayRules raised_point_value_rules();
+
 /// A main window on screen and active, with its messages and picture windows recorded instead
-/// of shown.
+/// of shown. It computes with `rules` and compares them with `previous_rules` when given; both
+/// outlive it.
 class ShownWindow {
   public:
-    explicit ShownWindow(const QString& decimal_separator = QStringLiteral("."));
+    explicit ShownWindow(const QString& decimal_separator = QStringLiteral("."),
+                         const pay::PayRules& rules = pay::built_in_rules(),
+                         const pay::PayRules* previous_rules = nullptr);
 
     ui::MainWindow& window() { return *window_; }
     QComboBox& list(const char* name);
@@ -87,6 +99,8 @@ class ShownWindow {
 
     std::vector<ui::Message> messages;
     std::vector<ui::PictureWindow> pictures;
+    /// The rules each picture window was to be drawn with.
+    std::vector<const pay::PayRules*> picture_rules;
 
     /// The date and time the window's clock gives.
     static const QDateTime now;

@@ -14,6 +14,7 @@
 
 #include <functional>
 
+#include "pay/rules.h"
 #include "print/fonts.h"
 #include "ui/pictures/picture_windows.h"
 #include "velnaro/project.h"
@@ -70,7 +71,7 @@ bool inspect_window(PictureWindow which, QWidget* parent,
         }
     });
     poll.start();
-    ui::open_picture_window(which, parent);
+    ui::open_picture_window(which, pay::built_in_rules(), parent);
     poll.stop();
     return seen;
 }

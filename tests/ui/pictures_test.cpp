@@ -6,10 +6,16 @@
 
 #include <velnaro/project.h>
 
+#include <functional>
+
+#include "pay/rules.h"
 #include "print/fonts.h"
+#include "print/qt_text.h"
+#include "print/rule_set_text.h"
 #include "ui/pictures/picture_painter.h"
 #include "ui/pictures/picture_table.h"
 #include "ui/pictures/picture_windows.h"
+#include "ui/pictures/picture_words.h"
 #include "ui/pictures/pictures.h"
 
 using ui::PictureWindow;
@@ -21,6 +27,13 @@ Q_DECLARE_METATYPE(Picture)
 Q_DECLARE_METATYPE(PictureWindow)
 
 namespace {
+
+// The rules under another name and day.
+pay::PayRules renamed(pay::PayRules rules) {
+    rules.name = "2027";
+    rules.effective = {.year = 2027, .month = 1, .day = 1};
+    return rules;
+}
 
 bool has_arabic(const QString& text) {
     return text.contains(QRegularExpression(QStringLiteral("[\\x{0600}-\\x{06FF}]")));
@@ -88,7 +101,7 @@ class PicturesTest : public QObject {
     void picture_has_its_size_and_24_bits() {
         QFETCH(Picture, picture);
         QFETCH(QSize, size);
-        const QImage image = ui::pictures::picture_image(picture);
+        const QImage image = ui::pictures::picture_image(picture, pay::built_in_rules());
         QCOMPARE(image.size(), size);
         QCOMPARE(image.format(), QImage::Format_RGB888);
         QCOMPARE(image.depth(), 24);
@@ -105,7 +118,8 @@ class PicturesTest : public QObject {
     }
 
     void about_button_is_a_disc_on_a_green_ground() {
-        const QImage image = ui::pictures::picture_image(Picture::about_button);
+        const QImage image =
+            ui::pictures::picture_image(Picture::about_button, pay::built_in_rules());
         for (const QPoint corner : {QPoint(0, 0), QPoint(63, 0), QPoint(0, 35), QPoint(63, 35)}) {
             const QColor ground = image.pixelColor(corner);
             QVERIFY2(ground.green() > 2 * ground.red() && ground.green() > 2 * ground.blue(),
@@ -125,7 +139,8 @@ class PicturesTest : public QObject {
     void residence_table_gives_each_zone_its_rate() {
         QFETCH(QString, zone);
         QFETCH(QString, rate);
-        const PictureDescription picture = ui::pictures::describe(Picture::residence_allowance);
+        const PictureDescription picture =
+            ui::pictures::describe(Picture::residence_allowance, pay::built_in_rules());
         const std::optional<Text> zone_cell = item_reading(picture, zone);
         QVERIFY(zone_cell);
         const QStringList row = same_row(picture, *zone_cell);
@@ -137,7 +152,8 @@ class PicturesTest : public QObject {
     }
 
     void special_charges_text_gives_its_rate() {
-        const PictureDescription picture = ui::pictures::describe(Picture::saharan_provinces);
+        const PictureDescription picture =
+            ui::pictures::describe(Picture::saharan_provinces, pay::built_in_rules());
         QVERIFY(any_text_shows(picture, QStringLiteral("85%")));
         QVERIFY(!any_text_shows(picture, QStringLiteral("25%")));
     }
@@ -152,7 +168,8 @@ class PicturesTest : public QObject {
     void family_table_gives_the_monthly_amount_beside_the_yearly_one() {
         QFETCH(QString, monthly);
         QFETCH(QString, yearly);
-        const PictureDescription picture = ui::pictures::describe(Picture::family_allowances);
+        const PictureDescription picture =
+            ui::pictures::describe(Picture::family_allowances, pay::built_in_rules());
         const std::optional<Text> monthly_cell = item_reading(picture, monthly);
         const std::optional<Text> monthly_header =
             item_reading(picture, QStringLiteral("المبلغ الشهري"));
@@ -165,7 +182,8 @@ class PicturesTest : public QObject {
     }
 
     void family_rows_run_from_the_first_children_to_the_further_ones() {
-        const PictureDescription picture = ui::pictures::describe(Picture::family_allowances);
+        const PictureDescription picture =
+            ui::pictures::describe(Picture::family_allowances, pay::built_in_rules());
         const std::optional<Text> first = item_reading(picture, QStringLiteral("200"));
         const std::optional<Text> further = item_reading(picture, QStringLiteral("36"));
         QVERIFY(first && further);
@@ -175,14 +193,16 @@ class PicturesTest : public QObject {
     }
 
     void tax_exemption_gives_the_amount_per_person_and_the_ceiling() {
-        const PictureDescription picture = ui::pictures::describe(Picture::tax_exemption);
+        const PictureDescription picture =
+            ui::pictures::describe(Picture::tax_exemption, pay::built_in_rules());
         QVERIFY(any_text_shows(picture, QStringLiteral("360")));
         // 6 x 360.
         QVERIFY(any_text_shows(picture, QStringLiteral("2160")));
     }
 
     void about_picture_gives_title_version_and_no_invented_address() {
-        const QStringList texts = ui::pictures::texts_of(ui::pictures::describe(Picture::about));
+        const QStringList texts =
+            ui::pictures::texts_of(ui::pictures::describe(Picture::about, pay::built_in_rules()));
         QVERIFY(texts.contains(QStringLiteral("Velnaro")));
         QVERIFY(std::any_of(texts.begin(), texts.end(), [](const QString& text) {
             return shows_number(text, QString::fromLatin1(velnaro::version));
@@ -190,6 +210,77 @@ class PicturesTest : public QObject {
         for (const QString& text : texts) {
             QVERIFY2(!text.contains(QRegularExpression(QStringLiteral("@|https?:|www\\.|\\.com"))),
                      qPrintable(text));
+        }
+    }
+
+    // Each picture draws the amounts of the rules it is given: a changed rule shows its new
+    // amounts, and the old ones are gone.
+    void pictures_show_the_amounts_of_their_rules() {
+        using ui::pictures::amount_text;
+        using ui::pictures::percent_text;
+        struct Change {
+            const char* name;
+            Picture picture;
+            std::function<void(pay::PayRules&)> change;
+            // The numbers the picture shows of the rules.
+            std::function<QStringList(const pay::PayRules&)> numbers;
+        };
+        const std::vector<Change> changes{
+            {"a zone's rate", Picture::residence_allowance,
+             [](pay::PayRules& rules) { rules.zone_rates[1] += 2.5; },
+             [](const pay::PayRules& rules) {
+                 return QStringList{percent_text(rules.zone_rates[1])};
+             }},
+            {"the months of a year", Picture::family_allowances,
+             [](pay::PayRules& rules) { rules.months_per_year += 1; },
+             [](const pay::PayRules& rules) {
+                 const pay::FamilyAllowanceRule& family = rules.family_allowance;
+                 return QStringList{
+                     amount_text(family.first_child_amount / rules.months_per_year),
+                     amount_text(family.further_child_amount / rules.months_per_year)};
+             }},
+            {"the special charges' rate", Picture::saharan_provinces,
+             [](pay::PayRules& rules) { rules.special_charges_rate += 5; },
+             [](const pay::PayRules& rules) {
+                 return QStringList{percent_text(rules.special_charges_rate)};
+             }},
+            {"a first child's amount", Picture::family_allowances,
+             [](pay::PayRules& rules) { rules.family_allowance.first_child_amount += 300; },
+             [](const pay::PayRules& rules) {
+                 const double yearly = rules.family_allowance.first_child_amount;
+                 return QStringList{amount_text(yearly),
+                                    amount_text(yearly / rules.months_per_year)};
+             }},
+            {"a dependent's exemption", Picture::tax_exemption,
+             [](pay::PayRules& rules) { rules.income_tax.exemption_per_dependent += 40; },
+             [](const pay::PayRules& rules) {
+                 const double each = rules.income_tax.exemption_per_dependent;
+                 return QStringList{amount_text(each), amount_text(each * pay::max_count)};
+             }},
+        };
+        const pay::PayRules& built_in = pay::built_in_rules();
+        for (const Change& each : changes) {
+            pay::PayRules changed = built_in;
+            each.change(changed);
+            const PictureDescription picture = ui::pictures::describe(each.picture, changed);
+            const QStringList now = each.numbers(changed);
+            const QStringList before = each.numbers(built_in);
+            for (qsizetype i = 0; i < now.size(); ++i) {
+                QVERIFY2(now[i] != before[i], each.name);
+                QVERIFY2(any_text_shows(picture, now[i]), each.name);
+                QVERIFY2(!any_text_shows(picture, before[i]), each.name);
+            }
+        }
+    }
+
+    void the_about_picture_names_its_rule_set() {
+        for (const pay::PayRules& rules : {pay::built_in_rules(), renamed(pay::built_in_rules())}) {
+            const QStringList texts =
+                ui::pictures::texts_of(ui::pictures::describe(Picture::about, rules));
+            const QString title = print::isolated_rule_set_title(rules);
+            QVERIFY(std::any_of(texts.begin(), texts.end(), [&](const QString& text) {
+                return text.contains(title) && text.contains(print::qt_text(print::rules_caption));
+            }));
         }
     }
 
@@ -219,7 +310,8 @@ class PicturesTest : public QObject {
     }
     void texts_are_right_to_left_with_ascii_digits() {
         QFETCH(Picture, picture);
-        for (const Text& item : ui::pictures::text_items_of(ui::pictures::describe(picture))) {
+        for (const Text& item :
+             ui::pictures::text_items_of(ui::pictures::describe(picture, pay::built_in_rules()))) {
             QVERIFY2(!item.text.contains(QRegularExpression(
                          QStringLiteral("[\\x{0660}-\\x{0669}\\x{06F0}-\\x{06F9}]"))),
                      qPrintable(item.text));
@@ -233,7 +325,8 @@ class PicturesTest : public QObject {
     void every_character_has_a_glyph_data() { texts_are_right_to_left_with_ascii_digits_data(); }
     void every_character_has_a_glyph() {
         QFETCH(Picture, picture);
-        for (const Text& item : ui::pictures::text_items_of(ui::pictures::describe(picture))) {
+        for (const Text& item :
+             ui::pictures::text_items_of(ui::pictures::describe(picture, pay::built_in_rules()))) {
             QTextLayout layout(item.text, ui::pictures::picture_font(item));
             layout.setTextOption(ui::pictures::text_option(item));
             layout.beginLayout();
@@ -249,16 +342,26 @@ class PicturesTest : public QObject {
 
     void content_lies_inside_the_shown_part_data() {
         QTest::addColumn<PictureWindow>("window");
-        QTest::newRow("residence allowance") << PictureWindow::residence_allowance;
-        QTest::newRow("saharan provinces") << PictureWindow::saharan_provinces;
-        QTest::newRow("family allowances") << PictureWindow::family_allowances;
-        QTest::newRow("tax exemption") << PictureWindow::tax_exemption;
-        QTest::newRow("about") << PictureWindow::about;
+        // The name of the rule set the about window names.
+        QTest::addColumn<QString>("rule_set");
+        const QString built_in = QString::fromStdString(pay::built_in_rules().name);
+        QTest::newRow("residence allowance") << PictureWindow::residence_allowance << built_in;
+        QTest::newRow("saharan provinces") << PictureWindow::saharan_provinces << built_in;
+        QTest::newRow("family allowances") << PictureWindow::family_allowances << built_in;
+        QTest::newRow("tax exemption") << PictureWindow::tax_exemption << built_in;
+        QTest::newRow("about") << PictureWindow::about << built_in;
+        QTest::newRow("about, a long rule set name")
+            << PictureWindow::about << QStringLiteral("Pay rules of the finance law of 2027");
+        QTest::newRow("about, a name too long to draw whole")
+            << PictureWindow::about << QString(200, QLatin1Char('x'));
     }
     void content_lies_inside_the_shown_part() {
         QFETCH(PictureWindow, window);
-        const QRectF shown = ui::visible_picture_area(window);
-        const PictureDescription picture = ui::pictures::describe(ui::picture_of(window));
+        QFETCH(QString, rule_set);
+        pay::PayRules rules = pay::built_in_rules();
+        rules.name = rule_set.toStdString();
+        const QRectF shown = ui::visible_picture_area(window, rules);
+        const PictureDescription picture = ui::pictures::describe(ui::picture_of(window), rules);
         for (const ui::pictures::Item& item : picture.items) {
             if (const auto* text = std::get_if<Text>(&item)) {
                 const QRectF extent = ui::pictures::text_extent(*text);

@@ -15,11 +15,15 @@
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <memory>
 
 #include "pay/explanation.h"
+#include "pay/pay_session.h"
 #include "print/qt_text.h"
 #include "ui/application.h"
 #include "ui/compare/comparison_model.h"
+#include "ui/compare/rules_comparison_model.h"
+#include "ui/compare/table_text.h"
 
 namespace ui {
 
@@ -62,7 +66,6 @@ class ComparisonTable : public QTableView {
 
   private:
     void copy_selected_rows() const {
-        const auto* comparison = static_cast<const ComparisonModel*>(model());
         QList<int> rows;
         for (const QModelIndex& index : selectionModel()->selectedRows()) {
             rows << index.row();
@@ -71,7 +74,7 @@ class ComparisonTable : public QTableView {
             rows << currentIndex().row();
         }
         if (QClipboard* clipboard = QGuiApplication::clipboard()) {
-            clipboard->setText(comparison->rows_text(rows));
+            clipboard->setText(table_rows_text(*model(), rows));
         }
     }
 };
@@ -88,13 +91,19 @@ QString note_for(const pay::Comparison& comparison) {
     return notes.join(QLatin1Char('\n'));
 }
 
-QTableView* make_table(ComparisonModel* model, QWidget* parent) {
+QString table_name(const QString& tab_caption) {
+    return QStringLiteral("جدول المقارنة ") + tab_caption;
+}
+
+// A read-only table of `model`, which it takes, named by its tab; amounts read left to right.
+template <class Model>
+QTableView* make_table(Model* model, const QString& object_name, const QString& tab_caption,
+                       QWidget* parent) {
     auto* table = new ComparisonTable(parent);
     model->setParent(table);
     table->setModel(model);
-    const pay::CompareAxis axis = model->comparison().axis;
-    table->setObjectName(QStringLiteral("comparison_") + qt_text(pay::axis_name(axis)));
-    table->setAccessibleName(QStringLiteral("جدول المقارنة ") + axis_caption(axis));
+    table->setObjectName(object_name);
+    table->setAccessibleName(table_name(tab_caption));
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -109,6 +118,14 @@ QTableView* make_table(ComparisonModel* model, QWidget* parent) {
             table->setItemDelegateForColumn(column, numbers);
         }
     }
+    return table;
+}
+
+QTableView* make_axis_table(ComparisonModel* model, QWidget* parent) {
+    const pay::CompareAxis axis = model->comparison().axis;
+    QTableView* table =
+        make_table(model, QStringLiteral("comparison_") + qt_text(pay::axis_name(axis)),
+                   axis_caption(axis), parent);
     // The keyboard starts on the user's own row, unselected so that its highlight shows.
     const int own =
         model->comparison().current ? static_cast<int>(*model->comparison().current) : 0;
@@ -121,9 +138,9 @@ QTableView* make_table(ComparisonModel* model, QWidget* parent) {
 
 }  // namespace
 
-CompareWindow::CompareWindow(
-    const std::array<pay::Comparison, pay::all_compare_axes.size()>& comparisons,
-    const QString& decimal_separator, QWidget* parent)
+CompareWindow::CompareWindow(std::span<const pay::Comparison> comparisons,
+                             const QString& decimal_separator, QWidget* parent,
+                             const std::optional<RuleSessions>& rules)
     : QDialog(parent) {
     setObjectName(QStringLiteral("CompareWindow"));
     setWindowTitle(qt_text(application_title) + QStringLiteral(" - ") + qt_text(compare_caption));
@@ -131,7 +148,16 @@ CompareWindow::CompareWindow(
     setLayoutDirection(Qt::RightToLeft);
     setModal(true);
 
+    Q_ASSERT(comparisons.empty() || comparisons.size() == tables_.size());
     auto* layout = new QVBoxLayout(this);
+    if (comparisons.empty() && rules && rules->in_effect.computed_inputs()) {
+        // The rule sets' tab stands alone: say why the choices' tabs are missing.
+        auto* note = new QLabel(qt_text(cannot_compare_text), this);
+        note->setObjectName(QStringLiteral("comparison_note"));
+        note->setWordWrap(true);
+        note->setTextFormat(Qt::PlainText);
+        layout->addWidget(note);
+    }
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("comparison_tabs"));
     tabs_->setAccessibleName(qt_text(compare_caption));
@@ -139,7 +165,7 @@ CompareWindow::CompareWindow(
     for (std::size_t i = 0; i < comparisons.size(); ++i) {
         auto* page = new QWidget(tabs_);
         auto* page_layout = new QVBoxLayout(page);
-        tables_[i] = make_table(new ComparisonModel(comparisons[i], decimal_separator), page);
+        tables_[i] = make_axis_table(new ComparisonModel(comparisons[i], decimal_separator), page);
         page_layout->addWidget(tables_[i]);
         if (const QString note = note_for(comparisons[i]); !note.isEmpty()) {
             auto* label = new QLabel(note, page);
@@ -154,6 +180,7 @@ CompareWindow::CompareWindow(
         tabs_->addTab(page, caption);
         page->setAccessibleName(caption);
     }
+    QWidget* rules_content = rules ? add_rules_tab(*rules) : nullptr;
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton* close = buttons->button(QDialogButtonBox::Close);
@@ -162,15 +189,68 @@ CompareWindow::CompareWindow(
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
 
-    resize(980, 460);
-    tables_[0]->setFocus(Qt::OtherFocusReason);
+    // A sentence alone needs less room than the tables.
+    if (tables_[0] == nullptr && rules_table_ == nullptr) {
+        resize(560, 220);
+    } else {
+        resize(980, 460);
+    }
+    // The first table takes the keyboard; with the rule sets' tab alone, that tab's content.
+    QWidget* first = tables_[0] != nullptr ? tables_[0] : rules_content;
+    if (first != nullptr) {
+        first->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+QWidget* CompareWindow::add_rules_tab(const RuleSessions& rules) {
+    const QString caption = rules_tab_caption();
+    rules_page_ = new QWidget(tabs_);
+    rules_page_->setObjectName(QStringLiteral("comparison_rules_page"));
+    auto* page_layout = new QVBoxLayout(rules_page_);
+    tabs_->addTab(rules_page_, caption);
+    rules_page_->setAccessibleName(caption);
+    auto model = std::make_unique<RulesComparisonModel>(rules.in_effect, rules.previous);
+    if (model->rowCount() > 0) {
+        const QString description = model->description();
+        rules_table_ =
+            make_table(model.release(), QStringLiteral("comparison_rules"), caption, rules_page_);
+        rules_table_->setAccessibleDescription(description);
+        rules_table_->selectionModel()->setCurrentIndex(rules_table_->model()->index(0, 0),
+                                                        QItemSelectionModel::NoUpdate);
+        page_layout->addWidget(rules_table_);
+        return rules_table_;
+    }
+    // Before the first computation: the sentence every part of the program says then, in a label
+    // that takes the keyboard so that a screen reader reads it.
+    auto* label = new QLabel(qt_text(nothing_to_compare_text), rules_page_);
+    label->setObjectName(QStringLiteral("comparison_note_rules"));
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignTop | Qt::AlignRight | Qt::AlignAbsolute);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    label->setFocusPolicy(Qt::StrongFocus);
+    label->setAccessibleName(label->text());
+    page_layout->addWidget(label);
+    return label;
 }
 
 void CompareWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     // Wide enough for the widest table, within the screen; each table shown from its start.
     int widest = 0;
+    std::vector<QTableView*> shown;
     for (QTableView* each : tables_) {
+        if (each != nullptr) {
+            shown.push_back(each);
+        }
+    }
+    if (rules_table_ != nullptr) {
+        shown.push_back(rules_table_);
+    }
+    if (shown.empty()) {
+        return;
+    }
+    for (QTableView* each : shown) {
         // The sections are sized to their contents lazily, so ask for the contents' sizes.
         const QAbstractItemView* view = each;
         int width = each->verticalHeader()->sizeHint().width() + 2 * each->frameWidth();
@@ -195,23 +275,35 @@ const ComparisonModel& CompareWindow::model(pay::CompareAxis axis) const {
     return *static_cast<const ComparisonModel*>(table(axis)->model());
 }
 
-void open_comparison(QWidget& parent, const std::optional<pay::PayInputs>& computed,
-                     const QString& decimal_separator, const MessagePresenter& present) {
+void open_comparison(QWidget& parent, const pay::PaySession& session,
+                     const pay::PaySession* previous, const QString& decimal_separator,
+                     const MessagePresenter& present) {
     const QString title = qt_text(application_title);
-    if (!computed) {
+    const std::optional<pay::PayInputs>& computed = session.computed_inputs();
+    std::vector<pay::Comparison> comparisons;
+    bool refused = false;
+    if (computed) {
+        for (const pay::CompareAxis axis : pay::all_compare_axes) {
+            pay::ComparisonOutcome outcome = pay::compare_pay(*computed, axis, session.rules());
+            if (!outcome.comparison) {
+                refused = true;
+                comparisons.clear();
+                break;
+            }
+            comparisons.push_back(std::move(*outcome.comparison));
+        }
+    }
+    std::optional<RuleSessions> rules;
+    if (previous != nullptr) {
+        rules.emplace(RuleSessions{.in_effect = session, .previous = *previous});
+    } else if (!computed) {
         present(parent, {title, qt_text(nothing_to_compare_text)});
         return;
+    } else if (refused) {
+        present(parent, {title, qt_text(cannot_compare_text)});
+        return;
     }
-    std::array<pay::Comparison, pay::all_compare_axes.size()> comparisons;
-    for (std::size_t i = 0; i < comparisons.size(); ++i) {
-        pay::ComparisonOutcome outcome = pay::compare_pay(*computed, pay::all_compare_axes[i]);
-        if (!outcome.comparison) {
-            present(parent, {title, qt_text(cannot_compare_text)});
-            return;
-        }
-        comparisons[i] = std::move(*outcome.comparison);
-    }
-    CompareWindow window(comparisons, decimal_separator, &parent);
+    CompareWindow window(comparisons, decimal_separator, &parent, rules);
     window.exec();
 }
 

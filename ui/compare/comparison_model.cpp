@@ -3,7 +3,6 @@
 #include <QBrush>
 #include <QColor>
 #include <QFont>
-#include <algorithm>
 #include <utility>
 
 #include "pay/amount_format.h"
@@ -212,28 +211,6 @@ QVariant ComparisonModel::headerData(int section, Qt::Orientation orientation, i
         return own_row_caption();
     }
     return QString::number(section + 1);
-}
-
-QString ComparisonModel::rows_text(QList<int> rows) const {
-    std::sort(rows.begin(), rows.end());
-    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    QStringList lines;
-    QStringList cells;
-    for (int column = 0; column < columnCount(); ++column) {
-        cells << column_caption(column_kind(column));
-    }
-    lines << cells.join(QLatin1Char('\t'));
-    for (const int row : rows) {
-        if (row < 0 || row >= rowCount()) {
-            continue;
-        }
-        cells.clear();
-        for (int column = 0; column < columnCount(); ++column) {
-            cells << cell_text(row, column_kind(column));
-        }
-        lines << cells.join(QLatin1Char('\t'));
-    }
-    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
 }  // namespace ui

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QAbstractTableModel>
-#include <QList>
 #include <QString>
 #include <vector>
 
@@ -42,9 +41,6 @@ class ComparisonModel : public QAbstractTableModel {
     const pay::Comparison& comparison() const { return comparison_; }
     Column column_kind(int column) const { return columns_.at(static_cast<std::size_t>(column)); }
     bool is_amount(int column) const;
-
-    /// The header and the given rows as text, cells separated by tabs, one line each.
-    QString rows_text(QList<int> rows) const;
 
   private:
     QString cell_text(int row, Column column) const;

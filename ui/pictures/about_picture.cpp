@@ -1,6 +1,11 @@
 #include "ui/pictures/about_picture.h"
 
 #include <velnaro/project.h>
+#include <QFontMetricsF>
+
+#include "print/qt_text.h"
+#include "print/rule_set_text.h"
+#include "ui/pictures/picture_painter.h"
 
 namespace ui::pictures {
 
@@ -24,9 +29,29 @@ Text centred(QRectF rect, QString text, int pixel_size, bool bold = false, QColo
                 .alignment = Qt::AlignCenter};
 }
 
+// The rule set's line: a long name is drawn smaller, down to a size still read with ease, then
+// shortened in its middle, rather than over the lines below it.
+Text rule_set_line(QRectF rect, const pay::PayRules& rules) {
+    constexpr int largest = 14;
+    constexpr int smallest = 10;
+    const QString words = print::qt_text(print::rules_caption) + QStringLiteral(": ") +
+                          print::isolated_rule_set_title(rules);
+    // An English caption: the line reads left to right as one run.
+    Text line = centred(rect, print::left_to_right(words), largest, true, title_green);
+    const auto fits = [&] { return rect.contains(text_extent(line)); };
+    while (!fits() && line.pixel_size > smallest) {
+        --line.pixel_size;
+    }
+    if (!fits()) {
+        line.text = print::left_to_right(
+            QFontMetricsF(picture_font(line)).elidedText(words, Qt::ElideMiddle, rect.width()));
+    }
+    return line;
+}
+
 }  // namespace
 
-PictureDescription about_picture() {
+PictureDescription about_picture(const pay::PayRules& rules) {
     PictureDescription picture{.size = {393, 319}, .ground = frame_top};
     // The window shows 317 of the 319 rows: the panel keeps clear of the last ones.
     constexpr QRectF panel{12, 12, 369, 291};
@@ -42,27 +67,29 @@ PictureDescription about_picture() {
                       .outline_width = 2.5,
                       .radius = 12});
 
-    Text title = centred({inner_left, 18, inner_width, 60}, QStringLiteral("Velnaro"), 42, true,
+    Text title = centred({inner_left, 16, inner_width, 58}, QStringLiteral("Velnaro"), 42, true,
                          title_green);
     title.direction = Qt::LeftToRight;
     picture.add(title);
-    picture.add(centred({inner_left, 78, inner_width, 26},
+    picture.add(centred({inner_left, 72, inner_width, 26},
                         QStringLiteral("حاسبة الأجرة السنوية والشهرية للموظفين"), 16));
     picture.add(Shape{
         .kind = Shape::Kind::line,
-        .rect = QRectF(QPointF(inner_left + 40, 114), QPointF(inner_left + inner_width - 40, 114)),
+        .rect = QRectF(QPointF(inner_left + 40, 105), QPointF(inner_left + inner_width - 40, 105)),
         .outline = gold,
         .outline_width = 1.5});
     picture.add(
-        centred({inner_left, 122, inner_width, 28},
+        centred({inner_left, 111, inner_width, 28},
                 QStringLiteral("نسخة سطح المكتب، الإصدار ") + QString::fromLatin1(velnaro::version),
                 17, true));
-    picture.add(centred({inner_left, 156, inner_width, 26},
+    // The rule set the amounts come from.
+    picture.add(rule_set_line({inner_left, 139, inner_width, 24}, rules));
+    picture.add(centred({inner_left, 165, inner_width, 24},
                         QStringLiteral("من إنجاز المساهمين في مشروع Velnaro"), 15));
-    picture.add(centred({inner_left, 184, inner_width, 24},
+    picture.add(centred({inner_left, 190, inner_width, 24},
                         QStringLiteral("للتواصل: مستودع الشيفرة المصدرية للمشروع"), 14));
     picture.add(
-        centred({inner_left, 208, inner_width, 24}, QStringLiteral("(انظر ملف README)"), 14));
+        centred({inner_left, 213, inner_width, 24}, QStringLiteral("(انظر ملف README)"), 14));
     const QRectF strip{inner_left + 20, 244, inner_width - 40, 40};
     picture.add(Shape{.kind = Shape::Kind::rounded_rectangle,
                       .rect = strip,

@@ -19,11 +19,6 @@ using pay::max_count;
 static_assert(max_count >= 3 && max_count <= 10);
 static_assert(max_count < ordinal_limit);
 
-// The pictures show the amounts of the rules the program has built in.
-const pay::PayRules& rules() {
-    return pay::built_in_rules();
-}
-
 Text paragraph(QRectF rect, QString text, int pixel_size = style::body_size) {
     return Text{.rect = rect, .text = std::move(text), .pixel_size = pixel_size};
 }
@@ -62,7 +57,7 @@ QString children_range(int first, int last) {
 
 }  // namespace
 
-PictureDescription residence_allowance_picture() {
+PictureDescription residence_allowance_picture(const pay::PayRules& rules) {
     PictureDescription picture{.size = {663, 479}};
     constexpr qreal left = 16;
     constexpr qreal width = 627;
@@ -83,7 +78,7 @@ PictureDescription residence_allowance_picture() {
     for (std::size_t zone = 0; zone < pay::zone_items.size(); ++zone) {
         const QString letter = qt_text(pay::zone_items[zone]);
         table.rows.push_back({{letter, 26, true},
-                              {percent_text(rules().zone_rates.at(zone)), 22, true},
+                              {percent_text(rules.zone_rates.at(zone)), 22, true},
                               {QStringLiteral("العمالات والأقاليم المصنفة في المنطقة «") + letter +
                                    QStringLiteral("» حسب التقسيم الجاري به العمل"),
                                16, false, Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter}});
@@ -94,7 +89,7 @@ PictureDescription residence_allowance_picture() {
                           QStringLiteral("مبلغ التعويض في السنة = الراتب الأساسي السنوي × نسبة "
                                          "المنطقة ÷ 100، والمبلغ الشهري هو المبلغ السنوي مقسومًا "
                                          "على ") +
-                              amount_text(rules().months_per_year) + QStringLiteral("."),
+                              amount_text(rules.months_per_year) + QStringLiteral("."),
                           17));
     picture.add(note({left, table_bottom + 86, width, 30},
                      QStringLiteral("تُحدَّد المنطقة حسب مقر العمل، ويمكن التأكد منها لدى المصلحة "
@@ -102,11 +97,11 @@ PictureDescription residence_allowance_picture() {
     return picture;
 }
 
-PictureDescription saharan_provinces_picture() {
+PictureDescription saharan_provinces_picture(const pay::PayRules& rules) {
     PictureDescription picture{.size = {612, 290}};
     constexpr qreal left = 16;
     constexpr qreal width = 574;
-    const QString rate = percent_text(rules().special_charges_rate);
+    const QString rate = percent_text(rules.special_charges_rate);
 
     picture.add(paragraph(
         {left, 14, width, 100},
@@ -126,12 +121,12 @@ PictureDescription saharan_provinces_picture() {
     return picture;
 }
 
-PictureDescription family_allowances_picture() {
+PictureDescription family_allowances_picture(const pay::PayRules& rules) {
     PictureDescription picture{.size = {630, 240}};
     constexpr qreal left = 15;
     constexpr qreal width = 600;
-    const pay::FamilyAllowanceRule& family = rules().family_allowance;
-    const int months_per_year = rules().months_per_year;
+    const pay::FamilyAllowanceRule& family = rules.family_allowance;
+    const int months_per_year = rules.months_per_year;
 
     picture.add(paragraph({left, 10, width, 30},
                           QStringLiteral("يُصرف التعويض العائلي شهريًا عن كل طفل، في حدود ") +
@@ -162,8 +157,8 @@ PictureDescription family_allowances_picture() {
     return picture;
 }
 
-PictureDescription tax_exemption_picture() {
-    const pay::IncomeTaxRules& tax = rules().income_tax;
+PictureDescription tax_exemption_picture(const pay::PayRules& rules) {
+    const pay::IncomeTaxRules& tax = rules.income_tax;
     PictureDescription picture{.size = {635, 139}};
     constexpr qreal left = 14;
     constexpr qreal width = 607;

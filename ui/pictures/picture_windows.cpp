@@ -13,6 +13,7 @@
 #include "print/fonts.h"
 #include "ui/accessible_names.h"
 #include "ui/form_style.h"
+#include "ui/pictures/button_pictures.h"
 #include "ui/pictures/picture_description.h"
 #include "ui/pictures/picture_painter.h"
 #include "ui/screen_placement.h"
@@ -89,7 +90,7 @@ void set_ground(QWidget& widget, QColor ground) {
 /// A picture window: a fixed frame with only a close button, a title band and a picture box.
 class PictureDialog : public QDialog {
   public:
-    PictureDialog(const WindowLayout& layout, QWidget* parent)
+    PictureDialog(const WindowLayout& layout, const pay::PayRules& rules, QWidget* parent)
         : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
         setObjectName(QString::fromLatin1(layout.object_name));
@@ -98,7 +99,7 @@ class PictureDialog : public QDialog {
         setLayoutDirection(Qt::LeftToRight);
         setFixedSize(client_pixels(layout));
 
-        const pictures::PictureDescription picture = pictures::describe(layout.picture);
+        const pictures::PictureDescription picture = pictures::describe(layout.picture, rules);
         set_ground(*this, picture.ground);
 
         if (layout.band) {
@@ -154,8 +155,8 @@ class PictureDialog : public QDialog {
 
 }  // namespace
 
-void open_picture_window(PictureWindow which, QWidget* parent) {
-    PictureDialog dialog(layout_of(which), parent);
+void open_picture_window(PictureWindow which, const pay::PayRules& rules, QWidget* parent) {
+    PictureDialog dialog(layout_of(which), rules, parent);
     dialog.exec();
 }
 
@@ -168,21 +169,21 @@ pictures::Picture picture_of(PictureWindow which) {
     return layout_of(which).picture;
 }
 
-QRect visible_picture_area(PictureWindow which) {
+QRect visible_picture_area(PictureWindow which, const pay::PayRules& rules) {
     const WindowLayout layout = layout_of(which);
     const QRect box = twips_rect(layout.box);
     const QRect client(QPoint(0, 0), client_pixels(layout));
-    const QSize picture_size = pictures::describe(layout.picture).size;
+    const QSize picture_size = pictures::describe(layout.picture, rules).size;
     const QRect shown = QRect(box.topLeft(), picture_size) & box & client;
     return shown.translated(-box.topLeft());
 }
 
 QPixmap ok_button_picture() {
-    return QPixmap::fromImage(pictures::picture_image(pictures::Picture::ok_button));
+    return QPixmap::fromImage(pictures::paint_picture(pictures::ok_button_description()));
 }
 
 QPixmap about_button_picture() {
-    return QPixmap::fromImage(pictures::picture_image(pictures::Picture::about_button));
+    return QPixmap::fromImage(pictures::paint_picture(pictures::about_button_description()));
 }
 
 }  // namespace ui

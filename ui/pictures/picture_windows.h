@@ -4,6 +4,7 @@
 #include <QRect>
 #include <QString>
 
+#include "pay/rules.h"
 #include "ui/pictures/pictures.h"
 
 class QWidget;
@@ -19,8 +20,9 @@ enum class PictureWindow {
     about,                // Form6, opened by Command2
 };
 
-/// Builds the window, shows it modally over `parent` and drops it once it is closed.
-void open_picture_window(PictureWindow which, QWidget* parent);
+/// Builds the window, its amounts from `rules`, shows it modally over `parent` and drops it once
+/// it is closed.
+void open_picture_window(PictureWindow which, const pay::PayRules& rules, QWidget* parent);
 
 /// What a window is about, as its title band (or, for the about window, its caption) says.
 QString picture_window_topic(PictureWindow which);
@@ -28,9 +30,9 @@ QString picture_window_topic(PictureWindow which);
 /// The picture that a window shows.
 pictures::Picture picture_of(PictureWindow which);
 
-/// The part of its picture that a window shows, in the picture's pixels: the window clips the
-/// larger pictures to its picture box and its client area.
-QRect visible_picture_area(PictureWindow which);
+/// The part of its picture, drawn from `rules`, that a window shows, in the picture's pixels: the
+/// window clips the larger pictures to its picture box and its client area.
+QRect visible_picture_area(PictureWindow which, const pay::PayRules& rules);
 
 /// The OK button's picture: a small application window, 37 x 34.
 QPixmap ok_button_picture();

@@ -7,18 +7,18 @@
 
 namespace ui::pictures {
 
-PictureDescription describe(Picture picture) {
+PictureDescription describe(Picture picture, const pay::PayRules& rules) {
     switch (picture) {
         case Picture::residence_allowance:
-            return residence_allowance_picture();
+            return residence_allowance_picture(rules);
         case Picture::saharan_provinces:
-            return saharan_provinces_picture();
+            return saharan_provinces_picture(rules);
         case Picture::family_allowances:
-            return family_allowances_picture();
+            return family_allowances_picture(rules);
         case Picture::tax_exemption:
-            return tax_exemption_picture();
+            return tax_exemption_picture(rules);
         case Picture::about:
-            return about_picture();
+            return about_picture(rules);
         case Picture::ok_button:
             return ok_button_description();
         case Picture::about_button:
@@ -27,8 +27,8 @@ PictureDescription describe(Picture picture) {
     Q_UNREACHABLE();
 }
 
-QImage picture_image(Picture picture) {
-    return paint_picture(describe(picture));
+QImage picture_image(Picture picture, const pay::PayRules& rules) {
+    return paint_picture(describe(picture, rules));
 }
 
 QString picture_file_name(Picture picture) {

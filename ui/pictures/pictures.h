@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "pay/rules.h"
 #include "ui/pictures/picture_description.h"
 
 namespace ui::pictures {
@@ -28,11 +29,11 @@ inline constexpr std::array all_pictures{Picture::residence_allowance,
                                          Picture::ok_button,
                                          Picture::about_button};
 
-/// What a picture shows, laid out.
-PictureDescription describe(Picture picture);
+/// What a picture shows, laid out, with the amounts of `rules`.
+PictureDescription describe(Picture picture, const pay::PayRules& rules);
 
 /// The picture painted, 24-bit.
-QImage picture_image(Picture picture);
+QImage picture_image(Picture picture, const pay::PayRules& rules);
 
 /// A file name for the picture, e.g. "residence_allowance.png".
 QString picture_file_name(Picture picture);

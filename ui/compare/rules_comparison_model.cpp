@@ -1,0 +1,121 @@
+#include "ui/compare/rules_comparison_model.h"
+
+#include <optional>
+
+#include "pay/comparison.h"
+#include "pay/pay_session.h"
+#include "pay/slip_fields.h"
+#include "print/qt_text.h"
+#include "print/rule_set_text.h"
+
+namespace ui {
+
+using print::isolated_rule_set_title;
+using print::left_to_right;
+using print::qt_text;
+
+namespace {
+
+using Column = RulesComparisonModel::Column;
+
+constexpr int column_count = static_cast<int>(Column::difference) + 1;
+
+}  // namespace
+
+QString rules_tab_caption() {
+    return qt_text(print::rules_caption);
+}
+
+RulesComparisonModel::RulesComparisonModel(const pay::PaySession& in_effect,
+                                           const pay::PaySession& previous, QObject* parent)
+    : QAbstractTableModel(parent),
+      // English captions inside the right-to-left header, each one run read left to right.
+      in_effect_caption_(
+          left_to_right(QStringLiteral("In effect ") + isolated_rule_set_title(in_effect.rules()))),
+      previous_caption_(
+          left_to_right(QStringLiteral("Previous ") + isolated_rule_set_title(previous.rules()))),
+      description_(QStringLiteral("In effect: ") + isolated_rule_set_title(in_effect.rules()) +
+                   QStringLiteral("; previous: ") + isolated_rule_set_title(previous.rules())) {
+    if (!in_effect.computed_inputs() || !previous.computed_inputs()) {
+        return;
+    }
+    const std::string& separator = in_effect.decimal_separator();
+    rows_.reserve(pay::slip_field_count);
+    for (const pay::SlipFieldInfo& info : pay::slip_fields) {
+        // The slips hold the amounts their fields show, so the difference is that of the shown
+        // figures.
+        const std::optional<double> now = pay::amount_of(in_effect.slip(), info.field);
+        const std::optional<double> before = pay::amount_of(previous.slip(), info.field);
+        rows_.push_back({.title = qt_text(pay::field_title(info.field)),
+                         .in_effect = qt_text(in_effect.text(info.field)),
+                         .previous = qt_text(previous.text(info.field)),
+                         .difference = now && before ? qt_text(pay::format_difference(
+                                                           *now - *before, separator))
+                                                     : QString()});
+    }
+}
+
+int RulesComparisonModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int RulesComparisonModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : column_count;
+}
+
+QString RulesComparisonModel::cell_text(const Row& row, Column column) const {
+    switch (column) {
+        case Column::field:
+            return row.title;
+        case Column::in_effect:
+            return row.in_effect;
+        case Column::previous:
+            return row.previous;
+        case Column::difference:
+            return row.difference;
+    }
+    return {};
+}
+
+QString RulesComparisonModel::column_caption(Column column) const {
+    switch (column) {
+        case Column::field:
+            return QStringLiteral("Amount");
+        case Column::in_effect:
+            return in_effect_caption_;
+        case Column::previous:
+            return previous_caption_;
+        case Column::difference:
+            return QStringLiteral("Difference");
+    }
+    return {};
+}
+
+QVariant RulesComparisonModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount()) {
+        return {};
+    }
+    const auto column = static_cast<Column>(index.column());
+    switch (role) {
+        case Qt::DisplayRole:
+            return cell_text(rows_.at(static_cast<std::size_t>(index.row())), column);
+        case Qt::TextAlignmentRole:
+            return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
+        default:
+            return {};
+    }
+}
+
+QVariant RulesComparisonModel::headerData(int section, Qt::Orientation orientation,
+                                          int role) const {
+    if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) {
+        return QAbstractTableModel::headerData(section, orientation, role);
+    }
+    if (orientation == Qt::Horizontal) {
+        return section >= 0 && section < column_count ? column_caption(static_cast<Column>(section))
+                                                      : QVariant();
+    }
+    return QString::number(section + 1);
+}
+
+}  // namespace ui
