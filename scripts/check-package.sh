@@ -42,6 +42,11 @@ for path in /usr/share/applications/org.velnaro.velnaro.desktop \
     /usr/share/doc/velnaro/docs/velnaro-window.png; do
     [ -f "$path" ] || { echo "missing after install: $path" >&2; exit 1; }
 done
+# The installed rules file is the built-in set: read with --rules it computes the same slips.
+cmp <(/usr/bin/velnaro-calc --batch /usr/share/doc/velnaro/examples/staff.csv) \
+    <(/usr/bin/velnaro-calc --rules /usr/share/velnaro/rules/2010.toml \
+        --batch /usr/share/doc/velnaro/examples/staff.csv)
+/usr/bin/velnaro-calc --show-rules | cmp - /usr/share/velnaro/rules/2010.toml
 # A desktop's launcher finds the running window through StartupWMClass, which must name the
 # window's WM_CLASS (instance or class) on X11.
 wm_class=$(scripts/window-wm-class.sh /usr/bin/velnaro)
