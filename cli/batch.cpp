@@ -420,7 +420,8 @@ BatchOutcome run_batch(std::istream& input, std::ostream& output, const BatchOpt
     if (const std::string clash = added_name_clash(checked, options); !clash.empty()) {
         BatchOutcome outcome;
         outcome.status = ExitStatus::usage;
-        outcome.message = "input column '" + clash + "' has the name of an output column";
+        outcome.message =
+            "input column " + quoted_name(clash) + " has the name of an output column";
         return outcome;
     }
     return write_rows(reader, checked, output, options);

@@ -19,7 +19,6 @@ namespace {
 constexpr std::size_t header_limit = std::size_t{16} << 20;
 // How many names of a header the message about it quotes.
 constexpr std::size_t quoted_names = 12;
-constexpr std::size_t quoted_name_length = 120;
 
 bool is_output_name(std::string_view name) {
     return name == error_column ||
@@ -27,25 +26,12 @@ bool is_output_name(std::string_view name) {
                        [&](const pay::SlipFieldInfo& info) { return info.name == name; });
 }
 
-// `text` cut to at most `length` bytes, never inside a UTF-8 sequence.
-std::string_view shortened(std::string_view text, std::size_t length) {
-    if (text.size() <= length) {
-        return text;
-    }
-    while (length > 0 && (static_cast<unsigned char>(text[length]) & 0xC0U) == 0x80U) {
-        --length;
-    }
-    return text.substr(0, length);
-}
-
 // "'id', 'Scale ', 'rank'": what the header holds, its first names quoted.
 std::string held_names(std::span<const std::string> header) {
     std::string text;
     for (std::size_t i = 0; i < header.size() && i < quoted_names; ++i) {
-        text += i == 0 ? "'" : ", '";
-        const std::string_view name = shortened(header[i], quoted_name_length);
-        text += name;
-        text += name.size() < header[i].size() ? "...'" : "'";
+        text += i == 0 ? "" : ", ";
+        text += quoted_name(header[i]);
     }
     if (header.size() > quoted_names) {
         text += " and " + std::to_string(header.size() - quoted_names) + " more";
@@ -83,16 +69,16 @@ std::variant<ColumnMap, std::string> map_columns(std::span<const std::string> he
     for (std::size_t i = 0; i < header.size(); ++i) {
         const std::string& name = header[i];
         if (!seen.insert(name).second) {
-            return "the header row names column '" + name + "' twice";
+            return "the header row names column " + quoted_name(name) + " twice";
         }
         if (is_output_name(name)) {
-            return "input column '" + name + "' has the name of an output column";
+            return "input column " + quoted_name(name) + " has the name of an output column";
         }
         if (const auto choice = choice_named(name)) {
             auto& place = found[static_cast<std::size_t>(*choice)];
             if (place) {
                 return "the header row names column " + std::string(pay::choice_name(*choice)) +
-                       " twice ('" + header[*place] + "' and '" + name + "')";
+                       " twice (" + quoted_name(header[*place]) + " and " + quoted_name(name) + ")";
             }
             place = i;
         }
@@ -238,7 +224,7 @@ std::string record_fault(const CsvRecord& record, const BatchHeader& header) {
     std::string faults;
     for (std::size_t i = 0; i < width; ++i) {
         if (!is_valid_utf8(record.fields[i])) {
-            add_fault(faults, "invalid UTF-8 in column '" + header.names[i] + "'");
+            add_fault(faults, "invalid UTF-8 in column " + quoted_name(header.names[i]));
         }
     }
     return faults;

@@ -8,6 +8,7 @@
 #include "pay/choices.h"
 #include "pay/count_text.h"
 #include "pay/rules.h"
+#include "staff/messages.h"
 #include "staff/refusal_text.h"
 
 namespace staff {
@@ -97,9 +98,7 @@ std::string not_accepted(pay::Choice choice, std::string_view value, std::string
     if (value.empty()) {
         text += " is empty";
     } else {
-        text += " '";
-        text += value;
-        text += "' is not ";
+        text += " " + quoted_name(value) + " is not ";
         text += what;
     }
     text += "; expected ";

@@ -1,5 +1,6 @@
 #include "staff/messages.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -67,6 +68,16 @@ std::string cannot_write(std::string_view name, int error) {
 
 std::string cannot_read(std::string_view name, int error) {
     return "cannot read " + std::string(name) + ": " + reason(error);
+}
+
+std::string quoted_name(std::string_view name) {
+    constexpr std::size_t longest = 120;
+    std::size_t length = std::min(name.size(), longest);
+    while (length < name.size() && length > 0 &&
+           (static_cast<unsigned char>(name[length]) & 0xC0U) == 0x80U) {
+        --length;
+    }
+    return "'" + std::string(name.substr(0, length)) + (length < name.size() ? "...'" : "'");
 }
 
 }  // namespace staff

@@ -11,6 +11,11 @@ namespace staff {
 /// and each byte of an ill-formed UTF-8 sequence as `\xe9`.
 std::string escape_controls(std::string_view text);
 
+/// `name` in single quotes, cut to at most 120 bytes (never inside a UTF-8 sequence) and marked
+/// "..." where it was cut: a name a message quotes, so that a message stays a line however long
+/// the name a file gives.
+std::string quoted_name(std::string_view name);
+
 /// The names the three programs begin their messages with.
 inline constexpr std::string_view calc_program = "velnaro-calc";
 inline constexpr std::string_view slips_program = "velnaro-slips";

@@ -9,6 +9,7 @@
 
 #include "pay/pay_inputs.h"
 #include "pay/pay_session.h"
+#include "staff/utf8.h"
 #include "test_rows.h"
 
 namespace {
@@ -344,6 +345,32 @@ TEST(UnusableHeader, ANameTwiceInAVeryWideHeaderIsFound) {
     const Batch batch = run(wide + ",c7\n");
     EXPECT_EQ(batch.outcome.status, staff::ExitStatus::usage);
     EXPECT_EQ(batch.outcome.message, "the header row names column 'c7' twice");
+}
+
+// A long name or value is quoted cut, once per message: a row's error and a header's message
+// stay a line however long the text the file gives (an Arabic name is never cut inside a letter).
+TEST(Messages, QuoteLongNamesAndValuesCut) {
+    std::string long_name = "note";
+    for (int i = 0; i < 100'000; ++i) {
+        long_name += "\xd8\xa8";
+    }
+    const Batch twice = run(header + "," + long_name + "," + long_name + "\n");
+    EXPECT_EQ(twice.outcome.status, staff::ExitStatus::usage);
+    EXPECT_LT(twice.outcome.message.size(), 200U) << twice.outcome.message.substr(0, 200);
+    EXPECT_TRUE(staff::is_valid_utf8(twice.outcome.message));
+    EXPECT_NE(twice.outcome.message.find("...' twice"), std::string::npos);
+
+    std::string rows = header + "," + long_name + "\n";
+    const std::string long_zone(1'000'000, 'Z');
+    for (int i = 0; i < 20; ++i) {
+        rows += "10,6,A,no,2,3,yes,\xff\n10,6," + long_zone + ",no,2,3,yes,x\n";
+    }
+    const Batch batch = run(rows);
+    EXPECT_EQ(batch.outcome.status, staff::ExitStatus::row_errors);
+    // Each row writes its own input back; the errors add no more than a line each.
+    EXPECT_LT(batch.output.size(), rows.size() + 20 * 2 * 1000);
+    EXPECT_NE(batch.output.find("invalid UTF-8 in column 'note"), std::string::npos);
+    EXPECT_NE(batch.output.find("zone 'ZZZZ"), std::string::npos);
 }
 
 // The error column shows control characters escaped; the input columns keep them.
