@@ -135,7 +135,8 @@ ExitStatus run_batch_command(const Command& command, const RunRules& rules, std:
         .byte_order_mark = command.byte_order_mark,
         .progress = {}};
     std::optional<ProgressLine> progress;
-    if (::isatty(STDERR_FILENO) == 1) {
+    // Rows written to the terminal itself would be drawn over.
+    if (progress_line_fits(STDERR_FILENO, output_file ? -1 : STDOUT_FILENO)) {
         progress.emplace(err, calc_program, "rows", progress_quiet_time());
         options.progress = [&](std::size_t rows) { progress->update(rows); };
     }

@@ -1,5 +1,8 @@
 #include "staff/progress_line.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <string>
 
@@ -9,6 +12,21 @@ namespace {
 constexpr auto refresh_time = std::chrono::milliseconds(250);
 
 }  // namespace
+
+bool progress_line_fits(int terminal_fd, int output_fd) {
+    if (::isatty(terminal_fd) != 1) {
+        return false;
+    }
+    if (::isatty(output_fd) != 1) {
+        return true;
+    }
+    struct stat terminal {};
+    struct stat output {};
+    if (::fstat(terminal_fd, &terminal) != 0 || ::fstat(output_fd, &output) != 0) {
+        return false;
+    }
+    return terminal.st_rdev != output.st_rdev;
+}
 
 ProgressLine::ProgressLine(std::ostream& terminal, std::string_view program, std::string_view unit,
                            Clock::duration quiet_time)

@@ -683,9 +683,11 @@ TEST_F(Executable, SumsUpWithTheDecimalSeparatorOfTheOutput) {
               "total_deductions 6470,48, income_tax 299,78, annual_pay 42415,14\n");
 }
 
-// Runs the program on `input` with its standard error on a new pseudo-terminal, and gives what
-// the terminal received. VELNARO_CALC_PROGRESS_AFTER_MS=0 shows the progress line at once.
-std::string stderr_on_a_terminal(const std::vector<std::string>& args, const fs::path& input) {
+// Runs the program on `input` with its standard error (and with `output_too` its standard
+// output) on a new pseudo-terminal, and gives what the terminal received.
+// VELNARO_CALC_PROGRESS_AFTER_MS=0 shows the progress line at once.
+std::string stderr_on_a_terminal(const std::vector<std::string>& args, const fs::path& input,
+                                 bool output_too = false) {
     int terminal = -1;
     int program_side = -1;
     if (openpty(&terminal, &program_side, nullptr, nullptr, nullptr) != 0) {
@@ -695,7 +697,11 @@ std::string stderr_on_a_terminal(const std::vector<std::string>& args, const fs:
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, input.c_str(), O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    if (output_too) {
+        posix_spawn_file_actions_adddup2(&actions, program_side, STDOUT_FILENO);
+    } else {
+        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    }
     posix_spawn_file_actions_adddup2(&actions, program_side, STDERR_FILENO);
     posix_spawn_file_actions_addclose(&actions, terminal);
     posix_spawn_file_actions_addclose(&actions, program_side);
@@ -747,6 +753,11 @@ TEST_F(Executable, ShowsProgressOnATerminalOnly) {
         << shown;
     const std::string written = read_file(file("slips.csv"));
     EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), 3001);
+
+    // Written to the same terminal, the rows would be drawn over: no progress line.
+    const std::string rows_shown = stderr_on_a_terminal({"--batch", "-"}, file("staff.csv"), true);
+    EXPECT_EQ(rows_shown.find("rows per second"), std::string::npos);
+    EXPECT_EQ(std::count(rows_shown.begin(), rows_shown.end(), '\n'), 3001);
 
     // The same batch with standard error in a file shows nothing.
     const Outcome elsewhere = calc("--batch - -o " + file("slips.csv").string(), input,
