@@ -15,11 +15,15 @@
 #include <QTableView>
 #include <QTest>
 #include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "gui_test_support.h"
 #include "pay/comparison.h"
 #include "pay/explanation.h"
 #include "pay/pay_session.h"
+#include "pay/slip_fields.h"
 #include "print/rule_set_text.h"
 #include "ui/compare/compare_window.h"
 #include "ui/compare/comparison_model.h"
@@ -417,6 +421,57 @@ class CompareWindowTest : public QObject {
         const QStringList own = seen.children_texts.value(2).split(QLatin1Char('|'));
         QCOMPARE(own.value(4), shown.field("Text25").text());  // the annual pay
         QCOMPARE(own.value(5), shown.field("Text20").text());  // the monthly pay
+    }
+
+    // A zone text that is no list item keeps the residence allowance the window showed before;
+    // the own row of every tab keeps it too, and shows the window's amounts to the cent.
+    void theOwnRowShowsWhatTheWindowShowsWithATypedZone() {
+        using Column = ui::ComparisonModel::Column;
+        gui_test::ModalGuard guard;
+        ShownWindow shown;
+        pick_scale_9_rank_1(shown);
+        shown.press_ok();
+        const QString allowance = shown.field("Text3").text();
+        gui_test::retype(shown.list("Combo3"), QStringLiteral("X"));
+        shown.press_ok();
+        QCOMPARE(shown.messages.size(), 0U);
+        QCOMPARE(shown.field("Text3").text(), allowance);
+        QVERIFY(allowance != QStringLiteral("0"));
+        const std::vector<std::pair<Column, pay::SlipField>> shown_in{
+            {Column::gross_total, pay::SlipField::gross_total},
+            {Column::total_deductions, pay::SlipField::total_deductions},
+            {Column::income_tax, pay::SlipField::income_tax},
+            {Column::annual_pay, pay::SlipField::annual_pay},
+            {Column::monthly_pay, pay::SlipField::monthly_pay}};
+        QStringList mismatches;
+        int own_rows = 0;
+        guard.expect([&](QWidget& window) {
+            auto& compare = dynamic_cast<ui::CompareWindow&>(window);
+            for (const CompareAxis axis : pay::all_compare_axes) {
+                const ui::ComparisonModel& model = compare.model(axis);
+                if (!model.comparison().current) {
+                    continue;  // the zone: the typed text is no row of its own
+                }
+                ++own_rows;
+                const int row = static_cast<int>(*model.comparison().current);
+                for (int column = 0; column < model.columnCount(); ++column) {
+                    for (const auto& [kind, field] : shown_in) {
+                        const std::string control(pay::field_info(field).control);
+                        const QString window_text = shown.field(control.c_str()).text();
+                        const QString cell = model.index(row, column).data().toString();
+                        if (model.column_kind(column) == kind && cell != window_text) {
+                            mismatches << QStringLiteral("%1 %2: %3 against %4")
+                                              .arg(qt_text(pay::axis_name(axis)), qt_text(control),
+                                                   cell, window_text);
+                        }
+                    }
+                }
+            }
+        });
+        press_compare_keys(shown);
+        QCOMPARE(guard.pending(), 0U);
+        QCOMPARE(own_rows, static_cast<int>(pay::all_compare_axes.size()) - 1);
+        QVERIFY2(mismatches.isEmpty(), qPrintable(mismatches.join(QLatin1Char('\n'))));
     }
 
     void theRuleSetsTabSaysPressOkFirstBeforeAnyComputation() {

@@ -284,7 +284,11 @@ void open_comparison(QWidget& parent, const pay::PaySession& session,
     bool refused = false;
     if (computed) {
         for (const pay::CompareAxis axis : pay::all_compare_axes) {
-            pay::ComparisonOutcome outcome = pay::compare_pay(*computed, axis, session.rules());
+            // From the slip the window's last computation found, so that the own row keeps the
+            // amounts the window kept.
+            pay::ComparisonOutcome outcome =
+                pay::compare_pay(*computed, session.computed_choices(), axis, session.rules(),
+                                 session.slip_before());
             if (!outcome.comparison) {
                 refused = true;
                 comparisons.clear();
