@@ -5,15 +5,19 @@
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
+#include <algorithm>
+#include <cstdlib>
 #include <optional>
 #include <string>
 #include <utility>
@@ -28,6 +32,7 @@
 #include "ui/compare/compare_window.h"
 #include "ui/compare/comparison_model.h"
 #include "ui/compare/rules_comparison_model.h"
+#include "ui/screen_placement.h"
 
 using gui_test::qt_text;
 using gui_test::ShownWindow;
@@ -472,6 +477,159 @@ class CompareWindowTest : public QObject {
         QCOMPARE(guard.pending(), 0U);
         QCOMPARE(own_rows, static_cast<int>(pay::all_compare_axes.size()) - 1);
         QVERIFY2(mismatches.isEmpty(), qPrintable(mismatches.join(QLatin1Char('\n'))));
+    }
+
+    void fitsTheAvailableAreaCentredWhereItFits_data() {
+        QTest::addColumn<QSize>("wanted");
+        QTest::addColumn<QPoint>("centre");
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QRect>("expected");
+        const QRect screen(0, 0, 1280, 994);  // 1280x1024 less a 30 px panel
+        QTest::newRow("fits, centred")
+            << QSize(900, 460) << QPoint(640, 500) << screen << QRect(191, 271, 900, 460);
+        QTest::newRow("twice the screen's width")
+            << QSize(2560, 460) << QPoint(640, 500) << screen << QRect(0, 271, 1280, 460);
+        QTest::newRow("main window near the right edge")
+            << QSize(900, 460) << QPoint(1100, 500) << screen << QRect(380, 271, 900, 460);
+        QTest::newRow("main window near the top left")
+            << QSize(900, 460) << QPoint(100, 50) << screen << QRect(0, 0, 900, 460);
+        QTest::newRow("taller than the area, on a second screen")
+            << QSize(700, 2000) << QPoint(2000, 300) << QRect(1280, 0, 1920, 1050)
+            << QRect(1651, 0, 700, 1050);
+    }
+
+    void fitsTheAvailableAreaCentredWhereItFits() {
+        QFETCH(QSize, wanted);
+        QFETCH(QPoint, centre);
+        QFETCH(QRect, available);
+        QFETCH(QRect, expected);
+        QCOMPARE(ui::fitted_rect(wanted, centre, available), expected);
+    }
+
+    // The window as opened: on the screen, over the main window where it fits, each table's
+    // columns as wide as their contents within 1280 px, amounts right-aligned in fixed-width
+    // figures, no row numbers.
+    void opensWithinTheScreenWithTablesSizedToTheirContents() {
+        gui_test::ModalGuard guard;
+        ShownWindow shown;
+        pick_scale_9_rank_1(shown);
+        shown.press_ok();
+        QRect frame;
+        QRect available;
+        QStringList too_wide;
+        QStringList numbered;
+        QStringList misset;
+        guard.expect([&](QWidget& window) {
+            auto& compare = dynamic_cast<ui::CompareWindow&>(window);
+            frame = compare.frameGeometry();
+            available = compare.screen()->availableGeometry();
+            const int chrome = compare.width() - compare.tabs()->currentWidget()->width();
+            for (const CompareAxis axis : pay::all_compare_axes) {
+                QTableView* table = compare.table(axis);
+                const ui::ComparisonModel& model = compare.model(axis);
+                const int needed =
+                    table->horizontalHeader()->length() + 2 * table->frameWidth() + chrome;
+                if (needed > 1280) {
+                    too_wide
+                        << QStringLiteral("%1: %2").arg(model.comparison().rows.size()).arg(needed);
+                }
+                if (!table->verticalHeader()->isHidden()) {
+                    numbered << table->objectName();
+                }
+                for (int column = 0; column < model.columnCount(); ++column) {
+                    const QModelIndex cell = model.index(0, column);
+                    const auto alignment = cell.data(Qt::TextAlignmentRole).value<Qt::Alignment>();
+                    const bool fixed =
+                        QFontInfo(cell.data(Qt::FontRole).value<QFont>()).fixedPitch();
+                    const bool right =
+                        (alignment & Qt::AlignRight) && (alignment & Qt::AlignAbsolute);
+                    if (model.is_amount(column) != right || model.is_amount(column) != fixed) {
+                        misset
+                            << QStringLiteral("%1 column %2").arg(table->objectName()).arg(column);
+                    }
+                }
+            }
+        });
+        press_compare_keys(shown);
+        QCOMPARE(guard.pending(), 0U);
+        QVERIFY2(available.contains(frame), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                           .arg(frame.x())
+                                                           .arg(frame.y())
+                                                           .arg(frame.width())
+                                                           .arg(frame.height())));
+        // Centred on the main window, unless that would push it past an edge of the area.
+        const QPoint main_centre = shown.window().frameGeometry().center();
+        const bool centred_across = std::abs(frame.center().x() - main_centre.x()) <= 1;
+        const bool at_side = frame.left() == available.left() || frame.right() == available.right();
+        QVERIFY(centred_across || at_side);
+        QVERIFY2(too_wide.isEmpty(), qPrintable(too_wide.join(QLatin1Char(' '))));
+        QVERIFY2(numbered.isEmpty(), qPrintable(numbered.join(QLatin1Char(' '))));
+        QVERIFY2(misset.isEmpty(), qPrintable(misset.join(QLatin1Char(' '))));
+    }
+
+    // A click on a column header sorts by that column's amounts, a second the other way; the own
+    // row keeps its highlight and its bold wherever it goes.
+    void aClickOnAColumnHeaderSorts() {
+        using Column = ui::ComparisonModel::Column;
+        gui_test::ModalGuard guard;
+        ShownWindow shown;
+        pick_scale_9_rank_1(shown);
+        shown.press_ok();
+        QList<double> ascending;
+        QList<double> descending;
+        QStringList own_rank_before;
+        QStringList own_rank_after;
+        guard.expect([&](QWidget& window) {
+            auto& compare = dynamic_cast<ui::CompareWindow&>(window);
+            QTableView* table = compare.table(CompareAxis::rank);
+            const ui::ComparisonModel& source = compare.model(CompareAxis::rank);
+            int monthly = -1;
+            for (int column = 0; column < source.columnCount(); ++column) {
+                if (source.column_kind(column) == Column::monthly_pay) {
+                    monthly = column;
+                }
+            }
+            QHeaderView* header = table->horizontalHeader();
+            const auto click_header = [&] {
+                const QPoint middle(
+                    header->sectionViewportPosition(monthly) + header->sectionSize(monthly) / 2,
+                    header->height() / 2);
+                QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, middle);
+            };
+            const QAbstractItemModel& shown_rows = *table->model();
+            const auto own_ranks = [&] {
+                QStringList ranks;
+                for (int row = 0; row < shown_rows.rowCount(); ++row) {
+                    const QModelIndex first = shown_rows.index(row, 0);
+                    if (first.data(Qt::BackgroundRole).isValid() &&
+                        shown_rows.index(row, monthly).data(Qt::FontRole).value<QFont>().bold()) {
+                        ranks << first.data().toString();
+                    }
+                }
+                return ranks;
+            };
+            const auto monthly_column = [&] {
+                QList<double> amounts;
+                for (int row = 0; row < shown_rows.rowCount(); ++row) {
+                    amounts << shown_rows.index(row, monthly).data().toString().toDouble();
+                }
+                return amounts;
+            };
+            own_rank_before = own_ranks();
+            click_header();
+            ascending = monthly_column();
+            own_rank_after = own_ranks();
+            click_header();
+            descending = monthly_column();
+        });
+        press_compare_keys(shown);
+        QCOMPARE(guard.pending(), 0U);
+        QVERIFY(ascending.size() > 2);
+        QVERIFY2(std::is_sorted(ascending.begin(), ascending.end()), "ascending");
+        QVERIFY2(std::is_sorted(descending.rbegin(), descending.rend()), "descending");
+        QVERIFY(ascending != descending);
+        QCOMPARE(own_rank_before.size(), 1);
+        QCOMPARE(own_rank_after, own_rank_before);
     }
 
     void theRuleSetsTabSaysPressOkFirstBeforeAnyComputation() {
