@@ -1,21 +1,49 @@
 #include "ui/field_explanations.h"
 
+#include <QAction>
 #include <QHelpEvent>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTimer>
 #include <QToolTip>
 
 #include "pay/explanation.h"
+#include "print/qt_text.h"
 #include "ui/explanation_window.h"
 
 namespace ui {
 
+using print::qt_text;
+
+namespace {
+
+// The tooltip's last line: the ways to the explanation window.
+QString how_to_open_hint() {
+    return QStringLiteral(
+               "<p dir=\"ltr\" align=\"right\"><i>Double-click, Shift+F1, or "
+               "\u201c%1\u201d in the context menu: the full explanation.</i></p>")
+        .arg(qt_text(explain_amount_caption));
+}
+
+}  // namespace
+
 FieldExplanations::FieldExplanations(const std::array<QLineEdit*, pay::slip_field_count>& fields,
                                      const pay::PaySession& session, QObject* parent)
     : QObject(parent), fields_(fields), session_(session) {
-    for (QLineEdit* field : fields_) {
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+        QLineEdit* field = fields_[i];
         field->installEventFilter(this);
+        auto* action = new QAction(qt_text(explain_amount_caption), field);
+        action->setObjectName(QStringLiteral("explain_amount"));
+        action->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1));
+        // Each field's own: Shift+F1 explains the field that has the focus.
+        action->setShortcutContext(Qt::WidgetShortcut);
+        action->setShortcutVisibleInContextMenu(true);
+        field->addAction(action);
+        connect(action, &QAction::triggered, this,
+                [this, field = static_cast<pay::SlipField>(i), field_edit = field] {
+                    open_window(field, *field_edit);
+                });
+        actions_[i] = action;
     }
 }
 
@@ -33,7 +61,7 @@ void FieldExplanations::show_tooltip(pay::SlipField field, QLineEdit& edit,
     const pay::FieldExplanation explanation = pay::explain_field(session_, field);
     // A screen reader reads the description of the focused field.
     edit.setAccessibleDescription(explanation_text(explanation, edit.text()));
-    QToolTip::showText(where, explanation_tooltip(explanation), &edit);
+    QToolTip::showText(where, explanation_tooltip(explanation) + how_to_open_hint(), &edit);
 }
 
 void FieldExplanations::open_window(pay::SlipField field, QLineEdit& edit) const {
@@ -62,14 +90,6 @@ bool FieldExplanations::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::MouseButtonDblClick:
             open_window(*field, edit);
             return true;
-        case QEvent::KeyPress: {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            if (key->key() == Qt::Key_F1 && key->modifiers() == Qt::ShiftModifier) {
-                open_window(*field, edit);
-                return true;
-            }
-            break;
-        }
         default:
             break;
     }

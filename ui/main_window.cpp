@@ -65,8 +65,12 @@ MainWindow::MainWindow(WindowOptions options)
             panel->insertActions(compare, slip_entries);
         }
     }
-    for (QLineEdit* field : controls_.result_fields) {
-        add_actions_to_field_menu(*field, slip_entries + QList<QAction*>{compare});
+    // A result field's menu begins with the entry that explains its amount.
+    for (std::size_t i = 0; i < controls_.result_fields.size(); ++i) {
+        const QList<QAction*> explain{explanations_.explain_action(static_cast<pay::SlipField>(i)),
+                                      separator};
+        add_actions_to_field_menu(*controls_.result_fields[i],
+                                  explain + slip_entries + QList<QAction*>{compare});
     }
 
     const PictureOpener open = std::move(options.open_picture);

@@ -2,11 +2,13 @@
 // window on a double-click or Shift+F1 that Escape and its close button close.
 #include <QAccessible>
 #include <QAccessibleTextInterface>
+#include <QAction>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGlyphRun>
 #include <QHelpEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRawFont>
 #include <QScrollBar>
@@ -14,11 +16,14 @@
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QTextLayout>
+#include <QTimer>
 #include <QToolTip>
+#include <QWindow>
 #include <vector>
 
 #include "gui_test_support.h"
 #include "pay/pay_inputs.h"
+#include "ui/field_explanations.h"
 
 using gui_test::ShownWindow;
 
@@ -255,6 +260,76 @@ class ExplanationWindowTest : public QObject {
         QVERIFY(seen.closed_by_key);
         // F1 alone opens nothing.
         QTest::keyClick(&residence, Qt::Key_F1);
+    }
+
+    // A right click on a result field shows its menu, which begins with the entry that opens the
+    // field's explanation, Shift+F1 beside it; a click on that entry opens that field's window.
+    void the_context_menu_opens_the_fields_window_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("formula");
+        QTest::newRow("residence") << "Text3"
+                                   << "18194.20 × 10 % = 1819.42";
+        QTest::newRow("monthly pay") << "Text20"
+                                     << "(53685.62 − 7998.20) ÷ 12 = 3807.29";
+    }
+    void the_context_menu_opens_the_fields_window() {
+        QFETCH(QString, field);
+        QFETCH(QString, formula);
+        ShownWindow shown;
+        pick_scale_9_rank_1(shown);
+        shown.press_ok();
+        QLineEdit& edit = shown.field(field.toLatin1().constData());
+        QStringList entries;
+        QString shortcut;
+        QTimer::singleShot(0, &shown.window(), [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu != nullptr);
+            QAction* explain = nullptr;
+            for (QAction* action : menu->actions()) {
+                if (!action->isSeparator()) {
+                    entries << action->text();
+                }
+                if (action->text() == gui_test::qt_text(ui::explain_amount_caption)) {
+                    explain = action;
+                }
+            }
+            QVERIFY(explain != nullptr);
+            shortcut = explain->shortcut().toString(QKeySequence::PortableText);
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(explain).center());
+        });
+        Seen seen;
+        guard_.expect([&](QWidget& window) { seen = read_window(window); });
+        // Through the window, as the system delivers a click: the window makes the menu event.
+        QTest::mouseClick(edit.window()->windowHandle(), Qt::RightButton, {},
+                          edit.mapTo(edit.window(), edit.rect().center()));
+        QVERIFY(seen.opened);
+        QCOMPARE(seen.title, title);
+        QVERIFY2(seen.text.contains(formula), qPrintable(seen.text));
+        QVERIFY2(entries.contains(gui_test::qt_text(ui::explain_amount_caption)),
+                 qPrintable(entries.join(QLatin1Char('|'))));
+        QCOMPARE(shortcut, QStringLiteral("Shift+F1"));
+        // The field's own editing entries come first; the explanation leads the window's entries.
+        const qsizetype explain_at = entries.indexOf(gui_test::qt_text(ui::explain_amount_caption));
+        QVERIFY(explain_at > 0);
+        const auto* print = shown.window().findChild<QAction*>(QStringLiteral("print_slip"));
+        QVERIFY(print != nullptr);
+        QCOMPARE(entries.value(explain_at + 1), print->text());
+    }
+
+    // The tooltip says how to reach the explanation window.
+    void the_tooltip_says_how_to_open_the_window() {
+        ShownWindow shown;
+        pick_scale_9_rank_1(shown);
+        shown.press_ok();
+        QLineEdit& edit = shown.field("Text3");
+        const QPoint centre = edit.rect().center();
+        QHelpEvent hover(QEvent::ToolTip, centre, edit.mapToGlobal(centre));
+        QApplication::sendEvent(&edit, &hover);
+        QTRY_VERIFY(QToolTip::isVisible());
+        for (const QString& way : {QStringLiteral("Double-click"), QStringLiteral("Shift+F1"),
+                                   gui_test::qt_text(ui::explain_amount_caption)}) {
+            QVERIFY2(QToolTip::text().contains(way), qPrintable(way));
+        }
     }
 
     void the_close_button_closes_the_window() {
