@@ -408,7 +408,8 @@ class CompareWindowTest : public QObject {
         press_compare_keys(shown);
         QCOMPARE(guard.pending(), 0U);
         QCOMPARE(seen.rows[1], 1);
-        QVERIFY2(seen.scale_note.endsWith(QStringLiteral(": 3")), qPrintable(seen.scale_note));
+        QVERIFY2(seen.scale_note.endsWith(QStringLiteral(": \u20683\u2069")),
+                 qPrintable(seen.scale_note));
     }
 
     // The choices' tabs compute with the rules in effect: the own row's pay is the window's.
