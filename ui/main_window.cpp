@@ -14,6 +14,7 @@
 #include "ui/application.h"
 #include "ui/compare/compare_action.h"
 #include "ui/compare/compare_window.h"
+#include "ui/context_menus.h"
 #include "ui/screen_placement.h"
 
 namespace ui {
@@ -58,7 +59,7 @@ MainWindow::MainWindow(WindowOptions options)
     separator->setSeparator(true);
     QList<QAction*> slip_entries = slip_actions_.actions();
     slip_entries << separator;
-    setContextMenuPolicy(Qt::ActionsContextMenu);
+    use_actions_context_menu(*this);
     insertActions(compare, slip_entries);
     for (const char* name : compare_menu_panels) {
         if (auto* panel = findChild<QLabel*>(QString::fromLatin1(name))) {

@@ -152,6 +152,8 @@ void add_actions_to_field_menu(QLineEdit& field, const QList<QAction*>& actions)
     QObject::connect(&field, &QWidget::customContextMenuRequested, &field,
                      [&field, actions](const QPoint& at) {
                          const std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
+                         // The field reads its amount left to right; its menu reads right to left.
+                         menu->setLayoutDirection(Qt::RightToLeft);
                          menu->addSeparator();
                          menu->addActions(actions);
                          menu->exec(field.mapToGlobal(at));
