@@ -524,12 +524,14 @@ class CompareWindowTest : public QObject {
             auto& compare = dynamic_cast<ui::CompareWindow&>(window);
             frame = compare.frameGeometry();
             available = compare.screen()->availableGeometry();
-            const int chrome = compare.width() - compare.tabs()->currentWidget()->width();
             for (const CompareAxis axis : pay::all_compare_axes) {
                 QTableView* table = compare.table(axis);
                 const ui::ComparisonModel& model = compare.model(axis);
-                const int needed =
-                    table->horizontalHeader()->length() + 2 * table->frameWidth() + chrome;
+                // The tab's table is laid out once shown: what the window takes around it.
+                compare.tabs()->setCurrentWidget(table->parentWidget());
+                QCoreApplication::processEvents();
+                const int chrome = compare.width() - table->viewport()->width();
+                const int needed = table->horizontalHeader()->length() + chrome;
                 if (needed > 1280) {
                     too_wide
                         << QStringLiteral("%1: %2").arg(model.comparison().rows.size()).arg(needed);

@@ -266,7 +266,7 @@ void CompareWindow::showEvent(QShowEvent* event) {
     for (QTableView* each : shown) {
         // The sections are sized to their contents lazily, so ask for the contents' sizes.
         const QAbstractItemView* view = each;
-        int width = 2 * each->frameWidth();
+        int width = 0;
         for (int column = 0; column < each->model()->columnCount(); ++column) {
             width += std::max(view->sizeHintForColumn(column),
                               each->horizontalHeader()->sectionSizeHint(column));
@@ -274,7 +274,11 @@ void CompareWindow::showEvent(QShowEvent* event) {
         widest = std::max(widest, width);
         each->scrollTo(each->currentIndex());
     }
-    const int frame = width() - tabs_->currentWidget()->width() + 4;
+    // What the window takes around a table's columns, measured on the shown tab once laid out.
+    layout()->activate();
+    const auto* current = tabs_->currentWidget()->findChild<QTableView*>();
+    const int frame = current != nullptr ? width() - current->viewport()->width()
+                                         : width() - tabs_->currentWidget()->width() + 4;
     // Within the screen's available area, over the main window where it fits.
     fit_over(*this, parentWidget(), QSize(widest + frame, height()));
 }

@@ -86,6 +86,21 @@ QString column_caption(Column column) {
     return {};
 }
 
+// A caption of three words or more on two lines, split at the space nearest its middle, so that
+// a column is as narrow as its amounts rather than its caption.
+QString on_two_lines(QString caption) {
+    const qsizetype middle = caption.size() / 2;
+    const qsizetype before = caption.lastIndexOf(QLatin1Char(' '), middle);
+    const qsizetype after = caption.indexOf(QLatin1Char(' '), middle);
+    if (caption.count(QLatin1Char(' ')) < 2 || (before < 0 && after < 0)) {
+        return caption;
+    }
+    const qsizetype split =
+        before < 0 || (after >= 0 && after - middle < middle - before) ? after : before;
+    caption[split] = QLatin1Char('\n');
+    return caption;
+}
+
 }  // namespace
 
 QString axis_caption(pay::CompareAxis axis) {
@@ -235,8 +250,12 @@ QVariant ComparisonModel::headerData(int section, Qt::Orientation orientation, i
         return QAbstractTableModel::headerData(section, orientation, role);
     }
     if (orientation == Qt::Horizontal) {
-        return section >= 0 && section < columnCount() ? column_caption(column_kind(section))
-                                                       : QVariant();
+        if (section < 0 || section >= columnCount()) {
+            return {};
+        }
+        const QString caption = column_caption(column_kind(section));
+        // A screen reader reads the caption on one line.
+        return role == Qt::DisplayRole ? on_two_lines(caption) : caption;
     }
     if (comparison_.current == static_cast<std::size_t>(section)) {
         return own_row_caption();
