@@ -9,6 +9,7 @@
 #include "pay/explanation.h"
 #include "print/qt_text.h"
 #include "ui/explanation_window.h"
+#include "ui/isolated_text.h"
 
 namespace ui {
 
@@ -21,7 +22,7 @@ QString how_to_open_hint() {
     return QStringLiteral(
                "<p dir=\"ltr\" align=\"right\"><i>Double-click, Shift+F1, or "
                "\u201c%1\u201d in the context menu: the full explanation.</i></p>")
-        .arg(qt_text(explain_amount_caption));
+        .arg(isolated_text(qt_text(explain_amount_caption)));
 }
 
 }  // namespace
