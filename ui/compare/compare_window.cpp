@@ -97,8 +97,8 @@ QString table_name(const QString& tab_caption) {
     return QStringLiteral("جدول المقارنة ") + tab_caption;
 }
 
-// A read-only table of `model`, which it takes, named by its tab; the amounts that `columns`
-// (the model itself, or the one it sorts) tells read left to right.
+// A read-only table of `model`, which it takes, named by its tab. `columns` tells which columns
+// hold amounts, which read left to right: the model itself, or the one `model` sorts.
 template <class Columns>
 QTableView* make_table(QAbstractItemModel* model, const QString& object_name,
                        const QString& tab_caption, QWidget* parent, const Columns& columns) {

@@ -11,7 +11,8 @@ namespace ui {
 /// One comparison table, read-only: the changed choice (for scales, the scale and the rank), the
 /// earnings and deductions totals, the income tax, the annual and monthly pay, then the signed
 /// differences of the monthly and annual pay from the user's own row. The user's own row is
-/// highlighted, in bold, and named in its row header, its tooltip and its cells' descriptions;
+/// highlighted, in bold, and named in its tooltip, its cells' descriptions and its row header
+/// (which the window hides);
 /// positive differences are green, negative ones red. Amounts are right-aligned in fixed-width
 /// figures.
 class ComparisonModel : public QAbstractTableModel {
