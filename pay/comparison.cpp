@@ -38,12 +38,13 @@ bool same_on_axis(Choice choice, const Choices& own, const Choices& row) {
 
 class RowMaker {
   public:
-    RowMaker(Comparison& comparison, const Choices& own, const PayRules& rules)
-        : comparison_(comparison), own_(own), rules_(rules) {}
+    RowMaker(Comparison& comparison, const Choices& own, const PayRules& rules,
+             const PaySlip& start)
+        : comparison_(comparison), own_(own), rules_(rules), start_(start) {}
 
     // Computes the user's choices with `choice` set to `item`; false when that row is refused.
     bool add(Choice choice, std::string_view item, std::string_view rank = {}) {
-        ComparisonRow row{.inputs = comparison_.own, .slip = {}};
+        ComparisonRow row{.inputs = comparison_.own, .slip = start_};
         choice_text(row.inputs, choice) = std::string(item);
         if (choice == Choice::scale) {
             row.inputs.rank = std::string(rank);
@@ -70,6 +71,7 @@ class RowMaker {
     Comparison& comparison_;
     const Choices& own_;
     const PayRules& rules_;
+    const PaySlip& start_;
 };
 
 }  // namespace
@@ -112,9 +114,14 @@ ComparisonOutcome compare_pay(const PayInputs& own, CompareAxis axis, const PayR
 
 ComparisonOutcome compare_pay(const PayInputs& own, const Choices& own_choices, CompareAxis axis,
                               const PayRules& rules) {
+    return compare_pay(own, own_choices, axis, rules, PaySlip{});
+}
+
+ComparisonOutcome compare_pay(const PayInputs& own, const Choices& own_choices, CompareAxis axis,
+                              const PayRules& rules, const PaySlip& start) {
     Comparison comparison{
-        .axis = axis, .own = own, .own_slip = {}, .rows = {}, .current = {}, .left_out = {}};
-    // Each row is computed alone, on a fresh slip.
+        .axis = axis, .own = own, .own_slip = start, .rows = {}, .current = {}, .left_out = {}};
+    // Each row is computed alone, on its own copy of the start slip.
     if (auto refusal = refusal_without_grid_row(own_choices, false)) {
         return {.comparison = std::nullopt, .refusal = refusal};
     }
@@ -123,7 +130,7 @@ ComparisonOutcome compare_pay(const PayInputs& own, const Choices& own_choices, 
 
     // A fresh slip finds a grid row only for a scale and a rank that are list items.
     const auto own_ranks = rank_items(*own_choices.scale);
-    RowMaker rows(comparison, own_choices, rules);
+    RowMaker rows(comparison, own_choices, rules, start);
     const Choice choice = axis_choice(axis);
     switch (axis) {
         case CompareAxis::rank:

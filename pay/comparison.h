@@ -31,7 +31,7 @@ std::optional<CompareAxis> axis_from_name(std::string_view name);
 Choice axis_choice(CompareAxis axis);
 
 /// One row of a comparison: the user's choices with one of them changed to a list item,
-/// computed alone on a fresh slip.
+/// computed alone on the comparison's start slip.
 struct ComparisonRow {
     PayInputs inputs;
     PaySlip slip;
@@ -45,7 +45,7 @@ struct ComparisonRow {
 /// The pay of every list item along one axis beside the user's own.
 struct Comparison {
     CompareAxis axis = CompareAxis::rank;
-    /// The user's own choices and their slip, computed alone on a fresh slip.
+    /// The user's own choices and their slip, computed alone on the start slip.
     PayInputs own;
     PaySlip own_slip;
     std::vector<ComparisonRow> rows;
@@ -77,6 +77,14 @@ ComparisonOutcome compare_pay(const PayInputs& own, CompareAxis axis,
 /// The same, for choices already read: `own` are the texts, `choices` what they read as.
 ComparisonOutcome compare_pay(const PayInputs& own, const Choices& choices, CompareAxis axis,
                               const PayRules& rules = built_in_rules());
+
+/// The same, with every row and the user's own choices computed on a copy of `start` instead of
+/// a fresh slip: the amounts a choice that is no list item leaves unwritten (the residence
+/// allowance of a typed zone, say) keep what `start` holds. A window passes the slip its last
+/// computation found, so that the own row shows what the window shows. Still refused when `own`
+/// has no grid row of its own.
+ComparisonOutcome compare_pay(const PayInputs& own, const Choices& choices, CompareAxis axis,
+                              const PayRules& rules, const PaySlip& start);
 
 /// A difference as shown: "#0.00" with `separator`, a plus sign before a positive difference,
 /// `minus` before a negative one and no sign for zero.

@@ -43,9 +43,10 @@ void configure_application(QApplication& app) {
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(translator);
     }
-    // Loading an Arabic translation turns the whole application right to left; the form is
-    // already drawn for right-to-left reading and must not be mirrored.
-    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+    // Menus, Qt's dialogs and every window read right to left; the main window's form, drawn
+    // for right-to-left reading by its own places, sets itself left to right so as not to be
+    // mirrored.
+    QGuiApplication::setLayoutDirection(Qt::RightToLeft);
 
     register_font_substitutions();
     keep_list_names();

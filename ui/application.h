@@ -24,8 +24,8 @@ QString window_title(const pay::PayRules& rules);
 void name_application();
 
 /// Sets up the application for the window: names, the desktop id and icon, Qt's own texts in
-/// Arabic, a left-to-right layout for the absolute form, and the font substitution. Call once,
-/// before any window.
+/// Arabic, a right-to-left layout for menus and dialogs (the main window's form keeps its own
+/// places), and the font substitution. Call once, before any window.
 void configure_application(QApplication& app);
 
 }  // namespace ui

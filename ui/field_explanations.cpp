@@ -1,21 +1,62 @@
 #include "ui/field_explanations.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QTimer>
 #include <QToolTip>
+#include <QWindow>
 
 #include "pay/explanation.h"
+#include "print/qt_text.h"
 #include "ui/explanation_window.h"
+#include "ui/isolated_text.h"
 
 namespace ui {
+
+using print::qt_text;
+
+namespace {
+
+// A tooltip lies over other results: a click there is meant for them, not for the tooltip.
+void let_clicks_through_tooltip() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->inherits("QTipLabel") && window->isVisible() &&
+            window->windowHandle() != nullptr) {
+            window->windowHandle()->setFlag(Qt::WindowTransparentForInput);
+        }
+    }
+}
+
+// The tooltip's last line: the ways to the explanation window.
+QString how_to_open_hint() {
+    return QStringLiteral(
+               "<p dir=\"ltr\" align=\"right\"><i>Double-click, Shift+F1, or "
+               "\u201c%1\u201d in the context menu: the full explanation.</i></p>")
+        .arg(isolated_text(qt_text(explain_amount_caption)));
+}
+
+}  // namespace
 
 FieldExplanations::FieldExplanations(const std::array<QLineEdit*, pay::slip_field_count>& fields,
                                      const pay::PaySession& session, QObject* parent)
     : QObject(parent), fields_(fields), session_(session) {
-    for (QLineEdit* field : fields_) {
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+        QLineEdit* field = fields_[i];
         field->installEventFilter(this);
+        auto* action = new QAction(qt_text(explain_amount_caption), field);
+        action->setObjectName(QStringLiteral("explain_amount"));
+        action->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1));
+        // Each field's own: Shift+F1 explains the field that has the focus.
+        action->setShortcutContext(Qt::WidgetShortcut);
+        action->setShortcutVisibleInContextMenu(true);
+        field->addAction(action);
+        connect(action, &QAction::triggered, this,
+                [this, field = static_cast<pay::SlipField>(i), field_edit = field] {
+                    open_window(field, *field_edit);
+                });
+        actions_[i] = action;
     }
 }
 
@@ -28,12 +69,36 @@ std::optional<pay::SlipField> FieldExplanations::field_of(const QObject* watched
     return std::nullopt;
 }
 
-void FieldExplanations::show_tooltip(pay::SlipField field, QLineEdit& edit,
-                                     const QPoint& where) const {
-    const pay::FieldExplanation explanation = pay::explain_field(session_, field);
+void FieldExplanations::describe(pay::SlipField field, QLineEdit& edit) const {
     // A screen reader reads the description of the focused field.
+    edit.setAccessibleDescription(
+        explanation_text(pay::explain_field(session_, field), edit.text()));
+}
+
+void FieldExplanations::show_tooltip(pay::SlipField field, QLineEdit& edit, const QPoint& where) {
+    const pay::FieldExplanation explanation = pay::explain_field(session_, field);
     edit.setAccessibleDescription(explanation_text(explanation, edit.text()));
-    QToolTip::showText(where, explanation_tooltip(explanation), &edit);
+    // Shown while the pointer stays on the field.
+    QToolTip::showText(where, explanation_tooltip(explanation) + how_to_open_hint(), &edit,
+                       edit.rect());
+    let_clicks_through_tooltip();
+    // Escape reaches the focused control, which may be any: watch the keys while it shows.
+    qApp->installEventFilter(this);
+}
+
+bool FieldExplanations::dismissed_by_escape(QEvent* event) const {
+    if ((event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride) ||
+        static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape ||
+        static_cast<QKeyEvent*>(event)->modifiers() != Qt::NoModifier || !QToolTip::isVisible()) {
+        return false;
+    }
+    if (event->type() == QEvent::ShortcutOverride) {
+        // The key comes as a key press, not as a shortcut of the window.
+        event->accept();
+        return true;
+    }
+    QToolTip::hideText();
+    return true;
 }
 
 void FieldExplanations::open_window(pay::SlipField field, QLineEdit& edit) const {
@@ -42,6 +107,12 @@ void FieldExplanations::open_window(pay::SlipField field, QLineEdit& edit) const
 }
 
 bool FieldExplanations::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == qApp) {
+        return QObject::eventFilter(watched, event);
+    }
+    if (dismissed_by_escape(event)) {
+        return true;
+    }
     const std::optional<pay::SlipField> field = field_of(watched);
     if (!field) {
         return QObject::eventFilter(watched, event);
@@ -52,24 +123,15 @@ bool FieldExplanations::eventFilter(QObject* watched, QEvent* event) {
             show_tooltip(*field, edit, static_cast<QHelpEvent*>(event)->globalPos());
             return true;
         case QEvent::FocusIn:
-            // A tooltip hides itself on any change of focus: show it once the change is done.
-            QTimer::singleShot(0, &edit, [this, field = *field, &edit] {
-                if (edit.hasFocus()) {
-                    show_tooltip(field, edit, edit.mapToGlobal(QPoint(0, edit.height())));
-                }
-            });
+            // No tooltip, which would cover the results around the field.
+            describe(*field, edit);
+            break;
+        case QEvent::Leave:
+            QToolTip::hideText();
             break;
         case QEvent::MouseButtonDblClick:
             open_window(*field, edit);
             return true;
-        case QEvent::KeyPress: {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            if (key->key() == Qt::Key_F1 && key->modifiers() == Qt::ShiftModifier) {
-                open_window(*field, edit);
-                return true;
-            }
-            break;
-        }
         default:
             break;
     }

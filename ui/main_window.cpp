@@ -14,6 +14,7 @@
 #include "ui/application.h"
 #include "ui/compare/compare_action.h"
 #include "ui/compare/compare_window.h"
+#include "ui/context_menus.h"
 #include "ui/screen_placement.h"
 
 namespace ui {
@@ -58,15 +59,19 @@ MainWindow::MainWindow(WindowOptions options)
     separator->setSeparator(true);
     QList<QAction*> slip_entries = slip_actions_.actions();
     slip_entries << separator;
-    setContextMenuPolicy(Qt::ActionsContextMenu);
+    use_actions_context_menu(*this);
     insertActions(compare, slip_entries);
     for (const char* name : compare_menu_panels) {
         if (auto* panel = findChild<QLabel*>(QString::fromLatin1(name))) {
             panel->insertActions(compare, slip_entries);
         }
     }
-    for (QLineEdit* field : controls_.result_fields) {
-        add_actions_to_field_menu(*field, slip_entries + QList<QAction*>{compare});
+    // A result field's menu begins with the entry that explains its amount.
+    for (std::size_t i = 0; i < controls_.result_fields.size(); ++i) {
+        const QList<QAction*> explain{explanations_.explain_action(static_cast<pay::SlipField>(i)),
+                                      separator};
+        add_actions_to_field_menu(*controls_.result_fields[i],
+                                  explain + slip_entries + QList<QAction*>{compare});
     }
 
     const PictureOpener open = std::move(options.open_picture);

@@ -19,6 +19,7 @@
 #include "print/qt_text.h"
 #include "print/slip_pdf.h"
 #include "ui/application.h"
+#include "ui/isolated_text.h"
 
 namespace ui {
 
@@ -41,6 +42,7 @@ constexpr std::string_view copy_caption = "نسخ البيان نصا";
 constexpr std::string_view cannot_save_text = "تعذر حفظ الملف";
 constexpr std::string_view cannot_print_text = "تعذرت الطباعة";
 constexpr std::string_view pdf_filter = "PDF (*.pdf)";
+constexpr std::string_view saved_pdf_text = "The slip was saved as a PDF file:";
 
 QAction* make_action(QWidget& form, std::string_view caption, const char* name,
                      const QKeySequence& keys) {
@@ -127,12 +129,16 @@ void SlipActions::save_pdf() {
         return;
     }
     const QString error = write_slip_pdf(path, *slip);
+    const QString file = isolated_text(QDir::toNativeSeparators(path));
     if (!error.isEmpty()) {
-        options_.present_message(
-            form_, {qt_text(application_title), qt_text(cannot_save_text) + QStringLiteral(" ") +
-                                                    QDir::toNativeSeparators(path) +
-                                                    QStringLiteral(": ") + error});
+        options_.present_message(form_, {qt_text(application_title),
+                                         qt_text(cannot_save_text) + QStringLiteral(" ") + file +
+                                             QStringLiteral(": ") + isolated_text(error)});
+        return;
     }
+    // Writing a file shows nothing by itself: say where it went.
+    options_.present_message(
+        form_, {qt_text(application_title), qt_text(saved_pdf_text) + QStringLiteral(" ") + file});
 }
 
 void SlipActions::copy_text() {
@@ -146,6 +152,8 @@ void add_actions_to_field_menu(QLineEdit& field, const QList<QAction*>& actions)
     QObject::connect(&field, &QWidget::customContextMenuRequested, &field,
                      [&field, actions](const QPoint& at) {
                          const std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
+                         // The field reads its amount left to right; its menu reads right to left.
+                         menu->setLayoutDirection(Qt::RightToLeft);
                          menu->addSeparator();
                          menu->addActions(actions);
                          menu->exec(field.mapToGlobal(at));

@@ -380,6 +380,9 @@ void chain_focus(QWidget& form) {
 }  // namespace
 
 FormControls build_form(QWidget& form) {
+    // The places are absolute, already laid out for right-to-left reading: an application that
+    // reads right to left must not mirror the form, from its first control on.
+    form.setLayoutDirection(Qt::LeftToRight);
     add_panels(form);
     add_labels(form);
     add_line(form);

@@ -5,25 +5,34 @@
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
+#include <algorithm>
+#include <cstdlib>
 #include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "gui_test_support.h"
 #include "pay/comparison.h"
 #include "pay/explanation.h"
 #include "pay/pay_session.h"
+#include "pay/slip_fields.h"
 #include "print/rule_set_text.h"
 #include "ui/compare/compare_window.h"
 #include "ui/compare/comparison_model.h"
 #include "ui/compare/rules_comparison_model.h"
+#include "ui/screen_placement.h"
 
 using gui_test::qt_text;
 using gui_test::ShownWindow;
@@ -399,7 +408,8 @@ class CompareWindowTest : public QObject {
         press_compare_keys(shown);
         QCOMPARE(guard.pending(), 0U);
         QCOMPARE(seen.rows[1], 1);
-        QVERIFY2(seen.scale_note.endsWith(QStringLiteral(": 3")), qPrintable(seen.scale_note));
+        QVERIFY2(seen.scale_note.endsWith(QStringLiteral(": \u20683\u2069")),
+                 qPrintable(seen.scale_note));
     }
 
     // The choices' tabs compute with the rules in effect: the own row's pay is the window's.
@@ -417,6 +427,212 @@ class CompareWindowTest : public QObject {
         const QStringList own = seen.children_texts.value(2).split(QLatin1Char('|'));
         QCOMPARE(own.value(4), shown.field("Text25").text());  // the annual pay
         QCOMPARE(own.value(5), shown.field("Text20").text());  // the monthly pay
+    }
+
+    // A zone text that is no list item keeps the residence allowance the window showed before;
+    // the own row of every tab keeps it too, and shows the window's amounts to the cent.
+    void theOwnRowShowsWhatTheWindowShowsWithATypedZone() {
+        using Column = ui::ComparisonModel::Column;
+        gui_test::ModalGuard guard;
+        ShownWindow shown;
+        pick_scale_9_rank_1(shown);
+        shown.press_ok();
+        const QString allowance = shown.field("Text3").text();
+        gui_test::retype(shown.list("Combo3"), QStringLiteral("X"));
+        shown.press_ok();
+        QCOMPARE(shown.messages.size(), 0U);
+        QCOMPARE(shown.field("Text3").text(), allowance);
+        QVERIFY(allowance != QStringLiteral("0"));
+        const std::vector<std::pair<Column, pay::SlipField>> shown_in{
+            {Column::gross_total, pay::SlipField::gross_total},
+            {Column::total_deductions, pay::SlipField::total_deductions},
+            {Column::income_tax, pay::SlipField::income_tax},
+            {Column::annual_pay, pay::SlipField::annual_pay},
+            {Column::monthly_pay, pay::SlipField::monthly_pay}};
+        QStringList mismatches;
+        int own_rows = 0;
+        guard.expect([&](QWidget& window) {
+            auto& compare = dynamic_cast<ui::CompareWindow&>(window);
+            for (const CompareAxis axis : pay::all_compare_axes) {
+                const ui::ComparisonModel& model = compare.model(axis);
+                if (!model.comparison().current) {
+                    continue;  // the zone: the typed text is no row of its own
+                }
+                ++own_rows;
+                const int row = static_cast<int>(*model.comparison().current);
+                for (int column = 0; column < model.columnCount(); ++column) {
+                    for (const auto& [kind, field] : shown_in) {
+                        const std::string control(pay::field_info(field).control);
+                        const QString window_text = shown.field(control.c_str()).text();
+                        const QString cell = model.index(row, column).data().toString();
+                        if (model.column_kind(column) == kind && cell != window_text) {
+                            mismatches << QStringLiteral("%1 %2: %3 against %4")
+                                              .arg(qt_text(pay::axis_name(axis)), qt_text(control),
+                                                   cell, window_text);
+                        }
+                    }
+                }
+            }
+        });
+        press_compare_keys(shown);
+        QCOMPARE(guard.pending(), 0U);
+        QCOMPARE(own_rows, static_cast<int>(pay::all_compare_axes.size()) - 1);
+        QVERIFY2(mismatches.isEmpty(), qPrintable(mismatches.join(QLatin1Char('\n'))));
+    }
+
+    void fitsTheAvailableAreaCentredWhereItFits_data() {
+        QTest::addColumn<QSize>("wanted");
+        QTest::addColumn<QPoint>("centre");
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QRect>("expected");
+        const QRect screen(0, 0, 1280, 994);  // 1280x1024 less a 30 px panel
+        QTest::newRow("fits, centred")
+            << QSize(900, 460) << QPoint(640, 500) << screen << QRect(191, 271, 900, 460);
+        QTest::newRow("twice the screen's width")
+            << QSize(2560, 460) << QPoint(640, 500) << screen << QRect(0, 271, 1280, 460);
+        QTest::newRow("main window near the right edge")
+            << QSize(900, 460) << QPoint(1100, 500) << screen << QRect(380, 271, 900, 460);
+        QTest::newRow("main window near the top left")
+            << QSize(900, 460) << QPoint(100, 50) << screen << QRect(0, 0, 900, 460);
+        QTest::newRow("taller than the area, on a second screen")
+            << QSize(700, 2000) << QPoint(2000, 300) << QRect(1280, 0, 1920, 1050)
+            << QRect(1651, 0, 700, 1050);
+    }
+
+    void fitsTheAvailableAreaCentredWhereItFits() {
+        QFETCH(QSize, wanted);
+        QFETCH(QPoint, centre);
+        QFETCH(QRect, available);
+        QFETCH(QRect, expected);
+        QCOMPARE(ui::fitted_rect(wanted, centre, available), expected);
+    }
+
+    // The window as opened: on the screen, over the main window where it fits, each table's
+    // columns as wide as their contents within 1280 px, amounts right-aligned in fixed-width
+    // figures, no row numbers.
+    void opensWithinTheScreenWithTablesSizedToTheirContents() {
+        gui_test::ModalGuard guard;
+        ShownWindow shown;
+        pick_scale_9_rank_1(shown);
+        shown.press_ok();
+        QRect frame;
+        QRect available;
+        QStringList too_wide;
+        QStringList numbered;
+        QStringList misset;
+        guard.expect([&](QWidget& window) {
+            auto& compare = dynamic_cast<ui::CompareWindow&>(window);
+            frame = compare.frameGeometry();
+            available = compare.screen()->availableGeometry();
+            for (const CompareAxis axis : pay::all_compare_axes) {
+                QTableView* table = compare.table(axis);
+                const ui::ComparisonModel& model = compare.model(axis);
+                // The tab's table is laid out once shown: what the window takes around it.
+                compare.tabs()->setCurrentWidget(table->parentWidget());
+                QCoreApplication::processEvents();
+                const int chrome = compare.width() - table->viewport()->width();
+                const int needed = table->horizontalHeader()->length() + chrome;
+                if (needed > 1280) {
+                    too_wide
+                        << QStringLiteral("%1: %2").arg(model.comparison().rows.size()).arg(needed);
+                }
+                if (!table->verticalHeader()->isHidden()) {
+                    numbered << table->objectName();
+                }
+                for (int column = 0; column < model.columnCount(); ++column) {
+                    const QModelIndex cell = model.index(0, column);
+                    const auto alignment = cell.data(Qt::TextAlignmentRole).value<Qt::Alignment>();
+                    const bool fixed =
+                        QFontInfo(cell.data(Qt::FontRole).value<QFont>()).fixedPitch();
+                    const bool right =
+                        (alignment & Qt::AlignRight) && (alignment & Qt::AlignAbsolute);
+                    if (model.is_amount(column) != right || model.is_amount(column) != fixed) {
+                        misset
+                            << QStringLiteral("%1 column %2").arg(table->objectName()).arg(column);
+                    }
+                }
+            }
+        });
+        press_compare_keys(shown);
+        QCOMPARE(guard.pending(), 0U);
+        QVERIFY2(available.contains(frame), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                           .arg(frame.x())
+                                                           .arg(frame.y())
+                                                           .arg(frame.width())
+                                                           .arg(frame.height())));
+        // Centred on the main window, unless that would push it past an edge of the area.
+        const QPoint main_centre = shown.window().frameGeometry().center();
+        const bool centred_across = std::abs(frame.center().x() - main_centre.x()) <= 1;
+        const bool at_side = frame.left() == available.left() || frame.right() == available.right();
+        QVERIFY(centred_across || at_side);
+        QVERIFY2(too_wide.isEmpty(), qPrintable(too_wide.join(QLatin1Char(' '))));
+        QVERIFY2(numbered.isEmpty(), qPrintable(numbered.join(QLatin1Char(' '))));
+        QVERIFY2(misset.isEmpty(), qPrintable(misset.join(QLatin1Char(' '))));
+    }
+
+    // A click on a column header sorts by that column's amounts, a second the other way; the own
+    // row keeps its highlight and its bold wherever it goes.
+    void aClickOnAColumnHeaderSorts() {
+        using Column = ui::ComparisonModel::Column;
+        gui_test::ModalGuard guard;
+        ShownWindow shown;
+        pick_scale_9_rank_1(shown);
+        shown.press_ok();
+        QList<double> ascending;
+        QList<double> descending;
+        QStringList own_rank_before;
+        QStringList own_rank_after;
+        guard.expect([&](QWidget& window) {
+            auto& compare = dynamic_cast<ui::CompareWindow&>(window);
+            QTableView* table = compare.table(CompareAxis::rank);
+            const ui::ComparisonModel& source = compare.model(CompareAxis::rank);
+            int monthly = -1;
+            for (int column = 0; column < source.columnCount(); ++column) {
+                if (source.column_kind(column) == Column::monthly_pay) {
+                    monthly = column;
+                }
+            }
+            QHeaderView* header = table->horizontalHeader();
+            const auto click_header = [&] {
+                const QPoint middle(
+                    header->sectionViewportPosition(monthly) + header->sectionSize(monthly) / 2,
+                    header->height() / 2);
+                QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, middle);
+            };
+            const QAbstractItemModel& shown_rows = *table->model();
+            const auto own_ranks = [&] {
+                QStringList ranks;
+                for (int row = 0; row < shown_rows.rowCount(); ++row) {
+                    const QModelIndex first = shown_rows.index(row, 0);
+                    if (first.data(Qt::BackgroundRole).isValid() &&
+                        shown_rows.index(row, monthly).data(Qt::FontRole).value<QFont>().bold()) {
+                        ranks << first.data().toString();
+                    }
+                }
+                return ranks;
+            };
+            const auto monthly_column = [&] {
+                QList<double> amounts;
+                for (int row = 0; row < shown_rows.rowCount(); ++row) {
+                    amounts << shown_rows.index(row, monthly).data().toString().toDouble();
+                }
+                return amounts;
+            };
+            own_rank_before = own_ranks();
+            click_header();
+            ascending = monthly_column();
+            own_rank_after = own_ranks();
+            click_header();
+            descending = monthly_column();
+        });
+        press_compare_keys(shown);
+        QCOMPARE(guard.pending(), 0U);
+        QVERIFY(ascending.size() > 2);
+        QVERIFY2(std::is_sorted(ascending.begin(), ascending.end()), "ascending");
+        QVERIFY2(std::is_sorted(descending.rbegin(), descending.rend()), "descending");
+        QVERIFY(ascending != descending);
+        QCOMPARE(own_rank_before.size(), 1);
+        QCOMPARE(own_rank_after, own_rank_before);
     }
 
     void theRuleSetsTabSaysPressOkFirstBeforeAnyComputation() {
@@ -574,7 +790,8 @@ class CompareWindowTest : public QObject {
         for (const char* name : {"Label31", "Label28"}) {
             auto* panel = shown.window().findChild<QLabel*>(QLatin1String(name));
             QVERIFY(panel != nullptr);
-            QCOMPARE(panel->contextMenuPolicy(), Qt::ActionsContextMenu);
+            // A menu of the panel's actions, made right to left by the window.
+            QCOMPARE(panel->contextMenuPolicy(), Qt::CustomContextMenu);
             QStringList captions;
             for (const QAction* action : panel->actions()) {
                 captions << action->text();

@@ -2,11 +2,13 @@
 // window on a double-click or Shift+F1 that Escape and its close button close.
 #include <QAccessible>
 #include <QAccessibleTextInterface>
+#include <QAction>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGlyphRun>
 #include <QHelpEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRawFont>
 #include <QScrollBar>
@@ -14,11 +16,14 @@
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QTextLayout>
+#include <QTimer>
 #include <QToolTip>
+#include <QWindow>
 #include <vector>
 
 #include "gui_test_support.h"
 #include "pay/pay_inputs.h"
+#include "ui/field_explanations.h"
 
 using gui_test::ShownWindow;
 
@@ -144,20 +149,65 @@ class ExplanationWindowTest : public QObject {
         QVERIFY(QToolTip::text().contains(QStringLiteral("dir=\"rtl\"")));
     }
 
-    void keyboard_focus_shows_the_explanation() {
+    // The focus shows no tooltip over the results around the field; the field describes its
+    // amount to a screen reader.
+    void keyboard_focus_describes_the_explanation() {
         ShownWindow shown;
         pick_scale_9_rank_1(shown);
         shown.press_ok();
         QLineEdit& residence = shown.field("Text3");
         residence.setFocus(Qt::TabFocusReason);
-        QTRY_VERIFY(QToolTip::isVisible());
+        QCoreApplication::processEvents();
+        QVERIFY(!QToolTip::isVisible());
         const QString sentence = QStringLiteral("التعويض عن الإقامة هو نسبة المنطقة");
-        QVERIFY2(QToolTip::text().contains(sentence), qPrintable(QToolTip::text()));
-        // The focused field describes its amount to a screen reader too.
         const QString description =
             QAccessible::queryAccessibleInterface(&residence)->text(QAccessible::Description);
         QVERIFY(description.contains(sentence));
         QVERIFY(description.contains(lri + QStringLiteral("18194.20 × 10 % = 1819.42") + pdi));
+    }
+
+    // The pointer resting on a field shows its tooltip; a click on another field where the
+    // tooltip lies reaches that field, and Escape dismisses the tooltip without moving the focus.
+    void the_tooltip_takes_no_click_and_escape_dismisses_it() {
+        ShownWindow shown;
+        pick_scale_9_rank_1(shown);
+        shown.press_ok();
+        QWindow* window = shown.window().windowHandle();
+        QLineEdit& points = shown.field("Text1");
+        shown.list("Combo1").setFocus(Qt::OtherFocusReason);
+        // Real pointer moves through the window, onto the field, where it rests.
+        QTest::mouseMove(window, points.mapTo(&shown.window(), QPoint(2, 2)));
+        QTest::mouseMove(window, points.mapTo(&shown.window(), points.rect().center()));
+        QTRY_VERIFY(QToolTip::isVisible());
+        QWidget* tip = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->inherits("QTipLabel") && top->isVisible()) {
+                tip = top;
+            }
+        }
+        QVERIFY(tip != nullptr);
+        QVERIFY(tip->windowHandle()->flags().testFlag(Qt::WindowTransparentForInput));
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(!QToolTip::isVisible());
+        QCOMPARE(gui_test::focused_control(shown.window()), QStringLiteral("Combo1"));
+    }
+
+    // The tooltip goes as soon as the pointer leaves its field.
+    void the_tooltip_goes_when_the_pointer_leaves_the_field() {
+        ShownWindow shown;
+        pick_scale_9_rank_1(shown);
+        shown.press_ok();
+        QWindow* window = shown.window().windowHandle();
+        QLineEdit& points = shown.field("Text1");
+        QLineEdit& annual = shown.field("Text25");
+        QTest::mouseMove(window, points.mapTo(&shown.window(), QPoint(2, 2)));
+        QTest::mouseMove(window, points.mapTo(&shown.window(), points.rect().center()));
+        QTRY_VERIFY(QToolTip::isVisible());
+        QTest::mouseClick(window, Qt::LeftButton, {},
+                          annual.mapTo(&shown.window(), annual.rect().center()));
+        QTRY_VERIFY(!QToolTip::isVisible());
+        QCOMPARE(gui_test::focused_control(shown.window()), QStringLiteral("Text25"));
     }
 
     void a_double_click_opens_the_window_of_the_income_tax() {
@@ -255,6 +305,76 @@ class ExplanationWindowTest : public QObject {
         QVERIFY(seen.closed_by_key);
         // F1 alone opens nothing.
         QTest::keyClick(&residence, Qt::Key_F1);
+    }
+
+    // A right click on a result field shows its menu, which begins with the entry that opens the
+    // field's explanation, Shift+F1 beside it; a click on that entry opens that field's window.
+    void the_context_menu_opens_the_fields_window_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("formula");
+        QTest::newRow("residence") << "Text3"
+                                   << "18194.20 × 10 % = 1819.42";
+        QTest::newRow("monthly pay") << "Text20"
+                                     << "(53685.62 − 7998.20) ÷ 12 = 3807.29";
+    }
+    void the_context_menu_opens_the_fields_window() {
+        QFETCH(QString, field);
+        QFETCH(QString, formula);
+        ShownWindow shown;
+        pick_scale_9_rank_1(shown);
+        shown.press_ok();
+        QLineEdit& edit = shown.field(field.toLatin1().constData());
+        QStringList entries;
+        QString shortcut;
+        QTimer::singleShot(0, &shown.window(), [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu != nullptr);
+            QAction* explain = nullptr;
+            for (QAction* action : menu->actions()) {
+                if (!action->isSeparator()) {
+                    entries << action->text();
+                }
+                if (action->text() == gui_test::qt_text(ui::explain_amount_caption)) {
+                    explain = action;
+                }
+            }
+            QVERIFY(explain != nullptr);
+            shortcut = explain->shortcut().toString(QKeySequence::PortableText);
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(explain).center());
+        });
+        Seen seen;
+        guard_.expect([&](QWidget& window) { seen = read_window(window); });
+        // Through the window, as the system delivers a click: the window makes the menu event.
+        QTest::mouseClick(edit.window()->windowHandle(), Qt::RightButton, {},
+                          edit.mapTo(edit.window(), edit.rect().center()));
+        QVERIFY(seen.opened);
+        QCOMPARE(seen.title, title);
+        QVERIFY2(seen.text.contains(formula), qPrintable(seen.text));
+        QVERIFY2(entries.contains(gui_test::qt_text(ui::explain_amount_caption)),
+                 qPrintable(entries.join(QLatin1Char('|'))));
+        QCOMPARE(shortcut, QStringLiteral("Shift+F1"));
+        // The field's own editing entries come first; the explanation leads the window's entries.
+        const qsizetype explain_at = entries.indexOf(gui_test::qt_text(ui::explain_amount_caption));
+        QVERIFY(explain_at > 0);
+        const auto* print = shown.window().findChild<QAction*>(QStringLiteral("print_slip"));
+        QVERIFY(print != nullptr);
+        QCOMPARE(entries.value(explain_at + 1), print->text());
+    }
+
+    // The tooltip says how to reach the explanation window.
+    void the_tooltip_says_how_to_open_the_window() {
+        ShownWindow shown;
+        pick_scale_9_rank_1(shown);
+        shown.press_ok();
+        QLineEdit& edit = shown.field("Text3");
+        const QPoint centre = edit.rect().center();
+        QHelpEvent hover(QEvent::ToolTip, centre, edit.mapToGlobal(centre));
+        QApplication::sendEvent(&edit, &hover);
+        QTRY_VERIFY(QToolTip::isVisible());
+        for (const QString& way : {QStringLiteral("Double-click"), QStringLiteral("Shift+F1"),
+                                   gui_test::qt_text(ui::explain_amount_caption)}) {
+            QVERIFY2(QToolTip::text().contains(way), qPrintable(way));
+        }
     }
 
     void the_close_button_closes_the_window() {

@@ -1,16 +1,23 @@
 // The main window at its start: texts, places and colours read from its pixels, fonts, focus
 // order, accessible names, direction and resizing.
 #include <QAccessible>
+#include <QAction>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
+#include <QWindow>
+#include <algorithm>
 #include <cmath>
 #include <map>
 
@@ -615,7 +622,8 @@ class MainWindowTest : public QObject {
         ui::MainWindow window;
         window.show();
         QCoreApplication::processEvents();
-        QCOMPARE(QGuiApplication::layoutDirection(), Qt::LeftToRight);
+        // Menus and dialogs read right to left; the form does not.
+        QCOMPARE(QGuiApplication::layoutDirection(), Qt::RightToLeft);
         QCOMPARE(window.layoutDirection(), Qt::LeftToRight);
         // The Arabic lists read from the right; the amounts do not.
         QCOMPARE(window.findChild<QComboBox*>(QStringLiteral("Combo1"))->layoutDirection(),
@@ -625,6 +633,96 @@ class MainWindowTest : public QObject {
         // Explanation buttons stay at the right edge: (10800, 930, 945, 405).
         QCOMPARE(window.findChild<QWidget*>(QStringLiteral("Command4"))->geometry(),
                  QRect(720, 62, 63, 27));
+    }
+
+    // The form is drawn pixel for pixel as in a left-to-right application, every control in its
+    // place, though the application reads right to left.
+    void the_form_is_not_mirrored_by_the_right_to_left_application() {
+        const auto places = [](const QWidget& window) {
+            QStringList all;
+            for (const QWidget* child : window.findChildren<QWidget*>()) {
+                const QRect place(child->mapTo(&window, QPoint(0, 0)), child->size());
+                all << QStringLiteral("%1 %2,%3 %4x%5")
+                           .arg(child->objectName())
+                           .arg(place.x())
+                           .arg(place.y())
+                           .arg(place.width())
+                           .arg(place.height());
+            }
+            return all;
+        };
+        QCOMPARE(QGuiApplication::layoutDirection(), Qt::RightToLeft);
+        ui::MainWindow right_to_left;
+        const QImage drawn = right_to_left.grab().toImage();
+        const QStringList placed = places(right_to_left);
+        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+        ui::MainWindow left_to_right;
+        const QImage expected = left_to_right.grab().toImage();
+        const QStringList expected_places = places(left_to_right);
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+        QCOMPARE(placed, expected_places);
+        QVERIFY(drawn == expected);
+    }
+
+    // A right click on a result field or on a panel opens its menu right to left, Qt's own
+    // entries in Arabic; Qt's dialogs over the window read right to left too.
+    void menus_and_dialogs_read_right_to_left() {
+        ShownWindow shown;
+        struct SeenMenu {
+            bool opened = false;
+            Qt::LayoutDirection direction = Qt::LeftToRight;
+            QStringList entries;
+        };
+        const auto right_click = [&](QWidget& control) {
+            SeenMenu seen;
+            QTimer::singleShot(0, &shown.window(), [&] {
+                auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                if (menu == nullptr) {
+                    return;
+                }
+                seen.opened = true;
+                seen.direction = menu->layoutDirection();
+                for (const QAction* action : menu->actions()) {
+                    if (!action->isSeparator()) {
+                        seen.entries << action->text();
+                    }
+                }
+                menu->close();
+            });
+            // Through the window, as the system delivers a click: the window makes the menu
+            // event.
+            QTest::mouseClick(control.window()->windowHandle(), Qt::RightButton, {},
+                              control.mapTo(control.window(), control.rect().center()));
+            return seen;
+        };
+        const SeenMenu field = right_click(shown.field("Text2"));
+        QVERIFY(field.opened);
+        QCOMPARE(field.direction, Qt::RightToLeft);
+        // The field's own "Copy" and "Select All" speak Arabic.
+        const QString copy = QCoreApplication::translate("QLineEdit", "&Copy");
+        const QString select_all = QCoreApplication::translate("QLineEdit", "Select All");
+        QVERIFY(copy != QStringLiteral("&Copy"));
+        // An entry's text carries its shortcut after a tab.
+        const auto has_entry = [&](const QString& caption) {
+            return std::any_of(field.entries.begin(), field.entries.end(), [&](const QString& e) {
+                return e.section(QLatin1Char('\t'), 0, 0) == caption;
+            });
+        };
+        QVERIFY2(has_entry(copy) && has_entry(select_all),
+                 qPrintable(field.entries.join(QLatin1Char('|'))));
+        auto* panel = shown.window().findChild<QLabel*>(QStringLiteral("Label28"));
+        QVERIFY(panel != nullptr);
+        const SeenMenu panel_menu = right_click(*panel);
+        QVERIFY(panel_menu.opened);
+        QCOMPARE(panel_menu.direction, Qt::RightToLeft);
+        QVERIFY(!panel_menu.entries.isEmpty());
+
+        QFileDialog files(&shown.window());
+        files.setOption(QFileDialog::DontUseNativeDialog);
+        QCOMPARE(files.layoutDirection(), Qt::RightToLeft);
+        QVERIFY(QCoreApplication::translate("QFileDialog", "Save As") != QStringLiteral("Save As"));
+        QMessageBox box(&shown.window());
+        QCOMPARE(box.layoutDirection(), Qt::RightToLeft);
     }
 
     void resizing_moves_no_control() {

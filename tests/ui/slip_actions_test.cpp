@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,11 +13,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 
 #include "gui_test_support.h"
 #include "pay/explanation.h"
+#include "pay/slip_fields.h"
 #include "print/qt_text.h"
 
+using gui_test::qt_text;
 using gui_test::ShownWindow;
 
 namespace {
@@ -97,6 +101,16 @@ class SlipActionsTest : public QObject {
         QVERIFY(lines.contains(QStringLiteral("النسبة المطبقة\t10 %")));
         QCOMPARE(lines.back(), QStringLiteral("الأجرة الشهرية\t3807.29"));
         QVERIFY(shown.messages.empty());
+        // Each amount is named without the stretching strokes of the window's captions, so that
+        // a search for a caption's plain word finds it.
+        for (const pay::SlipFieldInfo& info : pay::slip_fields) {
+            const QString plain =
+                qt_text(info.label).remove(QChar(0x0640)).simplified() + QLatin1Char('\t');
+            QVERIFY2(std::any_of(lines.begin(), lines.end(),
+                                 [&](const QString& line) { return line.startsWith(plain); }),
+                     qPrintable(plain));
+        }
+        QVERIFY(!QGuiApplication::clipboard()->text().contains(QChar(0x0640)));
     }
 
     void save_suggests_a_dated_name_and_writes_the_file() {
@@ -109,7 +123,14 @@ class SlipActionsTest : public QObject {
                      QStringLiteral("/velnaro-slip-2026-03-14.pdf")),
                  qPrintable(shown.suggested_pdf_paths.front()));
         QCOMPARE(file_start(shown.pdf_path_answer), QByteArray("%PDF-"));
-        QVERIFY(shown.messages.empty());
+        // One short message says the file was written, naming it as an isolate.
+        QCOMPARE(shown.messages.size(), std::size_t{1});
+        QCOMPARE(shown.messages.front().title, QStringLiteral("Velnaro"));
+        const QString isolated_path =
+            QChar(0x2068) + QDir::toNativeSeparators(shown.pdf_path_answer) + QChar(0x2069);
+        QVERIFY2(shown.messages.front().text.contains(isolated_path),
+                 qPrintable(shown.messages.front().text));
+        QVERIFY(shown.messages.front().text.contains(QStringLiteral("saved")));
     }
 
     void a_cancelled_save_writes_nothing() {
@@ -129,6 +150,11 @@ class SlipActionsTest : public QObject {
         QCOMPARE(shown.messages.front().title, QStringLiteral("Velnaro"));
         QVERIFY(shown.messages.front().text.startsWith(QStringLiteral("تعذر حفظ الملف")));
         QVERIFY(!shown.messages.front().text.contains('\n'));
+        // The Latin path keeps its order inside the Arabic sentence.
+        const QString isolated_path =
+            QChar(0x2068) + QDir::toNativeSeparators(shown.pdf_path_answer) + QChar(0x2069);
+        QVERIFY2(shown.messages.front().text.contains(isolated_path),
+                 qPrintable(shown.messages.front().text));
         QVERIFY(!QFile::exists(shown.pdf_path_answer));
     }
 

@@ -7,6 +7,7 @@
 
 #include "print/qt_text.h"
 #include "ui/compare/compare_window.h"
+#include "ui/context_menus.h"
 
 namespace ui {
 
@@ -21,7 +22,7 @@ QAction* add_compare_action(QWidget& window, std::function<void()> open) {
     window.addAction(action);
     for (const char* name : compare_menu_panels) {
         if (auto* panel = window.findChild<QLabel*>(QString::fromLatin1(name))) {
-            panel->setContextMenuPolicy(Qt::ActionsContextMenu);
+            use_actions_context_menu(*panel);
             panel->addAction(action);
         }
     }

@@ -9,7 +9,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
+#include <QSortFilterProxyModel>
 #include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QTableView>
@@ -24,6 +24,8 @@
 #include "ui/compare/comparison_model.h"
 #include "ui/compare/rules_comparison_model.h"
 #include "ui/compare/table_text.h"
+#include "ui/isolated_text.h"
+#include "ui/screen_placement.h"
 
 namespace ui {
 
@@ -83,7 +85,7 @@ QString note_for(const pay::Comparison& comparison) {
     QStringList notes;
     if (!comparison.left_out.empty()) {
         notes << QStringLiteral("عدد السلالم غير المدرجة لأنها لا تضم رتبة في موضع رتبتك: %1")
-                     .arg(comparison.left_out.size());
+                     .arg(isolated_text(QString::number(comparison.left_out.size())));
     }
     if (!comparison.current) {
         notes << QStringLiteral("اختيارك ليس من عناصر القائمة، فالفرق محسوب عن أجرتك كما هي.");
@@ -95,10 +97,11 @@ QString table_name(const QString& tab_caption) {
     return QStringLiteral("جدول المقارنة ") + tab_caption;
 }
 
-// A read-only table of `model`, which it takes, named by its tab; amounts read left to right.
-template <class Model>
-QTableView* make_table(Model* model, const QString& object_name, const QString& tab_caption,
-                       QWidget* parent) {
+// A read-only table of `model`, which it takes, named by its tab. `columns` tells which columns
+// hold amounts, which read left to right: the model itself, or the one `model` sorts.
+template <class Columns>
+QTableView* make_table(QAbstractItemModel* model, const QString& object_name,
+                       const QString& tab_caption, QWidget* parent, const Columns& columns) {
     auto* table = new ComparisonTable(parent);
     model->setParent(table);
     table->setModel(model);
@@ -112,25 +115,34 @@ QTableView* make_table(Model* model, const QString& object_name, const QString& 
     table->setWordWrap(false);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Row numbers would read as counts in the children's and dependents' tables.
+    table->verticalHeader()->hide();
     auto* numbers = new LeftToRightDelegate(table);
     for (int column = 0; column < model->columnCount(); ++column) {
-        if (model->is_amount(column)) {
+        if (columns.is_amount(column)) {
             table->setItemDelegateForColumn(column, numbers);
         }
     }
     return table;
 }
 
+// A choice's table, in list order until a click on a column header sorts it by that column.
 QTableView* make_axis_table(ComparisonModel* model, QWidget* parent) {
     const pay::CompareAxis axis = model->comparison().axis;
+    auto* sorted = new QSortFilterProxyModel;
+    sorted->setSortRole(ComparisonModel::sort_role);
+    sorted->setSourceModel(model);
+    model->setParent(sorted);
     QTableView* table =
-        make_table(model, QStringLiteral("comparison_") + qt_text(pay::axis_name(axis)),
-                   axis_caption(axis), parent);
+        make_table(sorted, QStringLiteral("comparison_") + qt_text(pay::axis_name(axis)),
+                   axis_caption(axis), parent, *model);
+    table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    table->setSortingEnabled(true);
     // The keyboard starts on the user's own row, unselected so that its highlight shows.
     const int own =
         model->comparison().current ? static_cast<int>(*model->comparison().current) : 0;
     if (model->rowCount() > 0) {
-        table->selectionModel()->setCurrentIndex(model->index(own, 0),
+        table->selectionModel()->setCurrentIndex(sorted->mapFromSource(model->index(own, 0)),
                                                  QItemSelectionModel::NoUpdate);
     }
     return table;
@@ -212,8 +224,9 @@ QWidget* CompareWindow::add_rules_tab(const RuleSessions& rules) {
     auto model = std::make_unique<RulesComparisonModel>(rules.in_effect, rules.previous);
     if (model->rowCount() > 0) {
         const QString description = model->description();
-        rules_table_ =
-            make_table(model.release(), QStringLiteral("comparison_rules"), caption, rules_page_);
+        const RulesComparisonModel& columns = *model;
+        rules_table_ = make_table(model.release(), QStringLiteral("comparison_rules"), caption,
+                                  rules_page_, columns);
         rules_table_->setAccessibleDescription(description);
         rules_table_->selectionModel()->setCurrentIndex(rules_table_->model()->index(0, 0),
                                                         QItemSelectionModel::NoUpdate);
@@ -253,7 +266,7 @@ void CompareWindow::showEvent(QShowEvent* event) {
     for (QTableView* each : shown) {
         // The sections are sized to their contents lazily, so ask for the contents' sizes.
         const QAbstractItemView* view = each;
-        int width = each->verticalHeader()->sizeHint().width() + 2 * each->frameWidth();
+        int width = 0;
         for (int column = 0; column < each->model()->columnCount(); ++column) {
             width += std::max(view->sizeHintForColumn(column),
                               each->horizontalHeader()->sectionSizeHint(column));
@@ -261,10 +274,13 @@ void CompareWindow::showEvent(QShowEvent* event) {
         widest = std::max(widest, width);
         each->scrollTo(each->currentIndex());
     }
-    const int frame = width() - tabs_->currentWidget()->width() + 4;
-    const QScreen* screen = this->screen();
-    const int room = screen ? screen->availableGeometry().width() : widest + frame;
-    resize(std::min(widest + frame, room), height());
+    // What the window takes around a table's columns, measured on the shown tab once laid out.
+    layout()->activate();
+    const auto* current = tabs_->currentWidget()->findChild<QTableView*>();
+    const int frame = current != nullptr ? width() - current->viewport()->width()
+                                         : width() - tabs_->currentWidget()->width() + 4;
+    // Within the screen's available area, over the main window where it fits.
+    fit_over(*this, parentWidget(), QSize(widest + frame, height()));
 }
 
 QTableView* CompareWindow::table(pay::CompareAxis axis) const {
@@ -272,7 +288,8 @@ QTableView* CompareWindow::table(pay::CompareAxis axis) const {
 }
 
 const ComparisonModel& CompareWindow::model(pay::CompareAxis axis) const {
-    return *static_cast<const ComparisonModel*>(table(axis)->model());
+    const auto* sorted = static_cast<const QSortFilterProxyModel*>(table(axis)->model());
+    return *static_cast<const ComparisonModel*>(sorted->sourceModel());
 }
 
 void open_comparison(QWidget& parent, const pay::PaySession& session,
@@ -284,7 +301,11 @@ void open_comparison(QWidget& parent, const pay::PaySession& session,
     bool refused = false;
     if (computed) {
         for (const pay::CompareAxis axis : pay::all_compare_axes) {
-            pay::ComparisonOutcome outcome = pay::compare_pay(*computed, axis, session.rules());
+            // From the slip the window's last computation found, so that the own row keeps the
+            // amounts the window kept.
+            pay::ComparisonOutcome outcome =
+                pay::compare_pay(*computed, session.computed_choices(), axis, session.rules(),
+                                 session.slip_before());
             if (!outcome.comparison) {
                 refused = true;
                 comparisons.clear();

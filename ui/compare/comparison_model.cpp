@@ -10,6 +10,7 @@
 #include "print/qt_text.h"
 #include "ui/accessible_names.h"
 #include "ui/captions.h"
+#include "ui/compare/amount_cells.h"
 
 namespace ui {
 
@@ -83,6 +84,21 @@ QString column_caption(Column column) {
             return QStringLiteral("الفرق في الأجرة السنوية");
     }
     return {};
+}
+
+// A caption of three words or more on two lines, split at the space nearest its middle, so that
+// a column is as narrow as its amounts rather than its caption.
+QString on_two_lines(QString caption) {
+    const qsizetype middle = caption.size() / 2;
+    const qsizetype before = caption.lastIndexOf(QLatin1Char(' '), middle);
+    const qsizetype after = caption.indexOf(QLatin1Char(' '), middle);
+    if (caption.count(QLatin1Char(' ')) < 2 || (before < 0 && after < 0)) {
+        return caption;
+    }
+    const qsizetype split =
+        before < 0 || (after >= 0 && after - middle < middle - before) ? after : before;
+    caption[split] = QLatin1Char('\n');
+    return caption;
 }
 
 }  // namespace
@@ -159,6 +175,29 @@ QString ComparisonModel::cell_text(int row, Column column) const {
     return {};
 }
 
+QVariant ComparisonModel::sort_key(int row, Column column) const {
+    const pay::ComparisonRow& each = comparison_.rows.at(static_cast<std::size_t>(row));
+    switch (column) {
+        case Column::gross_total:
+            return each.slip.gross_total;
+        case Column::total_deductions:
+            return each.slip.total_deductions;
+        case Column::income_tax:
+            return each.slip.income_tax;
+        case Column::annual_pay:
+            return each.slip.annual_pay.value_or(0);
+        case Column::monthly_pay:
+            return each.slip.monthly_pay.value_or(0);
+        case Column::monthly_difference:
+            return each.monthly_difference;
+        case Column::annual_difference:
+            return each.annual_difference;
+        default:
+            // The rows come in list order.
+            return row;
+    }
+}
+
 QVariant ComparisonModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount()) {
         return {};
@@ -169,11 +208,17 @@ QVariant ComparisonModel::data(const QModelIndex& index, int role) const {
     switch (role) {
         case Qt::DisplayRole:
             return cell_text(index.row(), column);
+        case sort_role:
+            return sort_key(index.row(), column);
         case Qt::TextAlignmentRole:
-            return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
+            return QVariant::fromValue(is_amount(index.column()) ? amount_alignment
+                                                                 : Qt::Alignment(Qt::AlignCenter));
         case Qt::BackgroundRole:
             return own ? QVariant(QBrush(QColor(own_row_background))) : QVariant();
         case Qt::FontRole:
+            if (is_amount(index.column())) {
+                return amount_font(own);
+            }
             if (own) {
                 QFont bold;
                 bold.setBold(true);
@@ -192,7 +237,8 @@ QVariant ComparisonModel::data(const QModelIndex& index, int role) const {
             return QBrush(QColor(difference > 0 ? gain_colour : loss_colour));
         }
         case Qt::AccessibleDescriptionRole:
-            // The highlight is a colour; a screen reader says it in words.
+        case Qt::ToolTipRole:
+            // The highlight is a colour; a screen reader and the pointer say it in words.
             return own ? own_row_caption() : QVariant();
         default:
             return {};
@@ -204,8 +250,12 @@ QVariant ComparisonModel::headerData(int section, Qt::Orientation orientation, i
         return QAbstractTableModel::headerData(section, orientation, role);
     }
     if (orientation == Qt::Horizontal) {
-        return section >= 0 && section < columnCount() ? column_caption(column_kind(section))
-                                                       : QVariant();
+        if (section < 0 || section >= columnCount()) {
+            return {};
+        }
+        const QString caption = column_caption(column_kind(section));
+        // A screen reader reads the caption on one line.
+        return role == Qt::DisplayRole ? on_two_lines(caption) : caption;
     }
     if (comparison_.current == static_cast<std::size_t>(section)) {
         return own_row_caption();

@@ -11,7 +11,10 @@ namespace ui {
 /// One comparison table, read-only: the changed choice (for scales, the scale and the rank), the
 /// earnings and deductions totals, the income tax, the annual and monthly pay, then the signed
 /// differences of the monthly and annual pay from the user's own row. The user's own row is
-/// highlighted and named in its row header; positive differences are green, negative ones red.
+/// highlighted, in bold, and named in its tooltip, its cells' descriptions and its row header
+/// (which the window hides);
+/// positive differences are green, negative ones red. Amounts are right-aligned in fixed-width
+/// figures.
 class ComparisonModel : public QAbstractTableModel {
   public:
     /// The kinds of column, in their order from the reading side.
@@ -30,6 +33,10 @@ class ComparisonModel : public QAbstractTableModel {
         annual_difference
     };
 
+    /// What a sorted table orders rows by: the amount of an amount column, the list order of a
+    /// choice column.
+    static constexpr int sort_role = Qt::UserRole + 1;
+
     ComparisonModel(pay::Comparison comparison, QString decimal_separator,
                     QObject* parent = nullptr);
 
@@ -44,6 +51,7 @@ class ComparisonModel : public QAbstractTableModel {
 
   private:
     QString cell_text(int row, Column column) const;
+    QVariant sort_key(int row, Column column) const;
 
     pay::Comparison comparison_;
     QString separator_;

@@ -7,6 +7,7 @@
 #include "pay/slip_fields.h"
 #include "print/qt_text.h"
 #include "print/rule_set_text.h"
+#include "ui/compare/amount_cells.h"
 
 namespace ui {
 
@@ -100,7 +101,10 @@ QVariant RulesComparisonModel::data(const QModelIndex& index, int role) const {
         case Qt::DisplayRole:
             return cell_text(rows_.at(static_cast<std::size_t>(index.row())), column);
         case Qt::TextAlignmentRole:
-            return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
+            return QVariant::fromValue(is_amount(index.column()) ? amount_alignment
+                                                                 : Qt::Alignment(Qt::AlignCenter));
+        case Qt::FontRole:
+            return is_amount(index.column()) ? QVariant(amount_font(false)) : QVariant();
         default:
             return {};
     }

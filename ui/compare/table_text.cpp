@@ -12,7 +12,10 @@ QString table_rows_text(const QAbstractItemModel& model, QList<int> rows) {
     QStringList lines;
     QStringList cells;
     for (int column = 0; column < model.columnCount(); ++column) {
-        cells << model.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+        // A caption shown on two lines is copied on one.
+        cells << model.headerData(column, Qt::Horizontal, Qt::DisplayRole)
+                     .toString()
+                     .replace(QLatin1Char('\n'), QLatin1Char(' '));
     }
     lines << cells.join(QLatin1Char('\t'));
     for (const int row : rows) {
