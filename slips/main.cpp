@@ -1,4 +1,5 @@
 // velnaro-slips --batch staff.csv -o slips.pdf: one printed slip per row, with no display.
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <QCommandLineParser>
@@ -61,6 +62,21 @@ void end_run_on_interrupts(const std::string& output) {
     sigaction(SIGTERM, &action, nullptr);
 }
 
+// A closed standard stream would be taken by the next file the program opens: messages would go
+// into the PDF, or the staff file be read from a font. Each closed one is held by /dev/null;
+// true when standard input was closed.
+bool hold_closed_standard_streams() {
+    bool input_closed = false;
+    for (const int stream : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+        if (::fcntl(stream, F_GETFD) == -1 && errno == EBADF) {
+            input_closed = input_closed || stream == STDIN_FILENO;
+            // The lowest free number: the closed stream's own.
+            ::open("/dev/null", O_RDWR);
+        }
+    }
+    return input_closed;
+}
+
 int usage_error(const QString& message) {
     // An argument may hold control characters: the message shows them escaped.
     staff::report(std::cerr, staff::slips_program, message.toStdString());
@@ -70,6 +86,7 @@ int usage_error(const QString& message) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    const bool input_closed = hold_closed_standard_streams();
     // Failed reads come back as errors (the C streams turn them into an end of input), and
     // failed writes as errors to report: a pipe's reader gone as EPIPE, a file-size limit as
     // EFBIG, instead of ending the process part-way.
@@ -162,6 +179,11 @@ int main(int argc, char* argv[]) {
         if (!file) {
             return usage_error(QStringLiteral("cannot read %1").arg(parser.value(batch)));
         }
+    } else if (input_closed) {
+        staff::report(
+            std::cerr, staff::slips_program,
+            staff::cannot_read("standard input", EBADF) + "; " + output_path + " left as it was");
+        return staff::exit_code(staff::ExitStatus::io_failure);
     }
 
     print::register_font_substitutions();

@@ -55,6 +55,14 @@ Run run(const QStringList& arguments,
     return run_tool(program, arguments, environment);
 }
 
+// Runs a shell command in which "$0" is velnaro-slips and "$1"... are `arguments`, so that it can
+// redirect the program's streams or limit it.
+Run run_in_shell(const QString& command, const QStringList& arguments = {}) {
+    return run_tool(QStringLiteral("/bin/sh"),
+                    QStringList{QStringLiteral("-c"), command, program} + arguments,
+                    QProcessEnvironment::systemEnvironment());
+}
+
 QString tool_output(const QString& tool, const QStringList& arguments) {
     QProcess process;
     process.start(tool, arguments);
@@ -210,6 +218,31 @@ class VelnaroSlipsTest : public QObject {
         QCOMPARE(result.status, 3);
         QVERIFY(result.err.startsWith(QStringLiteral("velnaro-slips: cannot write ")));
         QCOMPARE(result.err.count('\n'), 1);
+    }
+
+    // A read that fails is no end of the input: status 3 with the system's reason, and the
+    // earlier output stays.
+    void a_failed_read_of_standard_input_keeps_the_earlier_output_data() {
+        QTest::addColumn<QString>("redirection");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a folder") << QStringLiteral("< \"$2\"")
+                                  << QStringLiteral("cannot read standard input: Is a directory");
+        QTest::newRow("closed") << QStringLiteral("<&-")
+                                << QStringLiteral(
+                                       "cannot read standard input: Bad file descriptor");
+    }
+    void a_failed_read_of_standard_input_keeps_the_earlier_output() {
+        QFETCH(QString, redirection);
+        QFETCH(QString, reason);
+        const QString pdf = write(QStringLiteral("unread.pdf"), "earlier");
+        const Run result = run_in_shell(
+            QStringLiteral("exec \"$0\" --batch - -o \"$1\" ") + redirection, {pdf, dir_.path()});
+        QCOMPARE(result.status, 3);
+        QVERIFY2(result.err.startsWith(QStringLiteral("velnaro-slips: ") + reason),
+                 qPrintable(result.err));
+        QCOMPARE(result.err.count('\n'), 1);
+        QCOMPARE(contents(pdf), QByteArray("earlier"));
+        QCOMPARE(files_named_like(QStringLiteral("unread")), QStringList{"unread.pdf"});
     }
 
     // A pipe named by -o is written in place: its reader gets the PDF, and it stays a pipe.
