@@ -22,6 +22,7 @@
 #include "staff/messages.h"
 #include "staff/output_file.h"
 #include "staff/progress_line.h"
+#include "staff/same_file.h"
 #include "velnaro/project.h"
 
 namespace {
@@ -184,6 +185,11 @@ int main(int argc, char* argv[]) {
             std::cerr, staff::slips_program,
             staff::cannot_read("standard input", EBADF) + "; " + output_path + " left as it was");
         return staff::exit_code(staff::ExitStatus::io_failure);
+    }
+    // The staff file replaced by its slips would be lost.
+    if (staff::names_the_input(output_path, input_path)) {
+        return usage_error(QStringLiteral("-o %1 names the input file; choose another name")
+                               .arg(parser.value(output)));
     }
 
     print::register_font_substitutions();

@@ -245,6 +245,41 @@ class VelnaroSlipsTest : public QObject {
         QCOMPARE(files_named_like(QStringLiteral("unread")), QStringList{"unread.pdf"});
     }
 
+    // The staff file replaced by its slips would be lost, whatever name -o gives it.
+    void refuses_to_write_over_its_input_data() {
+        QTest::addColumn<QString>("command");
+        const QString run_on = QStringLiteral("exec \"$0\" --batch \"$1/own.csv\" -o ");
+        QTest::newRow("the same name") << run_on + QStringLiteral("\"$1/own.csv\"");
+        QTest::newRow("another path") << run_on + QStringLiteral("\"$1/./own.csv\"");
+        QTest::newRow("a symbolic link") << run_on + QStringLiteral("\"$1/own-symbolic.csv\"");
+        QTest::newRow("a hard link") << run_on + QStringLiteral("\"$1/own-hard.csv\"");
+        QTest::newRow("standard input")
+            << QStringLiteral("exec \"$0\" --batch - -o \"$1/own.csv\" < \"$1/own.csv\"");
+    }
+    void refuses_to_write_over_its_input() {
+        QFETCH(QString, command);
+        const QByteArray text = rows_of(1);
+        const QString csv = write(QStringLiteral("own.csv"), text);
+        for (const QString& link :
+             {QStringLiteral("own-symbolic.csv"), QStringLiteral("own-hard.csv")}) {
+            QFile::remove(dir_.filePath(link));
+        }
+        QVERIFY(QFile::link(csv, dir_.filePath(QStringLiteral("own-symbolic.csv"))));
+        QCOMPARE(
+            ::link(QFile::encodeName(csv).constData(),
+                   QFile::encodeName(dir_.filePath(QStringLiteral("own-hard.csv"))).constData()),
+            0);
+        const Run result = run_in_shell(command, {dir_.path()});
+        QCOMPARE(result.status, 2);
+        QVERIFY2(
+            result.err.startsWith(QStringLiteral("velnaro-slips: -o ")) &&
+                result.err.endsWith(QStringLiteral(" names the input file; choose another name\n")),
+            qPrintable(result.err));
+        QCOMPARE(contents(csv), text);
+        QCOMPARE(files_named_like(QStringLiteral("own")),
+                 (QStringList{"own-hard.csv", "own-symbolic.csv", "own.csv"}));
+    }
+
     // A pipe named by -o is written in place: its reader gets the PDF, and it stays a pipe.
     void writes_a_pipe_in_place() {
         const QString csv = write(QStringLiteral("piped.csv"), rows_of(2));
