@@ -18,6 +18,7 @@
 
 #include "pay/rules_file.h"
 #include "print/fonts.h"
+#include "slips/quiet_runtime_folder.h"
 #include "slips/slips_run.h"
 #include "staff/messages.h"
 #include "staff/output_file.h"
@@ -98,7 +99,10 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    // Qt looks into the runtime folder as it starts, and no more.
+    std::optional<slips::QuietRuntimeFolder> runtime_folder(std::in_place);
     const QGuiApplication app(argc, argv);
+    runtime_folder.reset();
     QCoreApplication::setApplicationName(QStringLiteral("velnaro-slips"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(velnaro::version));
 

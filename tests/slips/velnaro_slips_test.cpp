@@ -374,6 +374,32 @@ class VelnaroSlipsTest : public QObject {
         }
     }
 
+    // Under sudo or cron there is no runtime folder, or one that is gone: a run is as quiet as
+    // ever, and makes none.
+    void runs_quietly_without_a_runtime_folder_data() {
+        QTest::addColumn<bool>("names_one");
+        QTest::newRow("unset") << false;
+        QTest::newRow("naming a missing folder") << true;
+    }
+    void runs_quietly_without_a_runtime_folder() {
+        QFETCH(bool, names_one);
+        const QString csv = write(QStringLiteral("quiet.csv"), rows_of(1));
+        const QString pdf = dir_.filePath(QStringLiteral("quiet.pdf"));
+        const QString missing = dir_.filePath(QStringLiteral("missing-runtime"));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        if (names_one) {
+            environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), missing);
+        } else {
+            environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+        }
+        const Run result =
+            run({QStringLiteral("--batch"), csv, QStringLiteral("-o"), pdf}, environment);
+        QCOMPARE(result.err, QString());
+        QCOMPARE(result.status, 0);
+        QCOMPARE(page_count(pdf), 1);
+        QVERIFY(!QFileInfo::exists(missing));
+    }
+
     void usage_errors_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::newRow("nothing") << QStringList{};
