@@ -1,68 +1,62 @@
 #include "print/slip_pdf.h"
 
+#include <QSaveFile>
+
 #include "print/qt_text.h"
 #include "velnaro/project.h"
 
 namespace print {
 
-SlipPdfFile::SlipPdfFile(const QString& path) : file_(path) {
-    if (!file_.open(QIODevice::WriteOnly)) {
-        error_ = file_.errorString();
-        return;
-    }
-    writer_ = std::make_unique<QPdfWriter>(&file_);
-    writer_->setCreator(qt_text(velnaro::application_title));
-    writer_->setTitle(qt_text(velnaro::application_title));
-    set_slip_page_layout(*writer_);
+SlipPdfWriter::SlipPdfWriter(QIODevice& device) : writer_(&device) {
+    writer_.setCreator(qt_text(velnaro::application_title));
+    writer_.setTitle(qt_text(velnaro::application_title));
+    set_slip_page_layout(writer_);
     painter_ = std::make_unique<QPainter>();
-    if (!painter_->begin(writer_.get())) {
-        error_ = file_.errorString();
+    if (!painter_->begin(&writer_)) {
         painter_.reset();
-        file_.cancelWriting();
     }
 }
 
-SlipPdfFile::~SlipPdfFile() {
-    // Unfinished: the temporary file goes, the earlier file stays.
+SlipPdfWriter::~SlipPdfWriter() {
     if (painter_) {
-        file_.cancelWriting();
         painter_->end();
     }
 }
 
-void SlipPdfFile::add_page(const SlipContent& content) {
+void SlipPdfWriter::add_page(const SlipContent& content) {
     if (!painter_) {
         return;
     }
     // The first page is begun with the painter; each later slip starts a new one, and the
     // writer keeps no page once it has written it out.
     if (pages_ > 0) {
-        writer_->newPage();
+        writer_.newPage();
     }
-    page_painter_.paint(*painter_, *writer_, lay_out_slip_page(content));
+    page_painter_.paint(*painter_, writer_, lay_out_slip_page(content));
     ++pages_;
 }
 
-bool SlipPdfFile::finish() {
+bool SlipPdfWriter::finish() {
     if (!painter_) {
         return false;
     }
-    painter_->end();
+    const bool ended = painter_->end();
     painter_.reset();
-    if (!file_.commit()) {
-        error_ = file_.errorString();
-        return false;
-    }
-    return true;
+    return ended;
 }
 
 QString write_slip_pdf(const QString& path, const SlipContent& content) {
-    SlipPdfFile file(path);
-    if (!file.is_open()) {
-        return file.error();
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return file.errorString();
     }
-    file.add_page(content);
-    return file.finish() ? QString() : file.error();
+    SlipPdfWriter pdf(file);
+    pdf.add_page(content);
+    if (!pdf.finish() || !file.commit()) {
+        // Unfinished: the temporary file goes, the earlier file stays.
+        return file.errorString();
+    }
+    return {};
 }
 
 }  // namespace print

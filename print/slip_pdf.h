@@ -1,8 +1,8 @@
 #pragma once
 
+#include <QIODevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QString>
 #include <memory>
 
@@ -10,38 +10,36 @@
 
 namespace print {
 
-/// Writes slips to a PDF file, one A4 page each, as they come: the file is written to a
-/// temporary file beside it and takes its name only when `finish` succeeds, so a failed run
-/// leaves any earlier file in place.
-class SlipPdfFile {
+/// Writes slips as one PDF document to a device opened for writing, one A4 page each, as they
+/// come: each page goes out when the next one begins, so a failed write shows on the device
+/// after the page that met it, not only at the end.
+class SlipPdfWriter {
   public:
-    explicit SlipPdfFile(const QString& path);
-    ~SlipPdfFile();
-    SlipPdfFile(const SlipPdfFile&) = delete;
-    SlipPdfFile& operator=(const SlipPdfFile&) = delete;
+    explicit SlipPdfWriter(QIODevice& device);
+    ~SlipPdfWriter();
+    SlipPdfWriter(const SlipPdfWriter&) = delete;
+    SlipPdfWriter& operator=(const SlipPdfWriter&) = delete;
 
-    /// Whether the temporary file could be opened; `error` says why not.
+    /// Whether the document could be begun.
     bool is_open() const { return painter_ != nullptr; }
 
     void add_page(const SlipContent& content);
 
-    /// Ends the document and gives the file its name. False, with `error`, when any write
-    /// failed; the earlier file is then kept.
+    /// Ends the document; false when it could not be ended. The device tells whether its
+    /// writes succeeded.
     bool finish();
 
-    QString error() const { return error_; }
     int pages() const { return pages_; }
 
   private:
-    QSaveFile file_;
-    std::unique_ptr<QPdfWriter> writer_;
+    QPdfWriter writer_;
     std::unique_ptr<QPainter> painter_;
     PagePainter page_painter_;
     int pages_ = 0;
-    QString error_;
 };
 
-/// Writes one slip to a PDF file; returns an empty text, or why it failed.
+/// Writes one slip to a PDF file, which takes its name only once written whole; returns an
+/// empty text, or why it failed.
 QString write_slip_pdf(const QString& path, const SlipContent& content);
 
 }  // namespace print

@@ -1,8 +1,13 @@
 // velnaro-slips --batch staff.csv -o slips.pdf: one printed slip per row, with no display.
+#include <fcntl.h>
 #include <unistd.h>
+
 #include <QCommandLineParser>
 #include <QFile>
 #include <QGuiApplication>
+#include <algorithm>
+#include <array>
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
@@ -13,18 +18,65 @@
 
 #include "pay/rules_file.h"
 #include "print/fonts.h"
+#include "slips/quiet_runtime_folder.h"
 #include "slips/slips_run.h"
 #include "staff/messages.h"
+#include "staff/output_file.h"
 #include "staff/progress_line.h"
+#include "staff/same_file.h"
 #include "velnaro/project.h"
 
 namespace {
 
-// Set by SIGINT and SIGTERM; the run stops after the row under way and drops its temporary file.
-volatile std::sig_atomic_t stop_signal = 0;
+// What an interrupt writes before it ends the run, made before the handlers are installed: a
+// handler can reach nothing else.
+// NOLINTBEGIN(cppcoreguidelines-avoid-non-const-global-variables)
+std::array<char, 4096> interrupt_message{};
+std::size_t interrupt_message_size = 0;
+// NOLINTEND(cppcoreguidelines-avoid-non-const-global-variables)
 
-extern "C" void request_stop(int signal) {
-    stop_signal = signal;
+// SIGINT and SIGTERM end the run at once, wherever it waits (on a pipe that sends nothing, on a
+// slow row); the output's temporary file is removed first (staff::RemoveOnInterrupt). Only
+// async-signal-safe calls.
+extern "C" void end_interrupted(int /*signal*/) {
+    if (::write(STDERR_FILENO, interrupt_message.data(), interrupt_message_size) < 0) {
+        // Nothing more can be told.
+    }
+    ::_exit(slips::interrupted_status);
+}
+
+void end_run_on_interrupts(const std::string& output) {
+    const std::string line =
+        std::string(isatty(STDERR_FILENO) != 0 ? "\r\x1b[K" : "") +
+        std::string(staff::slips_program) + ": " +
+        staff::escape_controls("interrupted; " + (staff::OutputFile::replaces(output)
+                                                      ? output + " left as it was"
+                                                      : output + " holds an unfinished PDF")) +
+        "\n";
+    interrupt_message_size = std::min(line.size(), interrupt_message.size());
+    std::copy_n(line.begin(), interrupt_message_size, interrupt_message.begin());
+    struct sigaction action {};
+    action.sa_handler = end_interrupted;
+    sigemptyset(&action.sa_mask);
+    sigaddset(&action.sa_mask, SIGINT);
+    sigaddset(&action.sa_mask, SIGTERM);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+}
+
+// A closed standard stream would be taken by the next file the program opens: messages would go
+// into the PDF, or the staff file be read from a font. Each closed one is held by /dev/null;
+// true when standard input was closed.
+bool hold_closed_standard_streams() {
+    bool input_closed = false;
+    for (const int stream : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+        if (::fcntl(stream, F_GETFD) == -1 && errno == EBADF) {
+            input_closed = input_closed || stream == STDIN_FILENO;
+            // The lowest free number: the closed stream's own.
+            ::open("/dev/null", O_RDWR);
+        }
+    }
+    return input_closed;
 }
 
 int usage_error(const QString& message) {
@@ -36,11 +88,21 @@ int usage_error(const QString& message) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    const bool input_closed = hold_closed_standard_streams();
+    // Failed reads come back as errors (the C streams turn them into an end of input), and
+    // failed writes as errors to report: a pipe's reader gone as EPIPE, a file-size limit as
+    // EFBIG, instead of ending the process part-way.
+    std::ios::sync_with_stdio(false);
+    std::signal(SIGPIPE, SIG_IGN);
+    std::signal(SIGXFSZ, SIG_IGN);
     // The pages are drawn off screen: no display is needed unless a platform is asked for.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    // Qt looks into the runtime folder as it starts, and no more.
+    std::optional<slips::QuietRuntimeFolder> runtime_folder(std::in_place);
     const QGuiApplication app(argc, argv);
+    runtime_folder.reset();
     QCoreApplication::setApplicationName(QStringLiteral("velnaro-slips"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(velnaro::version));
 
@@ -56,7 +118,8 @@ int main(int argc, char* argv[]) {
         QStringLiteral("file"));
     const QCommandLineOption output(
         {QStringLiteral("o"), QStringLiteral("output")},
-        QStringLiteral("The PDF file to write; it is replaced only when the run succeeds."),
+        QStringLiteral("The PDF file to write; it is replaced only when the run succeeds (a "
+                       "device or a pipe is written in place)."),
         QStringLiteral("file"));
     const QCommandLineOption rules_file(
         QStringLiteral("rules"),
@@ -108,7 +171,8 @@ int main(int argc, char* argv[]) {
         return staff::exit_code(staff::ExitStatus::usage);
     }
 
-    const std::string input_path = parser.value(batch).toStdString();
+    const std::string input_path = QFile::encodeName(parser.value(batch)).toStdString();
+    const std::string output_path = QFile::encodeName(parser.value(output)).toStdString();
     std::ifstream file;
     if (input_path != "-") {
         std::error_code ignored;
@@ -120,18 +184,26 @@ int main(int argc, char* argv[]) {
         if (!file) {
             return usage_error(QStringLiteral("cannot read %1").arg(parser.value(batch)));
         }
+    } else if (input_closed) {
+        staff::report(
+            std::cerr, staff::slips_program,
+            staff::cannot_read("standard input", EBADF) + "; " + output_path + " left as it was");
+        return staff::exit_code(staff::ExitStatus::io_failure);
+    }
+    // The staff file replaced by its slips would be lost.
+    if (staff::names_the_input(output_path, input_path)) {
+        return usage_error(QStringLiteral("-o %1 names the input file; choose another name")
+                               .arg(parser.value(output)));
     }
 
     print::register_font_substitutions();
-    std::signal(SIGINT, request_stop);
-    std::signal(SIGTERM, request_stop);
+    end_run_on_interrupts(output_path);
     slips::SlipsRun run{
         .rules = std::get<pay::PayRules>(rules),
         .input_name = file.is_open() ? input_path : "standard input",
-        .output = parser.value(output),
+        .output = output_path,
         .printed_at = QDateTime::currentDateTime(),
         .progress = {},
-        .stop_requested = [] { return stop_signal != 0; },
         .before_message = {},
     };
     std::optional<staff::ProgressLine> progress;
@@ -143,8 +215,5 @@ int main(int argc, char* argv[]) {
     const staff::ExitStatus status =
         slips::write_slips(file.is_open() ? file : std::cin, run, std::cerr);
     progress.reset();
-    if (stop_signal != 0) {
-        return slips::interrupted_status;
-    }
     return staff::exit_code(status);
 }

@@ -1,5 +1,7 @@
 #include "slips/slips_run.h"
 
+#include <cerrno>
+#include <memory>
 #include <optional>
 #include <string>
 #include <variant>
@@ -9,10 +11,12 @@
 #include "print/qt_text.h"
 #include "print/slip_page.h"
 #include "print/slip_pdf.h"
+#include "print/stream_device.h"
 #include "staff/batch_input.h"
 #include "staff/choice_aliases.h"
 #include "staff/csv_reader.h"
 #include "staff/messages.h"
+#include "staff/output_file.h"
 #include "staff/refusal_text.h"
 
 namespace slips {
@@ -60,12 +64,21 @@ staff::ExitStatus write_slips(std::istream& input, const SlipsRun& run, std::ost
         }
     }
 
-    const std::string output_name = run.output.toStdString();
-    print::SlipPdfFile file(run.output);
-    if (!file.is_open()) {
-        return report(staff::ExitStatus::io_failure,
-                      "cannot write " + output_name + ": " + file.error().toStdString());
+    const std::string& output_name = run.output;
+    // A device or a pipe is written in place: what went to it before a failure is there.
+    const std::string kept =
+        staff::OutputFile::replaces(output_name) ? " left as it was" : " holds an unfinished PDF";
+    auto opened = staff::OutputFile::open(output_name);
+    if (const auto* refused = std::get_if<std::string>(&opened)) {
+        return report(staff::ExitStatus::io_failure, *refused);
     }
+    staff::OutputFile& output = *std::get<std::unique_ptr<staff::OutputFile>>(opened);
+    // Until the output is committed, an early return leaves the named file as it was.
+    print::StreamDevice device(output.stream());
+    print::SlipPdfWriter file(device);
+    const auto cannot_write = [&](int error) {
+        return report(staff::ExitStatus::io_failure, staff::cannot_write(output_name, error));
+    };
     std::size_t rows = 0;
     std::size_t failed = 0;
     staff::CsvRecord record;
@@ -104,20 +117,20 @@ staff::ExitStatus write_slips(std::istream& input, const SlipsRun& run, std::ost
                 }
             }
             file.add_page(content);
+            // A full disk stops the run at once: no page after it could be kept.
+            if (output.error() != 0) {
+                return cannot_write(output.error());
+            }
             if (run.progress) {
                 run.progress(static_cast<std::size_t>(file.pages()));
             }
         }
-        if (run.stop_requested && run.stop_requested()) {
-            return report(staff::ExitStatus::io_failure,
-                          "interrupted; " + output_name + " left as it was");
-        }
     }
 
     if (reader.read_failed()) {
-        return report(staff::ExitStatus::io_failure,
-                      staff::cannot_read(run.input_name, reader.read_error()) + "; " + output_name +
-                          " left as it was");
+        return report(
+            staff::ExitStatus::io_failure,
+            staff::cannot_read(run.input_name, reader.read_error()) + "; " + output_name + kept);
     }
     if (file.pages() == 0) {
         return report(rows == 0 ? staff::ExitStatus::usage : staff::ExitStatus::row_errors,
@@ -125,8 +138,16 @@ staff::ExitStatus write_slips(std::istream& input, const SlipsRun& run, std::ost
                           "; " + output_name + " left as it was");
     }
     if (!file.finish()) {
-        return report(staff::ExitStatus::io_failure,
-                      "cannot write " + output_name + ": " + file.error().toStdString());
+        return cannot_write(output.error() != 0 ? output.error() : EIO);
+    }
+    if (const int error = output.commit(); error != 0) {
+        return cannot_write(error);
+    }
+    if (output.interrupted_while_committing() != 0) {
+        // Too late to keep the earlier file: the run stands, and the interrupt is told.
+        clear_progress(run);
+        staff::report(err, staff::slips_program,
+                      "interrupted as " + output_name + " took its name; it holds every page");
     }
     if (failed > 0) {
         return report(staff::ExitStatus::row_errors, std::to_string(failed) + " of " +

@@ -18,14 +18,13 @@ struct SlipsRun {
     const pay::PayRules& rules;
     /// How messages name the input.
     std::string input_name = "the input";
-    /// The PDF file to write.
-    QString output;
+    /// The PDF file to write, as the system names it: a regular file is replaced at the end of a
+    /// run that wrote every page, anything else (a device, a pipe) is written in place.
+    std::string output;
     /// The date and time printed on every slip.
     QDateTime printed_at;
     /// Called after each page with the pages written so far; empty for no progress.
     std::function<void(std::size_t pages)> progress;
-    /// Asked after each row; true ends the run with the earlier output left in place.
-    std::function<bool()> stop_requested;
     /// Called before each message, to take a progress line off the terminal; may be empty.
     std::function<void()> before_message;
 };
@@ -36,7 +35,7 @@ struct SlipsRun {
 /// of a run that could read every row and write every page; otherwise any earlier file stays.
 staff::ExitStatus write_slips(std::istream& input, const SlipsRun& run, std::ostream& err);
 
-/// The status of a run stopped by `stop_requested`.
+/// The status of a run that an interrupt ended.
 inline constexpr int interrupted_status = 130;
 
 }  // namespace slips

@@ -120,9 +120,23 @@ std::string_view CsvReader::next_piece() {
         if (input_done_) {
             return {};
         }
-        input_.read(chunk_.data(), static_cast<std::streamsize>(chunk_.size()));
         chunk_pos_ = 0;
-        chunk_end_ = static_cast<std::size_t>(input_.gcount());
+        chunk_end_ = 0;
+        if (at_start_) {
+            // The byte-order mark is looked for whole.
+            input_.read(chunk_.data(), static_cast<std::streamsize>(
+                                           std::min(byte_order_mark.size(), chunk_.size())));
+            chunk_end_ = static_cast<std::size_t>(input_.gcount());
+        }
+        // What has come, once something has: rows that a pipe sends slowly are answered as they
+        // come, not when a whole chunk is there.
+        if (input_ && chunk_end_ < chunk_.size() &&
+            !std::istream::traits_type::eq_int_type(input_.peek(),
+                                                    std::istream::traits_type::eof())) {
+            chunk_end_ += static_cast<std::size_t>(
+                input_.readsome(chunk_.data() + chunk_end_,
+                                static_cast<std::streamsize>(chunk_.size() - chunk_end_)));
+        }
         if (input_.bad() && !read_failed_) {
             read_failed_ = true;
             read_error_ = errno;

@@ -55,6 +55,24 @@ class HeldInterrupts {
     sigset_t previous_{};
 };
 
+// The interrupt held back, taken so that it is not delivered once interrupts are let through.
+int take_pending_interrupt() {
+    sigset_t pending;
+    sigemptyset(&pending);
+    sigpending(&pending);
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        if (sigismember(&pending, signal) == 1) {
+            sigset_t one;
+            sigemptyset(&one);
+            sigaddset(&one, signal);
+            const timespec now{};
+            sigtimedwait(&one, nullptr, &now);
+            return signal;
+        }
+    }
+    return 0;
+}
+
 }  // namespace
 
 OutputFile::OutputFile(Opened opened)
@@ -108,10 +126,23 @@ std::variant<std::unique_ptr<OutputFile>, std::string> OutputFile::open(const st
     }
     auto [temporary, fd] = std::get<std::pair<std::string, int>>(std::move(created));
     if (exists) {
+        // The replacement is the earlier file's: its owner where the process may give it (a
+        // refusal leaves the process's own), then its mode, which a change of owner may clear.
+        if (::fchown(fd, info.st_uid, info.st_gid) != 0 && errno != EPERM) {
+            const int failure = errno;
+            ::close(fd);
+            ::unlink(temporary.c_str());
+            return cannot_write(name, failure);
+        }
         ::fchmod(fd, info.st_mode & 07777U);
     }
     return std::make_unique<OutputFile>(
         Opened{.target = target, .temporary = std::move(temporary), .fd = fd});
+}
+
+bool OutputFile::replaces(const std::string& name) {
+    struct stat info {};
+    return ::stat(name.c_str(), &info) != 0 || S_ISREG(info.st_mode);
 }
 
 int OutputFile::commit() {
@@ -127,11 +158,20 @@ int OutputFile::commit() {
     if (closed != 0) {
         return errno;
     }
-    if (!temporary_.empty() && ::rename(temporary_.c_str(), target_.c_str()) != 0) {
+    if (temporary_.empty()) {
+        committed_ = true;
+        return 0;
+    }
+    // An interrupt either comes before the rename, and the earlier file stays, or during it, and
+    // is kept back until the file is in place: never one that removes nothing but is told as
+    // having left the file as it was.
+    const HeldInterrupts held;
+    if (::rename(temporary_.c_str(), target_.c_str()) != 0) {
         return errno;
     }
     committed_ = true;
     remove_on_interrupt_.reset();
+    interrupted_ = take_pending_interrupt();
     return 0;
 }
 

@@ -15,11 +15,20 @@ constexpr std::array<int, 3> interrupts{SIGINT, SIGTERM, SIGHUP};
 // is installed.
 // NOLINTNEXTLINE(cppcoreguidelines-avoid-non-const-global-variables)
 std::array<char, PATH_MAX> path_to_remove{};
+// The program's own handler of each interrupt, run once the file is gone; null for the default
+// action.
+// NOLINTNEXTLINE(cppcoreguidelines-avoid-non-const-global-variables)
+std::array<void (*)(int), interrupts.size()> program_handlers{};
 
-// Only async-signal-safe calls: unlink, raise.
+// Only async-signal-safe calls: unlink, raise, and the program's handler, which must be too.
 extern "C" void remove_and_end(int signal) {
     if (path_to_remove[0] != '\0') {
         ::unlink(path_to_remove.data());
+    }
+    for (std::size_t i = 0; i < interrupts.size(); ++i) {
+        if (interrupts[i] == signal && program_handlers[i] != nullptr) {
+            program_handlers[i](signal);
+        }
     }
     // SA_RESETHAND restored the default action; the signal, held while this runs, ends the
     // process as soon as it returns.
@@ -43,6 +52,9 @@ RemoveOnInterrupt::RemoveOnInterrupt(const std::string& path) {
     }
     for (std::size_t i = 0; i < interrupts.size(); ++i) {
         sigaction(interrupts[i], nullptr, &previous_[i]);
+        const bool own = (previous_[i].sa_flags & SA_SIGINFO) == 0 &&
+                         previous_[i].sa_handler != SIG_DFL && previous_[i].sa_handler != SIG_IGN;
+        program_handlers[i] = own ? previous_[i].sa_handler : nullptr;
         if (previous_[i].sa_handler != SIG_IGN) {
             sigaction(interrupts[i], &action, nullptr);
         }
@@ -54,6 +66,7 @@ RemoveOnInterrupt::~RemoveOnInterrupt() {
         sigaction(interrupts[i], &previous_[i], nullptr);
     }
     path_to_remove[0] = '\0';
+    program_handlers = {};
 }
 
 }  // namespace staff

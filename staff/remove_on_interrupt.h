@@ -8,7 +8,8 @@
 namespace staff {
 
 /// While one exists, an interrupt (SIGINT, SIGTERM, SIGHUP) first removes the file at `path`,
-/// then ends the process by that signal as it would have. A signal the process ignored stays
+/// then does what the process did with it before: runs the program's own handler (which should
+/// end the process), or ends the process by that signal. A signal the process ignored stays
 /// ignored. One at a time.
 class RemoveOnInterrupt {
   public:

@@ -1,6 +1,13 @@
 #include <QApplication>
-#include <QSaveFile>
+#include <QFile>
+#include <cerrno>
+#include <memory>
+#include <string>
 #include <variant>
+
+#include "print/stream_device.h"
+#include "staff/messages.h"
+#include "staff/output_file.h"
 
 #include "ui/application.h"
 #include "ui/main_window.h"
@@ -58,11 +65,21 @@ int main(int argc, char* argv[]) {
     window.show();
     if (const auto file = options.screenshot_file()) {
         QApplication::processEvents();
-        // Written whole or not at all: a failed write leaves no half picture behind.
-        QSaveFile picture(*file);
-        if (!picture.open(QIODevice::WriteOnly) || !window.grab().save(&picture, "PNG") ||
-            !picture.commit()) {
-            ui::report_error(QStringLiteral("cannot write ") + *file);
+        // A file is replaced whole or not at all, a device or a pipe written in place: the rule
+        // of every output file of the programs.
+        const std::string name = QFile::encodeName(*file).toStdString();
+        auto opened = staff::OutputFile::open(name);
+        if (const auto* refused = std::get_if<std::string>(&opened)) {
+            ui::report_error(QString::fromStdString(*refused));
+            return 1;
+        }
+        staff::OutputFile& picture = *std::get<std::unique_ptr<staff::OutputFile>>(opened);
+        print::StreamDevice device(picture.stream());
+        const bool drawn = window.grab().save(&device, "PNG");
+        const int error = picture.commit();
+        if (!drawn || error != 0) {
+            ui::report_error(
+                QString::fromStdString(staff::cannot_write(name, error != 0 ? error : EIO)));
             return 1;
         }
         return 0;

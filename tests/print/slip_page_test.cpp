@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <QTemporaryDir>
 #include <QTextLayout>
 #include <QtTest>
@@ -313,13 +314,16 @@ class SlipPageTest : public QObject {
 
     void a_file_of_slips_has_a_page_per_slip() {
         const QString pdf = dir_.filePath(QStringLiteral("three.pdf"));
-        print::SlipPdfFile file(pdf);
+        QFile device(pdf);
+        QVERIFY(device.open(QIODevice::WriteOnly));
+        print::SlipPdfWriter file(device);
         QVERIFY(file.is_open());
         const print::SlipContent content = content_of(worked_choices(), QStringLiteral("."));
         for (int i = 0; i < 3; ++i) {
             file.add_page(content);
         }
         QVERIFY(file.finish());
+        device.close();
         QProcess tool;
         tool.start(QStringLiteral("pdfinfo"), {pdf});
         QVERIFY(tool.waitForFinished());
@@ -335,7 +339,10 @@ class SlipPageTest : public QObject {
             earlier.write("earlier");
         }
         {
-            print::SlipPdfFile file(pdf);
+            // Ended before its document is: the file is never committed.
+            QSaveFile device(pdf);
+            QVERIFY(device.open(QIODevice::WriteOnly));
+            print::SlipPdfWriter file(device);
             QVERIFY(file.is_open());
             file.add_page(content_of(worked_choices(), QStringLiteral(".")));
         }

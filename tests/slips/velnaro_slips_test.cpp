@@ -1,5 +1,9 @@
 // velnaro-slips run as a process: a page per valid row, faulty rows listed with their lines and
 // errors, velnaro-calc's exit statuses, the earlier output kept when a run fails, no display.
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
@@ -17,6 +21,15 @@ namespace {
 const QString program = QStringLiteral(VELNARO_SLIPS);
 const QByteArray header =
     "id,scale,rank,zone,special_charges,children,dependents,mutual_member,name\n";
+const QByteArray valid_row = "1,9,1,C,no,2,3,yes,a\n";
+
+QByteArray rows_of(int count) {
+    QByteArray text = header;
+    for (int i = 0; i < count; ++i) {
+        text += valid_row;
+    }
+    return text;
+}
 
 struct Run {
     int status = -1;
@@ -24,17 +37,30 @@ struct Run {
     QString err;
 };
 
-Run run(const QStringList& arguments,
-        const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
+Run run_tool(const QString& tool, const QStringList& arguments,
+             const QProcessEnvironment& environment) {
     QProcess process;
     process.setProcessEnvironment(environment);
-    process.start(program, arguments);
+    process.start(tool, arguments);
     if (!process.waitForFinished(60000)) {
         return {};
     }
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};
+}
+
+Run run(const QStringList& arguments,
+        const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
+    return run_tool(program, arguments, environment);
+}
+
+// Runs a shell command in which "$0" is velnaro-slips and "$1"... are `arguments`, so that it can
+// redirect the program's streams or limit it.
+Run run_in_shell(const QString& command, const QStringList& arguments = {}) {
+    return run_tool(QStringLiteral("/bin/sh"),
+                    QStringList{QStringLiteral("-c"), command, program} + arguments,
+                    QProcessEnvironment::systemEnvironment());
 }
 
 QString tool_output(const QString& tool, const QStringList& arguments) {
@@ -194,6 +220,186 @@ class VelnaroSlipsTest : public QObject {
         QCOMPARE(result.err.count('\n'), 1);
     }
 
+    // A read that fails is no end of the input: status 3 with the system's reason, and the
+    // earlier output stays.
+    void a_failed_read_of_standard_input_keeps_the_earlier_output_data() {
+        QTest::addColumn<QString>("redirection");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a folder") << QStringLiteral("< \"$2\"")
+                                  << QStringLiteral("cannot read standard input: Is a directory");
+        QTest::newRow("closed") << QStringLiteral("<&-")
+                                << QStringLiteral(
+                                       "cannot read standard input: Bad file descriptor");
+    }
+    void a_failed_read_of_standard_input_keeps_the_earlier_output() {
+        QFETCH(QString, redirection);
+        QFETCH(QString, reason);
+        const QString pdf = write(QStringLiteral("unread.pdf"), "earlier");
+        const Run result = run_in_shell(
+            QStringLiteral("exec \"$0\" --batch - -o \"$1\" ") + redirection, {pdf, dir_.path()});
+        QCOMPARE(result.status, 3);
+        QVERIFY2(result.err.startsWith(QStringLiteral("velnaro-slips: ") + reason),
+                 qPrintable(result.err));
+        QCOMPARE(result.err.count('\n'), 1);
+        QCOMPARE(contents(pdf), QByteArray("earlier"));
+        QCOMPARE(files_named_like(QStringLiteral("unread")), QStringList{"unread.pdf"});
+    }
+
+    // The staff file replaced by its slips would be lost, whatever name -o gives it.
+    void refuses_to_write_over_its_input_data() {
+        QTest::addColumn<QString>("command");
+        const QString run_on = QStringLiteral("exec \"$0\" --batch \"$1/own.csv\" -o ");
+        QTest::newRow("the same name") << run_on + QStringLiteral("\"$1/own.csv\"");
+        QTest::newRow("another path") << run_on + QStringLiteral("\"$1/./own.csv\"");
+        QTest::newRow("a symbolic link") << run_on + QStringLiteral("\"$1/own-symbolic.csv\"");
+        QTest::newRow("a hard link") << run_on + QStringLiteral("\"$1/own-hard.csv\"");
+        QTest::newRow("standard input")
+            << QStringLiteral("exec \"$0\" --batch - -o \"$1/own.csv\" < \"$1/own.csv\"");
+    }
+    void refuses_to_write_over_its_input() {
+        QFETCH(QString, command);
+        const QByteArray text = rows_of(1);
+        const QString csv = write(QStringLiteral("own.csv"), text);
+        for (const QString& link :
+             {QStringLiteral("own-symbolic.csv"), QStringLiteral("own-hard.csv")}) {
+            QFile::remove(dir_.filePath(link));
+        }
+        QVERIFY(QFile::link(csv, dir_.filePath(QStringLiteral("own-symbolic.csv"))));
+        QCOMPARE(
+            ::link(QFile::encodeName(csv).constData(),
+                   QFile::encodeName(dir_.filePath(QStringLiteral("own-hard.csv"))).constData()),
+            0);
+        const Run result = run_in_shell(command, {dir_.path()});
+        QCOMPARE(result.status, 2);
+        QVERIFY2(
+            result.err.startsWith(QStringLiteral("velnaro-slips: -o ")) &&
+                result.err.endsWith(QStringLiteral(" names the input file; choose another name\n")),
+            qPrintable(result.err));
+        QCOMPARE(contents(csv), text);
+        QCOMPARE(files_named_like(QStringLiteral("own")),
+                 (QStringList{"own-hard.csv", "own-symbolic.csv", "own.csv"}));
+    }
+
+    // A pipe named by -o is written in place: its reader gets the PDF, and it stays a pipe.
+    void writes_a_pipe_in_place() {
+        const QString csv = write(QStringLiteral("piped.csv"), rows_of(2));
+        const QString fifo = dir_.filePath(QStringLiteral("slips.fifo"));
+        const QString copy = dir_.filePath(QStringLiteral("read-from-the-pipe.pdf"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QProcess reader;
+        reader.start(QStringLiteral("/bin/sh"),
+                     {QStringLiteral("-c"), QStringLiteral("cat \"$0\" > \"$1\""), fifo, copy});
+        QVERIFY(reader.waitForStarted());
+        const Run result = run({QStringLiteral("--batch"), csv, QStringLiteral("-o"), fifo});
+        QVERIFY(reader.waitForFinished(60000));
+        QCOMPARE(result.err, QString());
+        QCOMPARE(result.status, 0);
+        QCOMPARE(page_count(copy), 2);
+        struct stat info {};
+        QCOMPARE(::stat(QFile::encodeName(fifo).constData(), &info), 0);
+        QVERIFY(S_ISFIFO(info.st_mode));
+        QCOMPARE(files_named_like(QStringLiteral("slips.fifo")), QStringList{"slips.fifo"});
+    }
+
+    // A write that fails ends the run there, with the system's reason: the file-size limit is met
+    // long before the end of an input that never ends (standard input stays open).
+    void stops_at_the_first_failed_write() {
+        const QString pdf = write(QStringLiteral("limited.pdf"), "earlier");
+        QProcess process;
+        process.start(
+            QStringLiteral("/bin/sh"),
+            {QStringLiteral("-c"), QStringLiteral("ulimit -f 16; exec \"$0\" --batch - -o \"$1\""),
+             program, pdf});
+        QVERIFY(process.waitForStarted());
+        process.write(rows_of(400));
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 3);
+        QCOMPARE(QString::fromUtf8(process.readAllStandardError()),
+                 QStringLiteral("velnaro-slips: cannot write %1: File too large\n").arg(pdf));
+        QCOMPARE(contents(pdf), QByteArray("earlier"));
+        QCOMPARE(files_named_like(QStringLiteral("limited")), QStringList{"limited.pdf"});
+    }
+
+    // Waiting on a pipe that sends nothing more, an interrupt ends the run at once; the rows
+    // read so far are dropped with their temporary file.
+    void an_interrupt_ends_a_run_that_waits_for_input_data() {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGINT") << int{SIGINT};
+        QTest::newRow("SIGTERM") << int{SIGTERM};
+    }
+    void an_interrupt_ends_a_run_that_waits_for_input() {
+        QFETCH(int, signal);
+        const QString pdf = write(QStringLiteral("waiting.pdf"), "earlier");
+        QProcess process;
+        process.start(program,
+                      {QStringLiteral("--batch"), QStringLiteral("-"), QStringLiteral("-o"), pdf});
+        QVERIFY(process.waitForStarted());
+        process.write(rows_of(1));
+        QVERIFY(process.waitForBytesWritten());
+        // The output is opened once the header is read: the run is then under way.
+        QTRY_COMPARE_WITH_TIMEOUT(files_named_like(QStringLiteral("waiting")).size(), 2, 30000);
+        QCOMPARE(::kill(static_cast<pid_t>(process.processId()), signal), 0);
+        QVERIFY(process.waitForFinished(30000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 130);
+        QCOMPARE(QString::fromUtf8(process.readAllStandardError()),
+                 QStringLiteral("velnaro-slips: interrupted; %1 left as it was\n").arg(pdf));
+        QCOMPARE(contents(pdf), QByteArray("earlier"));
+        QCOMPARE(files_named_like(QStringLiteral("waiting")), QStringList{"waiting.pdf"});
+    }
+
+    // The replacement takes the earlier file's permissions, and its owner where the process may
+    // give it (as root).
+    void a_replaced_output_keeps_its_mode_and_owner() {
+        const QString csv = write(QStringLiteral("owned.csv"), rows_of(1));
+        const QString pdf = write(QStringLiteral("owned.pdf"), "earlier");
+        const QByteArray path = QFile::encodeName(pdf);
+        QCOMPARE(::chmod(path.constData(), 0640), 0);
+        const bool may_give = ::geteuid() == 0;
+        constexpr uid_t other_user = 1234;
+        constexpr gid_t other_group = 5678;
+        if (may_give) {
+            QCOMPARE(::chown(path.constData(), other_user, other_group), 0);
+        }
+        const Run result = run({QStringLiteral("--batch"), csv, QStringLiteral("-o"), pdf});
+        QCOMPARE(result.status, 0);
+        QCOMPARE(page_count(pdf), 1);
+        struct stat info {};
+        QCOMPARE(::stat(path.constData(), &info), 0);
+        QCOMPARE(info.st_mode & 07777U, 0640U);
+        QCOMPARE(info.st_uid, may_give ? other_user : ::geteuid());
+        if (may_give) {
+            QCOMPARE(info.st_gid, other_group);
+        }
+    }
+
+    // Under sudo or cron there is no runtime folder, or one that is gone: a run is as quiet as
+    // ever, and makes none.
+    void runs_quietly_without_a_runtime_folder_data() {
+        QTest::addColumn<bool>("names_one");
+        QTest::newRow("unset") << false;
+        QTest::newRow("naming a missing folder") << true;
+    }
+    void runs_quietly_without_a_runtime_folder() {
+        QFETCH(bool, names_one);
+        const QString csv = write(QStringLiteral("quiet.csv"), rows_of(1));
+        const QString pdf = dir_.filePath(QStringLiteral("quiet.pdf"));
+        const QString missing = dir_.filePath(QStringLiteral("missing-runtime"));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        if (names_one) {
+            environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), missing);
+        } else {
+            environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+        }
+        const Run result =
+            run({QStringLiteral("--batch"), csv, QStringLiteral("-o"), pdf}, environment);
+        QCOMPARE(result.err, QString());
+        QCOMPARE(result.status, 0);
+        QCOMPARE(page_count(pdf), 1);
+        QVERIFY(!QFileInfo::exists(missing));
+    }
+
     void usage_errors_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::newRow("nothing") << QStringList{};
@@ -344,6 +550,13 @@ class VelnaroSlipsTest : public QObject {
     }
 
   private:
+    // The files of the test folder whose names hold `part`, hidden ones (a temporary file) too.
+    QStringList files_named_like(const QString& part) const {
+        return QDir(dir_.path())
+            .entryList({QLatin1Char('*') + part + QLatin1Char('*')},
+                       QDir::Files | QDir::System | QDir::Hidden, QDir::Name);
+    }
+
     QString write(const QString& name, const QByteArray& text) {
         const QString path = dir_.filePath(name);
         QFile file(path);

@@ -85,4 +85,23 @@ check "a screenshot into a missing folder" 1 "^velnaro: cannot write $work/missi
     env QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work/runtime" \
     "$velnaro" --screenshot "$work/missing/window.png"
 
+# A pipe named by --screenshot is written in place, never replaced by a file: its reader gets the
+# picture, and it stays a pipe.
+rm -f "$work/window.fifo" "$work/from-the-pipe.png"
+mkfifo "$work/window.fifo"
+timeout 30 cat "$work/window.fifo" >"$work/from-the-pipe.png" &
+reader=$!
+env QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work/runtime" \
+    "$velnaro" --screenshot "$work/window.fifo" 2>"$work/stderr"
+status=$?
+wait "$reader"
+if [ "$status" -ne 0 ] || [ -s "$work/stderr" ] || [ ! -p "$work/window.fifo" ] ||
+    [ "$(head -c 4 "$work/from-the-pipe.png" | tail -c 3)" != "PNG" ]; then
+    echo "FAIL a screenshot into a pipe: status $status, the pipe or its picture lost:"
+    cat "$work/stderr"
+    failures=$((failures + 1))
+else
+    echo "ok   a screenshot into a pipe"
+fi
+
 [ "$failures" -eq 0 ]
