@@ -15,24 +15,17 @@
 #include <utility>
 #include <vector>
 
+#include "print/bidi_text.h"
 #include "print/fonts.h"
 #include "print/qt_text.h"
 #include "ui/screen_placement.h"
 
 namespace ui {
 
+using print::left_to_right;
 using print::qt_text;
 using print::window_font;
 namespace {
-
-// A left-to-right isolate keeps a formula line or an amount in reading order inside
-// right-to-left text, in the window as in text copied out of it.
-const QString lri = QStringLiteral("\u2066");
-const QString pdi = QStringLiteral("\u2069");
-
-QString isolated(const QString& text) {
-    return lri + text + pdi;
-}
 
 struct Line {
     QString text;
@@ -43,21 +36,21 @@ struct Line {
 std::vector<Line> lines_of(const pay::FieldExplanation& explanation, const QString& shown) {
     std::vector<Line> lines;
     const QString name = qt_text(explanation.name);
-    lines.push_back({shown.isEmpty() ? name : name + QStringLiteral(": ") + isolated(shown),
+    lines.push_back({shown.isEmpty() ? name : name + QStringLiteral(": ") + left_to_right(shown),
                      Qt::RightToLeft, true});
     lines.push_back({qt_text(explanation.sentence), Qt::RightToLeft, false});
     if (explanation.kind != pay::ExplanationKind::computed) {
         return lines;
     }
     for (const QString& formula : qt_text(explanation.formula).split(QLatin1Char('\n'))) {
-        lines.push_back({isolated(formula), Qt::LeftToRight, false});
+        lines.push_back({left_to_right(formula), Qt::LeftToRight, false});
     }
     // Each number of the formula once, by its name.
     std::set<std::pair<std::string, std::string>> named;
     for (const pay::ExplanationTerm& term : explanation.terms) {
         if (named.insert({term.name, term.value}).second) {
             lines.push_back({QStringLiteral("• ") + qt_text(term.name) + QStringLiteral(": ") +
-                                 isolated(qt_text(term.value)),
+                                 left_to_right(qt_text(term.value)),
                              Qt::RightToLeft, false});
         }
     }

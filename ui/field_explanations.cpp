@@ -1,4 +1,5 @@
 #include "ui/field_explanations.h"
+#include "print/bidi_text.h"
 
 #include <QAction>
 #include <QApplication>
@@ -11,7 +12,6 @@
 #include "pay/explanation.h"
 #include "print/qt_text.h"
 #include "ui/explanation_window.h"
-#include "ui/isolated_text.h"
 
 namespace ui {
 
@@ -34,7 +34,7 @@ QString how_to_open_hint() {
     return QStringLiteral(
                "<p dir=\"ltr\" align=\"right\"><i>Double-click, Shift+F1, or "
                "\u201c%1\u201d in the context menu: the full explanation.</i></p>")
-        .arg(isolated_text(qt_text(explain_amount_caption)));
+        .arg(print::isolated(qt_text(explain_amount_caption)));
 }
 
 }  // namespace

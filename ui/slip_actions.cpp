@@ -1,4 +1,5 @@
 #include "ui/slip_actions.h"
+#include "print/bidi_text.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -19,7 +20,6 @@
 #include "print/qt_text.h"
 #include "print/slip_pdf.h"
 #include "ui/application.h"
-#include "ui/isolated_text.h"
 
 namespace ui {
 
@@ -129,11 +129,11 @@ void SlipActions::save_pdf() {
         return;
     }
     const QString error = write_slip_pdf(path, *slip);
-    const QString file = isolated_text(QDir::toNativeSeparators(path));
+    const QString file = print::isolated(QDir::toNativeSeparators(path));
     if (!error.isEmpty()) {
         options_.present_message(form_, {qt_text(application_title),
                                          qt_text(cannot_save_text) + QStringLiteral(" ") + file +
-                                             QStringLiteral(": ") + isolated_text(error)});
+                                             QStringLiteral(": ") + print::isolated(error)});
         return;
     }
     // Writing a file shows nothing by itself: say where it went.

@@ -1,4 +1,5 @@
 #include "ui/compare/compare_window.h"
+#include "print/bidi_text.h"
 
 #include <QAbstractItemView>
 #include <QClipboard>
@@ -24,7 +25,6 @@
 #include "ui/compare/comparison_model.h"
 #include "ui/compare/rules_comparison_model.h"
 #include "ui/compare/table_text.h"
-#include "ui/isolated_text.h"
 #include "ui/screen_placement.h"
 
 namespace ui {
@@ -85,7 +85,7 @@ QString note_for(const pay::Comparison& comparison) {
     QStringList notes;
     if (!comparison.left_out.empty()) {
         notes << QStringLiteral("عدد السلالم غير المدرجة لأنها لا تضم رتبة في موضع رتبتك: %1")
-                     .arg(isolated_text(QString::number(comparison.left_out.size())));
+                     .arg(print::isolated(QString::number(comparison.left_out.size())));
     }
     if (!comparison.current) {
         notes << QStringLiteral("اختيارك ليس من عناصر القائمة، فالفرق محسوب عن أجرتك كما هي.");

@@ -3,6 +3,7 @@
 #include <velnaro/project.h>
 #include <QFontMetricsF>
 
+#include "print/bidi_text.h"
 #include "print/qt_text.h"
 #include "print/rule_set_text.h"
 #include "ui/pictures/picture_painter.h"
