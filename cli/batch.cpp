@@ -11,8 +11,8 @@
 
 #include "cli/explanation_output.h"
 #include "cli/row_format.h"
-#include "cli/shown_units.h"
 #include "pay/pay_session.h"
+#include "pay/shown_units.h"
 #include "staff/batch_input.h"
 #include "staff/choice_aliases.h"
 #include "staff/csv_reader.h"
@@ -46,7 +46,7 @@ struct RowSums {
 Sums hundredths_of(const pay::ShownTexts& texts) {
     Sums sums{};
     for (std::size_t i = 0; i < summed_fields.size(); ++i) {
-        sums[i] = shown_units(texts[static_cast<std::size_t>(summed_fields[i])]).value_or(0);
+        sums[i] = pay::shown_units(texts[static_cast<std::size_t>(summed_fields[i])]).value_or(0);
     }
     return sums;
 }
@@ -364,18 +364,19 @@ std::vector<std::string> summary_lines(const BatchOutcome& outcome, const BatchO
         sums += i == 0 ? " " : ", ";
         sums += pay::slip_fields[static_cast<std::size_t>(summed_fields[i])].name;
         sums += ' ';
-        sums += units_text(outcome.sums[i], 2, separator);
+        sums += pay::units_text(outcome.sums[i], 2, separator);
     }
     lines.push_back(std::move(sums));
     if (options.comparison.previous != nullptr) {
         // Named as the columns they add up.
         const std::vector<std::string> columns = rules_comparison_columns(options.comparison);
-        std::string differences = "sums of the differences over the " + rows_text(succeeded) +
-                                  " that succeeded: " + columns[1] + " " +
-                                  difference_text(outcome.monthly_difference_sum, 2, separator);
+        std::string differences =
+            "sums of the differences over the " + rows_text(succeeded) +
+            " that succeeded: " + columns[1] + " " +
+            pay::difference_text(outcome.monthly_difference_sum, 2, separator);
         if (options.comparison.months > 0) {
             differences +=
-                ", " + columns[2] + " " + difference_text(outcome.arrears_sum, 2, separator);
+                ", " + columns[2] + " " + pay::difference_text(outcome.arrears_sum, 2, separator);
         }
         lines.push_back(std::move(differences));
     }

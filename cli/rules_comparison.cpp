@@ -1,6 +1,6 @@
 #include "cli/rules_comparison.h"
 
-#include "cli/shown_units.h"
+#include "pay/shown_units.h"
 
 namespace cli {
 
@@ -26,8 +26,8 @@ std::optional<MonthlyDifference> monthly_difference(const pay::ShownTexts& in_ef
                                                     const RulesComparison& comparison,
                                                     char separator) {
     const auto monthly = static_cast<std::size_t>(pay::SlipField::monthly_pay);
-    const std::optional<std::int64_t> now = shown_units(in_effect[monthly]);
-    const std::optional<std::int64_t> before = shown_units(previous[monthly]);
+    const std::optional<std::int64_t> now = pay::shown_units(in_effect[monthly]);
+    const std::optional<std::int64_t> before = pay::shown_units(previous[monthly]);
     if (!now || !before) {
         return std::nullopt;
     }
@@ -35,26 +35,11 @@ std::optional<MonthlyDifference> monthly_difference(const pay::ShownTexts& in_ef
     difference.monthly_difference = *now - *before;
     difference.arrears = difference.monthly_difference * comparison.months;
     difference.values = {previous[monthly],
-                         difference_text(difference.monthly_difference, 2, separator)};
+                         pay::difference_text(difference.monthly_difference, 2, separator)};
     if (comparison.months > 0) {
-        difference.values.push_back(difference_text(difference.arrears, 2, separator));
+        difference.values.push_back(pay::difference_text(difference.arrears, 2, separator));
     }
     return difference;
-}
-
-std::string field_difference(pay::SlipField field, std::string_view in_effect,
-                             std::string_view previous, char separator) {
-    const pay::FieldDisplay display = pay::field_info(field).display;
-    if (display == pay::FieldDisplay::label) {
-        return {};
-    }
-    const std::optional<std::int64_t> now = shown_units(in_effect);
-    const std::optional<std::int64_t> before = shown_units(previous);
-    if (!now || !before) {
-        return {};
-    }
-    return difference_text(*now - *before, display == pay::FieldDisplay::two_decimals ? 2 : 0,
-                           separator);
 }
 
 }  // namespace cli

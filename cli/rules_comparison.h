@@ -42,9 +42,4 @@ std::optional<MonthlyDifference> monthly_difference(const pay::ShownTexts& in_ef
                                                     const RulesComparison& comparison,
                                                     char separator);
 
-/// The difference of one field's two shown texts, in the field's own display ("+66.87", "0",
-/// "-1.50"); empty for the rate label and for a text that is no amount.
-std::string field_difference(pay::SlipField field, std::string_view in_effect,
-                             std::string_view previous, char separator);
-
 }  // namespace cli

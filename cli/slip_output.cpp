@@ -8,6 +8,7 @@
 #include "cli/explanation_output.h"
 #include "cli/row_format.h"
 #include "pay/pay_session.h"
+#include "pay/shown_units.h"
 #include "staff/choice_aliases.h"
 #include "staff/messages.h"
 #include "staff/refusal_text.h"
@@ -174,8 +175,8 @@ std::string slip_comparison_table(const pay::ShownTexts& in_effect, const pay::S
         table += "  ";
         append_right_aligned(previous[field], table);
         table += "  ";
-        append_right_aligned(field_difference(info.field, in_effect[field], previous[field], '.'),
-                             table);
+        append_right_aligned(
+            pay::field_difference(info.field, in_effect[field], previous[field], '.'), table);
         table += "  ";
         table += pay::field_title(info.field);
         table += '\n';

@@ -1,8 +1,8 @@
-#include "cli/shown_units.h"
+#include "pay/shown_units.h"
 
 #include <limits>
 
-namespace cli {
+namespace pay {
 
 std::optional<std::int64_t> shown_units(std::string_view text) {
     const bool negative = text.starts_with('-');
@@ -48,4 +48,19 @@ std::string difference_text(std::int64_t units, int decimals, char separator) {
     return (units > 0 ? "+" : "") + units_text(units, decimals, separator);
 }
 
-}  // namespace cli
+std::string field_difference(SlipField field, std::string_view now, std::string_view before,
+                             char separator) {
+    const FieldDisplay display = field_info(field).display;
+    if (display == FieldDisplay::label) {
+        return {};
+    }
+    const std::optional<std::int64_t> now_units = shown_units(now);
+    const std::optional<std::int64_t> before_units = shown_units(before);
+    if (!now_units || !before_units) {
+        return {};
+    }
+    return difference_text(*now_units - *before_units,
+                           display == FieldDisplay::two_decimals ? 2 : 0, separator);
+}
+
+}  // namespace pay

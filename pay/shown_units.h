@@ -5,7 +5,9 @@
 #include <string>
 #include <string_view>
 
-namespace cli {
+#include "pay/slip_fields.h"
+
+namespace pay {
 
 /// A shown amount as a whole number of its last place: "6033.13" gives 603313, "-0.50" gives
 /// -50, "1500" gives 1500, with either decimal separator. A shown amount has a fixed number of
@@ -20,4 +22,10 @@ std::string units_text(std::int64_t units, int decimals, char separator);
 /// sign before a negative one and no sign for zero ("+12.30", "-0.05", "0.00"), never "-0.00".
 std::string difference_text(std::int64_t units, int decimals, char separator);
 
-}  // namespace cli
+/// The difference of one field's two shown texts, in the field's own display ("+66.87", "0",
+/// "-1.50"): the difference of the figures as shown, exact to their last place. Empty for the
+/// rate label and for a text that is no amount.
+std::string field_difference(SlipField field, std::string_view now, std::string_view before,
+                             char separator);
+
+}  // namespace pay

@@ -1,5 +1,5 @@
 // Shown amounts read as whole numbers of their last place, and written back.
-#include "cli/shown_units.h"
+#include "pay/shown_units.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,7 @@ struct ReadCase {
 class ShownUnits : public testing::TestWithParam<ReadCase> {};
 
 TEST_P(ShownUnits, AreTheDigitsOfTheText) {
-    EXPECT_EQ(cli::shown_units(GetParam().text), GetParam().units);
+    EXPECT_EQ(pay::shown_units(GetParam().text), GetParam().units);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -49,8 +49,8 @@ class UnitsText : public testing::TestWithParam<WriteCase> {};
 
 TEST_P(UnitsText, IsTheAmountAndTheSignedDifference) {
     const WriteCase& c = GetParam();
-    EXPECT_EQ(cli::units_text(c.units, c.decimals, c.separator), c.amount);
-    EXPECT_EQ(cli::difference_text(c.units, c.decimals, c.separator), c.difference);
+    EXPECT_EQ(pay::units_text(c.units, c.decimals, c.separator), c.amount);
+    EXPECT_EQ(pay::difference_text(c.units, c.decimals, c.separator), c.difference);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -27,6 +27,7 @@
 #include "pay/comparison.h"
 #include "pay/explanation.h"
 #include "pay/pay_session.h"
+#include "pay/shown_units.h"
 #include "pay/slip_fields.h"
 #include "print/rule_set_text.h"
 #include "ui/compare/compare_window.h"
@@ -275,11 +276,9 @@ QStringList shown_texts(const pay::PaySession& session) {
 QStringList differences(const pay::PaySession& in_effect, const pay::PaySession& previous) {
     QStringList texts;
     for (const pay::SlipFieldInfo& info : pay::slip_fields) {
-        const auto now = pay::amount_of(in_effect.slip(), info.field);
-        const auto before = pay::amount_of(previous.slip(), info.field);
-        texts << (now && before ? qt_text(pay::format_difference(*now - *before,
-                                                                 in_effect.decimal_separator()))
-                                : QString());
+        texts << qt_text(pay::field_difference(info.field, in_effect.text(info.field),
+                                               previous.text(info.field),
+                                               in_effect.decimal_separator().front()));
     }
     return texts;
 }
@@ -677,9 +676,11 @@ class CompareWindowTest : public QObject {
                                 .controls()
                                 .result_fields[static_cast<std::size_t>(info.field)]
                                 ->text();
-            zeros << (info.field == pay::SlipField::tax_rate_label
-                          ? QString()
-                          : qt_text(pay::format_difference(0, ",")));
+            // No difference for the rate label; a whole number's is "0", an amount's "0,00".
+            zeros << (info.field == pay::SlipField::tax_rate_label ? QString()
+                      : pay::field_info(info.field).display == pay::FieldDisplay::whole_number
+                          ? QStringLiteral("0")
+                          : QStringLiteral("0,00"));
         }
         QCOMPARE(seen.titles, titles);
         QCOMPARE(seen.in_effect, window_texts);

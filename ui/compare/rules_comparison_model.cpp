@@ -2,9 +2,10 @@
 
 #include <optional>
 
-#include "pay/comparison.h"
 #include "pay/pay_session.h"
+#include "pay/shown_units.h"
 #include "pay/slip_fields.h"
+#include "print/bidi_text.h"
 #include "print/qt_text.h"
 #include "print/rule_set_text.h"
 #include "ui/compare/amount_cells.h"
@@ -40,19 +41,16 @@ RulesComparisonModel::RulesComparisonModel(const pay::PaySession& in_effect,
     if (!in_effect.computed_inputs() || !previous.computed_inputs()) {
         return;
     }
-    const std::string& separator = in_effect.decimal_separator();
+    const char separator = in_effect.decimal_separator().front();
     rows_.reserve(pay::slip_field_count);
     for (const pay::SlipFieldInfo& info : pay::slip_fields) {
-        // The slips hold the amounts their fields show, so the difference is that of the shown
-        // figures.
-        const std::optional<double> now = pay::amount_of(in_effect.slip(), info.field);
-        const std::optional<double> before = pay::amount_of(previous.slip(), info.field);
-        rows_.push_back({.title = qt_text(pay::field_title(info.field)),
-                         .in_effect = qt_text(in_effect.text(info.field)),
-                         .previous = qt_text(previous.text(info.field)),
-                         .difference = now && before ? qt_text(pay::format_difference(
-                                                           *now - *before, separator))
-                                                     : QString()});
+        const std::string& now = in_effect.text(info.field);
+        const std::string& before = previous.text(info.field);
+        rows_.push_back(
+            {.title = qt_text(pay::field_title(info.field)),
+             .in_effect = qt_text(now),
+             .previous = qt_text(before),
+             .difference = qt_text(pay::field_difference(info.field, now, before, separator))});
     }
 }
 
