@@ -59,6 +59,35 @@ std::string type_name(const toml::node& node) {
     return "nothing";
 }
 
+// "U+202E".
+std::string code_point_name(char32_t c) {
+    std::array<char, 16> name{};
+    std::snprintf(name.data(), name.size(), "U+%04X", static_cast<unsigned>(c));
+    return name.data();
+}
+
+// The first character of `text` that could move a terminal's cursor or reorder what is shown
+// around it wherever the text is shown: a control character other than a tab or a line break, or
+// a bidi embedding, override, isolate or mark. The text is UTF-8, as toml++ has checked.
+std::optional<char32_t> unsafe_character(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        char32_t c = length == 1 ? lead : lead & (0x7FU >> length);
+        for (std::size_t k = 1; k < length && i + k < text.size(); ++k) {
+            c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3FU);
+        }
+        i += length;
+        const bool control = (c < 0x20 && c != '\t' && c != '\n') || (c >= 0x7F && c <= 0x9F);
+        const bool bidi = c == 0x061C || c == 0x200E || c == 0x200F ||
+                          (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
+        if (control || bidi) {
+            return c;
+        }
+    }
+    return std::nullopt;
+}
+
 // The tables of one part of the file, each read once and checked for keys it does not know.
 class TableReader {
   public:
@@ -100,6 +129,10 @@ class TableReader {
         if (text == nullptr) {
             fail(value.source(),
                  quoted(key) + " must be a text in quotes, not " + type_name(value));
+        }
+        if (const std::optional<char32_t> unsafe = unsafe_character(text->get())) {
+            fail(value.source(), quoted(key) + " holds the invisible character " +
+                                     code_point_name(*unsafe) + "; write the text without it");
         }
         return text->get();
     }
@@ -285,8 +318,12 @@ PayRules read_table(const toml::table& file) {
     PayRules rules;
     TableReader root(file, "");
     rules.name = root.text(schema::name_key);
-    if (rules.name.empty()) {
-        fail(file.get(schema::name_key)->source(), "'name' must not be empty");
+    // The name stands in the window's title and on one line of every slip and explanation.
+    constexpr std::size_t longest_name = 100;
+    if (rules.name.empty() || rules.name.find_first_of("\t\n") != std::string::npos ||
+        rules.name.size() > longest_name) {
+        fail(file.get(schema::name_key)->source(),
+             "'name' must be one line of 1 to 100 bytes, such as \"2027\"");
     }
     read_effective(root, rules);
     rules.references.rule_set = root.text(schema::reference_key);

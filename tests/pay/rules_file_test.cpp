@@ -222,7 +222,20 @@ const BadFile bad_files[] = {
      "from 0 to 5, not 6"},
     {"months_0", "months_per_year = 12", "months_per_year = 0", "0\n\n[grid]",
      "from 1 to 24, not 0"},
-    {"empty_name", "name = \"2010\"", "name = \"\"", "\"\"", "'name' must not be empty"},
+    {"empty_name", "name = \"2010\"", "name = \"\"", "\"\"", "'name' must be one line"},
+    {"name_of_two_lines", "name = \"2010\"", "name = \"2010\\n2011\"", "\"2010\\n",
+     "'name' must be one line"},
+    {"name_too_long", "name = \"2010\"", "name = \"" + std::string(101, 'x') + "\"", "\"xxx",
+     "1 to 100 bytes"},
+    // Texts the window, the slips and the terminal show cannot reorder or drive them.
+    {"name_with_an_override", "name = \"2010\"", "name = \"2010 \\u202Eسنة\"", "\"2010 \\u",
+     "'name' holds the invisible character U+202E"},
+    {"name_with_an_escape", "name = \"2010\"", "name = \"2010\\u001b]0;x\\u0007\"", "\"2010\\u001b",
+     "U+001B"},
+    {"reference_with_an_isolate", "stands for it.\"", "stands for it.\\u2069\"", "\"The pay",
+     "'reference' holds the invisible character U+2069"},
+    {"reference_with_a_c1_control", "stands for it.\"", "stands for it.\\u009b\"", "\"The pay",
+     "U+009B"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Mistakes, BadRulesFile, testing::ValuesIn(bad_files),
