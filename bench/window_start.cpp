@@ -1,21 +1,19 @@
 // Starts a window, waits for its first painted frame, prints the resident memory at that moment
 // and exits. `velnaro` starts the pay window as the program does; `bare` starts a plain Qt
-// Widgets window of the same size, the reference; `bare-text` adds one Arabic label in the window
-// font to it, to show what any window that draws Arabic text pays for its fonts.
-// bench/window_start.sh times them.
+// Widgets window of the same size, which draws no text and loads no font. The floor the window
+// is held to, a window that draws one Arabic label, is a program of its own,
+// arabic_label_window.cpp. bench/window_start.sh times them.
 #include <QApplication>
 #include <QEvent>
 #include <QFile>
-#include <QLabel>
 #include <QTextStream>
 #include <QTimer>
 #include <QWidget>
 #include <memory>
 
-#include "pay/slip_fields.h"
-#include "print/fonts.h"
 #include "ui/application.h"
 #include "ui/main_window.h"
+#include "ui/program_rules.h"
 #include "ui/window_layout.h"
 
 namespace {
@@ -55,19 +53,19 @@ int main(int argc, char* argv[]) {
     const QString mode = argc > 1 ? QString::fromLatin1(argv[1]) : QStringLiteral("velnaro");
     QApplication app(argc, argv);
     std::unique_ptr<QWidget> window;
-    if (mode.startsWith(QStringLiteral("bare"))) {
+    if (mode == QStringLiteral("bare")) {
         window = std::make_unique<QWidget>();
         window->resize(ui::client_size);
-        if (mode == QStringLiteral("bare-text")) {
-            print::register_font_substitutions();
-            const std::string_view caption = pay::field_info(pay::SlipField::annual_pay).label;
-            auto* label = new QLabel(QString::fromUtf8(caption.data(), qsizetype(caption.size())),
-                                     window.get());
-            label->setFont(print::window_font(18));
-        }
     } else {
+        // As the program starts without options: the built-in rules read, then the window.
+        auto rules = ui::read_program_rules(std::nullopt, std::nullopt);
+        if (!std::holds_alternative<ui::ProgramRules>(rules)) {
+            return 1;
+        }
         ui::configure_application(app);
-        auto main_window = std::make_unique<ui::MainWindow>();
+        ui::WindowOptions options;
+        options.rules = std::get<ui::ProgramRules>(rules).in_effect;
+        auto main_window = std::make_unique<ui::MainWindow>(std::move(options));
         main_window->centre_on_screen();
         window = std::move(main_window);
     }

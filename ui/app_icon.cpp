@@ -15,7 +15,11 @@ QIcon app_icon() {
     if (!renderer.isValid()) {
         return icon;
     }
-    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+    // The sizes a title bar, a task bar and a window switcher ask a window for. Each is kept as
+    // pixels three times (here, converted, and in the window's icon property), so a large one
+    // would cost the start more memory than the whole form; launchers take the scalable icon
+    // the package installs.
+    for (const int size : {16, 24, 32, 48, 64}) {
         QPixmap pixmap(size, size);
         pixmap.fill(Qt::transparent);
         QPainter painter(&pixmap);
