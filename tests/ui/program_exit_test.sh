@@ -36,17 +36,17 @@ check "the window without a display" 1 "^velnaro: no display" "$velnaro"
 esc=$(printf '\033')
 bel=$(printf '\007')
 check_escaped() {
-    name=$1 pattern=$2
-    shift 2
-    check "$name" 2 "$pattern" "$@"
+    name=$1 want=$2 pattern=$3
+    shift 3
+    check "$name" "$want" "$pattern" "$@"
     if grep -q "[$esc$bel]" "$work/stderr"; then
         echo "FAIL $name: a raw control character on stderr"
         failures=$((failures + 1))
     fi
 }
-check_escaped "a stray argument with controls" \
+check_escaped "a stray argument with controls" 2 \
     "^velnaro: Unexpected argument 'x\\\\x1b]0;t\\\\x07.png'" "$velnaro" "x${esc}]0;t${bel}.png"
-check_escaped "an unknown option with controls" "^velnaro: Unknown option '\\\\x1b\\[2J'" \
+check_escaped "an unknown option with controls" 2 "^velnaro: Unknown option '\\\\x1b\\[2J'" \
     "$velnaro" "--${esc}[2J"
 
 rm -f "$work/window.png"
@@ -84,6 +84,10 @@ fi
 check "a screenshot into a missing folder" 1 "^velnaro: cannot write $work/missing/window.png" \
     env QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work/runtime" \
     "$velnaro" --screenshot "$work/missing/window.png"
+check_escaped "a screenshot path with controls" 1 \
+    "^velnaro: cannot write $work/missing/\\\\x1b\\[2J.png: No such file" \
+    env QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work/runtime" \
+    "$velnaro" --screenshot "$work/missing/${esc}[2J.png"
 
 # A pipe named by --screenshot is written in place, never replaced by a file: its reader gets the
 # picture, and it stays a pipe.
