@@ -10,6 +10,7 @@
 #include "print/rule_set_text.h"
 #include "ui/accessible_names.h"
 #include "ui/app_icon.h"
+#include "ui/application_style.h"
 #include "ui/focus_ring.h"
 #include "velnaro/project.h"
 
@@ -47,6 +48,7 @@ void configure_application(QApplication& app) {
     // for right-to-left reading by its own places, sets itself left to right so as not to be
     // mirrored.
     QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+    use_application_style();
 
     register_font_substitutions();
     keep_list_names();

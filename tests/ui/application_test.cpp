@@ -2,13 +2,35 @@
 #include <QColor>
 #include <QIcon>
 #include <QImage>
+#include <QMessageBox>
+#include <QProxyStyle>
+#include <QPushButton>
+#include <QStyle>
 #include <QtTest>
 
 #include "ui/application.h"
+#include "ui/application_style.h"
 #include "ui/program_options.h"
 #include "ui/terminal.h"
 
 Q_DECLARE_METATYPE(ui::Request)
+
+namespace {
+
+// A platform style that gives the buttons of dialogs icons.
+class IconsOnDialogButtons : public QProxyStyle {
+  public:
+    IconsOnDialogButtons() : QProxyStyle(QStringLiteral("fusion")) {}
+
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returned) const override {
+        return hint == SH_DialogButtonBox_ButtonsHaveIcons
+                   ? 1
+                   : QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+};
+
+}  // namespace
 
 class ApplicationTest : public QObject {
     Q_OBJECT
@@ -20,6 +42,47 @@ class ApplicationTest : public QObject {
     void reads_right_to_left_with_arabic_texts() {
         QCOMPARE(QGuiApplication::layoutDirection(), Qt::RightToLeft);
         QVERIFY(QCoreApplication::translate("QPlatformTheme", "OK") != QStringLiteral("OK"));
+    }
+
+    // In a right-to-left dialog, a button's icon pushed its words past the button's edge ("احفظ"
+    // of the save dialog, "حسنًا" of a message), under a platform style that gives dialog
+    // buttons icons, as X11's does: the buttons carry their words alone, drawn whole, with
+    // ground on both sides of their ink.
+    void dialog_buttons_show_their_whole_words() {
+        QStyle* const before = QApplication::style();
+        const QString before_name = before->name();
+        QApplication::setStyle(ui::make_application_style(new IconsOnDialogButtons));
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("t"), QStringLiteral("text"),
+                        QMessageBox::Save | QMessageBox::Cancel);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        const QList<QAbstractButton*> buttons = box.buttons();
+        QCOMPARE(buttons.size(), 2);
+        for (QAbstractButton* button : buttons) {
+            QVERIFY2(button->icon().isNull(), qPrintable(button->text()));
+            const QImage image = button->grab().toImage();
+            int left = image.width();
+            int right = -1;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    if (qGray(image.pixel(x, y)) < 80) {
+                        left = std::min(left, x);
+                        right = std::max(right, x);
+                    }
+                }
+            }
+            QVERIFY2(right >= 0, qPrintable(button->text()));
+            const int margin = 4 * static_cast<int>(image.devicePixelRatio());
+            QVERIFY2(left >= margin && right < image.width() - margin,
+                     qPrintable(QStringLiteral("%1: ink %2..%3 of %4")
+                                    .arg(button->text())
+                                    .arg(left)
+                                    .arg(right)
+                                    .arg(image.width())));
+        }
+        box.close();
+        QApplication::setStyle(before_name);
+        ui::use_application_style();
     }
 
     void names_itself_by_its_desktop_id() {
