@@ -45,6 +45,14 @@ ExitStatus failure(std::ostream& err, ExitStatus status, std::string_view messag
     return status;
 }
 
+// An interrupt that came as the output took its name was held back: the run stands, and says so.
+void tell_late_interrupt(const OutputFile& file, const std::string& name, std::string_view what,
+                         std::ostream& err) {
+    if (file.interrupted_while_committing() != 0) {
+        report(err, calc_program, interrupted_as_replaced(name, what));
+    }
+}
+
 // The status once standard output is flushed: a failed write makes any run a failure.
 ExitStatus after_flush(ExitStatus status, FdOutput& out, std::ostream& err) {
     out.flush();
@@ -97,6 +105,7 @@ ExitStatus show_rules(const Command& command, const pay::PayRules& rules, FdOutp
     if (const int error = file.commit(); error != 0) {
         return failure(err, ExitStatus::io_failure, cannot_write(command.output, error));
     }
+    tell_late_interrupt(file, command.output, "line", err);
     return ExitStatus::ok;
 }
 
@@ -156,6 +165,7 @@ ExitStatus run_batch_command(const Command& command, const RunRules& rules, std:
         if (const int error = output_file->commit(); error != 0) {
             return failure(err, ExitStatus::io_failure, cannot_write(command.output, error));
         }
+        tell_late_interrupt(*output_file, command.output, "row", err);
     }
     if (!outcome.message.empty()) {
         report(err, calc_program, outcome.message);

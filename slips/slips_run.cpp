@@ -147,7 +147,7 @@ staff::ExitStatus write_slips(std::istream& input, const SlipsRun& run, std::ost
         // Too late to keep the earlier file: the run stands, and the interrupt is told.
         clear_progress(run);
         staff::report(err, staff::slips_program,
-                      "interrupted as " + output_name + " took its name; it holds every page");
+                      staff::interrupted_as_replaced(output_name, "page"));
     }
     if (failed > 0) {
         return report(staff::ExitStatus::row_errors, std::to_string(failed) + " of " +

@@ -70,6 +70,11 @@ std::string cannot_read(std::string_view name, int error) {
     return "cannot read " + std::string(name) + ": " + reason(error);
 }
 
+std::string interrupted_as_replaced(std::string_view name, std::string_view what) {
+    return "interrupted as " + std::string(name) + " took its name; it holds every " +
+           std::string(what);
+}
+
 std::string quoted_name(std::string_view name) {
     constexpr std::size_t longest = 120;
     std::size_t length = std::min(name.size(), longest);

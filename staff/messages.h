@@ -32,4 +32,8 @@ std::string cannot_write(std::string_view name, int error);
 /// "cannot read NAME: REASON".
 std::string cannot_read(std::string_view name, int error);
 
+/// What an interrupt that came as an output took its name did: too late to keep the earlier file,
+/// so the run stands. "interrupted as NAME took its name; it holds every WHAT".
+std::string interrupted_as_replaced(std::string_view name, std::string_view what);
+
 }  // namespace staff

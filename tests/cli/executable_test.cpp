@@ -494,6 +494,27 @@ TEST_F(Executable, AnInterruptLeavesTheEarlierOutputAndNoTemporaryFile) {
     EXPECT_EQ(files(), std::vector<std::string>{"out.csv"});
 }
 
+// An interrupt that comes as the output takes its name is too late to keep the earlier file: the
+// run stands and says what happened. strace sends the signal as the program enters the rename.
+TEST_F(Executable, TellsAnInterruptThatCameAsTheOutputTookItsName) {
+    if (std::system("strace -o /dev/null true > /dev/null 2>&1") != 0) {
+        GTEST_SKIP() << "strace cannot trace here";
+    }
+    write_file(file("staff.csv"), rows_of(3));
+    const std::string out = file("out.csv").string();
+    write_file(out, "earlier\n");
+    const std::string err = file("err").string();
+    const int status =
+        std::system(("strace -f -o /dev/null -e trace=rename -e inject=rename:signal=SIGTERM " +
+                     std::string(VELNARO_CALC) + " --batch " + file("staff.csv").string() + " -o " +
+                     out + " 2> " + err)
+                        .c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_EQ(read_file(err),
+              "velnaro-calc: interrupted as " + out + " took its name; it holds every row\n");
+    EXPECT_EQ(rows::lines_of(read_file(out)).size(), 4U);
+}
+
 // A reader that stops early ends the run quietly, as with cat: no message, ended by SIGPIPE.
 TEST_F(Executable, EndsQuietlyOnAClosedPipe) {
     write_file(file("staff.csv"), rows_of(20'000));

@@ -374,6 +374,32 @@ class VelnaroSlipsTest : public QObject {
         }
     }
 
+    // An interrupt that comes as the PDF takes its name is too late to keep the earlier file: the
+    // run stands and says what happened, never that the file was left as it was. strace sends the
+    // signal as the program enters the rename.
+    void tells_an_interrupt_that_came_as_the_output_took_its_name() {
+        if (run_tool(QStringLiteral("strace"),
+                     {QStringLiteral("-o"), QStringLiteral("/dev/null"), QStringLiteral("true")},
+                     QProcessEnvironment::systemEnvironment())
+                .status != 0) {
+            QSKIP("strace cannot trace here");
+        }
+        const QString csv = write(QStringLiteral("late.csv"), rows_of(2));
+        const QString pdf = write(QStringLiteral("late.pdf"), "earlier");
+        const Run result =
+            run_tool(QStringLiteral("strace"),
+                     {QStringLiteral("-f"), QStringLiteral("-o"), QStringLiteral("/dev/null"),
+                      QStringLiteral("-e"), QStringLiteral("trace=rename"), QStringLiteral("-e"),
+                      QStringLiteral("inject=rename:signal=SIGTERM"), program,
+                      QStringLiteral("--batch"), csv, QStringLiteral("-o"), pdf},
+                     QProcessEnvironment::systemEnvironment());
+        QCOMPARE(result.status, 0);
+        QCOMPARE(result.err, QStringLiteral("velnaro-slips: interrupted as %1 took its name; it "
+                                            "holds every page\n")
+                                 .arg(pdf));
+        QCOMPARE(page_count(pdf), 2);
+    }
+
     // Under sudo or cron there is no runtime folder, or one that is gone: a run is as quiet as
     // ever, and makes none.
     void runs_quietly_without_a_runtime_folder_data() {
