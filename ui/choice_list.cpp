@@ -1,14 +1,17 @@
 #include "ui/choice_list.h"
 
 #include <QComboBox>
+#include <QFont>
 #include <QLineEdit>
 #include <QString>
 #include <QStringList>
 
 namespace ui {
 
-QComboBox* make_choice_list(std::span<const std::string_view> items, QWidget* parent) {
+QComboBox* make_choice_list(std::span<const std::string_view> items, const QFont& font,
+                            QWidget* parent) {
     auto* list = new QComboBox(parent);
+    list->setFont(font);
     // The list has a fixed place, so its items need not be measured to size it.
     list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     list->setEditable(true);

@@ -113,10 +113,9 @@ QLineEdit* add_result_field(QWidget& form, pay::SlipField field, const QRect& pl
 
 QComboBox* add_list(QWidget& form, std::string_view name, const QRect& place,
                     std::span<const std::string_view> items, const QString& label) {
-    QComboBox* list = make_choice_list(items, &form);
+    QComboBox* list = make_choice_list(items, window_font(points::list, true), &form);
     list->setObjectName(qt_text(name));
     list->setGeometry(place);
-    list->setFont(window_font(points::list, true));
     list->setLayoutDirection(Qt::RightToLeft);
     // At the right edge, digits as well as words.
     list->lineEdit()->setAlignment(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
