@@ -5,47 +5,14 @@
 // it beside the pay window; like `window_start`, it quits at its first painted frame and prints
 // its peak resident memory.
 #include <QApplication>
-#include <QEvent>
-#include <QFile>
 #include <QLabel>
 #include <QTextStream>
-#include <QTimer>
 #include <QWidget>
 
+#include "bench/first_paint.h"
 #include "pay/slip_fields.h"
 #include "print/fonts.h"
 #include "ui/window_layout.h"
-
-namespace {
-
-class FirstPaint : public QObject {
-  public:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && !painted_) {
-            painted_ = true;
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-  private:
-    bool painted_ = false;
-};
-
-QString peak_resident_memory() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly)) {
-        return QStringLiteral("?");
-    }
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:")) {
-            return QString::fromLatin1(line.mid(6).trimmed());
-        }
-    }
-    return QStringLiteral("?");
-}
-
-}  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -57,10 +24,10 @@ int main(int argc, char* argv[]) {
     QLabel label(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())),
                  &window);
     label.setFont(print::window_font(18));
-    FirstPaint first_paint;
+    bench::FirstPaint first_paint;
     window.installEventFilter(&first_paint);
     window.show();
     const int status = QApplication::exec();
-    QTextStream(stdout) << "arabic-label peak_resident " << peak_resident_memory() << '\n';
+    QTextStream(stdout) << "arabic-label peak_resident " << bench::peak_resident_memory() << '\n';
     return status;
 }

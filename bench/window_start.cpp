@@ -4,50 +4,15 @@
 // is held to, a window that draws one Arabic label, is a program of its own,
 // arabic_label_window.cpp. bench/window_start.sh times them.
 #include <QApplication>
-#include <QEvent>
-#include <QFile>
 #include <QTextStream>
-#include <QTimer>
 #include <QWidget>
 #include <memory>
 
+#include "bench/first_paint.h"
 #include "ui/application.h"
 #include "ui/main_window.h"
 #include "ui/program_rules.h"
 #include "ui/window_layout.h"
-
-namespace {
-
-// Quits once the watched window has been painted.
-class FirstPaint : public QObject {
-  public:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && !painted_) {
-            painted_ = true;
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-  private:
-    bool painted_ = false;
-};
-
-QString resident_memory() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly)) {
-        return QStringLiteral("?");
-    }
-    const QString text = QString::fromLatin1(status.readAll());
-    for (const QString& line : text.split(u'\n')) {
-        if (line.startsWith(QStringLiteral("VmHWM:"))) {
-            return line.mid(6).trimmed();
-        }
-    }
-    return QStringLiteral("?");
-}
-
-}  // namespace
 
 int main(int argc, char* argv[]) {
     const QString mode = argc > 1 ? QString::fromLatin1(argv[1]) : QStringLiteral("velnaro");
@@ -69,10 +34,10 @@ int main(int argc, char* argv[]) {
         main_window->centre_on_screen();
         window = std::move(main_window);
     }
-    FirstPaint first_paint;
+    bench::FirstPaint first_paint;
     window->installEventFilter(&first_paint);
     window->show();
     const int status = QApplication::exec();
-    QTextStream(stdout) << mode << " peak_resident " << resident_memory() << '\n';
+    QTextStream(stdout) << mode << " peak_resident " << bench::peak_resident_memory() << '\n';
     return status;
 }
