@@ -46,9 +46,9 @@ std::vector<Line> body_lines(const pay::FieldExplanation& explanation, OwnAmount
         return lines;
     }
     // A formula that is the field's amount alone says nothing the amount does not.
-    const auto own_term =
-        std::find_if(explanation.terms.begin(), explanation.terms.end(),
-                     [&](const pay::ExplanationTerm& term) { return term.name == explanation.name; });
+    const auto own_term = std::find_if(
+        explanation.terms.begin(), explanation.terms.end(),
+        [&](const pay::ExplanationTerm& term) { return term.name == explanation.name; });
     for (const QString& formula : qt_text(explanation.formula).split(QLatin1Char('\n'))) {
         if (own == OwnAmount::left_out && own_term != explanation.terms.end() &&
             formula == qt_text(own_term->value)) {

@@ -1,9 +1,9 @@
 #include "accessibility_spy.h"
 
-#include <QTest>
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
+#include <QTest>
 
 namespace gui_test {
 namespace {
