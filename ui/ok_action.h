@@ -14,10 +14,8 @@
 class QComboBox;
 
 namespace ui {
-class Announcement;
-}
 
-namespace ui {
+class Announcement;
 
 /// The message of every refused OK: four spaces, then the words.
 extern const std::string_view refusal_text;

@@ -12,11 +12,11 @@ class ComparisonTabs : public QTabWidget {
   public:
     explicit ComparisonTabs(QWidget* parent);
 
-    /// Brings up the tab at `index`.
-    void bring_up(int index);
-
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    void bring_up(int index);
 };
 
 }  // namespace ui
