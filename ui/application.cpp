@@ -9,6 +9,7 @@
 #include "print/qt_text.h"
 #include "print/rule_set_text.h"
 #include "ui/accessible_names.h"
+#include "ui/announcement.h"
 #include "ui/app_icon.h"
 #include "ui/application_style.h"
 #include "ui/focus_ring.h"
@@ -52,6 +53,7 @@ void configure_application(QApplication& app) {
 
     register_font_substitutions();
     keep_list_names();
+    read_announcements();
     show_focus_rings(app);
 }
 

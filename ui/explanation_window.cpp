@@ -11,6 +11,7 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <set>
 #include <utility>
 #include <vector>
@@ -33,21 +34,34 @@ struct Line {
     bool heading = false;
 };
 
-std::vector<Line> lines_of(const pay::FieldExplanation& explanation, const QString& shown) {
+// Whether the named terms end with the field's own amount, which a heading may already say.
+enum class OwnAmount { listed, left_out };
+
+// The sentence, the formula lines and the named terms: what the explanation adds to the field's
+// name and amount.
+std::vector<Line> body_lines(const pay::FieldExplanation& explanation, OwnAmount own) {
     std::vector<Line> lines;
-    const QString name = qt_text(explanation.name);
-    lines.push_back({shown.isEmpty() ? name : name + QStringLiteral(": ") + left_to_right(shown),
-                     Qt::RightToLeft, true});
     lines.push_back({qt_text(explanation.sentence), Qt::RightToLeft, false});
     if (explanation.kind != pay::ExplanationKind::computed) {
         return lines;
     }
+    // A formula that is the field's amount alone says nothing the amount does not.
+    const auto own_term = std::find_if(
+        explanation.terms.begin(), explanation.terms.end(),
+        [&](const pay::ExplanationTerm& term) { return term.name == explanation.name; });
     for (const QString& formula : qt_text(explanation.formula).split(QLatin1Char('\n'))) {
+        if (own == OwnAmount::left_out && own_term != explanation.terms.end() &&
+            formula == qt_text(own_term->value)) {
+            continue;
+        }
         lines.push_back({left_to_right(formula), Qt::LeftToRight, false});
     }
     // Each number of the formula once, by its name.
     std::set<std::pair<std::string, std::string>> named;
     for (const pay::ExplanationTerm& term : explanation.terms) {
+        if (own == OwnAmount::left_out && term.name == explanation.name) {
+            continue;
+        }
         if (named.insert({term.name, term.value}).second) {
             lines.push_back({QStringLiteral("• ") + qt_text(term.name) + QStringLiteral(": ") +
                                  left_to_right(qt_text(term.value)),
@@ -55,6 +69,25 @@ std::vector<Line> lines_of(const pay::FieldExplanation& explanation, const QStri
         }
     }
     return lines;
+}
+
+// The field's name and amount as a heading, then the body.
+std::vector<Line> lines_of(const pay::FieldExplanation& explanation, const QString& shown) {
+    const QString name = qt_text(explanation.name);
+    std::vector<Line> lines{
+        {shown.isEmpty() ? name : name + QStringLiteral(": ") + left_to_right(shown),
+         Qt::RightToLeft, true}};
+    const std::vector<Line> body = body_lines(explanation, OwnAmount::listed);
+    lines.insert(lines.end(), body.begin(), body.end());
+    return lines;
+}
+
+QString joined(const std::vector<Line>& lines) {
+    QStringList texts;
+    for (const Line& line : lines) {
+        texts << line.text;
+    }
+    return texts.join(QLatin1Char('\n'));
 }
 
 QString html_escaped(const QString& text) {
@@ -81,8 +114,8 @@ class ExplanationDialog : public QDialog {
         text->setTabChangesFocus(true);
         text->setFont(window_font(12));
         text->setAccessibleName(qt_text(explanation.name));
+        // A screen reader reads the text itself as the field's value: no description repeats it.
         fill(*text->document(), lines_of(explanation, shown));
-        text->setAccessibleDescription(text->toPlainText());
 
         auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
         buttons->setObjectName(QStringLiteral("ExplanationButtons"));
@@ -145,11 +178,11 @@ QString explanation_tooltip(const pay::FieldExplanation& explanation) {
 }
 
 QString explanation_text(const pay::FieldExplanation& explanation, const QString& shown) {
-    QStringList texts;
-    for (const Line& line : lines_of(explanation, shown)) {
-        texts << line.text;
-    }
-    return texts.join(QLatin1Char('\n'));
+    return joined(lines_of(explanation, shown));
+}
+
+QString explanation_description(const pay::FieldExplanation& explanation) {
+    return joined(body_lines(explanation, OwnAmount::left_out));
 }
 
 void open_explanation_window(const pay::FieldExplanation& explanation, const QString& shown,

@@ -5,6 +5,7 @@
 #include <QFocusFrame>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPointer>
 #include <QProxyStyle>
 #include <QStyleHintReturnMask>
@@ -14,12 +15,17 @@
 namespace ui {
 namespace {
 
-/// How thick the frame is, in device-independent pixels.
-constexpr int ring_width = 2;
+/// The frame's two bands, in device-independent pixels from the control's outer edge: a light
+/// line over the control's own (dark) edge, then a dark band over its ground. Whatever the
+/// ground (white fields, green totals, grey buttons) and whatever the edge, one of the two
+/// differs from what it covers by at least 3:1, around the whole control.
+constexpr int edge_band = 1;
+constexpr int ground_band = 2;
+constexpr int ring_width = edge_band + ground_band;
 
 // A focus frame sits beside its control, stacked under it and masked to a margin outside it.
-// This one is stacked above and drawn over the control's own edge instead, so that it covers no
-// neighbour of the tightly packed form.
+// This one is stacked above and drawn inside the control's own edge instead, so that it covers no
+// neighbour of the tightly packed form; a field's text starts further in than the frame reaches.
 class RingStyle : public QProxyStyle {
   public:
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
@@ -59,10 +65,15 @@ class FocusRing : public QFocusFrame {
     void paintEvent(QPaintEvent* /*event*/) override {
         QPainter painter(this);
         const QRect control = RingStyle::control_rect(*this);
-        const qreal half = ring_width / 2.0;
-        painter.setPen(QPen(QColor(colours::focus_ring), ring_width, Qt::SolidLine, Qt::SquareCap,
-                            Qt::MiterJoin));
-        painter.drawRect(QRectF(control).adjusted(half, half, -half, -half));
+        const auto band = [&](int from, int to, QRgb colour) {
+            QPainterPath path;
+            path.setFillRule(Qt::OddEvenFill);
+            path.addRect(control.adjusted(from, from, -from, -from));
+            path.addRect(control.adjusted(to, to, -to, -to));
+            painter.fillPath(path, QColor(colour));
+        };
+        band(0, edge_band, colours::focus_ring_edge);
+        band(edge_band, ring_width, colours::focus_ring);
     }
 };
 

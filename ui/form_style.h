@@ -41,9 +41,11 @@ inline constexpr QRgb light_yellow = qRgb(255, 255, 128);
 inline constexpr QRgb green = qRgb(0, 192, 0);
 inline constexpr QRgb pale_green = qRgb(133, 255, 128);
 inline constexpr QRgb label_text = qRgb(0, 0, 0);
-/// The frame of the focused control: dark enough to stand out on white (16:1) and on the green
-/// of the total fields (6.5:1).
+/// The focused control's frame, over its ground: dark enough to stand out on white (16:1), on
+/// the green of the total fields (6.5:1) and on the buttons' grey.
 inline constexpr QRgb focus_ring = qRgb(0, 0, 128);
+/// The frame's outer line, over the control's own dark edge (the fields' blue: 12:1).
+inline constexpr QRgb focus_ring_edge = qRgb(255, 255, 255);
 }  // namespace colours
 
 /// Point sizes of the window font.

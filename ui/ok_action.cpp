@@ -4,7 +4,9 @@
 #include <QLineEdit>
 #include <utility>
 
+#include "print/bidi_text.h"
 #include "print/qt_text.h"
+#include "ui/announcement.h"
 #include "ui/application.h"
 
 namespace ui {
@@ -57,7 +59,10 @@ OkAction::OkAction(QWidget& form, const FormControls& controls, const RankLists&
       controls_(controls),
       ranks_(ranks),
       present_(std::move(present)),
-      session_(settings.decimal_separator, settings.rules) {
+      session_(settings.decimal_separator, settings.rules),
+      announcement_(new Announcement(
+          form, controls.result_fields[static_cast<std::size_t>(pay::SlipField::monthly_pay)]
+                    ->geometry())) {
     if (settings.previous_rules != nullptr) {
         previous_session_.emplace(settings.decimal_separator, *settings.previous_rules);
     }
@@ -95,6 +100,11 @@ void OkAction::show_results() {
         controls_.result_fields[static_cast<std::size_t>(info.field)]->setText(
             qt_text(session_.text(info.field)));
     }
+    // The results change without the focus moving: only an announcement reaches a screen reader.
+    constexpr pay::SlipField monthly = pay::SlipField::monthly_pay;
+    announcement_->say(
+        qt_text(pay::field_title(monthly)) + QStringLiteral(": ") +
+        print::left_to_right(controls_.result_fields[static_cast<std::size_t>(monthly)]->text()));
 }
 
 }  // namespace ui

@@ -15,6 +15,8 @@ class QComboBox;
 
 namespace ui {
 
+class Announcement;
+
 /// The message of every refused OK: four spaces, then the words.
 extern const std::string_view refusal_text;
 
@@ -37,7 +39,8 @@ struct SessionSettings {
 };
 
 /// What OK does: check the choices, and either show the message and put the focus on the list
-/// concerned, or compute on the window's one slip and show every result. With previous rules to
+/// concerned, or compute on the window's one slip, show every result and let a screen reader
+/// hear the monthly pay. With previous rules to
 /// compare with, each press also computes on a second session of its own with those rules, so
 /// that the comparison sets the same presses side by side.
 class OkAction {
@@ -71,6 +74,8 @@ class OkAction {
     MessagePresenter present_;
     pay::PaySession session_;
     std::optional<pay::PaySession> previous_session_;
+    /// Owned by the form.
+    Announcement* announcement_;
 };
 
 }  // namespace ui

@@ -23,6 +23,7 @@
 #include <utility>
 #include <vector>
 
+#include "accessibility_spy.h"
 #include "gui_test_support.h"
 #include "pay/comparison.h"
 #include "pay/explanation.h"
@@ -371,6 +372,113 @@ class CompareWindowTest : public QObject {
         QCOMPARE(seen.copied,
                  header + "0\t48885#62\t7998#20\t0#00\t40887#42\t3407#29\t-400#00\t-4800#00\n" +
                      "3\t56085#62\t7998#20\t0#00\t48087#42\t4007#29\t+200#00\t+2400#00\n");
+    }
+
+    // Opening the window tells a screen reader of the focus in the shown tab alone: no table of
+    // a hidden tab, nor any of its cells, is said to take it.
+    void opensWithNoFocusInHiddenTabs_data() {
+        QTest::addColumn<bool>("with_previous_rules");
+        QTest::newRow("choices' tabs") << false;
+        QTest::newRow("with the rule sets' tab") << true;
+    }
+    void opensWithNoFocusInHiddenTabs() {
+        QFETCH(bool, with_previous_rules);
+        gui_test::ModalGuard guard;
+        const pay::PayRules previous = gui_test::raised_point_value_rules();
+        ShownWindow shown(QStringLiteral("."), pay::built_in_rules(),
+                          with_previous_rules ? &previous : nullptr);
+        pick_scale_9_rank_1(shown);
+        shown.press_ok();
+        gui_test::AccessibilitySpy spy;
+        QStringList hidden;
+        guard.expect([&](QWidget& window) {
+            auto& compare = dynamic_cast<ui::CompareWindow&>(window);
+            const QWidget* page = compare.tabs()->currentWidget();
+            for (const auto& event : spy.of_type(QAccessible::Focus)) {
+                const auto* widget = qobject_cast<QWidget*>(event.object.data());
+                if (widget != nullptr && compare.tabs()->isAncestorOf(widget) &&
+                    !page->isAncestorOf(widget)) {
+                    hidden << widget->objectName() + QStringLiteral(" child ") +
+                                  QString::number(event.child);
+                }
+            }
+        });
+        press_compare_keys(shown);
+        QCOMPARE(guard.pending(), 0U);
+        QCOMPARE(hidden, QStringList());
+    }
+
+    // Ctrl+Tab and Ctrl+Shift+Tab go round the tabs, the focus from table to table and never
+    // through the close button on the way. The tab list is named by the tab brought up, and
+    // tells a screen reader of its new name.
+    void ctrlTabMovesFromTableToTable() {
+        gui_test::ModalGuard guard;
+        const pay::PayRules previous = gui_test::raised_point_value_rules();
+        ShownWindow shown(QStringLiteral("."), pay::built_in_rules(), &previous);
+        pick_scale_9_rank_1(shown);
+        shown.press_ok();
+        gui_test::AccessibilitySpy spy;
+        QStringList wrong;
+        int switches = 0;
+        guard.expect([&](QWidget& window) {
+            auto& compare = dynamic_cast<ui::CompareWindow&>(window);
+            QTabWidget& tabs = *compare.tabs();
+            const int count = tabs.count();
+            // The keys go where a person's would: to the window's focused table. The offscreen
+            // platform leaves a modal window to be activated by hand.
+            QApplication::setActiveWindow(&window);
+            if (!window.isActiveWindow() ||
+                QApplication::focusWidget() != compare.table(CompareAxis::rank)) {
+                wrong << QStringLiteral("the window's table has not the focus: ") +
+                             (QApplication::focusWidget() != nullptr
+                                  ? QApplication::focusWidget()->objectName()
+                                  : QString());
+                return;
+            }
+            for (int press = 0; press < 2 * count; ++press) {
+                const bool back = press >= count;
+                const int expected = (tabs.currentIndex() + (back ? count - 1 : 1)) % count;
+                const QString caption = tabs.tabText(expected);
+                spy.clear();
+                if (back) {
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab,
+                                    Qt::ControlModifier | Qt::ShiftModifier);
+                } else {
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+                }
+                ++switches;
+                if (tabs.currentIndex() != expected) {
+                    wrong << caption + QStringLiteral(": not brought up");
+                    continue;
+                }
+                const QWidget* focused = QApplication::focusWidget();
+                if (focused == nullptr || !tabs.currentWidget()->isAncestorOf(focused)) {
+                    wrong << caption + QStringLiteral(": the focus is on ") +
+                                 (focused != nullptr ? focused->objectName() : QString());
+                }
+                for (const auto& event : spy.of_type(QAccessible::Focus)) {
+                    const auto* widget = qobject_cast<QWidget*>(event.object.data());
+                    if (widget == nullptr || !tabs.currentWidget()->isAncestorOf(widget)) {
+                        wrong << caption + QStringLiteral(": the focus passed through ") +
+                                     event.name;
+                    }
+                }
+                if (accessible_name(tabs.tabBar()) != caption) {
+                    wrong << caption + QStringLiteral(": the tab list is named ") +
+                                 accessible_name(tabs.tabBar());
+                }
+                const auto renamed = spy.of_type(QAccessible::NameChanged);
+                if (std::none_of(renamed.begin(), renamed.end(), [&](const auto& event) {
+                        return event.object == tabs.tabBar() && event.name == caption;
+                    })) {
+                    wrong << caption + QStringLiteral(": no new name told");
+                }
+            }
+        });
+        press_compare_keys(shown);
+        QCOMPARE(guard.pending(), 0U);
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
+        QCOMPARE(switches, 12);  // six tabs, forward and back
     }
 
     void isNamedForScreenReaders() {

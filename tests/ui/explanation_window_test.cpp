@@ -19,8 +19,10 @@
 #include <QTimer>
 #include <QToolTip>
 #include <QWindow>
+#include <algorithm>
 #include <vector>
 
+#include "accessibility_spy.h"
 #include "gui_test_support.h"
 #include "pay/pay_inputs.h"
 #include "ui/field_explanations.h"
@@ -101,6 +103,21 @@ std::vector<qreal> drawn_x(const QTextLine& line, QChar character) {
     return xs;
 }
 
+// Gives `target` the focus with the Tab key, from whatever has it, as a keyboard user does.
+void tab_to(QWidget& target) {
+    for (int presses = 0; QApplication::focusWidget() != &target && presses < 80; ++presses) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+}
+
+// A line without its bidi isolates, as a screen reader reads it.
+QString without_isolates(QString line) {
+    for (const char16_t mark : {u'\u2066', u'\u2067', u'\u2068', u'\u2069'}) {
+        line.remove(QChar(mark));
+    }
+    return line.trimmed();
+}
+
 }  // namespace
 
 class ExplanationWindowTest : public QObject {
@@ -164,6 +181,71 @@ class ExplanationWindowTest : public QObject {
             QAccessible::queryAccessibleInterface(&residence)->text(QAccessible::Description);
         QVERIFY(description.contains(sentence));
         QVERIFY(description.contains(lri + QStringLiteral("18194.20 × 10 % = 1819.42") + pdi));
+    }
+
+    // A screen reader says the focused field's name and value itself: the description the
+    // field gives with the focus adds the explanation alone, neither a heading of the name and
+    // value before it nor the field's own amount among the named numbers.
+    void a_fields_description_adds_only_the_explanation_data() {
+        QTest::addColumn<QString>("field");
+        QTest::newRow("index points") << "Text1";
+        QTest::newRow("residence") << "Text3";
+        QTest::newRow("income tax") << "Text10";
+        QTest::newRow("monthly pay") << "Text20";
+    }
+    void a_fields_description_adds_only_the_explanation() {
+        QFETCH(QString, field);
+        ShownWindow shown;
+        pick_scale_9_rank_1(shown);
+        shown.press_ok();
+        QLineEdit& edit = shown.field(field.toLatin1().constData());
+        gui_test::AccessibilitySpy spy;
+        tab_to(edit);
+        QCOMPARE(QApplication::focusWidget(), &edit);
+
+        const auto focus = spy.of_type(QAccessible::Focus);
+        const auto said = std::find_if(focus.rbegin(), focus.rend(),
+                                       [&](const auto& event) { return event.object == &edit; });
+        QVERIFY(said != focus.rend());
+        QCOMPARE(said->name, edit.accessibleName());
+        QCOMPARE(said->value, edit.text());
+        QVERIFY(!said->description.isEmpty());
+        for (const QString& line : said->description.split(QLatin1Char('\n'))) {
+            QVERIFY2(!line.contains(said->name + QStringLiteral(": ")), qPrintable(line));
+            QVERIFY2(without_isolates(line) != said->value, qPrintable(line));
+        }
+    }
+
+    // The window's text is read as the value of its text box, once: neither its name nor a
+    // description repeats it.
+    void the_windows_text_is_read_once() {
+        ShownWindow shown;
+        pick_scale_9_rank_1(shown);
+        shown.press_ok();
+        QLineEdit& monthly = shown.field("Text20");
+        tab_to(monthly);
+        QStringList repeated;
+        QString read;
+        guard_.expect([&](QWidget& window) {
+            auto* text = window.findChild<QTextEdit*>(QStringLiteral("ExplanationText"));
+            QAccessibleInterface* readable = QAccessible::queryAccessibleInterface(text);
+            read = readable->textInterface()->text(0, readable->textInterface()->characterCount());
+            // Each line of the text, looked for in what else the window and the text box say.
+            const QStringList others{
+                readable->text(QAccessible::Name), readable->text(QAccessible::Description),
+                QAccessible::queryAccessibleInterface(&window)->text(QAccessible::Name),
+                QAccessible::queryAccessibleInterface(&window)->text(QAccessible::Description)};
+            for (const QString& line : text->toPlainText().split(QLatin1Char('\n'))) {
+                for (const QString& other : others) {
+                    if (other.contains(line)) {
+                        repeated << line;
+                    }
+                }
+            }
+        });
+        QTest::keyClick(&monthly, Qt::Key_F1, Qt::ShiftModifier);
+        QVERIFY(read.contains(QStringLiteral("(53685.62 − 7998.20) ÷ 12 = 3807.29")));
+        QVERIFY2(repeated.isEmpty(), qPrintable(repeated.join(QLatin1Char('\n'))));
     }
 
     // The pointer resting on a field shows its tooltip; a click on another field where the

@@ -1,5 +1,6 @@
 // The OK action: refusals with their message and focus, computations shown in the fields, values
 // carried between two presses, typed choices and the decimal separator.
+#include <QAccessible>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -7,6 +8,7 @@
 #include <QTest>
 #include <functional>
 
+#include "accessibility_spy.h"
 #include "gui_test_support.h"
 #include "pay/pay_inputs.h"
 
@@ -263,6 +265,69 @@ class OkActionTest : public QObject {
         QCOMPARE(focused_control(shown.window()), QStringLiteral("Command1"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(shown.result_texts(), with_separator(scale_9_rank_1_texts, "."));
+    }
+
+    // The results change where the focus is not: after each OK that computes, a screen reader
+    // is told the monthly pay as its field shows it, by an alert that draws nothing.
+    void each_computation_announces_the_monthly_pay_data() {
+        QTest::addColumn<bool>("by_keys");
+        QTest::newRow("click") << false;
+        QTest::newRow("Return") << true;
+    }
+    void each_computation_announces_the_monthly_pay() {
+        QFETCH(bool, by_keys);
+        ShownWindow shown;
+        auto* ok = shown.window().findChild<QWidget*>(QStringLiteral("Command1"));
+        QLineEdit& monthly = shown.field("Text20");
+        const auto press_ok = [&] {
+            if (by_keys) {
+                ok->setFocus(Qt::TabFocusReason);
+                QTest::keyClick(ok, Qt::Key_Return);
+            } else {
+                shown.press_ok();
+            }
+        };
+        gui_test::AccessibilitySpy spy;
+        const auto announced = [&] {
+            QStringList sentences;
+            for (const auto& event : spy.of_type(QAccessible::Alert)) {
+                QAccessibleInterface* element = QAccessible::queryAccessibleInterface(event.object);
+                if (element != nullptr && element->role() == QAccessible::AlertMessage) {
+                    sentences << event.name;
+                }
+            }
+            return sentences;
+        };
+
+        // Refused: nothing computed, nothing announced.
+        press_ok();
+        QCOMPARE(announced(), QStringList());
+        shown.messages.clear();
+
+        pick_all(shown, scale_9_rank_1);
+        press_ok();
+        QCOMPARE(monthly.text(), QStringLiteral("3807.29"));
+        QCOMPARE(announced().size(), 1);
+        QVERIFY2(announced().back().contains(monthly.text()), qPrintable(announced().back()));
+        QVERIFY(announced().back().contains(monthly.accessibleName()));
+
+        // One child more: 200 a month more, announced in turn.
+        gui_test::pick_with_keys(shown.list("Combo5"), 3);
+        press_ok();
+        QCOMPARE(monthly.text(), QStringLiteral("4007.29"));
+        QCOMPARE(announced().size(), 2);
+        QVERIFY2(announced().back().contains(monthly.text()), qPrintable(announced().back()));
+
+        // The element is there for screen readers only: the window looks the same without it.
+        QWidget* element = nullptr;
+        for (const auto& event : spy.of_type(QAccessible::Alert)) {
+            element = qobject_cast<QWidget*>(event.object.data());
+        }
+        QVERIFY(element != nullptr && element->isVisible());
+        QCOMPARE(element->focusPolicy(), Qt::NoFocus);
+        const QImage with = shown.window().grab().toImage();
+        element->hide();
+        QCOMPARE(shown.window().grab().toImage(), with);
     }
 
     void a_focused_button_takes_return_and_the_keypads_enter_data() {

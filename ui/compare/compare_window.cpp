@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSortFilterProxyModel>
 #include <QStyledItemDelegate>
 #include <QTabWidget>
@@ -23,6 +24,7 @@
 #include "print/qt_text.h"
 #include "ui/application.h"
 #include "ui/compare/comparison_model.h"
+#include "ui/compare/comparison_tabs.h"
 #include "ui/compare/rules_comparison_model.h"
 #include "ui/compare/table_text.h"
 #include "ui/screen_placement.h"
@@ -80,6 +82,14 @@ class ComparisonTable : public QTableView {
         }
     }
 };
+
+// Puts the keyboard's start on `cell` of a table not yet shown. The table would tell a screen
+// reader that the cell took the focus, though the table has none and may lie in a hidden tab;
+// once shown, the table says so itself when it takes the focus.
+void set_start_cell(QTableView& table, const QModelIndex& cell) {
+    const QSignalBlocker quiet(table.selectionModel());
+    table.selectionModel()->setCurrentIndex(cell, QItemSelectionModel::NoUpdate);
+}
 
 QString note_for(const pay::Comparison& comparison) {
     QStringList notes;
@@ -142,8 +152,7 @@ QTableView* make_axis_table(ComparisonModel* model, QWidget* parent) {
     const int own =
         model->comparison().current ? static_cast<int>(*model->comparison().current) : 0;
     if (model->rowCount() > 0) {
-        table->selectionModel()->setCurrentIndex(sorted->mapFromSource(model->index(own, 0)),
-                                                 QItemSelectionModel::NoUpdate);
+        set_start_cell(*table, sorted->mapFromSource(model->index(own, 0)));
     }
     return table;
 }
@@ -170,7 +179,7 @@ CompareWindow::CompareWindow(std::span<const pay::Comparison> comparisons,
         note->setTextFormat(Qt::PlainText);
         layout->addWidget(note);
     }
-    tabs_ = new QTabWidget(this);
+    tabs_ = new ComparisonTabs(this);
     tabs_->setObjectName(QStringLiteral("comparison_tabs"));
     tabs_->setAccessibleName(qt_text(compare_caption));
     layout->addWidget(tabs_);
@@ -228,8 +237,7 @@ QWidget* CompareWindow::add_rules_tab(const RuleSessions& rules) {
         rules_table_ = make_table(model.release(), QStringLiteral("comparison_rules"), caption,
                                   rules_page_, columns);
         rules_table_->setAccessibleDescription(description);
-        rules_table_->selectionModel()->setCurrentIndex(rules_table_->model()->index(0, 0),
-                                                        QItemSelectionModel::NoUpdate);
+        set_start_cell(*rules_table_, rules_table_->model()->index(0, 0));
         page_layout->addWidget(rules_table_);
         return rules_table_;
     }
