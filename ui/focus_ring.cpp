@@ -20,8 +20,7 @@ namespace {
 /// ground (white fields, green totals, grey buttons) and whatever the edge, one of the two
 /// differs from what it covers by at least 3:1, around the whole control.
 constexpr int edge_band = 1;
-constexpr int ground_band = 2;
-constexpr int ring_width = edge_band + ground_band;
+constexpr int ring_width = focus_frame_width;
 
 // A focus frame sits beside its control, stacked under it and masked to a margin outside it.
 // This one is stacked above and drawn inside the control's own edge instead, so that it covers no

@@ -8,6 +8,7 @@
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -34,6 +35,7 @@
 #include "ui/compare/compare_window.h"
 #include "ui/compare/comparison_model.h"
 #include "ui/compare/rules_comparison_model.h"
+#include "ui/focus_ring.h"
 #include "ui/screen_placement.h"
 
 using gui_test::qt_text;
@@ -164,6 +166,9 @@ struct SeenRules {
     QString note;
     QString first_tab_note;  // the label of the rules tab before any computation
     bool note_takes_focus = false;
+    // How far in from the label's nearest edge its words' ink lies, in its own pixels; -1 when
+    // it draws no ink.
+    int note_ink_inset = -1;
     QString focused;
     bool has_table = false;
     // Column by column, row by row.
@@ -189,6 +194,21 @@ QStringList column_texts(const QAbstractItemModel& model, ui::RulesComparisonMod
     return texts;
 }
 
+// How far the dark pixels of `image` keep from its nearest edge, in device pixels over the ratio;
+// -1 when it has none.
+int ink_inset(const QImage& image) {
+    int inset = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) < 100) {
+                const int here = std::min({x, y, image.width() - 1 - x, image.height() - 1 - y});
+                inset = inset < 0 ? here : std::min(inset, here);
+            }
+        }
+    }
+    return inset < 0 ? inset : static_cast<int>(inset / image.devicePixelRatio());
+}
+
 SeenRules inspect_rules(QWidget& window) {
     using Column = ui::RulesComparisonModel::Column;
     SeenRules seen;
@@ -204,6 +224,7 @@ SeenRules inspect_rules(QWidget& window) {
     if (auto* label = compare.findChild<QLabel*>(QStringLiteral("comparison_note_rules"))) {
         seen.first_tab_note = label->text();
         seen.note_takes_focus = label->focusPolicy() & Qt::TabFocus;
+        seen.note_ink_inset = ink_inset(label->grab().toImage());
     }
     QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(compare.tabs()->tabBar());
     for (int i = 0; i < bar->childCount(); ++i) {
@@ -757,6 +778,9 @@ class CompareWindowTest : public QObject {
         QCOMPARE(seen.first_tab_note, qt_text(pay::nothing_computed_text));
         QVERIFY(seen.note_takes_focus);
         QCOMPARE(seen.focused, QStringLiteral("comparison_note_rules"));
+        // The focus frame lies inside the focused label's edge: its words keep clear of it.
+        QVERIFY2(seen.note_ink_inset > ui::focus_frame_width,
+                 qPrintable(QString::number(seen.note_ink_inset)));
         QCOMPARE(seen.note, QString());
     }
 

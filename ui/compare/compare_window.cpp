@@ -27,6 +27,7 @@
 #include "ui/compare/comparison_tabs.h"
 #include "ui/compare/rules_comparison_model.h"
 #include "ui/compare/table_text.h"
+#include "ui/focus_ring.h"
 #include "ui/screen_placement.h"
 
 namespace ui {
@@ -250,6 +251,8 @@ QWidget* CompareWindow::add_rules_tab(const RuleSessions& rules) {
     label->setAlignment(Qt::AlignTop | Qt::AlignRight | Qt::AlignAbsolute);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     label->setFocusPolicy(Qt::StrongFocus);
+    // The focus frame is drawn inside the focused control's edge: the words keep clear of it.
+    label->setMargin(focus_frame_width + 4);
     label->setAccessibleName(label->text());
     page_layout->addWidget(label);
     return label;
