@@ -121,7 +121,7 @@ QString shown_value(QStringView value, ValueReading reading, const QFont& font, 
     qsizetype count = first_count;
     Leading leading = leading_clusters(value, count);
     QString shown = visible_characters(leading.text);
-    while (leading.cut && count < 64 * first_count && metrics.horizontalAdvance(shown) <= width) {
+    while (leading.cut && count < 16 * first_count && metrics.horizontalAdvance(shown) <= width) {
         count *= 4;
         leading = leading_clusters(value, count);
         shown = visible_characters(leading.text);
