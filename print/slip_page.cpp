@@ -99,8 +99,18 @@ namespace {
 class PageBuilder {
   public:
     void text(const QRectF& place, const QString& text, qreal points, bool bold,
-              Qt::LayoutDirection direction, Qt::Alignment alignment) {
-        page_.texts.push_back({place, text, points, bold, direction, alignment});
+              Qt::LayoutDirection direction, Qt::Alignment alignment, bool kept = true) {
+        page_.texts.push_back({place, text, points, bold, direction, alignment, kept});
+    }
+
+    // A name or an id from a file, right to left from `right`: shown safely, in its box, and
+    // not kept by the painter, since no other page has it.
+    void value(qreal right, qreal y, qreal width, const QString& value, ValueReading reading,
+               qreal points, bool bold) {
+        const bool left_to_right = reading == ValueReading::left_to_right;
+        this->text({right - width, y, width, row_mm},
+                   shown_value(value, reading, window_font(points, bold), width), points, bold,
+                   left_to_right ? Qt::LeftToRight : Qt::RightToLeft, right_edge, false);
     }
 
     // Right to left from `right`: an Arabic caption, then values left of it.
@@ -203,7 +213,7 @@ PageLayout lay_out_slip_page(const SlipContent& content) {
     for (const SlipHeading& heading : content.headings) {
         y += row_mm;
         page.caption(right, y, 30, heading.caption, text_points, true);
-        page.caption(right - 30, y, width_mm - 30, heading.value, text_points, true);
+        page.value(right - 30, y, width_mm - 30, heading.value, heading.reading, text_points, true);
     }
     y += row_mm + 2;
 
@@ -282,8 +292,25 @@ void set_slip_page_layout(QPagedPaintDevice& device) {
                                      QPageLayout::Millimeter));
 }
 
-const PagePainter::Shaped& PagePainter::shaped(const PageText& text, const QPaintDevice& device,
-                                               qreal per_mm) {
+PagePainter::Shaped PagePainter::shaped(const PageText& text, const QPaintDevice& device,
+                                        qreal per_mm) {
+    QTextLayout layout(text.text, window_font(text.points, text.bold), &device);
+    QTextOption option;
+    option.setWrapMode(QTextOption::NoWrap);
+    option.setTextDirection(text.direction);
+    option.setAlignment(text.alignment & Qt::AlignHorizontal_Mask);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLineWidth(text.place.width() * per_mm);
+    layout.endLayout();
+    // Centred in the box's height, as drawText places a line.
+    line.setPosition(QPointF(0, (text.place.height() * per_mm - line.height()) / 2));
+    return layout.glyphRuns();
+}
+
+const PagePainter::Shaped& PagePainter::kept_shaped(const PageText& text,
+                                                    const QPaintDevice& device, qreal per_mm) {
     // Every text that differs in words, size, weight, direction or box is shaped on its own.
     QString key = text.text;
     key += QChar(0);
@@ -300,19 +327,7 @@ const PagePainter::Shaped& PagePainter::shaped(const PageText& text, const QPain
     if (shaped_.size() >= kept_texts) {
         shaped_.clear();
     }
-    QTextLayout layout(text.text, window_font(text.points, text.bold), &device);
-    QTextOption option;
-    option.setWrapMode(QTextOption::NoWrap);
-    option.setTextDirection(text.direction);
-    option.setAlignment(text.alignment & Qt::AlignHorizontal_Mask);
-    layout.setTextOption(option);
-    layout.beginLayout();
-    QTextLine line = layout.createLine();
-    line.setLineWidth(text.place.width() * per_mm);
-    layout.endLayout();
-    // Centred in the box's height, as drawText places a line.
-    line.setPosition(QPointF(0, (text.place.height() * per_mm - line.height()) / 2));
-    return *shaped_.insert(key, layout.glyphRuns());
+    return *shaped_.insert(key, shaped(text, device, per_mm));
 }
 
 void PagePainter::paint(QPainter& painter, const QPagedPaintDevice& device,
@@ -332,7 +347,9 @@ void PagePainter::paint(QPainter& painter, const QPagedPaintDevice& device,
             continue;
         }
         const QPointF corner = text.place.topLeft() * per_mm;
-        for (const QGlyphRun& run : shaped(text, device, per_mm)) {
+        const Shaped& runs =
+            text.kept ? kept_shaped(text, device, per_mm) : shaped(text, device, per_mm);
+        for (const QGlyphRun& run : runs) {
             painter.drawGlyphRun(corner, run);
         }
     }

@@ -14,6 +14,7 @@
 #include "pay/pay_inputs.h"
 #include "pay/rules.h"
 #include "pay/slip_fields.h"
+#include "print/shown_value.h"
 
 class QPainter;
 class QPagedPaintDevice;
@@ -39,10 +40,12 @@ struct SlipFormula {
     QString formula;
 };
 
-/// A line printed above a slip that names whose it is, as "caption: value".
+/// A line printed above a slip that names whose it is, as "caption: value". The value is taken
+/// as a file holds it: the page shows it safely (`shown_value`).
 struct SlipHeading {
     QString caption;
     QString value;
+    ValueReading reading = ValueReading::own_direction;
 };
 
 /// Everything a printed slip shows.
@@ -84,6 +87,9 @@ struct PageText {
     bool bold;
     Qt::LayoutDirection direction;
     Qt::Alignment alignment;
+    /// Whether a painter keeps the text's shaped glyphs for later pages: a caption, seen on
+    /// every page, is worth keeping; a name, seen once, is not.
+    bool kept = true;
 };
 
 /// A page laid out: its texts and its rules.
@@ -100,7 +106,8 @@ void set_slip_page_layout(QPagedPaintDevice& device);
 
 /// Paints laid-out pages, keeping the shaped glyphs of the texts it has drawn for the next pages:
 /// the captions of every slip are the same, and shaping text is most of the work of a page. The
-/// kept texts are bounded, so a run of any length uses the same memory.
+/// kept texts are bounded, so a run of any length uses the same memory. A text that is not
+/// `kept` is shaped for its page alone.
 class PagePainter {
   public:
     /// Paints a laid-out page on the painter's current page of `device`.
@@ -109,7 +116,8 @@ class PagePainter {
   private:
     // A text's glyphs, placed from the top-left corner of its box, in device units.
     using Shaped = QList<QGlyphRun>;
-    const Shaped& shaped(const PageText& text, const QPaintDevice& device, qreal per_mm);
+    static Shaped shaped(const PageText& text, const QPaintDevice& device, qreal per_mm);
+    const Shaped& kept_shaped(const PageText& text, const QPaintDevice& device, qreal per_mm);
 
     QHash<QString, Shaped> shaped_;
     int dpi_ = 0;

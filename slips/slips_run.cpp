@@ -31,10 +31,11 @@ constexpr std::string_view separator = ".";
 struct HeadingColumn {
     std::string_view name;
     std::string_view caption;
+    print::ValueReading reading;
 };
 constexpr std::array<HeadingColumn, 2> heading_columns{{
-    {"name", "الاسم"},
-    {"id", "الرقم"},
+    {"name", "الاسم", print::ValueReading::own_direction},
+    {"id", "الرقم", print::ValueReading::left_to_right},
 }};
 
 void clear_progress(const SlipsRun& run) {
@@ -57,10 +58,15 @@ staff::ExitStatus write_slips(std::istream& input, const SlipsRun& run, std::ost
         return report(refused->status, refused->message);
     }
     const staff::BatchHeader& header = std::get<staff::BatchHeader>(read);
-    std::vector<std::pair<std::size_t, QString>> headings;
+    struct Heading {
+        std::size_t place;
+        QString caption;
+        print::ValueReading reading;
+    };
+    std::vector<Heading> headings;
     for (const HeadingColumn& column : heading_columns) {
         if (const auto place = header.column(column.name)) {
-            headings.emplace_back(*place, qt_text(column.caption));
+            headings.push_back({*place, qt_text(column.caption), column.reading});
         }
     }
 
@@ -110,10 +116,10 @@ staff::ExitStatus write_slips(std::istream& input, const SlipsRun& run, std::ost
         } else {
             print::SlipContent content =
                 print::slip_content(*window, *choices, qt_text(separator), run.printed_at);
-            for (const auto& [place, caption] : headings) {
-                const std::string& value = record.fields[place];
+            for (const Heading& heading : headings) {
+                const std::string& value = record.fields[heading.place];
                 if (!value.empty()) {
-                    content.headings.push_back({caption, qt_text(value)});
+                    content.headings.push_back({heading.caption, qt_text(value), heading.reading});
                 }
             }
             file.add_page(content);

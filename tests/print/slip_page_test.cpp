@@ -1,12 +1,15 @@
 // The printed slip: its PDF text in reading order, its embedded fonts, a page laid out with no
 // missing glyph, the tax bracket line, the text copied out, and the PDF file written safely.
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QPdfWriter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QTemporaryDir>
+#include <QTextBoundaryFinder>
 #include <QTextLayout>
 #include <QtTest>
 
@@ -74,6 +77,36 @@ QString folded_pdf_text(const QString& pdf) {
 
 QString without_space(QString text) {
     return text.remove(QRegularExpression(QStringLiteral("\\s")));
+}
+
+// Characters that act on the text around them instead of showing: bidi embeddings, overrides,
+// isolates and marks, control characters, and the line and paragraph separators.
+bool acts_unseen(QChar c) {
+    const char16_t u = c.unicode();
+    return (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069) || u == 0x200E ||
+           u == 0x200F || u == 0x061C || u < 0x20 || (u >= 0x7F && u <= 0x9F) || u == 0x2028 ||
+           u == 0x2029;
+}
+
+// What may stand for such a character on a page: a control picture or U+FFFD.
+bool marks_unseen(QChar c) {
+    return (c.unicode() >= 0x2400 && c.unicode() <= 0x2421) || c.unicode() == 0xFFFD;
+}
+
+QString repeated_to(const QString& piece, qsizetype size) {
+    QString text;
+    while (text.size() < size) {
+        text += piece;
+    }
+    return text;
+}
+
+// How wide a text is drawn on a page of the PDF writer, in millimetres.
+qreal drawn_mm(const QString& text, const QFont& font) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    const QPdfWriter pdf(&buffer);
+    return QFontMetricsF(font, &pdf).horizontalAdvance(text) / pdf.logicalDpiX() * 25.4;
 }
 
 }  // namespace
@@ -209,6 +242,133 @@ class SlipPageTest : public QObject {
             }
         }
         QVERIFY2(lowest <= printable_height, qPrintable(QString::number(lowest)));
+    }
+
+    // A name or an id as a staff file may hold it: whatever it holds reads in its own place, in
+    // the file's order, as one run that reorders nothing around it, within its box; what does not
+    // fit is cut between two characters as they are seen (never inside a letter with its marks,
+    // an emoji or a flag) and ends with "…".
+    void a_heading_value_shows_what_the_file_holds_data() {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<bool>("is_id");
+        QTest::addColumn<bool>("cut");
+        const QString arabic_name = QStringLiteral("سعاد العلوي");
+        QTest::newRow("override before an id") << QStringLiteral("\u202E123456") << true << false;
+        QTest::newRow("override before a Latin name")
+            << QStringLiteral("\u202EAli Ben Salah") << false << false;
+        QTest::newRow("Arabic name, override before digits")
+            << arabic_name + QStringLiteral(" \u202E2026 15") << false << false;
+        QTest::newRow("line breaks") << QStringLiteral("line1\nline2\rline3") << false << false;
+        QTest::newRow("an escape sequence")
+            << QStringLiteral("Ali\x1b[2J\x1b]0;x\x07 Ben") << false << false;
+        QTest::newRow("every bidi formatting character")
+            << QStringLiteral(
+                   "a\u202Ab\u202Bc\u202Cd\u202De\u202Ef\u2066g\u2067h\u2068i\u2069j"
+                   "\u200Ek\u200Fl\u061Cm")
+            << false << false;
+        QTest::newRow("every other kind of control in an id")
+            << QStringLiteral(
+                   "1\t2\x7f"
+                   "3\u00854\u009b5\u20286\u20297\x01")
+            << true << false;
+        QTest::newRow("an Arabic name") << arabic_name << false << false;
+        QTest::newRow("3,000 characters")
+            << repeated_to(QStringLiteral("Ali Ben Salah "), 3000) << false << true;
+        QTest::newRow("an id of 3,000 digits")
+            << repeated_to(QStringLiteral("0123456789"), 3000) << true << true;
+        QTest::newRow("an Arabic name over and over")
+            << repeated_to(arabic_name + QLatin1Char(' '), 3000) << false << true;
+        QTest::newRow("1 MB") << repeated_to(QStringLiteral("Ali Ben Salah "), 1 << 20) << false
+                              << true;
+        QTest::newRow("letters with two marks each")
+            << repeated_to(QStringLiteral("e\u0301\u0323"), 3000) << false << true;
+        QTest::newRow("emoji of several characters joined")
+            << repeated_to(QStringLiteral("\U0001F468\u200D\U0001F469\u200D\U0001F467"), 4000)
+            << false << true;
+        QTest::newRow("flags") << repeated_to(QStringLiteral("\U0001F1F2\U0001F1E6"), 4000) << false
+                               << true;
+        QTest::newRow("a long override in the middle")
+            << QStringLiteral("12") + repeated_to(QStringLiteral("\u202E3"), 3000) << true << true;
+    }
+    void a_heading_value_shows_what_the_file_holds() {
+        QFETCH(QString, value);
+        QFETCH(bool, is_id);
+        QFETCH(bool, cut);
+        print::SlipContent content = content_of(worked_choices(), QStringLiteral("."));
+        content.headings.push_back(
+            {is_id ? QStringLiteral("الرقم") : QStringLiteral("الاسم"), value,
+             is_id ? print::ValueReading::left_to_right : print::ValueReading::own_direction});
+        const print::PageLayout page = print::lay_out_slip_page(content);
+        // The value is seen on this page alone: the painter keeps no copy of it.
+        std::vector<print::PageText> values;
+        std::copy_if(page.texts.begin(), page.texts.end(), std::back_inserter(values),
+                     [](const print::PageText& text) { return !text.kept; });
+        QCOMPARE(values.size(), std::size_t{1});
+        const print::PageText& shown = values.front();
+        const QString& text = shown.text;
+
+        // One run, isolated; an id left to right.
+        QVERIFY2(text.size() >= 2, qPrintable(text));
+        QCOMPARE(text.front(), is_id ? QChar(0x2066) : QChar(0x2068));
+        QCOMPARE(text.back(), QChar(0x2069));
+        if (is_id) {
+            QCOMPARE(shown.direction, Qt::LeftToRight);
+        }
+        QString inner = text.mid(1, text.size() - 2);
+        QVERIFY2(inner.size() < 10000, "the whole value was laid out");
+        for (const QChar c : inner) {
+            QVERIFY2(!acts_unseen(c), qPrintable(QString::number(c.unicode(), 16)));
+        }
+
+        // The file's characters in the file's order, each hidden one marked where it was.
+        QCOMPARE(inner.endsWith(QChar(0x2026)), cut);
+        if (cut) {
+            inner.chop(1);
+            QVERIFY(inner.size() < value.size());
+            QTextBoundaryFinder clusters(QTextBoundaryFinder::Grapheme, value);
+            clusters.setPosition(inner.size());
+            QVERIFY2(clusters.isAtBoundary(), qPrintable(QString::number(inner.size())));
+        } else {
+            QCOMPARE(inner.size(), value.size());
+        }
+        for (qsizetype i = 0; i < inner.size(); ++i) {
+            const bool marked =
+                acts_unseen(value[i]) ? marks_unseen(inner[i]) : inner[i] == value[i];
+            QVERIFY2(marked, qPrintable(QStringLiteral("at %1: %2 for %3")
+                                            .arg(i)
+                                            .arg(inner[i].unicode(), 0, 16)
+                                            .arg(value[i].unicode(), 0, 16)));
+        }
+
+        // Within its box, at the page's resolution and at the screen's; and a cut leaves no
+        // more room than a few characters would take.
+        const QFont font = print::window_font(shown.points, shown.bold);
+        const qreal drawn = drawn_mm(text, font);
+        QVERIFY2(drawn <= shown.place.width(),
+                 qPrintable(QStringLiteral("%1 mm in %2 mm").arg(drawn).arg(shown.place.width())));
+        const qreal on_screen = QFontMetricsF(font).horizontalAdvance(text) /
+                                QGuiApplication::primaryScreen()->logicalDotsPerInchX() * 25.4;
+        QVERIFY2(on_screen <= shown.place.width(), qPrintable(QString::number(on_screen)));
+        if (cut) {
+            QVERIFY2(drawn > shown.place.width() - 12, qPrintable(QString::number(drawn)));
+        }
+    }
+
+    // What stands for a hidden character, and the cut's ellipsis, can be drawn.
+    void the_marks_of_hidden_characters_have_glyphs() {
+        QString marks = QStringLiteral("\u2421\uFFFD\u2026");
+        for (char16_t c = 0x2400; c < 0x2420; ++c) {
+            marks += QChar(c);
+        }
+        for (const bool bold : {false, true}) {
+            QTextLayout layout(marks, print::window_font(10, bold));
+            layout.beginLayout();
+            layout.createLine();
+            layout.endLayout();
+            for (const QGlyphRun& run : layout.glyphRuns()) {
+                QVERIFY(!run.glyphIndexes().contains(0));
+            }
+        }
     }
 
     void the_bracket_line_gives_the_bounds_of_the_taxable_amount_data() {

@@ -103,6 +103,27 @@ std::string number_line(std::string_view key, double value) {
     return std::string(key) + " = " + pay::rule_number_text(value);
 }
 
+// A grey picture as pdftoppm -gray writes it (binary PGM, one byte a pixel): its rows of pixels,
+// none when it is not one.
+std::vector<QByteArray> grey_rows(const QByteArray& pgm) {
+    const auto header = QRegularExpression(QStringLiteral("^P5\\s+(\\d+)\\s+(\\d+)\\s+255\\s"))
+                            .match(QString::fromLatin1(pgm.left(64)));
+    if (!header.hasMatch()) {
+        return {};
+    }
+    const qsizetype width = header.captured(1).toInt();
+    const qsizetype height = header.captured(2).toInt();
+    const qsizetype start = header.capturedLength();
+    if (pgm.size() != start + width * height) {
+        return {};
+    }
+    std::vector<QByteArray> rows;
+    for (qsizetype y = 0; y < height; ++y) {
+        rows.push_back(pgm.mid(start + y * width, width));
+    }
+    return rows;
+}
+
 QByteArray contents(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
@@ -555,6 +576,113 @@ class VelnaroSlipsTest : public QObject {
         QCOMPARE(contents(pdf), QByteArray("earlier"));
         QCOMPARE(QDir(dir_.path()).entryList({QStringLiteral("kept*")}, QDir::Files),
                  QStringList{QStringLiteral("kept.pdf")});
+    }
+
+    // A name or an id is shown as the file holds it, in the file's order: an override or a line
+    // break in it cannot turn an id or a name round on the slip.
+    void a_name_or_id_cannot_reorder_the_slip_data() {
+        QTest::addColumn<QByteArray>("id");
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QStringList>("in_order");
+        QTest::addColumn<QStringList>("absent");
+        QTest::newRow("an override before an id")
+            << QByteArray(
+                   "\xE2\x80\xAE"
+                   "123456")
+            << QByteArray("a") << QStringList{"123456"} << QStringList{"654321"};
+        QTest::newRow("an override before a Latin name")
+            << QByteArray("7")
+            << QByteArray(
+                   "\xE2\x80\xAE"
+                   "Ali Ben Salah")
+            << QStringList{"AliBenSalah"} << QStringList{"halaSneBilA"};
+        QTest::newRow("line breaks in a quoted name")
+            << QByteArray("7") << QByteArray("\"line1\nline2\rline3\"")
+            << QStringList{"line1", "line2", "line3"} << QStringList{"line3line2line1"};
+        QTest::newRow("an isolate left open before the id")
+            << QByteArray(
+                   "\xE2\x81\xA7"
+                   "A-1\xE2\x80\xAE"
+                   "2345")
+            << QByteArray("b") << QStringList{"A-1", "2345"} << QStringList{"5432"};
+    }
+    void a_name_or_id_cannot_reorder_the_slip() {
+        QFETCH(QByteArray, id);
+        QFETCH(QByteArray, name);
+        QFETCH(QStringList, in_order);
+        QFETCH(QStringList, absent);
+        const QString csv =
+            write(QStringLiteral("spoof.csv"), header + id + ",9,1,C,no,2,3,yes," + name + "\n");
+        const QString pdf = dir_.filePath(QStringLiteral("spoof.pdf"));
+        const Run result = run({QStringLiteral("--batch"), csv, QStringLiteral("-o"), pdf});
+        QCOMPARE(result.err, QString());
+        QCOMPARE(result.status, 0);
+        const QString text = page_text(pdf, 1);
+        qsizetype at = 0;
+        for (const QString& part : in_order) {
+            const qsizetype found = text.indexOf(part, at);
+            QVERIFY2(found >= 0, qPrintable(part + QStringLiteral(" in ") + text.left(200)));
+            at = found + part.size();
+        }
+        for (const QString& part : absent) {
+            QVERIFY2(!text.contains(part), qPrintable(part));
+        }
+    }
+
+    // A name of 3,000 characters stays inside the page's margins: rendered, the page has no ink
+    // in the 15 mm at its left.
+    void a_long_name_stays_within_the_margins() {
+        const QByteArray name = QByteArray("Ali Ben Salah ").repeated(215);
+        const QString csv =
+            write(QStringLiteral("long.csv"), header + "7,9,1,C,no,2,3,yes," + name + "\n");
+        const QString pdf = dir_.filePath(QStringLiteral("long.pdf"));
+        const Run result = run({QStringLiteral("--batch"), csv, QStringLiteral("-o"), pdf});
+        QCOMPARE(result.status, 0);
+        constexpr int dpi = 40;
+        const QString picture = dir_.filePath(QStringLiteral("long"));
+        QProcess render;
+        render.start(QStringLiteral("pdftoppm"),
+                     {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-gray"),
+                      QStringLiteral("-singlefile"), pdf, picture});
+        QVERIFY2(render.waitForFinished(60000) && render.exitCode() == 0,
+                 "pdftoppm (poppler-utils) did not run");
+        const std::vector<QByteArray> page = grey_rows(contents(picture + QStringLiteral(".pgm")));
+        QVERIFY(page.size() > 100);
+        // The name's line is drawn, and it starts on the right.
+        QVERIFY(page_text(pdf, 1).contains(QStringLiteral("AliBenSalah")));
+        // A pixel short of the margin's edge, for the smoothing of a glyph drawn up to it.
+        const int margin = static_cast<int>(15 / 25.4 * dpi) - 1;
+        for (std::size_t y = 0; y < page.size(); ++y) {
+            for (int x = 0; x < margin; ++x) {
+                QVERIFY2(static_cast<unsigned char>(page[y][x]) > 160,
+                         qPrintable(QStringLiteral("ink at %1, %2").arg(x).arg(y)));
+            }
+        }
+    }
+
+    // Rows of a 100 KB name, each its own, make their pages as other rows do: each shows the start
+    // of its name and an ellipsis, and the file stays the size of such pages.
+    void rows_of_a_very_long_name_make_their_pages() {
+        constexpr int rows = 20;
+        const QByteArray name = QByteArray("Ali Ben Salah ").repeated(100 * 1024 / 14);
+        QByteArray text = header;
+        for (int i = 0; i < rows; ++i) {
+            text +=
+                QByteArray::number(i) + ",9,1,C,no,2,3,yes," + QByteArray::number(i) + name + "\n";
+        }
+        const QString csv = write(QStringLiteral("names.csv"), text);
+        const QString pdf = dir_.filePath(QStringLiteral("names.pdf"));
+        const Run result = run({QStringLiteral("--batch"), csv, QStringLiteral("-o"), pdf});
+        QCOMPARE(result.err, QString());
+        QCOMPARE(result.status, 0);
+        QCOMPARE(page_count(pdf), rows);
+        const QString last = page_text(pdf, rows);
+        QVERIFY(last.contains(QStringLiteral("AliBenSalahAliBenSalah")));
+        // The ellipsis, as search folds it.
+        QVERIFY(last.contains(QString(QChar(0x2026)).normalized(QString::NormalizationForm_KC)));
+        // A page with a short name is about 6 KB; one that drew the whole name, over 100 KB.
+        const qint64 size = QFileInfo(pdf).size();
+        QVERIFY2(size < rows * 30 * 1024, qPrintable(QString::number(size)));
     }
 
     void runs_with_no_display() {
