@@ -8,7 +8,7 @@ packages=(
     fonts-noto-core fonts-noto-ui-core
     libgtest-dev
     libcli11-dev nlohmann-json3-dev libcsv-dev libtomlplusplus-dev
-    poppler-utils strace
+    poppler-utils
     xvfb xauth x11-utils
 )
 packages+=("$@")

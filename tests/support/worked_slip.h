@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+#include "pay/pay_inputs.h"
+
+namespace test_support {
+
+/// The worked slip: scale 9, rank 1 (235 points), zone C, no special charges, 2 children,
+/// 3 dependents, member of the mutual, as the window's lists hold them.
+inline pay::PayInputs worked_slip_inputs() {
+    return {.scale = std::string(pay::scale_text(pay::Scale::scale_9)),
+            .rank = std::string(pay::rank_items(pay::Scale::scale_9)[0]),
+            .zone = std::string(pay::zone_items[2]),
+            .special_charges = std::string(pay::no_text),
+            .children = "2",
+            .dependents = "3",
+            .mutual_member = std::string(pay::yes_text)};
+}
+
+}  // namespace test_support
