@@ -7,6 +7,7 @@
 
 #include "pay/pay_inputs.h"
 #include "pay/pay_session.h"
+#include "worked_slip.h"
 
 namespace {
 
@@ -15,14 +16,7 @@ using pay::SlipField;
 // Scale 9, rank 1 (235 points), zone C, no special charges, 2 children, 3 dependents, member.
 pay::PaySession worked_session(std::string_view separator) {
     pay::PaySession session(separator);
-    const auto refusal =
-        session.press_ok({.scale = std::string(pay::scale_text(pay::Scale::scale_9)),
-                          .rank = std::string(pay::rank_items(pay::Scale::scale_9)[0]),
-                          .zone = std::string(pay::zone_items[2]),
-                          .special_charges = std::string(pay::no_text),
-                          .children = "2",
-                          .dependents = "3",
-                          .mutual_member = std::string(pay::yes_text)});
+    const auto refusal = session.press_ok(test_support::worked_slip_inputs());
     EXPECT_FALSE(refusal.has_value());
     return session;
 }

@@ -15,24 +15,15 @@
 
 #include "pay/monthly_share.h"
 #include "pay/pay_session.h"
+#include "pdf_text.h"
 #include "print/fonts.h"
 #include "print/qt_text.h"
 #include "print/rule_set_text.h"
 #include "print/slip_page.h"
 #include "print/slip_pdf.h"
+#include "worked_slip.h"
 
 namespace {
-
-// Scale 9, rank 1 (235 points), zone C, no special charges, 2 children, 3 dependents, member.
-pay::PayInputs worked_choices() {
-    return {.scale = std::string(pay::scale_text(pay::Scale::scale_9)),
-            .rank = std::string(pay::rank_items(pay::Scale::scale_9)[0]),
-            .zone = std::string(pay::zone_items[2]),
-            .special_charges = std::string(pay::no_text),
-            .children = "2",
-            .dependents = "3",
-            .mutual_member = std::string(pay::yes_text)};
-}
 
 // Out of scale, rank 8, zone A, special charges, 5 children, 2 dependents, no member.
 pay::PayInputs top_bracket_choices() {
@@ -54,25 +45,6 @@ print::SlipContent content_of(const pay::PayInputs& choices, const QString& sepa
         qFatal("the worked choices were refused");
     }
     return print::slip_content(session, choices, separator, printed_at);
-}
-
-// A PDF's text as pdftotext gives it, folded as search and paste fold it: presentation forms to
-// letters (NFKC), no bidi marks, and no white space, which pdftotext puts between glyphs by their
-// gaps, even inside a word.
-QString folded_pdf_text(const QString& pdf) {
-    QProcess tool;
-    tool.start(QStringLiteral("pdftotext"),
-               {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
-    if (!tool.waitForFinished() || tool.exitCode() != 0) {
-        qWarning("pdftotext (poppler-utils) did not run");
-        return {};
-    }
-    QString text =
-        QString::fromUtf8(tool.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
-    text.remove(
-        QRegularExpression(QStringLiteral("[\\x{200E}\\x{200F}\\x{202A}-\\x{202E}"
-                                          "\\x{2066}-\\x{2069}\\x{061C}\\s]")));
-    return text;
 }
 
 QString without_space(QString text) {
@@ -121,11 +93,12 @@ class SlipPageTest : public QObject {
     }
 
     void pdf_text_holds_every_label_and_amount_in_reading_order() {
-        print::SlipContent content = content_of(worked_choices(), QStringLiteral(","));
+        print::SlipContent content =
+            content_of(test_support::worked_slip_inputs(), QStringLiteral(","));
         content.headings.push_back({QStringLiteral("الاسم"), QStringLiteral("سعاد العلوي")});
         const QString pdf = dir_.filePath(QStringLiteral("worked.pdf"));
         QCOMPARE(print::write_slip_pdf(pdf, content), QString());
-        const QString text = folded_pdf_text(pdf);
+        const QString text = test_support::folded_pdf_text(pdf);
         QVERIFY(!text.isEmpty());
 
         // Right to left, top to bottom: each row's label, yearly amount and monthly twelfth, the
@@ -179,7 +152,8 @@ class SlipPageTest : public QObject {
 
     void pdf_embeds_its_fonts() {
         const QString pdf = dir_.filePath(QStringLiteral("fonts.pdf"));
-        QCOMPARE(print::write_slip_pdf(pdf, content_of(worked_choices(), QStringLiteral("."))),
+        QCOMPARE(print::write_slip_pdf(
+                     pdf, content_of(test_support::worked_slip_inputs(), QStringLiteral("."))),
                  QString());
         QProcess tool;
         tool.start(QStringLiteral("pdffonts"), {pdf});
@@ -204,8 +178,8 @@ class SlipPageTest : public QObject {
     void every_text_of_the_page_has_its_glyphs() {
         QFETCH(QString, separator);
         QFETCH(bool, top_bracket);
-        print::SlipContent content =
-            content_of(top_bracket ? top_bracket_choices() : worked_choices(), separator);
+        print::SlipContent content = content_of(
+            top_bracket ? top_bracket_choices() : test_support::worked_slip_inputs(), separator);
         content.headings.push_back({QStringLiteral("الرقم"), QStringLiteral("A-1027")});
         const print::PageLayout page = print::lay_out_slip_page(content);
         QVERIFY(page.texts.size() > 2 * pay::slip_field_count);
@@ -294,7 +268,8 @@ class SlipPageTest : public QObject {
         QFETCH(QString, value);
         QFETCH(bool, is_id);
         QFETCH(bool, cut);
-        print::SlipContent content = content_of(worked_choices(), QStringLiteral("."));
+        print::SlipContent content =
+            content_of(test_support::worked_slip_inputs(), QStringLiteral("."));
         content.headings.push_back(
             {is_id ? QStringLiteral("الرقم") : QStringLiteral("الاسم"), value,
              is_id ? print::ValueReading::left_to_right : print::ValueReading::own_direction});
@@ -399,10 +374,11 @@ class SlipPageTest : public QObject {
             bracket.lower += bracket.lower > 0 ? 1000 : 0;
         }
         pay::PaySession session(".", rules);
-        QVERIFY(!session.press_ok(worked_choices()));
-        const print::SlipContent content =
-            print::slip_content(session, worked_choices(), QStringLiteral("."), printed_at);
-        const print::SlipContent built_in = content_of(worked_choices(), QStringLiteral("."));
+        QVERIFY(!session.press_ok(test_support::worked_slip_inputs()));
+        const print::SlipContent content = print::slip_content(
+            session, test_support::worked_slip_inputs(), QStringLiteral("."), printed_at);
+        const print::SlipContent built_in =
+            content_of(test_support::worked_slip_inputs(), QStringLiteral("."));
 
         QCOMPARE(content.rule_set, QStringLiteral("\u2068") +
                                        QString::fromStdString(pay::rule_set_title(rules)) +
@@ -435,7 +411,7 @@ class SlipPageTest : public QObject {
 
         const QString pdf = dir_.filePath(QStringLiteral("2027.pdf"));
         QCOMPARE(print::write_slip_pdf(pdf, content), QString());
-        const QString text = folded_pdf_text(pdf);
+        const QString text = test_support::folded_pdf_text(pdf);
         for (const QString& expected :
              {without_space(print::qt_text(print::rules_caption)),
               QString::fromStdString(rules.name),
@@ -469,7 +445,9 @@ class SlipPageTest : public QObject {
             "مجموع الاقتطاعات من الأجرة\t7998,20\n"
             "الأجرة السنوية\t45687,42\n"
             "الأجرة الشهرية\t3807,29\n");
-        QCOMPARE(print::slip_as_text(content_of(worked_choices(), QStringLiteral(","))), expected);
+        QCOMPARE(print::slip_as_text(
+                     content_of(test_support::worked_slip_inputs(), QStringLiteral(","))),
+                 expected);
     }
 
     void a_file_of_slips_has_a_page_per_slip() {
@@ -478,7 +456,8 @@ class SlipPageTest : public QObject {
         QVERIFY(device.open(QIODevice::WriteOnly));
         print::SlipPdfWriter file(device);
         QVERIFY(file.is_open());
-        const print::SlipContent content = content_of(worked_choices(), QStringLiteral("."));
+        const print::SlipContent content =
+            content_of(test_support::worked_slip_inputs(), QStringLiteral("."));
         for (int i = 0; i < 3; ++i) {
             file.add_page(content);
         }
@@ -504,7 +483,7 @@ class SlipPageTest : public QObject {
             QVERIFY(device.open(QIODevice::WriteOnly));
             print::SlipPdfWriter file(device);
             QVERIFY(file.is_open());
-            file.add_page(content_of(worked_choices(), QStringLiteral(".")));
+            file.add_page(content_of(test_support::worked_slip_inputs(), QStringLiteral(".")));
         }
         QFile earlier(pdf);
         QVERIFY(earlier.open(QIODevice::ReadOnly));
@@ -516,8 +495,8 @@ class SlipPageTest : public QObject {
 
     void a_file_that_cannot_be_written_says_why() {
         const QString pdf = dir_.filePath(QStringLiteral("no-such-folder/slip.pdf"));
-        const QString error =
-            print::write_slip_pdf(pdf, content_of(worked_choices(), QStringLiteral(".")));
+        const QString error = print::write_slip_pdf(
+            pdf, content_of(test_support::worked_slip_inputs(), QStringLiteral(".")));
         QVERIFY(!error.isEmpty());
         QVERIFY(!QFile::exists(pdf));
     }

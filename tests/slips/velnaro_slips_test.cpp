@@ -15,6 +15,9 @@
 #include "pay/rules.h"
 #include "pay/rules_file.h"
 #include "pay/rules_writer.h"
+#include "pdf_text.h"
+#include "test_files.h"
+#include "worked_slip.h"
 
 namespace {
 
@@ -74,17 +77,6 @@ int page_count(const QString& pdf) {
     const auto match = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)"))
                            .match(tool_output(QStringLiteral("pdfinfo"), {pdf}));
     return match.hasMatch() ? match.captured(1).toInt() : -1;
-}
-
-// The text of one page, folded as search folds it: letters for presentation forms, no spaces.
-QString page_text(const QString& pdf, int page) {
-    QString text = tool_output(QStringLiteral("pdftotext"),
-                               {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
-                                QString::number(page), QStringLiteral("-enc"),
-                                QStringLiteral("UTF-8"), pdf, QStringLiteral("-")})
-                       .normalized(QString::NormalizationForm_KC);
-    return text.remove(
-        QRegularExpression(QStringLiteral("[\\x{200E}\\x{200F}\\x{202A}-\\x{202E}\\s]")));
 }
 
 // The built-in rules file with one line's text replaced; the line must be there.
@@ -171,7 +163,7 @@ class VelnaroSlipsTest : public QObject {
 
         // The name and id of each row on its own page, and the first row's worked amounts:
         // 235 points, a yearly pay of 45687.42 and a monthly pay of 3807.29.
-        const QString first = page_text(pdf, 1);
+        const QString first = test_support::folded_pdf_text(pdf, 1);
         QVERIFY(first.contains(QStringLiteral("Salma")));
         QVERIFY(first.contains(QStringLiteral("A-1")));
         QVERIFY(first.contains(QStringLiteral("235.00")));
@@ -179,9 +171,9 @@ class VelnaroSlipsTest : public QObject {
         QVERIFY(first.contains(QStringLiteral("3807.29")));
         // The aliases are printed as the window's list items.
         QVERIFY(first.contains(QStringLiteral("الدرجةالثالثة")));
-        QVERIFY(page_text(pdf, 2).contains(QStringLiteral("A-3")));
-        QVERIFY(!page_text(pdf, 2).contains(QStringLiteral("Salma")));
-        QVERIFY(page_text(pdf, 3).contains(QStringLiteral("A-5")));
+        QVERIFY(test_support::folded_pdf_text(pdf, 2).contains(QStringLiteral("A-3")));
+        QVERIFY(!test_support::folded_pdf_text(pdf, 2).contains(QStringLiteral("Salma")));
+        QVERIFY(test_support::folded_pdf_text(pdf, 3).contains(QStringLiteral("A-5")));
     }
 
     void a_faulty_row_cannot_drive_the_terminal() {
@@ -505,18 +497,12 @@ class VelnaroSlipsTest : public QObject {
         QCOMPARE(result.status, 0);
 
         // The row's aliases stand for these list items.
-        const pay::PayInputs choices{.scale = std::string(pay::scale_items[0]),
-                                     .rank = std::string(pay::rank_items(pay::Scale::scale_9)[0]),
-                                     .zone = std::string(pay::zone_items[2]),
-                                     .special_charges = std::string(pay::no_text),
-                                     .children = "2",
-                                     .dependents = "3",
-                                     .mutual_member = std::string(pay::yes_text)};
+        const pay::PayInputs choices = test_support::worked_slip_inputs();
         pay::PaySession expected(".", rules);
         pay::PaySession built_in_session(".", built_in);
         QVERIFY(!expected.press_ok(choices));
         QVERIFY(!built_in_session.press_ok(choices));
-        const QString page = page_text(pdf, 1);
+        const QString page = test_support::folded_pdf_text(pdf, 1);
         for (const pay::SlipField field :
              {pay::SlipField::annual_base_salary, pay::SlipField::annual_pay,
               pay::SlipField::monthly_pay}) {
@@ -613,7 +599,7 @@ class VelnaroSlipsTest : public QObject {
         const Run result = run({QStringLiteral("--batch"), csv, QStringLiteral("-o"), pdf});
         QCOMPARE(result.err, QString());
         QCOMPARE(result.status, 0);
-        const QString text = page_text(pdf, 1);
+        const QString text = test_support::folded_pdf_text(pdf, 1);
         qsizetype at = 0;
         for (const QString& part : in_order) {
             const qsizetype found = text.indexOf(part, at);
@@ -645,7 +631,7 @@ class VelnaroSlipsTest : public QObject {
         const std::vector<QByteArray> page = grey_rows(contents(picture + QStringLiteral(".pgm")));
         QVERIFY(page.size() > 100);
         // The name's line is drawn, and it starts on the right.
-        QVERIFY(page_text(pdf, 1).contains(QStringLiteral("AliBenSalah")));
+        QVERIFY(test_support::folded_pdf_text(pdf, 1).contains(QStringLiteral("AliBenSalah")));
         // A pixel short of the margin's edge, for the smoothing of a glyph drawn up to it.
         const int margin = static_cast<int>(15 / 25.4 * dpi) - 1;
         for (std::size_t y = 0; y < page.size(); ++y) {
@@ -672,7 +658,7 @@ class VelnaroSlipsTest : public QObject {
         QCOMPARE(result.err, QString());
         QCOMPARE(result.status, 0);
         QCOMPARE(page_count(pdf), rows);
-        const QString last = page_text(pdf, rows);
+        const QString last = test_support::folded_pdf_text(pdf, rows);
         QVERIFY(last.contains(QStringLiteral("AliBenSalahAliBenSalah")));
         // The ellipsis, as search folds it.
         QVERIFY(last.contains(QString(QChar(0x2026)).normalized(QString::NormalizationForm_KC)));
@@ -708,12 +694,7 @@ class VelnaroSlipsTest : public QObject {
     }
 
     QString write(const QString& name, const QByteArray& text) {
-        const QString path = dir_.filePath(name);
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(text) < 0) {
-            qFatal("cannot write a test file");
-        }
-        return path;
+        return test_support::write_test_file(dir_, name, text);
     }
 
     QTemporaryDir dir_;

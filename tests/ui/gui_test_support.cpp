@@ -92,16 +92,6 @@ QString focused_control(const QWidget& window) {
     return control_name(window.focusWidget(), window);
 }
 
-pay::PayInputs worked_slip_inputs() {
-    return {.scale = std::string(pay::scale_items[0]),
-            .rank = std::string(pay::rank_items(pay::Scale::scale_9)[0]),
-            .zone = std::string(pay::zone_items[2]),
-            .special_charges = std::string(pay::yes_no_items[1]),
-            .children = std::string(pay::count_items[2]),
-            .dependents = std::string(pay::count_items[3]),
-            .mutual_member = std::string(pay::yes_no_items[0])};
-}
-
 pay::PayRules raised_point_value_rules() {
     pay::PayRules rules = pay::built_in_rules();
     rules.name = "Raised point value";

@@ -19,6 +19,7 @@
 #include "ui/main_window.h"
 #include "ui/message_presenter.h"
 #include "ui/pictures/picture_windows.h"
+#include "worked_slip.h"
 
 class QComboBox;
 class QWidget;
@@ -71,7 +72,7 @@ QString focused_control(const QWidget& window);
 using print::qt_text;
 
 /// The choices `ShownWindow::pick_worked_slip` picks, as the window's lists hold them.
-pay::PayInputs worked_slip_inputs();
+using test_support::worked_slip_inputs;
 
 /// The built-in rules under another name and day, with the value of an index point raised: each
 /// amount that rests on the base salary changes.

@@ -15,6 +15,7 @@
 #include "pay/monthly_share.h"
 #include "pay/pay_session.h"
 #include "pay/rules.h"
+#include "pdf_text.h"
 #include "print/rule_set_text.h"
 #include "ui/application.h"
 #include "ui/explanation_window.h"
@@ -35,21 +36,6 @@ pay::PaySession worked_session(const pay::PayRules& rules, const QString& separa
 
 QLineEdit& field_of(ShownWindow& shown, pay::SlipField field) {
     return *shown.window().controls().result_fields[static_cast<std::size_t>(field)];
-}
-
-// A PDF's text as pdftotext gives it, without the white space it puts between glyphs.
-QString pdf_text(const QString& pdf) {
-    QProcess tool;
-    tool.start(QStringLiteral("pdftotext"),
-               {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
-    if (!tool.waitForFinished() || tool.exitCode() != 0) {
-        qWarning("pdftotext (poppler-utils) did not run");
-        return {};
-    }
-    return QString::fromUtf8(tool.readAllStandardOutput())
-        .normalized(QString::NormalizationForm_KC)
-        .remove(QRegularExpression(QStringLiteral("[\\x{200E}\\x{200F}\\x{202A}-\\x{202E}"
-                                                  "\\x{2066}-\\x{2069}\\s]")));
 }
 
 }  // namespace
@@ -119,7 +105,7 @@ class RulesInEffectTest : public QObject {
         // Only the message that names the file written.
         QCOMPARE(shown.messages.size(), std::size_t{1});
         QVERIFY(shown.messages.front().text.contains(QStringLiteral("raised.pdf")));
-        const QString text = pdf_text(shown.pdf_path_answer);
+        const QString text = test_support::folded_pdf_text(shown.pdf_path_answer);
         QVERIFY(!text.isEmpty());
 
         const pay::PaySession expected = worked_session(raised_, QStringLiteral("."));

@@ -10,6 +10,7 @@
 #include "pay/rules.h"
 #include "pay/rules_file.h"
 #include "pay/rules_writer.h"
+#include "test_files.h"
 
 namespace {
 
@@ -131,12 +132,7 @@ class VelnaroRulesTest : public QObject {
 
   private:
     QString write(const QString& name, const QByteArray& text) {
-        const QString path = dir_.filePath(name);
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(text) < 0) {
-            qFatal("cannot write a test file");
-        }
-        return path;
+        return test_support::write_test_file(dir_, name, text);
     }
 
     QTemporaryDir dir_;
