@@ -275,6 +275,14 @@ SeenRules inspect_rules(QWidget& window) {
     return seen;
 }
 
+// Opens the comparison window with its keys and reads its rule-sets tab; `guard` has it open.
+SeenRules open_and_inspect_rules(ShownWindow& shown, gui_test::ModalGuard& guard) {
+    SeenRules seen;
+    guard.expect([&](QWidget& window) { seen = inspect_rules(window); });
+    press_compare_keys(shown);
+    return seen;
+}
+
 // A session of `rules` that took the given presses, as a window would.
 pay::PaySession session_after(const pay::PayRules& rules,
                               const std::vector<pay::PayInputs>& presses,
@@ -767,9 +775,7 @@ class CompareWindowTest : public QObject {
         gui_test::ModalGuard guard;
         const pay::PayRules previous = gui_test::raised_point_value_rules();
         ShownWindow shown(QStringLiteral("."), pay::built_in_rules(), &previous);
-        SeenRules seen;
-        guard.expect([&](QWidget& window) { seen = inspect_rules(window); });
-        press_compare_keys(shown);
+        const SeenRules seen = open_and_inspect_rules(shown, guard);
         QCOMPARE(guard.pending(), 0U);
         QCOMPARE(guard.take_unexpected(), QStringList());
         QCOMPARE(shown.messages.size(), 0U);
@@ -791,9 +797,7 @@ class CompareWindowTest : public QObject {
         ShownWindow shown(QStringLiteral(","), pay::built_in_rules(), &same);
         pick_scale_9_rank_1(shown);
         shown.press_ok();
-        SeenRules seen;
-        guard.expect([&](QWidget& window) { seen = inspect_rules(window); });
-        press_compare_keys(shown);
+        const SeenRules seen = open_and_inspect_rules(shown, guard);
         QCOMPARE(guard.pending(), 0U);
         QCOMPARE(seen.tab_captions.size(),
                  static_cast<qsizetype>(pay::all_compare_axes.size() + 1));
@@ -845,9 +849,7 @@ class CompareWindowTest : public QObject {
         const pay::PaySession now = session_after(in_effect, presses, QStringLiteral("."));
         const pay::PaySession before = session_after(previous, presses, QStringLiteral("."));
 
-        SeenRules seen;
-        guard.expect([&](QWidget& window) { seen = inspect_rules(window); });
-        press_compare_keys(shown);
+        const SeenRules seen = open_and_inspect_rules(shown, guard);
         QCOMPARE(guard.pending(), 0U);
         QCOMPARE(seen.in_effect, shown_texts(now));
         QCOMPARE(seen.previous, shown_texts(before));
@@ -878,9 +880,7 @@ class CompareWindowTest : public QObject {
         typed.rank = std::string();
         const std::vector<pay::PayInputs> presses{gui_test::worked_slip_inputs(), typed};
 
-        SeenRules seen;
-        guard.expect([&](QWidget& window) { seen = inspect_rules(window); });
-        press_compare_keys(shown);
+        const SeenRules seen = open_and_inspect_rules(shown, guard);
         QCOMPARE(guard.pending(), 0U);
         QCOMPARE(shown.messages.size(), 0U);
         QCOMPARE(seen.tab_captions, QStringList{ui::rules_tab_caption()});
@@ -897,9 +897,7 @@ class CompareWindowTest : public QObject {
         ShownWindow shown(QStringLiteral("."), pay::built_in_rules(), &previous);
         pick_scale_9_rank_1(shown);
         shown.press_ok();
-        SeenRules seen;
-        guard.expect([&](QWidget& window) { seen = inspect_rules(window); });
-        press_compare_keys(shown);
+        const SeenRules seen = open_and_inspect_rules(shown, guard);
         QCOMPARE(guard.pending(), 0U);
 
         const QString caption = qt_text(print::rules_caption);
