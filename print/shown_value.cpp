@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "print/bidi_text.h"
+#include "print/slip_page.h"
 
 namespace print {
 namespace {
@@ -95,17 +96,20 @@ QString cut_to_fit(const QString& text, const QFontMetricsF& metrics, qreal widt
     return text.first(ends[fitting]) + ellipsis;
 }
 
-// The resolution of the PDF writer's pages, at which the page painter shapes its texts.
-constexpr int page_dpi = 1200;
+// The resolution the page painter shapes texts at on a PDF page.
+constexpr int page_dpi = slip_pdf_dpi;
 
-}  // namespace
-
+// `text` with each character that would act instead of showing replaced by a visible one: a C0
+// control or DEL by its control picture (U+2400 + c, U+2421), and a C1 control, a line or
+// paragraph separator or a bidi formatting character by U+FFFD. One character for one.
 QString visible_characters(QStringView text) {
     QString shown(text.size(), Qt::Uninitialized);
     std::transform(text.begin(), text.end(), shown.begin(),
                    [](QChar c) { return QChar(visible(c.unicode())); });
     return shown;
 }
+
+}  // namespace
 
 QString shown_value(QStringView value, ValueReading reading, const QFont& font, qreal width_mm) {
     QImage page(1, 1, QImage::Format_Mono);

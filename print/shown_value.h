@@ -21,9 +21,4 @@ enum class ValueReading {
 /// any length costs about the same.
 QString shown_value(QStringView value, ValueReading reading, const QFont& font, qreal width_mm);
 
-/// `text` with each character that would act instead of showing replaced by a visible one: a
-/// C0 control or DEL by its control picture (U+2400 + c, U+2421), and a C1 control, a line or
-/// paragraph separator or a bidi formatting character by U+FFFD. One character for one.
-QString visible_characters(QStringView text);
-
 }  // namespace print

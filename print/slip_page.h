@@ -101,6 +101,10 @@ struct PageLayout {
 /// The page of a slip on an A4 portrait sheet, reading from the right, in the window's font.
 PageLayout lay_out_slip_page(const SlipContent& content);
 
+/// The resolution of the slips' PDF pages, in dots per inch: the one a page's names and ids are
+/// fitted at.
+inline constexpr int slip_pdf_dpi = 1200;
+
 /// Sets a printer or PDF writer to A4 portrait with the slip's margins.
 void set_slip_page_layout(QPagedPaintDevice& device);
 

@@ -10,6 +10,7 @@ namespace print {
 SlipPdfWriter::SlipPdfWriter(QIODevice& device) : writer_(&device) {
     writer_.setCreator(qt_text(velnaro::application_title));
     writer_.setTitle(qt_text(velnaro::application_title));
+    writer_.setResolution(slip_pdf_dpi);
     set_slip_page_layout(writer_);
     painter_ = std::make_unique<QPainter>();
     if (!painter_->begin(&writer_)) {

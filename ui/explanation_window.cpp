@@ -82,14 +82,6 @@ std::vector<Line> lines_of(const pay::FieldExplanation& explanation, const QStri
     return lines;
 }
 
-QString joined(const std::vector<Line>& lines) {
-    QStringList texts;
-    for (const Line& line : lines) {
-        texts << line.text;
-    }
-    return texts.join(QLatin1Char('\n'));
-}
-
 QString html_escaped(const QString& text) {
     return text.toHtmlEscaped();
 }
@@ -177,12 +169,12 @@ QString explanation_tooltip(const pay::FieldExplanation& explanation) {
     return html;
 }
 
-QString explanation_text(const pay::FieldExplanation& explanation, const QString& shown) {
-    return joined(lines_of(explanation, shown));
-}
-
 QString explanation_description(const pay::FieldExplanation& explanation) {
-    return joined(body_lines(explanation, OwnAmount::left_out));
+    QStringList texts;
+    for (const Line& line : body_lines(explanation, OwnAmount::left_out)) {
+        texts << line.text;
+    }
+    return texts.join(QLatin1Char('\n'));
 }
 
 void open_explanation_window(const pay::FieldExplanation& explanation, const QString& shown,

@@ -16,10 +16,6 @@ inline constexpr std::string_view explanation_title = "كيف حُسب هذا ا
 /// left to right.
 QString explanation_tooltip(const pay::FieldExplanation& explanation);
 
-/// The explanation as plain text, as the window shows it: the field and its amount, the
-/// sentence, the formula lines (each a left-to-right isolate) and the named terms.
-QString explanation_text(const pay::FieldExplanation& explanation, const QString& shown);
-
 /// The explanation without the field's name and amount, which a screen reader already reads as
 /// the field's name and value: the sentence, the formula lines and the named terms other than
 /// the field itself.
