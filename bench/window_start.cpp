@@ -4,7 +4,6 @@
 // is held to, a window that draws one Arabic label, is a program of its own,
 // arabic_label_window.cpp. bench/window_start.sh times them.
 #include <QApplication>
-#include <QTextStream>
 #include <QWidget>
 #include <memory>
 
@@ -38,6 +37,6 @@ int main(int argc, char* argv[]) {
     window->installEventFilter(&first_paint);
     window->show();
     const int status = QApplication::exec();
-    QTextStream(stdout) << mode << " peak_resident " << bench::peak_resident_memory() << '\n';
+    bench::report_first_frame(mode);
     return status;
 }
