@@ -8,16 +8,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${1:-build-bench}
 min_kb=${2:-32}
-for program in window_start arabic_label_window; do
-    [ -x "$build_dir/bench/$program" ] || {
-        echo "no $build_dir/bench/$program: run bench/run_all.sh" >&2
-        exit 2
-    }
-done
-if [ -z "${DISPLAY:-}" ]; then
-    export QT_QPA_PLATFORM=offscreen
-fi
-export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-xcb}
+# shellcheck source=bench/window_programs.sh
+source bench/window_programs.sh
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -10,16 +10,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${1:-build-bench}
 runs=${2:-20}
-for program in window_start arabic_label_window; do
-    [ -x "$build_dir/bench/$program" ] || {
-        echo "no $build_dir/bench/$program: run bench/run_all.sh" >&2
-        exit 2
-    }
-done
-if [ -z "${DISPLAY:-}" ]; then
-    export QT_QPA_PLATFORM=offscreen
-fi
-export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-xcb}
+# shellcheck source=bench/window_programs.sh
+source bench/window_programs.sh
 
 declare -A command=(
     [velnaro]="$build_dir/bench/window_start velnaro"
