@@ -10,6 +10,7 @@
 
 #include <toml++/toml.h>
 
+#include "pay/bidi_format.h"
 #include "pay/choices.h"
 #include "pay/rules_schema.h"
 
@@ -79,9 +80,7 @@ std::optional<char32_t> unsafe_character(std::string_view text) {
         }
         i += length;
         const bool control = (c < 0x20 && c != '\t' && c != '\n') || (c >= 0x7F && c <= 0x9F);
-        const bool bidi = c == 0x061C || c == 0x200E || c == 0x200F ||
-                          (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
-        if (control || bidi) {
+        if (control || is_bidi_format(c)) {
             return c;
         }
     }

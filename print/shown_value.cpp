@@ -7,6 +7,7 @@
 #include <cmath>
 #include <vector>
 
+#include "pay/bidi_format.h"
 #include "print/bidi_text.h"
 #include "print/slip_page.h"
 
@@ -20,11 +21,6 @@ namespace {
 // the bound below keeps is what is shown.
 constexpr char16_t replacement = u'\uFFFD';
 
-bool is_bidi_format(char16_t c) {
-    return (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069) || c == 0x200E ||
-           c == 0x200F || c == 0x061C;
-}
-
 char16_t visible(char16_t c) {
     if (c < 0x20) {
         return static_cast<char16_t>(0x2400 + c);
@@ -32,7 +28,7 @@ char16_t visible(char16_t c) {
     if (c == 0x7F) {
         return u'\u2421';
     }
-    if ((c >= 0x80 && c <= 0x9F) || c == 0x2028 || c == 0x2029 || is_bidi_format(c)) {
+    if ((c >= 0x80 && c <= 0x9F) || c == 0x2028 || c == 0x2029 || pay::is_bidi_format(c)) {
         return replacement;
     }
     return c;
