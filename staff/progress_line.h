@@ -8,14 +8,14 @@
 
 namespace staff {
 
-/// The progress of a long batch on a terminal: once it has run for `quiet_time` (about a second),
-/// one line with the units done and the units per second ("velnaro-calc: 120000 rows, 98000 rows
-/// per second"), written over itself a few times a second and cleared at the end, so that the
-/// messages after it start on a clean line.
 /// Whether a progress line may be written on `terminal_fd`: it is a terminal, and `output_fd` is
 /// not that same terminal, where the line would be drawn over the output's own lines.
 bool progress_line_fits(int terminal_fd, int output_fd);
 
+/// The progress of a long batch on a terminal: once it has run for `quiet_time` (about a second),
+/// one line with the units done and the units per second ("velnaro-calc: 120000 rows, 98000 rows
+/// per second"), written over itself a few times a second and cleared at the end, so that the
+/// messages after it start on a clean line.
 class ProgressLine {
   public:
     using Clock = std::chrono::steady_clock;
