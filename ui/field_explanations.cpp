@@ -1,5 +1,4 @@
 #include "ui/field_explanations.h"
-#include "print/bidi_text.h"
 
 #include <QAction>
 #include <QApplication>
@@ -10,6 +9,7 @@
 #include <QWindow>
 
 #include "pay/explanation.h"
+#include "print/bidi_text.h"
 #include "print/qt_text.h"
 #include "ui/explanation_window.h"
 

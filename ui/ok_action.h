@@ -40,9 +40,9 @@ struct SessionSettings {
 
 /// What OK does: check the choices, and either show the message and put the focus on the list
 /// concerned, or compute on the window's one slip, show every result and let a screen reader
-/// hear the monthly pay. With previous rules to
-/// compare with, each press also computes on a second session of its own with those rules, so
-/// that the comparison sets the same presses side by side.
+/// hear the monthly pay. With previous rules to compare with, each press also computes on a
+/// second session of its own with those rules, so that the comparison sets the same presses side
+/// by side.
 class OkAction {
   public:
     OkAction(QWidget& form, const FormControls& controls, const RankLists& ranks,

@@ -1,5 +1,4 @@
 #include "ui/slip_actions.h"
-#include "print/bidi_text.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -17,6 +16,7 @@
 
 #include "pay/explanation.h"
 #include "pay/pay_session.h"
+#include "print/bidi_text.h"
 #include "print/qt_text.h"
 #include "print/slip_pdf.h"
 #include "ui/application.h"

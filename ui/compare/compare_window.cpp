@@ -1,5 +1,4 @@
 #include "ui/compare/compare_window.h"
-#include "print/bidi_text.h"
 
 #include <QAbstractItemView>
 #include <QClipboard>
@@ -21,6 +20,7 @@
 
 #include "pay/explanation.h"
 #include "pay/pay_session.h"
+#include "print/bidi_text.h"
 #include "print/qt_text.h"
 #include "ui/application.h"
 #include "ui/compare/comparison_model.h"

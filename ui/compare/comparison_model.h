@@ -12,9 +12,8 @@ namespace ui {
 /// earnings and deductions totals, the income tax, the annual and monthly pay, then the signed
 /// differences of the monthly and annual pay from the user's own row. The user's own row is
 /// highlighted, in bold, and named in its tooltip, its cells' descriptions and its row header
-/// (which the window hides);
-/// positive differences are green, negative ones red. Amounts are right-aligned in fixed-width
-/// figures.
+/// (which the window hides); positive differences are green, negative ones red. Amounts are
+/// right-aligned in fixed-width figures.
 class ComparisonModel : public QAbstractTableModel {
   public:
     /// The kinds of column, in their order from the reading side.
