@@ -92,9 +92,6 @@ QString cut_to_fit(const QString& text, const QFontMetricsF& metrics, qreal widt
     return text.first(ends[fitting]) + ellipsis;
 }
 
-// The resolution the page painter shapes texts at on a PDF page.
-constexpr int page_dpi = slip_pdf_dpi;
-
 // `text` with each character that would act instead of showing replaced by a visible one: a C0
 // control or DEL by its control picture (U+2400 + c, U+2421), and a C1 control, a line or
 // paragraph separator or a bidi formatting character by U+FFFD. One character for one.
@@ -108,15 +105,16 @@ QString visible_characters(QStringView text) {
 }  // namespace
 
 QString shown_value(QStringView value, ValueReading reading, const QFont& font, qreal width_mm) {
+    // Measured at the resolution the page painter shapes texts at on a PDF page.
     QImage page(1, 1, QImage::Format_Mono);
-    page.setDotsPerMeterX(static_cast<int>(std::lround(page_dpi / 0.0254)));
+    page.setDotsPerMeterX(static_cast<int>(std::lround(slip_pdf_dpi / 0.0254)));
     page.setDotsPerMeterY(page.dotsPerMeterX());
     const QFontMetricsF metrics(font, &page);
-    const qreal width = width_mm / 25.4 * page_dpi;
+    const qreal width = width_mm / 25.4 * slip_pdf_dpi;
     // First a bound that costs next to nothing: hardly a character is narrower than a tenth of
     // the font's size, so more clusters than that do not fit. Where they do (hair spaces,
     // characters with no width), four times as many are taken, up to a limit; the rest is cut.
-    const qreal size = font.pointSizeF() / 72 * page_dpi;
+    const qreal size = font.pointSizeF() / 72 * slip_pdf_dpi;
     const auto first_count = static_cast<qsizetype>(std::ceil(width / (size / 10))) + 1;
     qsizetype count = first_count;
     Leading leading = leading_clusters(value, count);
