@@ -625,15 +625,14 @@ FieldExplanation explain(const PaySession& session, const TermTrace& trace, Quan
     return b.finish();
 }
 
-// The last computation once more, on the slip it found, with every term recorded.
-TermTrace replay(const PaySession& session) {
+}  // namespace
+
+TermTrace replay_last_press(const PaySession& session) {
     TermTrace trace;
     PaySlip slip = session.slip_before();
     compute_pay(session.computed_choices(), session.rules(), slip, trace);
     return trace;
 }
-
-}  // namespace
 
 std::string_view operation_name(TermOperation operation) {
     switch (operation) {
@@ -740,21 +739,26 @@ FieldExplanation explain_field(const PaySession& session, SlipField field) {
     if (!session.computed_inputs()) {
         return not_computed(field);
     }
-    const TermTrace trace = replay(session);
+    const TermTrace trace = replay_last_press(session);
     QuantityTexts texts;
     return explain(session, trace, texts, field);
 }
 
 std::vector<FieldExplanation> explain_slip(const PaySession& session) {
-    std::vector<FieldExplanation> all;
-    all.reserve(slip_field_count);
     if (!session.computed_inputs()) {
+        std::vector<FieldExplanation> all;
+        all.reserve(slip_field_count);
         for (const SlipFieldInfo& info : slip_fields) {
             all.push_back(not_computed(info.field));
         }
         return all;
     }
-    const TermTrace trace = replay(session);
+    return explain_slip(session, replay_last_press(session));
+}
+
+std::vector<FieldExplanation> explain_slip(const PaySession& session, const TermTrace& trace) {
+    std::vector<FieldExplanation> all;
+    all.reserve(slip_field_count);
     QuantityTexts texts;
     for (const SlipFieldInfo& info : slip_fields) {
         all.push_back(explain(session, trace, texts, info.field));

@@ -62,6 +62,14 @@ FieldExplanation explain_field(const PaySession& session, SlipField field);
 /// The explanations of the 21 shown fields, in `SlipField` order.
 std::vector<FieldExplanation> explain_slip(const PaySession& session);
 
+/// The same from `trace`, the record of the session's last computation (`replay_last_press`);
+/// the session must have computed.
+std::vector<FieldExplanation> explain_slip(const PaySession& session, const TermTrace& trace);
+
+/// The session's last computation once more, on the slip it found, with every term recorded:
+/// the press of OK itself records nothing. The session must have computed.
+TermTrace replay_last_press(const PaySession& session);
+
 /// Renders formula lines from their terms, as `FieldExplanation::formula` holds them.
 std::string render_formula(const std::vector<ExplanationTerm>& terms);
 

@@ -37,6 +37,7 @@ const TaxBracket& traced_bracket(double taxable_amount, const IncomeTaxRules& ru
         trace.term(Quantity::bracket_upper, *upper, Op::not_above);
     }
     trace.gives(Quantity::bracket_rate, bracket.rate);
+    trace.bracket(static_cast<std::size_t>(&bracket - rules.brackets.data()));
     return bracket;
 }
 

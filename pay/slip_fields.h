@@ -151,6 +151,13 @@ std::string_view field_title(SlipField field);
 /// spaces around it.
 std::string caption_title(std::string_view caption);
 
+/// Whether a shown field is a yearly amount of money, paid a share of it each month: every amount
+/// but the index points, the rate label and the monthly pay.
+constexpr bool is_yearly_amount(SlipField field) {
+    return field != SlipField::index_points && field != SlipField::tax_rate_label &&
+           field != SlipField::monthly_pay;
+}
+
 /// The amount a field shows, or none for the rate label and for an amount that holds none yet.
 std::optional<double> amount_of(const PaySlip& slip, SlipField field);
 

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 
 #include "pay/slip_fields.h"
@@ -92,6 +93,7 @@ struct NoTrace {
     void gives(SlipField /*field*/, double /*value*/) {}
     void note(Quantity /*quantity*/, double /*value*/) {}
     void wrote(SlipField /*field*/) {}
+    void bracket(std::size_t /*index*/) {}
 };
 
 /// The trace of an explained press: the formula lines each step worked, in order, each ending in
@@ -107,6 +109,8 @@ class TermTrace {
     void gives(SlipField field, double value);
     void note(Quantity quantity, double value);
     void wrote(SlipField field) { written_[static_cast<std::size_t>(field)] = true; }
+    /// The tax step took the bracket at this place of the rules' list.
+    void bracket(std::size_t index) { bracket_ = index; }
 
     bool written(SlipField field) const { return written_[static_cast<std::size_t>(field)]; }
 
@@ -118,6 +122,9 @@ class TermTrace {
     /// The last value noted of a quantity, on a line or not; 0 when none was.
     double value(Quantity quantity) const { return values_[index(quantity)]; }
     bool has(Quantity quantity) const { return noted_[index(quantity)]; }
+
+    /// The place of the bracket the tax step took; none when it took none.
+    std::optional<std::size_t> bracket() const { return bracket_; }
 
   private:
     struct Range {
@@ -140,6 +147,7 @@ class TermTrace {
     std::array<double, quantity_count> values_{};
     std::array<bool, quantity_count> noted_{};
     std::array<bool, slip_field_count> written_{};
+    std::optional<std::size_t> bracket_;
 };
 
 }  // namespace pay

@@ -14,10 +14,9 @@
 #include "pay/amount_format.h"
 #include "pay/captions.h"
 #include "pay/explanation.h"
-#include "pay/income_tax.h"
-#include "pay/monthly_share.h"
 #include "pay/pay_session.h"
 #include "pay/result_columns.h"
+#include "pay/slip_view.h"
 #include "print/fonts.h"
 #include "print/qt_text.h"
 #include "print/rule_set_text.h"
@@ -41,6 +40,7 @@ constexpr std::string_view bracket_caption = "شريحة الضريبة";
 constexpr std::string_view from_words = "من";
 constexpr std::string_view to_words = "إلى";
 constexpr std::string_view above_words = "أكثر من";
+constexpr std::string_view no_bracket_words = "دون أدنى شرائح الضريبة";
 constexpr std::string_view formulas_caption = "طريقة الحساب";
 // Where a row has no twelfth.
 constexpr std::string_view no_share = "—";
@@ -79,17 +79,18 @@ bool restates_amount(const pay::FieldExplanation& explanation) {
 
 }  // namespace
 
-QString tax_bracket_text(double taxable_amount, const std::string& separator,
-                         const pay::IncomeTaxRules& rules) {
-    const pay::TaxBracket& bracket = pay::bracket_for(taxable_amount, rules);
-    const std::optional<double> next = pay::upper_bound_of(bracket, rules);
-    const QString lower = qt_text(pay::format_amount(bracket.lower, separator));
-    if (!next) {
+QString tax_bracket_text(const std::optional<pay::BracketReached>& bracket,
+                         const std::string& separator) {
+    if (!bracket) {
+        return qt_text(no_bracket_words);
+    }
+    const QString lower = qt_text(pay::format_amount(bracket->lower, separator));
+    if (!bracket->upper) {
         return qt_text(above_words) + QLatin1Char(' ') + lower;
     }
-    const QString upper = qt_text(pay::format_amount(*next, separator));
-    // The lowest bracket starts at zero itself; the others just above their threshold.
-    const QString start = qt_text(bracket.lower > 0 ? above_words : from_words);
+    const QString upper = qt_text(pay::format_amount(*bracket->upper, separator));
+    // The lowest bracket starts at its bound itself; the others just above theirs.
+    const QString start = qt_text(bracket->lowest() ? from_words : above_words);
     return start + QLatin1Char(' ') + lower + QLatin1Char(' ') + qt_text(to_words) +
            QLatin1Char(' ') + upper;
 }
@@ -159,29 +160,25 @@ class PageBuilder {
 SlipContent slip_content(const pay::PaySession& session, const pay::PayInputs& choices,
                          const QString& decimal_separator, const QDateTime& printed_at) {
     const std::string separator = decimal_separator.toStdString();
-    const pay::PayRules& rules = session.rules();
+    const pay::SlipView view = pay::view_slip(session, pay::ViewDetail::explained);
     SlipContent content;
     content.printed_at = printed_at;
-    content.rule_set = isolated_rule_set_title(rules);
+    content.rule_set = isolated_rule_set_title(*view.rules);
     for (const pay::Choice choice : pay::all_choices) {
         content.choices[static_cast<std::size_t>(choice)] =
             qt_text(pay::choice_text(choices, choice));
     }
-    for (const pay::SlipFieldInfo& info : pay::slip_fields) {
-        SlipAmount& amount = content.amounts[static_cast<std::size_t>(info.field)];
-        amount.label = qt_text(pay::field_title(info.field));
-        amount.text = qt_text(session.text(info.field));
-        if (const auto monthly =
-                pay::monthly_share_text(session.slip(), info.field, separator, rules)) {
-            amount.monthly = qt_text(*monthly);
-        }
-    }
-    content.bracket = tax_bracket_text(session.slip().taxable_amount, separator, rules.income_tax);
-    for (const pay::FieldExplanation& explanation : pay::explain_slip(session)) {
+    for (const pay::FieldView& field : view.fields) {
+        SlipAmount& amount = content.amounts[static_cast<std::size_t>(field.field)];
+        amount.label = qt_text(pay::field_title(field.field));
+        amount.text = qt_text(field.text);
+        amount.monthly = qt_text(field.monthly_text);
+        const pay::FieldExplanation& explanation = field.explanation;
         if (!explanation.formula.empty() && !restates_amount(explanation)) {
-            content.formulas.push_back({explanation.field, qt_text(explanation.formula)});
+            content.formulas.push_back({field.field, qt_text(explanation.formula)});
         }
     }
+    content.bracket = tax_bracket_text(view.bracket, separator);
     return content;
 }
 

@@ -8,12 +8,14 @@
 #include <QRectF>
 #include <QString>
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "pay/pay_inputs.h"
 #include "pay/rules.h"
 #include "pay/slip_fields.h"
+#include "pay/slip_view.h"
 #include "print/shown_value.h"
 
 class QPainter;
@@ -71,10 +73,11 @@ struct SlipContent {
 SlipContent slip_content(const pay::PaySession& session, const pay::PayInputs& choices,
                          const QString& decimal_separator, const QDateTime& printed_at);
 
-/// The tax bracket of `rules` that a taxable amount falls in, as its bounds: "من 0.00 إلى
-/// 30000.00", "أكثر من 30000.00 إلى 50000.00", "أكثر من 180000.00".
-QString tax_bracket_text(double taxable_amount, const std::string& separator,
-                         const pay::IncomeTaxRules& rules);
+/// The tax bracket the computation put the taxable amount in, as its bounds: "من 0.00 إلى
+/// 30000.00", "أكثر من 30000.00 إلى 50000.00", "أكثر من 180000.00"; for no bracket, the words
+/// that say the amount lies below them all.
+QString tax_bracket_text(const std::optional<pay::BracketReached>& bracket,
+                         const std::string& separator);
 
 /// The slip as text for pasting: one line per amount, its label, a tab and its shown text.
 QString slip_as_text(const SlipContent& content);

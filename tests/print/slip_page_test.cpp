@@ -13,8 +13,8 @@
 #include <QTextLayout>
 #include <QtTest>
 
-#include "pay/monthly_share.h"
 #include "pay/pay_session.h"
+#include "pay/slip_view.h"
 #include "pdf_text.h"
 #include "print/fonts.h"
 #include "print/qt_text.h"
@@ -22,6 +22,8 @@
 #include "print/slip_page.h"
 #include "print/slip_pdf.h"
 #include "worked_slip.h"
+
+Q_DECLARE_METATYPE(std::optional<pay::BracketReached>)
 
 namespace {
 
@@ -346,21 +348,51 @@ class SlipPageTest : public QObject {
         }
     }
 
-    void the_bracket_line_gives_the_bounds_of_the_taxable_amount_data() {
-        QTest::addColumn<double>("taxable");
+    void the_bracket_line_gives_the_bounds_of_the_bracket_reached_data() {
+        QTest::addColumn<std::optional<pay::BracketReached>>("bracket");
         QTest::addColumn<QString>("line");
-        QTest::newRow("lowest") << 25000.0 << QStringLiteral("من 0.00 إلى 30000.00");
-        QTest::newRow("a threshold belongs to the lower bracket")
-            << 30000.0 << QStringLiteral("من 0.00 إلى 30000.00");
-        QTest::newRow("just above") << 30000.01 << QStringLiteral("أكثر من 30000.00 إلى 50000.00");
-        QTest::newRow("worked slip") << 31170.30 << QStringLiteral("أكثر من 30000.00 إلى 50000.00");
+        const auto reached = [](std::size_t index, double lower, std::optional<double> upper) {
+            return std::optional<pay::BracketReached>(pay::BracketReached{.index = index,
+                                                                          .lower = lower,
+                                                                          .upper = upper,
+                                                                          .rate = 0,
+                                                                          .base_amount = 0,
+                                                                          .label = {}});
+        };
+        QTest::newRow("lowest, from its bound itself")
+            << reached(0, 0, 30000) << QStringLiteral("من 0.00 إلى 30000.00");
+        QTest::newRow("above its bound")
+            << reached(1, 30000, 50000) << QStringLiteral("أكثر من 30000.00 إلى 50000.00");
         QTest::newRow("highest, no upper bound")
-            << 211151.36 << QStringLiteral("أكثر من 180000.00");
+            << reached(5, 180000, std::nullopt) << QStringLiteral("أكثر من 180000.00");
+        QTest::newRow("below every bracket")
+            << std::optional<pay::BracketReached>() << QStringLiteral("دون أدنى شرائح الضريبة");
     }
-    void the_bracket_line_gives_the_bounds_of_the_taxable_amount() {
-        QFETCH(double, taxable);
+    void the_bracket_line_gives_the_bounds_of_the_bracket_reached() {
+        QFETCH(std::optional<pay::BracketReached>, bracket);
         QFETCH(QString, line);
-        QCOMPARE(print::tax_bracket_text(taxable, ".", pay::built_in_rules().income_tax), line);
+        QCOMPARE(print::tax_bracket_text(bracket, "."), line);
+    }
+
+    // A taxable amount shown as a bracket's bound but computed a hair above it is printed in
+    // the bracket the computation took, the one its rate label names.
+    void the_printed_bracket_is_the_computations() {
+        pay::PayRules rules = pay::built_in_rules();
+        rules.income_tax.brackets.at(1).lower = 47553.15;
+        pay::PaySession session(".", rules);
+        const pay::PayInputs inputs{.scale = std::string(pay::scale_text(pay::Scale::scale_9)),
+                                    .rank = std::string(pay::rank_items(pay::Scale::scale_9)[0]),
+                                    .zone = std::string(pay::zone_items[0]),
+                                    .special_charges = std::string(pay::yes_text),
+                                    .children = "0",
+                                    .dependents = "0",
+                                    .mutual_member = std::string(pay::no_text)};
+        QVERIFY(!session.press_ok(inputs));
+        QCOMPARE(session.text(pay::SlipField::taxable_amount), std::string("47553.15"));
+        QCOMPARE(session.text(pay::SlipField::tax_rate_label), std::string("10 %"));
+        const print::SlipContent content =
+            print::slip_content(session, inputs, QStringLiteral("."), printed_at);
+        QCOMPARE(content.bracket, QStringLiteral("أكثر من 47553.15 إلى 50000.00"));
     }
 
     // Rules of another year: a thirteenth month and every tax bracket a thousand higher. The
@@ -379,6 +411,7 @@ class SlipPageTest : public QObject {
             session, test_support::worked_slip_inputs(), QStringLiteral("."), printed_at);
         const print::SlipContent built_in =
             content_of(test_support::worked_slip_inputs(), QStringLiteral("."));
+        const pay::SlipView view = pay::view_slip(session, pay::ViewDetail::amounts);
 
         QCOMPARE(content.rule_set, QStringLiteral("\u2068") +
                                        QString::fromStdString(pay::rule_set_title(rules)) +
@@ -386,12 +419,10 @@ class SlipPageTest : public QObject {
         for (const pay::SlipFieldInfo& info : pay::slip_fields) {
             const auto at = static_cast<std::size_t>(info.field);
             QCOMPARE(content.amounts[at].text, QString::fromStdString(session.text(info.field)));
-            const auto monthly = pay::monthly_share_text(session.slip(), info.field, ".", rules);
             QCOMPARE(content.amounts[at].monthly,
-                     monthly ? QString::fromStdString(*monthly) : QString());
+                     QString::fromStdString(view.field(info.field).monthly_text));
         }
-        const double taxable = session.slip().taxable_amount;
-        QCOMPARE(content.bracket, print::tax_bracket_text(taxable, ".", rules.income_tax));
+        QCOMPARE(content.bracket, print::tax_bracket_text(view.bracket, "."));
         QVERIFY(content.bracket != built_in.bracket);
         const auto base = static_cast<std::size_t>(pay::SlipField::annual_base_salary);
         QVERIFY(content.amounts[base].monthly != built_in.amounts[base].monthly);

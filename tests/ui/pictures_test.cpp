@@ -192,6 +192,39 @@ class PicturesTest : public QObject {
         QVERIFY(same_row(picture, *further).join(QString()).contains(QStringLiteral("السادس")));
     }
 
+    // Every rules file the reader takes draws every picture; the family table names each child
+    // of the list once, whatever the number of first children.
+    void every_picture_draws_rules_at_the_edges_of_their_ranges_data() {
+        QTest::addColumn<int>("first_children");
+        QTest::addColumn<int>("months");
+        QTest::addColumn<bool>("one_bracket");
+        QTest::newRow("no first children") << 0 << 12 << false;
+        QTest::newRow("one first child") << 1 << 12 << false;
+        QTest::newRow("five first children") << 5 << 12 << false;
+        QTest::newRow("one month, one bracket") << 3 << 1 << true;
+        QTest::newRow("24 months") << 3 << 24 << false;
+    }
+    void every_picture_draws_rules_at_the_edges_of_their_ranges() {
+        QFETCH(int, first_children);
+        QFETCH(int, months);
+        QFETCH(bool, one_bracket);
+        pay::PayRules rules = pay::built_in_rules();
+        rules.family_allowance.first_children = first_children;
+        rules.months_per_year = months;
+        if (one_bracket) {
+            rules.income_tax.brackets.resize(1);
+        }
+        for (const Picture picture : ui::pictures::all_pictures) {
+            QVERIFY(!ui::pictures::picture_image(picture, rules).isNull());
+        }
+        const QString family =
+            ui::pictures::texts_of(ui::pictures::describe(Picture::family_allowances, rules))
+                .join(QLatin1Char('\n'));
+        // The sixth child, the last of the list, is named once, as the end of the last band.
+        QCOMPARE(family.count(QStringLiteral("السادس")), 1);
+        QCOMPARE(family.contains(QStringLiteral("الطفل الأول")), true);
+    }
+
     void tax_exemption_gives_the_amount_per_person_and_the_ceiling() {
         const PictureDescription picture =
             ui::pictures::describe(Picture::tax_exemption, pay::built_in_rules());

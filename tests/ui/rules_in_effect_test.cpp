@@ -12,9 +12,9 @@
 #include "gui_test_support.h"
 #include "pay/amount_format.h"
 #include "pay/explanation.h"
-#include "pay/monthly_share.h"
 #include "pay/pay_session.h"
 #include "pay/rules.h"
+#include "pay/slip_view.h"
 #include "pdf_text.h"
 #include "print/bidi_text.h"
 #include "print/rule_set_text.h"
@@ -120,10 +120,11 @@ class RulesInEffectTest : public QObject {
             QVERIFY2(text.contains(qt_text(expected.text(field))),
                      qPrintable(qt_text(expected.text(field))));
         }
-        const auto twelfth = pay::monthly_share_text(
-            expected.slip(), pay::SlipField::annual_base_salary, ".", raised_);
-        QVERIFY(twelfth);
-        QVERIFY(text.contains(qt_text(*twelfth)));
+        const std::string twelfth = pay::view_slip(expected, pay::ViewDetail::amounts)
+                                        .field(pay::SlipField::annual_base_salary)
+                                        .monthly_text;
+        QVERIFY(!twelfth.empty());
+        QVERIFY(text.contains(qt_text(twelfth)));
         QVERIFY(text.contains(qt_text(print::rules_caption).remove(QLatin1Char(' '))));
         QVERIFY(text.contains(qt_text(raised_.name).remove(QLatin1Char(' '))));
         QVERIFY(text.contains(qt_text(pay::iso_date(raised_.effective))));

@@ -1,6 +1,7 @@
 #include "ui/pictures/explanation_pictures.h"
 
 #include "pay/pay_inputs.h"
+#include "pay/rule_facts.h"
 #include "pay/rules.h"
 #include "print/qt_text.h"
 #include "ui/pictures/picture_style.h"
@@ -125,7 +126,6 @@ PictureDescription family_allowances_picture(const pay::PayRules& rules) {
     PictureDescription picture{.size = {630, 240}};
     constexpr qreal left = 15;
     constexpr qreal width = 600;
-    const pay::FamilyAllowanceRule& family = rules.family_allowance;
     const int months_per_year = rules.months_per_year;
 
     picture.add(paragraph({left, 10, width, 30},
@@ -133,21 +133,18 @@ PictureDescription family_allowances_picture(const pay::PayRules& rules) {
                               amount_text(max_count) + QStringLiteral(" أطفال:"),
                           17));
 
-    const auto row = [&](int first, int last, double yearly) {
-        return std::vector<Cell>{{children_range(first, last), 16},
-                                 {amount_text(yearly / months_per_year), 22, true},
-                                 {amount_text(yearly), 18}};
-    };
-    const Table table{
-        .top_left = {left, 48},
-        .column_widths = {280, 170, width - 280 - 170},
-        .header_height = 40,
-        .row_height = 52,
-        .header = {{QStringLiteral("ترتيب الطفل"), 16, true},
-                   {QStringLiteral("المبلغ الشهري"), 16, true},
-                   {QStringLiteral("المبلغ السنوي"), 16, true}},
-        .rows = {row(1, family.first_children, family.first_child_amount),
-                 row(family.first_children + 1, max_count, family.further_child_amount)}};
+    Table table{.top_left = {left, 48},
+                .column_widths = {280, 170, width - 280 - 170},
+                .header_height = 40,
+                .row_height = 52,
+                .header = {{QStringLiteral("ترتيب الطفل"), 16, true},
+                           {QStringLiteral("المبلغ الشهري"), 16, true},
+                           {QStringLiteral("المبلغ السنوي"), 16, true}}};
+    for (const pay::FamilyBand& band : pay::family_bands(rules)) {
+        table.rows.push_back({{children_range(band.first_child, band.last_child), 16},
+                              {amount_text(band.per_child.monthly), 22, true},
+                              {amount_text(band.per_child.yearly), 18}});
+    }
     const qreal table_bottom = add_table(picture, table);
 
     picture.add(note({left, table_bottom + 10, width, 26},
@@ -165,7 +162,7 @@ PictureDescription tax_exemption_picture(const pay::PayRules& rules) {
     constexpr qreal gap = 14;
     constexpr qreal box_width = (width - gap) / 2;
     const QString per_person = amount_text(tax.exemption_per_dependent);
-    const QString ceiling = amount_text(tax.exemption_per_dependent * max_count);
+    const QString ceiling = amount_text(pay::largest_family_exemption(rules));
 
     picture.add(paragraph(
         {left, 8, width, 72},
