@@ -2,6 +2,8 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QEvent>
+#include <QWindow>
 
 namespace ui {
 namespace {
@@ -51,6 +53,16 @@ void Announcement::say(const QString& sentence) {
     show();
     QAccessibleEvent alert(this, QAccessible::Alert);
     QAccessible::updateAccessibility(&alert);
+}
+
+bool Announcement::event(QEvent* event) {
+    // Given a window of its own by the platform (as every sibling of a native control is), it
+    // would lie over the control it speaks of and take its clicks: the window system, not Qt,
+    // then decides where the pointer goes.
+    if (event->type() == QEvent::WinIdChange && windowHandle() != nullptr) {
+        windowHandle()->setFlag(Qt::WindowTransparentForInput);
+    }
+    return QWidget::event(event);
 }
 
 void read_announcements() {

@@ -137,7 +137,10 @@ class PictureDialog : public QDialog {
         if (windowTitle().isEmpty()) {
             // Qt hands the platform the application's name for an empty title, so an X11 title
             // bar would read "Velnaro"; a lone space shows the empty caption these windows have.
-            winId();
+            // create(), not winId(): asking a window for its id makes it native, and Qt then
+            // gives every sibling (each control of the parent window) a native window of its own,
+            // which takes the clicks meant for the controls under it.
+            create();
             windowHandle()->setTitle(QStringLiteral(" "));
         }
     }
