@@ -5,6 +5,8 @@
 #include <QEvent>
 #include <QWindow>
 
+#include "ui/accessible_names.h"
+
 namespace ui {
 namespace {
 
@@ -46,7 +48,8 @@ Announcement::Announcement(QWidget& form, const QRect& place) : QWidget(&form) {
 }
 
 void Announcement::say(const QString& sentence) {
-    setAccessibleName(sentence);
+    // The sentence may hold the isolates that keep an amount in order when drawn; it is only read.
+    setAccessibleName(without_bidi_marks(sentence));
     // An alert coming into view is read out by screen readers that wait for that, and the alert
     // event by those that listen for it.
     hide();
