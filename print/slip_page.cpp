@@ -16,6 +16,7 @@
 #include "pay/explanation.h"
 #include "pay/pay_session.h"
 #include "pay/result_columns.h"
+#include "pay/slip_fields.h"
 #include "pay/slip_view.h"
 #include "print/fonts.h"
 #include "print/qt_text.h"
@@ -157,6 +158,14 @@ class PageBuilder {
 
 }  // namespace
 
+namespace {
+
+QString printed_time(const SlipContent& content) {
+    return content.printed_at.toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+}
+
+}  // namespace
+
 SlipContent slip_content(const pay::PaySession& session, const pay::PayInputs& choices,
                          const QString& decimal_separator, const QDateTime& printed_at) {
     const std::string separator = decimal_separator.toStdString();
@@ -183,7 +192,19 @@ SlipContent slip_content(const pay::PaySession& session, const pay::PayInputs& c
 }
 
 QString slip_as_text(const SlipContent& content) {
-    QString text;
+    // What the page says above its amounts, as caption and value: when, under which rules and
+    // for which choices the slip was computed; then a blank line.
+    const auto line = [](const QString& caption, const QString& value) {
+        return caption + QLatin1Char('\t') + value + QLatin1Char('\n');
+    };
+    QString text = line(qt_text(printed_caption), printed_time(content));
+    text += line(qt_text(rules_caption), content.rule_set);
+    text += qt_text(choices_caption) + QLatin1Char('\n');
+    for (std::size_t i = 0; i < content.choices.size(); ++i) {
+        text += line(QString::fromStdString(pay::caption_title(pay::choice_captions[i])),
+                     content.choices[i]);
+    }
+    text += QLatin1Char('\n');
     for (const pay::SlipFieldInfo& info : pay::slip_fields) {
         const SlipAmount& amount = content.amounts[static_cast<std::size_t>(info.field)];
         text += amount.label + QLatin1Char('\t') + amount.text + QLatin1Char('\n');
@@ -201,8 +222,7 @@ PageLayout lay_out_slip_page(const SlipContent& content) {
               title_points, true, Qt::RightToLeft, centred);
     y += 11;
     page.caption(right, y, 30, qt_text(printed_caption), text_points, false);
-    page.number(right - 30, y, 40, content.printed_at.toString(QStringLiteral("yyyy-MM-dd HH:mm")),
-                text_points, false);
+    page.number(right - 30, y, 40, printed_time(content), text_points, false);
     // Beside the date, in the left column: the rules the amounts were computed with, so that a
     // slip of another year's rules says so.
     page.caption(column_mm, y, 30, qt_text(rules_caption), text_points, false);

@@ -79,7 +79,8 @@ SlipContent slip_content(const pay::PaySession& session, const pay::PayInputs& c
 QString tax_bracket_text(const std::optional<pay::BracketReached>& bracket,
                          const std::string& separator);
 
-/// The slip as text for pasting: one line per amount, its label, a tab and its shown text.
+/// The slip as text for pasting: the date, the rule set and the choices as the page has them,
+/// a blank line, then one line per amount; each line a caption, a tab and its text.
 QString slip_as_text(const SlipContent& content);
 
 /// One text of the page, placed in millimetres from the top-left corner of the printable area.

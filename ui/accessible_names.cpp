@@ -6,12 +6,25 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include "pay/bidi_format.h"
+
 #include "pay/slip_fields.h"
 
 namespace ui {
 
 QString spoken_text(QStringView caption) {
     return QString::fromStdString(pay::caption_title(caption.toString().toStdString()));
+}
+
+QString without_bidi_marks(QStringView text) {
+    QString kept;
+    kept.reserve(text.size());
+    for (const QChar c : text) {
+        if (!pay::is_bidi_format(c.unicode())) {
+            kept.append(c);
+        }
+    }
+    return kept;
 }
 
 namespace {
@@ -100,10 +113,99 @@ QAccessibleInterface* list_factory(const QString& class_name, QObject* object) {
     return nullptr;
 }
 
+/// A read-only line as screen readers see it: text they can read, select and copy, named by its
+/// label, valued by its text, and neither editable nor offering to edit.
+class AccessibleReadOnlyLine : public QAccessibleWidget, public QAccessibleTextInterface {
+  public:
+    explicit AccessibleReadOnlyLine(QLineEdit* line)
+        : QAccessibleWidget(line, QAccessible::EditableText) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface) {
+            return static_cast<QAccessibleTextInterface*>(this);
+        }
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Value) {
+            return line()->text();
+        }
+        return QAccessibleWidget::text(kind);
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.readOnly = true;
+        state.editable = false;
+        state.selectable = true;
+        state.selected = line()->hasSelectedText();
+        state.hasPopup = line()->contextMenuPolicy() != Qt::NoContextMenu;
+        return state;
+    }
+
+    // The text interface, on the line's own text, cursor and selection.
+    void selection(int index, int* start, int* end) const override {
+        *start = *end = 0;
+        if (index == 0 && line()->hasSelectedText()) {
+            *start = line()->selectionStart();
+            *end = line()->selectionEnd();
+        }
+    }
+    int selectionCount() const override { return line()->hasSelectedText() ? 1 : 0; }
+    void addSelection(int start, int end) override { setSelection(0, start, end); }
+    void removeSelection(int index) override {
+        if (index == 0) {
+            line()->deselect();
+        }
+    }
+    void setSelection(int index, int start, int end) override {
+        if (index == 0) {
+            line()->setSelection(start, end - start);
+        }
+    }
+    int cursorPosition() const override { return line()->cursorPosition(); }
+    void setCursorPosition(int position) override { line()->setCursorPosition(position); }
+    QString text(int start, int end) const override {
+        return line()->text().mid(start, end - start);
+    }
+    int characterCount() const override { return static_cast<int>(line()->text().size()); }
+    QRect characterRect(int /*offset*/) const override {
+        // The whole line: a reader's highlight covers the amount, which is short.
+        return rect();
+    }
+    int offsetAtPoint(const QPoint& point) const override {
+        return line()->cursorPositionAt(line()->mapFromGlobal(point));
+    }
+    void scrollToSubstring(int /*start*/, int /*end*/) override {}
+    QString attributes(int offset, int* start, int* end) const override {
+        *start = offset;
+        *end = offset;
+        return {};
+    }
+
+  private:
+    QLineEdit* line() const { return static_cast<QLineEdit*>(widget()); }
+};
+
+QAccessibleInterface* read_only_line_factory(const QString& class_name, QObject* object) {
+    if (class_name == QLatin1String("QLineEdit")) {
+        auto* line = static_cast<QLineEdit*>(object);
+        if (line->isReadOnly()) {
+            return new AccessibleReadOnlyLine(line);
+        }
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 void keep_list_names() {
     QAccessible::installFactory(list_factory);
+}
+
+void read_fields_as_read_only() {
+    QAccessible::installFactory(read_only_line_factory);
 }
 
 }  // namespace ui

@@ -2,6 +2,10 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QEvent>
+#include <QWindow>
+
+#include "ui/accessible_names.h"
 
 namespace ui {
 namespace {
@@ -44,13 +48,24 @@ Announcement::Announcement(QWidget& form, const QRect& place) : QWidget(&form) {
 }
 
 void Announcement::say(const QString& sentence) {
-    setAccessibleName(sentence);
+    // The sentence may hold the isolates that keep an amount in order when drawn; it is only read.
+    setAccessibleName(without_bidi_marks(sentence));
     // An alert coming into view is read out by screen readers that wait for that, and the alert
     // event by those that listen for it.
     hide();
     show();
     QAccessibleEvent alert(this, QAccessible::Alert);
     QAccessible::updateAccessibility(&alert);
+}
+
+bool Announcement::event(QEvent* event) {
+    // Given a window of its own by the platform (as every sibling of a native control is), it
+    // would lie over the control it speaks of and take its clicks: the window system, not Qt,
+    // then decides where the pointer goes.
+    if (event->type() == QEvent::WinIdChange && windowHandle() != nullptr) {
+        windowHandle()->setFlag(Qt::WindowTransparentForInput);
+    }
+    return QWidget::event(event);
 }
 
 void read_announcements() {

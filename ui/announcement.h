@@ -17,6 +17,9 @@ class Announcement : public QWidget {
     /// Makes `sentence` the element's text and raises it as an alert, which a screen reader reads
     /// out wherever the focus is.
     void say(const QString& sentence);
+
+  protected:
+    bool event(QEvent* event) override;
 };
 
 /// Gives every `Announcement` its role for screen readers. Call once, after the application

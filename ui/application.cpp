@@ -53,6 +53,7 @@ void configure_application(QApplication& app) {
 
     register_font_substitutions();
     keep_list_names();
+    read_fields_as_read_only();
     read_announcements();
     show_focus_rings(app);
 }

@@ -11,6 +11,7 @@
 #include "pay/explanation.h"
 #include "print/bidi_text.h"
 #include "print/qt_text.h"
+#include "ui/accessible_names.h"
 #include "ui/explanation_window.h"
 
 namespace ui {
@@ -71,12 +72,13 @@ std::optional<pay::SlipField> FieldExplanations::field_of(const QObject* watched
 
 void FieldExplanations::describe(pay::SlipField field, QLineEdit& edit) const {
     // A screen reader reads the focused field's name and value, then its description.
-    edit.setAccessibleDescription(explanation_description(pay::explain_field(session_, field)));
+    edit.setAccessibleDescription(
+        without_bidi_marks(explanation_description(pay::explain_field(session_, field))));
 }
 
 void FieldExplanations::show_tooltip(pay::SlipField field, QLineEdit& edit, const QPoint& where) {
     const pay::FieldExplanation explanation = pay::explain_field(session_, field);
-    edit.setAccessibleDescription(explanation_description(explanation));
+    edit.setAccessibleDescription(without_bidi_marks(explanation_description(explanation)));
     // Shown while the pointer stays on the field.
     QToolTip::showText(where, explanation_tooltip(explanation) + how_to_open_hint(), &edit,
                        edit.rect());

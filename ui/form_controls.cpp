@@ -99,14 +99,16 @@ void place_caption_by_ink(QLabel& label, int room) {
 
 QLineEdit* add_result_field(QWidget& form, pay::SlipField field, const QRect& place, qreal points) {
     const pay::SlipFieldInfo& info = pay::field_info(field);
-    auto* text = new QLineEdit(qt_text(info.start_text), &form);
+    auto* text = new QLineEdit(&form);
+    // A typed amount would be carried into the next computation; the field can still take the
+    // focus, to be selected and copied. Read-only before it holds a text, so that a screen reader
+    // meets it as read-only text from the start.
+    text->setReadOnly(true);
+    text->setText(qt_text(info.start_text));
     text->setObjectName(qt_text(info.control));
     text->setGeometry(place);
     text->setFont(window_font(points));
     text->setAlignment(Qt::AlignCenter);
-    // A typed amount would be carried into the next computation; the field can still take the
-    // focus, to be selected and copied.
-    text->setReadOnly(true);
     text->setAccessibleName(qt_text(pay::field_title(field)));
     return text;
 }

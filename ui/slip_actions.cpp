@@ -11,6 +11,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStandardPaths>
+#include <QToolTip>
 #include <memory>
 #include <utility>
 
@@ -19,6 +20,7 @@
 #include "print/bidi_text.h"
 #include "print/qt_text.h"
 #include "print/slip_pdf.h"
+#include "ui/announcement.h"
 #include "ui/application.h"
 
 namespace ui {
@@ -33,6 +35,7 @@ using print::SlipContent;
 using print::write_slip_pdf;
 
 const std::string_view nothing_to_print_text = pay::nothing_computed_text;
+const std::string_view slip_copied_text = "نُسخ البيان إلى الحافظة";
 
 namespace {
 
@@ -43,6 +46,15 @@ constexpr std::string_view cannot_save_text = "تعذر حفظ الملف";
 constexpr std::string_view cannot_print_text = "تعذرت الطباعة";
 constexpr std::string_view pdf_filter = "PDF (*.pdf)";
 constexpr std::string_view saved_pdf_text = "The slip was saved as a PDF file:";
+// Long enough to read a few words, short enough not to linger over the results.
+constexpr int confirmation_ms = 2500;
+
+// A small place at the middle of the window: where the confirmation shows.
+QRect middle_of(const QWidget& form) {
+    QRect middle(QPoint(0, 0), QSize(2, 2));
+    middle.moveCenter(form.rect().center());
+    return middle;
+}
 
 QAction* make_action(QWidget& form, std::string_view caption, const char* name,
                      const QKeySequence& keys) {
@@ -81,7 +93,8 @@ SlipActions::SlipActions(QWidget& form, const pay::PaySession& session, SlipActi
       save_pdf_(make_action(form, save_pdf_caption, "save_slip_pdf",
                             QKeySequence(QStringLiteral("Ctrl+Shift+S")))),
       copy_(make_action(form, copy_caption, "copy_slip_text",
-                        QKeySequence(QStringLiteral("Ctrl+Shift+C")))) {
+                        QKeySequence(QStringLiteral("Ctrl+Shift+C")))),
+      announcement_(new Announcement(form, middle_of(form))) {
     QObject::connect(print_, &QAction::triggered, &form, [this] { print(); });
     QObject::connect(save_pdf_, &QAction::triggered, &form, [this] { save_pdf(); });
     QObject::connect(copy_, &QAction::triggered, &form, [this] { copy_text(); });
@@ -144,7 +157,16 @@ void SlipActions::save_pdf() {
 void SlipActions::copy_text() {
     if (const std::optional<SlipContent> slip = current_slip()) {
         QGuiApplication::clipboard()->setText(slip_as_text(*slip));
+        // Copying shows nothing by itself.
+        confirm(qt_text(slip_copied_text));
     }
+}
+
+void SlipActions::confirm(const QString& sentence) {
+    // A tooltip takes no focus and goes on the next key, click or after a moment.
+    QToolTip::showText(form_.mapToGlobal(middle_of(form_).center()), sentence, &form_, {},
+                       confirmation_ms);
+    announcement_->say(sentence);
 }
 
 void add_actions_to_field_menu(QLineEdit& field, const QList<QAction*>& actions) {

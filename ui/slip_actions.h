@@ -20,6 +20,8 @@ class PaySession;
 
 namespace ui {
 
+class Announcement;
+
 /// Asks where and how to print; true when the user chose to print on `printer` as set.
 using PrintDialog = std::function<bool(QWidget& parent, QPrinter& printer)>;
 
@@ -37,6 +39,9 @@ QString slip_file_name(const QDate& date);
 
 /// The message shown when a slip action is asked for before the first computation.
 extern const std::string_view nothing_to_print_text;
+
+/// What the window says, briefly, once the slip is on the clipboard.
+extern const std::string_view slip_copied_text;
 
 /// What the slip actions take from the window's surroundings.
 struct SlipActionOptions {
@@ -65,6 +70,9 @@ class SlipActions {
   private:
     /// The slip to print, or none (after saying so) before the first computation.
     std::optional<print::SlipContent> current_slip();
+    /// Says `sentence` for a moment over the window, taking neither the focus nor a click, and
+    /// to screen readers.
+    void confirm(const QString& sentence);
 
     QWidget& form_;
     const pay::PaySession& session_;
@@ -72,6 +80,8 @@ class SlipActions {
     QAction* print_;
     QAction* save_pdf_;
     QAction* copy_;
+    /// Owned by the form.
+    Announcement* announcement_;
 };
 
 /// Gives a result field a context menu of its own editing entries followed by `actions`.

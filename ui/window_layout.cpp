@@ -221,10 +221,30 @@ QLabel* add_field_label(QWidget& form, std::string_view name, const QRect& place
 
 // --- Building, in stacking order: panels, labels, the line, then lists, fields and buttons.
 
+// --- What screen readers are told beyond the captions: the panels and the line, which show
+// no words, are named for what they hold; where one caption serves two things, each is told
+// apart by its name and its description.
+
+constexpr std::string_view choices_panel_name = "اختيارات الحساب";
+constexpr std::string_view results_panel_name = "نتائج الحساب";
+constexpr std::string_view column_line_name = "الفاصل بين عمود التعويضات وعمود الاقتطاعات";
+// "التعويضات العائلية" labels both the children list and the family allowance.
+constexpr std::string_view children_list_name = "التعويضات العائلية: عدد الأطفال";
+constexpr std::string_view children_list_description =
+    "عدد الأطفال الذين تُصرف عنهم التعويضات العائلية";
+constexpr std::string_view family_allowance_description = "مبلغ التعويضات العائلية في السنة";
+// "التعاضديات" heads both the membership list and the mutuals' deductions.
+constexpr std::string_view mutual_heading_name = "اقتطاعات التعاضديات";
+constexpr std::string_view mutual_heading_description =
+    "التأمين الإجباري عن المرض والقطاع بالتعاضدية العامة والصندوق التعاضدي المستقل";
+constexpr std::string_view mutual_list_description = "الانخراط في التعاضديات";
+
 void add_panels(QWidget& form) {
     const LabelStyle panel{colours::peach, points::caption, false, centred};
-    add_label(form, "Label31", twips_rect(4665, 0, 7170, 3015), {}, panel);
-    add_label(form, "Label28", twips_rect(15, 3000, 11820, 5010), {}, panel);
+    add_label(form, "Label31", twips_rect(4665, 0, 7170, 3015), {}, panel)
+        ->setAccessibleName(qt_text(choices_panel_name));
+    add_label(form, "Label28", twips_rect(15, 3000, 11820, 5010), {}, panel)
+        ->setAccessibleName(qt_text(results_panel_name));
 }
 
 void add_labels(QWidget& form) {
@@ -257,7 +277,10 @@ void add_labels(QWidget& form) {
     const LabelStyle heading{colours::light_cyan, points::large, true, centred};
     const int heading_y = table_row_y(sub_heading_row);
     add_label(form, "Label10", twips_rect(6000, heading_y, 5775, 450), earnings_heading, heading);
-    add_label(form, "Label19", twips_rect(120, heading_y, 5655, 450), deductions_heading, heading);
+    QLabel* mutuals = add_label(form, "Label19", twips_rect(120, heading_y, 5655, 450),
+                                deductions_heading, heading);
+    mutuals->setAccessibleName(qt_text(mutual_heading_name));
+    mutuals->setAccessibleDescription(qt_text(mutual_heading_description));
 }
 
 void add_line(QWidget& form) {
@@ -267,6 +290,7 @@ void add_line(QWidget& form) {
     line->setFrameShape(QFrame::VLine);
     line->setFrameShadow(QFrame::Plain);
     line->setLineWidth(1);
+    line->setAccessibleName(qt_text(column_line_name));
     const QRect ends = twips_rect(5880, 3120, 0, 8040 - 3120);
     line->setGeometry(ends.x(), ends.y(), 1, ends.height() + 1);
 }
@@ -343,6 +367,16 @@ QLabel* label_named(QWidget& form, std::string_view name) {
     return form.findChild<QLabel*>(qt_text(name), Qt::FindDirectChildrenOnly);
 }
 
+void tell_apart_for_readers(QWidget& form, const FormControls& controls) {
+    const QString children = qt_text(children_list_name);
+    controls.lists.children->setAccessibleName(children);
+    controls.lists.children->setAccessibleDescription(qt_text(children_list_description));
+    label_named(form, "Label4")->setAccessibleName(children);
+    controls.result_fields[static_cast<std::size_t>(SlipField::family_allowance)]
+        ->setAccessibleDescription(qt_text(family_allowance_description));
+    controls.lists.mutual_member->setAccessibleDescription(qt_text(mutual_list_description));
+}
+
 // Each label is the buddy of its control, so screen readers relate the two; the rank label
 // follows the rank list on screen (RankLists).
 void link_labels(QWidget& form, const FormControls& controls) {
@@ -398,6 +432,7 @@ FormControls build_form(QWidget& form) {
     controls.explanation_buttons = add_explanation_buttons(form);
     controls.rank_label = label_named(form, choice_rows[rank_row].label);
     link_labels(form, controls);
+    tell_apart_for_readers(form, controls);
 
     chain_focus(form);
     controls.lists.scale->setFocus();

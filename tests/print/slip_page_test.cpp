@@ -453,8 +453,20 @@ class SlipPageTest : public QObject {
     }
 
     void the_copied_text_has_a_line_per_amount() {
-        // Label, tab, the amount as the window shows it; no trailing spaces of the window labels.
+        // The page's date, rule set and choices, a blank line, then label, tab, the amount as the
+        // window shows it; no tatweel or trailing spaces of the window's captions.
         const QString expected = QStringLiteral(
+            "تاريخ الطبع\t2026-03-14 09:26\n"
+            "Pay rules\t\u20682010 (2010-01-01)\u2069\n"
+            "الاختيارات\n"
+            "السلم أو الدرجة\t9 / الدرجة الثالثة\n"
+            "الرتبة\t1\n"
+            "المنطقة\tج\n"
+            "الأعباء الخاصة\tلا\n"
+            "التعويضات العائلية\t2\n"
+            "الأشخص المتكفل بهم\t3\n"
+            "التعاضديات\tنعم\n"
+            "\n"
             "النقطة الاستدلالية\t235,00\n"
             "الراتب الأساسي السنوي\t18194,20\n"
             "التعويض عن الإقامة\t1819,42\n"

@@ -916,6 +916,44 @@ class CompareWindowTest : public QObject {
         QVERIFY(seen.header[2].contains(print::isolated_rule_set_title(previous)));
     }
 
+    // The rule sets' tab shows its 21 rows, the income tax, the totals and the pay at the
+    // bottom included, without scrolling, unless the window already takes the screen's height.
+    void theRuleSetsTabShowsEveryRowWhereTheScreenAllows() {
+        gui_test::ModalGuard guard;
+        const pay::PayRules previous = gui_test::raised_point_value_rules();
+        ShownWindow shown(QStringLiteral("."), pay::built_in_rules(), &previous);
+        pick_scale_9_rank_1(shown);
+        shown.press_ok();
+        int rows = 0;
+        int hidden_rows = -1;
+        int frame_height = 0;
+        int available_height = 0;
+        guard.expect([&](QWidget& window) {
+            auto& compare = dynamic_cast<ui::CompareWindow&>(window);
+            compare.tabs()->setCurrentWidget(compare.rules_page());
+            QCoreApplication::processEvents();
+            QTableView* table = compare.rules_table();
+            rows = table->model()->rowCount();
+            hidden_rows = 0;
+            for (int row = 0; row < rows; ++row) {
+                const QRect cell = table->visualRect(table->model()->index(row, 0));
+                if (!table->viewport()->rect().contains(cell)) {
+                    ++hidden_rows;
+                }
+            }
+            frame_height = compare.frameGeometry().height();
+            available_height = compare.screen()->availableGeometry().height();
+        });
+        press_compare_keys(shown);
+        QCOMPARE(guard.pending(), 0U);
+        QCOMPARE(rows, static_cast<int>(pay::slip_field_count));
+        QVERIFY2(hidden_rows == 0 || frame_height >= available_height - 1,
+                 qPrintable(QStringLiteral("%1 rows cut, %2 of %3 px high")
+                                .arg(hidden_rows)
+                                .arg(frame_height)
+                                .arg(available_height)));
+    }
+
     void isInThePanelsContextMenu() {
         ShownWindow shown;
         for (const char* name : {"Label31", "Label28"}) {

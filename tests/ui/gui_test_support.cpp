@@ -1,11 +1,13 @@
 #include "gui_test_support.h"
 
+#include <qpa/qwindowsysteminterface.h>
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 #include <array>
 #include <utility>
 
@@ -81,6 +83,46 @@ void pick_with_mouse(QComboBox& list, int index) {
     QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, item.center());
 }
 
+void close_as_window_manager(QWidget& window) {
+    QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::SynchronousDelivery>(
+        window.windowHandle());
+}
+
+namespace {
+
+struct PlatformWindow {
+    QWidget* widget = nullptr;
+    QWindow* window = nullptr;
+};
+
+// Native windows lie over whatever their parent draws, alien widgets included, and stack among
+// themselves in their widgets' order; a window transparent for input lets the click through.
+void find_window_under(QWidget& parent, QPoint global, PlatformWindow& found) {
+    for (QObject* child : parent.children()) {
+        auto* widget = qobject_cast<QWidget*>(child);
+        if (widget == nullptr || widget->isWindow() || !widget->isVisible() ||
+            !QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size()).contains(global)) {
+            continue;
+        }
+        QWindow* own = widget->windowHandle();
+        if (own != nullptr && !own->flags().testFlag(Qt::WindowTransparentForInput)) {
+            found = {widget, own};
+        }
+        find_window_under(*widget, global, found);
+    }
+}
+
+}  // namespace
+
+void double_click_through_window_system(QWidget& target) {
+    QWidget& top = *target.window();
+    const QPoint global = target.mapToGlobal(target.rect().center());
+    PlatformWindow found{&top, top.windowHandle()};
+    find_window_under(top, global, found);
+    QTest::mouseDClick(found.window, Qt::LeftButton, Qt::NoModifier,
+                       found.widget->mapFromGlobal(global));
+}
+
 QString control_name(const QWidget* widget, const QWidget& window) {
     while (widget != nullptr && widget->parentWidget() != &window) {
         widget = widget->parentWidget();
@@ -112,9 +154,12 @@ ShownWindow::ShownWindow(const QString& decimal_separator, const pay::PayRules& 
         messages.push_back(message);
     };
     options.open_picture = [this](ui::PictureWindow which, const pay::PayRules& drawn_with,
-                                  QWidget*) {
+                                  QWidget* parent) {
         pictures.push_back(which);
         picture_rules.push_back(&drawn_with);
+        if (open_pictures) {
+            ui::open_picture_window(which, drawn_with, parent);
+        }
     };
     options.ask_pdf_path = [this](QWidget&, const QString& suggested) {
         suggested_pdf_paths << suggested;

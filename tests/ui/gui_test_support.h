@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include <memory>
+#include <utility>
 #include <vector>
 #include "pay/pay_inputs.h"
 #include "pay/rules.h"
@@ -42,6 +43,10 @@ class ModalGuard : public QObject {
     /// How many expected windows have not opened.
     std::size_t pending() const { return expected_.size(); }
 
+    /// Forgets the expected windows that have not opened, so that a failed test leaves none to
+    /// the next; returns how many there were.
+    std::size_t drop_pending() { return std::exchange(expected_, {}).size(); }
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -62,6 +67,15 @@ void pick_with_keys(QComboBox& list, int index);
 
 /// Picks an entry with the mouse in the dropped-down list.
 void pick_with_mouse(QComboBox& list, int index);
+
+/// Closes `window` as a window manager does (WM_DELETE_WINDOW): the platform asks its window to
+/// close.
+void close_as_window_manager(QWidget& window);
+
+/// Double-clicks the middle of `target` where the window system sends the click: to the topmost
+/// platform window under the pointer that takes input. A control given a native window of its
+/// own lies over every alien control of its parent, so the click may not reach `target`.
+void double_click_through_window_system(QWidget& target);
 
 /// The name of the window's control that holds `widget` (a list's own field is part of it).
 QString control_name(const QWidget* widget, const QWidget& window);
@@ -102,6 +116,8 @@ class ShownWindow {
     std::vector<ui::PictureWindow> pictures;
     /// The rules each picture window was to be drawn with.
     std::vector<const pay::PayRules*> picture_rules;
+    /// Whether the picture windows also open, modally, as the program opens them.
+    bool open_pictures = false;
 
     /// The date and time the window's clock gives.
     static const QDateTime now;

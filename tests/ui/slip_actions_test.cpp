@@ -13,8 +13,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <algorithm>
 
+#include "accessibility_spy.h"
 #include "gui_test_support.h"
 #include "pay/explanation.h"
 #include "pay/slip_fields.h"
@@ -93,8 +95,11 @@ class SlipActionsTest : public QObject {
         ShownWindow shown;
         compute_worked_slip(shown);
         press(shown, QKeySequence(QStringLiteral("Ctrl+Shift+C")));
-        const QStringList lines =
-            QGuiApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+        // What the page says above the amounts, then, after a blank line, the amounts.
+        const QStringList sections =
+            QGuiApplication::clipboard()->text().split(QStringLiteral("\n\n"));
+        QCOMPARE(sections.size(), 2);
+        const QStringList lines = sections[1].split('\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 21);
         QCOMPARE(lines.front(), QStringLiteral("النقطة الاستدلالية\t235.00"));
         QVERIFY(lines.contains(QStringLiteral("الصندوق التعاضدي المستقل\t1500")));
@@ -111,6 +116,53 @@ class SlipActionsTest : public QObject {
                      qPrintable(plain));
         }
         QVERIFY(!QGuiApplication::clipboard()->text().contains(QChar(0x0640)));
+    }
+
+    // The copy says when, under which rules and for which choices the slip was computed, as the
+    // printed slip does: the window's clock, the rules in effect, the choices of the last OK.
+    void copy_gives_the_date_rules_and_choices() {
+        const pay::PayRules raised = gui_test::raised_point_value_rules();
+        ShownWindow shown(QStringLiteral("."), raised);
+        compute_worked_slip(shown);
+        // A choice changed after OK is not what the slip was computed for.
+        gui_test::pick_with_keys(shown.list("Combo3"), 0);
+        press(shown, QKeySequence(QStringLiteral("Ctrl+Shift+C")));
+        const QStringList context = QGuiApplication::clipboard()
+                                        ->text()
+                                        .split(QStringLiteral("\n\n"))
+                                        .value(0)
+                                        .split(QLatin1Char('\n'));
+        QCOMPARE(
+            context,
+            (QStringList{
+                QStringLiteral("تاريخ الطبع\t2026-03-14 09:26"),
+                QStringLiteral("Pay rules\t\u2068Raised point value (2027-01-01)\u2069"),
+                QStringLiteral("الاختيارات"), QStringLiteral("السلم أو الدرجة\t9 / الدرجة الثالثة"),
+                QStringLiteral("الرتبة\t1"), QStringLiteral("المنطقة\tج"),
+                QStringLiteral("الأعباء الخاصة\tلا"), QStringLiteral("التعويضات العائلية\t2"),
+                QStringLiteral("الأشخص المتكفل بهم\t3"), QStringLiteral("التعاضديات\tنعم")}));
+    }
+
+    // Copying says so for a moment, without taking the focus, and to screen readers.
+    void copy_is_confirmed_without_taking_the_focus() {
+        ShownWindow shown;
+        compute_worked_slip(shown);
+        QLineEdit& field = shown.field("Text20");
+        field.setFocus(Qt::TabFocusReason);
+        gui_test::AccessibilitySpy spy;
+        press(shown, QKeySequence(QStringLiteral("Ctrl+Shift+C")));
+        const QString sentence = QStringLiteral("نُسخ البيان إلى الحافظة");
+        QVERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), sentence);
+        QCOMPARE(QApplication::focusWidget(), &field);
+        QVERIFY(shown.window().isActiveWindow());
+        const auto alerts = spy.of_type(QAccessible::Alert);
+        QVERIFY(std::any_of(alerts.begin(), alerts.end(),
+                            [&](const auto& alert) { return alert.name == sentence; }));
+        QVERIFY(shown.messages.empty());
+        // It goes by itself.
+        QTRY_VERIFY_WITH_TIMEOUT(!QToolTip::isVisible(), 5000);
+        QCOMPARE(QApplication::focusWidget(), &field);
     }
 
     void save_suggests_a_dated_name_and_writes_the_file() {

@@ -51,6 +51,10 @@ class LeftToRightDelegate : public QStyledItemDelegate {
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
         QStyledItemDelegate::initStyleOption(option, index);
         option->direction = Qt::LeftToRight;
+        // The style lays a cell's text out in the table's direction whatever the option says:
+        // an isolate keeps "20 %" as the result field shows it, where a right-to-left line
+        // would put the sign first.
+        option->text = print::left_to_right(option->text);
     }
 };
 
@@ -291,7 +295,21 @@ void CompareWindow::showEvent(QShowEvent* event) {
     const int frame = current != nullptr ? width() - current->viewport()->width()
                                          : width() - tabs_->currentWidget()->width() + 4;
     // Within the screen's available area, over the main window where it fits.
-    fit_over(*this, parentWidget(), QSize(widest + frame, height()));
+    fit_over(*this, parentWidget(), QSize(widest + frame, std::max(height(), rules_height())));
+}
+
+int CompareWindow::rules_height() const {
+    if (rules_table_ == nullptr) {
+        return 0;
+    }
+    // Every row of the rule sets' table at once, the totals and the pay below included: the
+    // table's rows and header, and what the window takes around a tab's page.
+    QTableView& table = *rules_table_;
+    table.resizeRowsToContents();
+    const QMargins margins = rules_page_->layout()->contentsMargins();
+    const int rows = table.verticalHeader()->length() +
+                     table.horizontalHeader()->sizeHint().height() + 2 * table.frameWidth();
+    return rows + margins.top() + margins.bottom() + height() - tabs_->currentWidget()->height();
 }
 
 QTableView* CompareWindow::table(pay::CompareAxis axis) const {

@@ -68,6 +68,8 @@ class CompareWindow : public QDialog {
   private:
     /// Adds the rule sets' tab; returns what in it takes the keyboard.
     QWidget* add_rules_tab(const RuleSessions& rules);
+    /// The height at which the rule sets' table shows every row; none without that table.
+    int rules_height() const;
 
     QTabWidget* tabs_ = nullptr;
     std::array<QTableView*, pay::all_compare_axes.size()> tables_{};

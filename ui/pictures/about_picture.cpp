@@ -53,13 +53,13 @@ Text rule_set_line(QRectF rect, const pay::PayRules& rules) {
 }  // namespace
 
 PictureDescription about_picture(const pay::PayRules& rules) {
-    PictureDescription picture{.size = {393, 319}, .ground = frame_top};
-    // The window shows 317 of the 319 rows: the panel keeps clear of the last ones.
+    // As large as the window shows it: 393 x 317.
+    PictureDescription picture{.size = {393, 317}, .ground = frame_top};
     constexpr QRectF panel{12, 12, 369, 291};
     constexpr qreal inner_left = panel.left() + 14;
     constexpr qreal inner_width = panel.width() - 28;
 
-    picture.add(Shape{.rect = {0, 0, 393, 319}, .fill = frame_top, .fill_to = frame_bottom});
+    picture.add(Shape{.rect = {0, 0, 393, 317}, .fill = frame_top, .fill_to = frame_bottom});
     picture.add(Shape{.kind = Shape::Kind::rounded_rectangle,
                       .rect = panel,
                       .fill = panel_top,

@@ -59,7 +59,8 @@ QString children_range(int first, int last) {
 }  // namespace
 
 PictureDescription residence_allowance_picture(const pay::PayRules& rules) {
-    PictureDescription picture{.size = {663, 479}};
+    // As large as its window's picture box shows it.
+    PictureDescription picture{.size = {659, 471}};
     constexpr qreal left = 16;
     constexpr qreal width = 627;
 
@@ -99,7 +100,8 @@ PictureDescription residence_allowance_picture(const pay::PayRules& rules) {
 }
 
 PictureDescription saharan_provinces_picture(const pay::PayRules& rules) {
-    PictureDescription picture{.size = {612, 290}};
+    // As large as its window's picture box shows it.
+    PictureDescription picture{.size = {606, 287}};
     constexpr qreal left = 16;
     constexpr qreal width = 574;
     const QString rate = percent_text(rules.special_charges_rate);

@@ -118,7 +118,9 @@ class PictureDialog : public QDialog {
         // Created after the band, so it lies over the band's last pixel row as the box should.
         auto* box = new QLabel(this);
         box->setObjectName(QStringLiteral("Picture2"));
-        box->setGeometry(twips_rect(layout.box));
+        // Where the box reaches past the client area, the window shows only the part inside:
+        // the box keeps to it, and so does the focus frame drawn inside the box's edge.
+        box->setGeometry(twips_rect(layout.box) & QRect(QPoint(0, 0), client_pixels(layout)));
         box->setAlignment(Qt::AlignLeft | Qt::AlignTop | Qt::AlignAbsolute);
         box->setPixmap(QPixmap::fromImage(pictures::paint_picture(picture)));
         set_ground(*box, picture.ground);
@@ -137,7 +139,10 @@ class PictureDialog : public QDialog {
         if (windowTitle().isEmpty()) {
             // Qt hands the platform the application's name for an empty title, so an X11 title
             // bar would read "Velnaro"; a lone space shows the empty caption these windows have.
-            winId();
+            // create(), not winId(): asking a window for its id makes it native, and Qt then
+            // gives every sibling (each control of the parent window) a native window of its own,
+            // which takes the clicks meant for the controls under it.
+            create();
             windowHandle()->setTitle(QStringLiteral(" "));
         }
     }
