@@ -8,6 +8,7 @@
 #include "pay/comparison.h"
 #include "pay/pay_inputs.h"
 #include "pay/pay_slip.h"
+#include "pay/trace.h"
 
 namespace {
 
@@ -28,7 +29,8 @@ void BM_Compare(benchmark::State& state) {
     const pay::PayInputs inputs = own();
     std::size_t rows = 0;
     for (auto _ : state) {
-        const pay::ComparisonOutcome outcome = pay::compare_pay(inputs, axis);
+        const pay::ComparisonOutcome outcome =
+            pay::compare_pay(inputs, axis, pay::built_in_rules());
         rows = outcome.comparison ? outcome.comparison->rows.size() : 0;
         benchmark::DoNotOptimize(outcome);
     }
@@ -40,11 +42,13 @@ BENCHMARK(BM_Compare)
 
 // Reference: the computation alone of the 15 slips of the longest table (own slip and 14 rows).
 void BM_FifteenSlipsAlone(benchmark::State& state) {
-    const pay::PayInputs inputs = own();
+    const auto read = pay::read_choices(own(), false);
+    const pay::Choices& choices = std::get<pay::Choices>(read);
+    pay::NoTrace trace;
     for (auto _ : state) {
         for (int i = 0; i < 15; ++i) {
             pay::PaySlip slip;
-            pay::compute_pay(inputs, slip);
+            pay::compute_pay(choices, pay::built_in_rules(), slip, trace);
             benchmark::DoNotOptimize(slip);
         }
     }

@@ -27,8 +27,7 @@ int main(int argc, char* argv[]) {
             return 1;
         }
         ui::configure_application(app);
-        ui::WindowOptions options;
-        options.rules = std::get<ui::ProgramRules>(rules).in_effect;
+        ui::WindowOptions options{.rules = std::get<ui::ProgramRules>(rules).in_effect};
         auto main_window = std::make_unique<ui::MainWindow>(std::move(options));
         main_window->centre_on_screen();
         window = std::move(main_window);

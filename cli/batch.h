@@ -25,7 +25,8 @@ struct BatchOptions {
     /// (JSON Lines only).
     bool explain = false;
     /// The rules the rows are computed with.
-    const pay::PayRules* rules = &pay::built_in_rules();
+    /// The rules in effect: a run names them, there is no fallback.
+    const pay::PayRules* rules = nullptr;
     /// The rules each row is also computed under, its columns after monthly_pay; none for no
     /// comparison.
     RulesComparison comparison{};

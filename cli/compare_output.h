@@ -22,7 +22,6 @@ std::string comparison_json_lines(const pay::Comparison& comparison);
 /// the table to `out`. Returns `ok`, or `row_errors` with the reason on `err` when the choices are
 /// refused. Scales left out of a scale comparison are counted in a note on `err`.
 staff::ExitStatus run_compare(const pay::PayInputs& typed, pay::CompareAxis axis, bool json,
-                              std::ostream& out, std::ostream& err,
-                              const pay::PayRules& rules = pay::built_in_rules());
+                              std::ostream& out, std::ostream& err, const pay::PayRules& rules);
 
 }  // namespace cli

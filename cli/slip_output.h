@@ -38,7 +38,8 @@ struct SlipRequest {
     /// the rules in effect.
     bool explain = false;
     /// The rules in effect.
-    const pay::PayRules* rules = &pay::built_in_rules();
+    /// The rules in effect: a run names them, there is no fallback.
+    const pay::PayRules* rules = nullptr;
     /// The rules the slip is also computed under, set beside it; none for no comparison.
     RulesComparison comparison{};
 };

@@ -123,7 +123,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     }
     // The first byte picks the mode, and whether the rest is repeated past the 64 KiB the
     // reader takes at a time; the rest is the file.
-    const cli::BatchOptions options{.json = (bytes[0] & 1) != 0, .session = (bytes[0] & 2) != 0};
+    const cli::BatchOptions options{.json = (bytes[0] & 1) != 0,
+                                    .session = (bytes[0] & 2) != 0,
+                                    .explain = false,
+                                    .rules = &pay::built_in_rules()};
     std::string text(reinterpret_cast<const char*>(bytes) + 1, size - 1);
     if ((bytes[0] & 4) != 0 && !text.empty()) {
         const std::string once = text;

@@ -71,12 +71,11 @@ struct ComparisonOutcome {
 /// fresh slip, so nothing carries from one row, or from an earlier computation, to the next.
 /// Refused when `own` does not compute on a fresh slip (a missing choice, a typed scale or rank
 /// with no grid row, a count that reads as no number).
-ComparisonOutcome compare_pay(const PayInputs& own, CompareAxis axis,
-                              const PayRules& rules = built_in_rules());
+ComparisonOutcome compare_pay(const PayInputs& own, CompareAxis axis, const PayRules& rules);
 
 /// The same, for choices already read: `own` are the texts, `choices` what they read as.
 ComparisonOutcome compare_pay(const PayInputs& own, const Choices& choices, CompareAxis axis,
-                              const PayRules& rules = built_in_rules());
+                              const PayRules& rules);
 
 /// The same, with every row and the user's own choices computed on a copy of `start` instead of
 /// a fresh slip: the amounts a choice that is no list item leaves unwritten (the residence

@@ -53,16 +53,6 @@ void trace_earnings_before_family(const PaySlip& slip, Trace& trace) {
 
 }  // namespace
 
-double base_salary_for(double index_points, const BaseSalaryRule& rule) {
-    NoTrace trace;
-    return base_salary(index_points, rule, trace);
-}
-
-double family_allowance_for(int children, const FamilyAllowanceRule& rule) {
-    NoTrace trace;
-    return family_allowance(children, rule, trace);
-}
-
 template <class Trace>
 void compute_earnings(const Choices& choices, const PayRules& rules, PaySlip& slip, Trace& trace) {
     slip.annual_base_salary =

@@ -40,9 +40,4 @@ void apply_grid(const Choices& choices, const PayRules& rules, PaySlip& slip, Tr
 template void apply_grid(const Choices&, const PayRules&, PaySlip&, NoTrace&);
 template void apply_grid(const Choices&, const PayRules&, PaySlip&, TermTrace&);
 
-void apply_grid(const Choices& choices, PaySlip& slip) {
-    NoTrace trace;
-    apply_grid(choices, built_in_rules(), slip, trace);
-}
-
 }  // namespace pay

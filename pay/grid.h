@@ -12,14 +12,11 @@ struct PaySlip;
 
 /// The row of the first grid entry whose scale text and rank text equal the given texts exactly.
 std::optional<GridRow> lookup_grid(std::string_view scale, std::string_view rank,
-                                   const PayRules& rules = built_in_rules());
+                                   const PayRules& rules);
 
 /// The grid step: writes the five grid fields of `slip` from the chosen entry, or nothing when
 /// no entry matches.
 template <class Trace>
 void apply_grid(const Choices& choices, const PayRules& rules, PaySlip& slip, Trace& trace);
-
-/// The grid step on the built-in rules, traced by nothing.
-void apply_grid(const Choices& choices, PaySlip& slip);
 
 }  // namespace pay

@@ -151,14 +151,4 @@ template void compute_income_tax(const Choices&, const PayRules&, PaySlip&, Term
 template void compute_net_pay(const PayRules&, PaySlip&, NoTrace&);
 template void compute_net_pay(const PayRules&, PaySlip&, TermTrace&);
 
-void compute_income_tax(const Choices& choices, PaySlip& slip) {
-    NoTrace trace;
-    compute_income_tax(choices, built_in_rules(), slip, trace);
-}
-
-void compute_net_pay(PaySlip& slip) {
-    NoTrace trace;
-    compute_net_pay(built_in_rules(), slip, trace);
-}
-
 }  // namespace pay

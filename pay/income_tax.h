@@ -10,12 +10,10 @@ namespace pay {
 struct PaySlip;
 
 /// The bracket that a taxable amount falls in (thresholds are exclusive lower bounds).
-const TaxBracket& bracket_for(double taxable_amount,
-                              const IncomeTaxRules& rules = built_in_rules().income_tax);
+const TaxBracket& bracket_for(double taxable_amount, const IncomeTaxRules& rules);
 
 /// The upper bound of a bracket (the next one's lower bound); none for the last.
-std::optional<double> upper_bound_of(const TaxBracket& bracket,
-                                     const IncomeTaxRules& rules = built_in_rules().income_tax);
+std::optional<double> upper_bound_of(const TaxBracket& bracket, const IncomeTaxRules& rules);
 
 /// Taxable amount, rate label, family exemption and income tax.
 template <class Trace>
@@ -24,9 +22,5 @@ void compute_income_tax(const Choices& choices, const PayRules& rules, PaySlip& 
 /// Total deductions, annual pay and monthly pay.
 template <class Trace>
 void compute_net_pay(const PayRules& rules, PaySlip& slip, Trace& trace);
-
-/// The two steps on the built-in rules, traced by nothing.
-void compute_income_tax(const Choices& choices, PaySlip& slip);
-void compute_net_pay(PaySlip& slip);
 
 }  // namespace pay

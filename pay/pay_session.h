@@ -34,8 +34,7 @@ PayInputs inputs_from_lists(ListText&& list_text, RankListText&& rank_list_text)
 /// Each press of OK either is refused and changes nothing, or computes, shows and settles.
 class PaySession {
   public:
-    explicit PaySession(std::string_view decimal_separator = ".",
-                        const PayRules& rules = built_in_rules());
+    PaySession(std::string_view decimal_separator, const PayRules& rules);
 
     /// The OK action on the given choices: reads them once, then computes.
     std::optional<Refusal> press_ok(const PayInputs& inputs);

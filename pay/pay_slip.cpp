@@ -50,12 +50,4 @@ void compute_pay(const Choices& choices, const PayRules& rules, PaySlip& slip, T
 template void compute_pay(const Choices&, const PayRules&, PaySlip&, NoTrace&);
 template void compute_pay(const Choices&, const PayRules&, PaySlip&, TermTrace&);
 
-void compute_pay(const PayInputs& inputs, PaySlip& slip) {
-    const auto read = read_choices(inputs, slip.index_points.has_value());
-    if (const auto* choices = std::get_if<Choices>(&read)) {
-        NoTrace trace;
-        compute_pay(*choices, built_in_rules(), slip, trace);
-    }
-}
-
 }  // namespace pay

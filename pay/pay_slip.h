@@ -49,10 +49,6 @@ std::optional<Refusal> check_inputs(const PayInputs& inputs, const PaySlip& slip
 template <class Trace>
 void compute_pay(const Choices& choices, const PayRules& rules, PaySlip& slip, Trace& trace);
 
-/// Reads the inputs and computes them on the built-in rules. Expects `check_inputs` to have
-/// passed.
-void compute_pay(const PayInputs& inputs, PaySlip& slip);
-
 /// Rounds an amount to 15 significant decimal digits, as a step stores it.
 double round_to_15_digits(double amount);
 

@@ -74,9 +74,4 @@ void compute_social_deductions(const Choices& choices, const PayRules& rules, Pa
 template void compute_social_deductions(const Choices&, const PayRules&, PaySlip&, NoTrace&);
 template void compute_social_deductions(const Choices&, const PayRules&, PaySlip&, TermTrace&);
 
-void compute_social_deductions(const Choices& choices, PaySlip& slip) {
-    NoTrace trace;
-    compute_social_deductions(choices, built_in_rules(), slip, trace);
-}
-
 }  // namespace pay

@@ -13,7 +13,4 @@ template <class Trace>
 void compute_social_deductions(const Choices& choices, const PayRules& rules, PaySlip& slip,
                                Trace& trace);
 
-/// The social deductions on the built-in rules, traced by nothing.
-void compute_social_deductions(const Choices& choices, PaySlip& slip);
-
 }  // namespace pay

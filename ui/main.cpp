@@ -57,8 +57,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     ui::stop_catching_display_failure();
     ui::configure_application(app);
-    ui::WindowOptions window_options;
-    window_options.rules = program_rules.in_effect;
+    ui::WindowOptions window_options{.rules = program_rules.in_effect};
     window_options.previous_rules = program_rules.previous ? &*program_rules.previous : nullptr;
     ui::MainWindow window(std::move(window_options));
     window.centre_on_screen();

@@ -23,7 +23,7 @@ using PictureOpener =
 /// What the main window takes from its surroundings.
 struct WindowOptions {
     /// What every amount is computed, explained, printed and drawn with; they outlive the window.
-    std::reference_wrapper<const pay::PayRules> rules = pay::built_in_rules();
+    std::reference_wrapper<const pay::PayRules> rules;
     /// The rules the comparison window sets `rules` against (--compare-rules), or none; they
     /// outlive the window.
     const pay::PayRules* previous_rules = nullptr;
@@ -42,7 +42,7 @@ struct WindowOptions {
 /// its shortcuts and the context menu of its panels and result fields.
 class MainWindow : public QWidget {
   public:
-    explicit MainWindow(WindowOptions options = {});
+    explicit MainWindow(WindowOptions options);
 
     /// Places the window centred on its screen.
     void centre_on_screen();

@@ -21,7 +21,11 @@ struct Batch {
     std::string output;
 };
 
+// The built-in rules unless a case names others.
 Batch run(const std::string& input, cli::BatchOptions options = {}) {
+    if (options.rules == nullptr) {
+        options.rules = &pay::built_in_rules();
+    }
     std::istringstream in(input);
     std::ostringstream out;
     Batch batch{cli::run_batch(in, out, options), {}};
@@ -181,7 +185,7 @@ TEST(EveryCombination, ShowsWhatTheWindowShows) {
                                                             item(children),
                                                             item(dependents),
                                                             item(member)};
-                                pay::PaySession window;
+                                pay::PaySession window(".", pay::built_in_rules());
                                 ASSERT_EQ(window.press_ok(inputs), std::nullopt);
                                 worked::Texts shown;
                                 std::copy(window.shown().begin(), window.shown().end(),

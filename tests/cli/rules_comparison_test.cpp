@@ -41,6 +41,9 @@ struct Batch {
 
 Batch run_json(const std::string& input, cli::BatchOptions options) {
     options.json = true;
+    if (options.rules == nullptr) {
+        options.rules = &pay::built_in_rules();
+    }
     std::istringstream in(input);
     std::ostringstream out;
     Batch batch{cli::run_batch(in, out, options), {}};
@@ -258,6 +261,7 @@ TEST_P(AddedColumn, ClashesWithAnInputColumnOfItsName) {
         in, out,
         {.json = true,
          .explain = GetParam().explain,
+         .rules = &pay::built_in_rules(),
          .comparison = {.previous = &pay::built_in_rules(), .months = GetParam().months}});
     if (GetParam().refused) {
         EXPECT_EQ(outcome.status, staff::ExitStatus::usage);

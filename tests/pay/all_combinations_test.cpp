@@ -135,7 +135,7 @@ TEST(AllCombinations, ShowTheExactAmountsToTheCent) {
                                 .dependents = std::to_string(dependents),
                                 .mutual_member =
                                     std::string(member ? pay::yes_text : pay::no_text)};
-                            pay::PaySession session;
+                            pay::PaySession session(".", pay::built_in_rules());
                             ASSERT_EQ(session.press_ok(inputs), std::nullopt);
                             const Expected expected =
                                 reference(entry.row, zone, special, children, dependents, member);

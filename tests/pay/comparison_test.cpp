@@ -44,10 +44,9 @@ PayInputs on_scale(PayInputs inputs, Scale scale, std::string rank) {
 }
 
 pay::PaySlip alone(const PayInputs& inputs) {
-    pay::PaySlip slip;
-    EXPECT_EQ(pay::check_inputs(inputs, slip), std::nullopt);
-    pay::compute_pay(inputs, slip);
-    return slip;
+    pay::PaySession session(".", pay::built_in_rules());
+    EXPECT_EQ(session.press_ok(inputs), std::nullopt);
+    return session.computed_slip();
 }
 
 struct AxisCase {
@@ -143,7 +142,7 @@ class ComparisonAlongAxis : public testing::TestWithParam<AxisCase> {};
 
 TEST_P(ComparisonAlongAxis, EachRowIsTheSlipComputedAlone) {
     const AxisCase& c = GetParam();
-    const pay::ComparisonOutcome outcome = pay::compare_pay(c.own, c.axis);
+    const pay::ComparisonOutcome outcome = pay::compare_pay(c.own, c.axis, pay::built_in_rules());
     ASSERT_TRUE(outcome.comparison);
     EXPECT_EQ(outcome.refusal, std::nullopt);
     const pay::Comparison& comparison = *outcome.comparison;
@@ -180,7 +179,8 @@ INSTANTIATE_TEST_SUITE_P(Axes, ComparisonAlongAxis, testing::ValuesIn(axis_cases
 // difference is the difference of the allowances: 2400 for each of the first three children,
 // 432 for each further one, against 2 x 2400 = 4800 for the user's two.
 TEST(Comparison, ChildrenDifferAsTheFamilyAllowance) {
-    const auto comparison = pay::compare_pay(worked(), CompareAxis::children).comparison;
+    const auto comparison =
+        pay::compare_pay(worked(), CompareAxis::children, pay::built_in_rules()).comparison;
     ASSERT_TRUE(comparison);
     const std::vector<double> annual{-4800,          -2400,         0, 2400, 2400 + 432,
                                      2400 + 2 * 432, 2400 + 3 * 432};
@@ -193,7 +193,8 @@ TEST(Comparison, ChildrenDifferAsTheFamilyAllowance) {
 
 // Each dependent lowers the tax by 360 a year, 30 a month, while the tax exceeds the exemption.
 TEST(Comparison, DependentsDifferByTheExemption) {
-    const auto comparison = pay::compare_pay(worked(), CompareAxis::dependents).comparison;
+    const auto comparison =
+        pay::compare_pay(worked(), CompareAxis::dependents, pay::built_in_rules()).comparison;
     ASSERT_TRUE(comparison);
     ASSERT_EQ(comparison->rows.size(), 7U);
     for (std::size_t i = 0; i < 7; ++i) {
@@ -206,14 +207,15 @@ TEST(Comparison, DependentsDifferByTheExemption) {
 // A window that carried values into its last computation (children "2.5" keeps the family
 // allowance of the press before) shows them; its comparison computes every row afresh.
 TEST(Comparison, NoValueCarriesFromTheWindowIntoTheRows) {
-    pay::PaySession window;
+    pay::PaySession window(".", pay::built_in_rules());
     ASSERT_EQ(window.press_ok(worked()), std::nullopt);
     ASSERT_TRUE(window.press_ok(with(worked(), Choice::zone, "")));  // refused
     const PayInputs partial = with(worked(), Choice::children, "2.5");
     ASSERT_EQ(window.press_ok(partial), std::nullopt);
     ASSERT_EQ(window.slip().family_allowance, 4800);
 
-    const auto comparison = pay::compare_pay(partial, CompareAxis::rank).comparison;
+    const auto comparison =
+        pay::compare_pay(partial, CompareAxis::rank, pay::built_in_rules()).comparison;
     ASSERT_TRUE(comparison);
     EXPECT_EQ(comparison->own_slip.family_allowance, 0);
     EXPECT_EQ(comparison->current, 5U);
@@ -233,7 +235,8 @@ class ComparisonRefused : public testing::TestWithParam<RefusedCase> {};
 
 TEST_P(ComparisonRefused, WhenTheOwnChoicesDoNotComputeAlone) {
     for (const CompareAxis axis : pay::all_compare_axes) {
-        const pay::ComparisonOutcome outcome = pay::compare_pay(GetParam().own, axis);
+        const pay::ComparisonOutcome outcome =
+            pay::compare_pay(GetParam().own, axis, pay::built_in_rules());
         EXPECT_FALSE(outcome.comparison);
         EXPECT_EQ(outcome.refusal, GetParam().refusal);
     }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "no_trace.h"
+
 #include <string>
 
 #include "pay/grid.h"
@@ -35,7 +37,8 @@ constexpr double base_235 = ((235 - 150) * 50.92 + 9885) + 3981;  // 18194.2
 
 TEST(ComputeEarnings, WorkedRowWithZoneASpecialChargesAndTwoChildren) {
     PaySlip slip = scale_9_rank_1();
-    pay::compute_earnings(choices(pay::zone_items[0], pay::yes_text, "2"), slip);
+    pay::compute_earnings(choices(pay::zone_items[0], pay::yes_text, "2"), pay::built_in_rules(),
+                          slip, test_support::no_trace());
     EXPECT_DOUBLE_EQ(slip.annual_base_salary, 18194.2);
     EXPECT_DOUBLE_EQ(slip.residence_allowance, 4548.55);         // 25 %
     EXPECT_DOUBLE_EQ(slip.special_charges_allowance, 15465.07);  // 85 %
@@ -46,7 +49,8 @@ TEST(ComputeEarnings, WorkedRowWithZoneASpecialChargesAndTwoChildren) {
 
 TEST(ComputeEarnings, ZoneCWithoutSpecialCharges) {
     PaySlip slip = scale_9_rank_1();
-    pay::compute_earnings(choices(pay::zone_items[2], pay::no_text, "0"), slip);
+    pay::compute_earnings(choices(pay::zone_items[2], pay::no_text, "0"), pay::built_in_rules(),
+                          slip, test_support::no_trace());
     EXPECT_DOUBLE_EQ(slip.residence_allowance, 1819.42);  // a tenth of 18194.2
     EXPECT_EQ(slip.special_charges_allowance, 0);
     EXPECT_EQ(slip.family_allowance, 0);
@@ -55,7 +59,8 @@ TEST(ComputeEarnings, ZoneCWithoutSpecialCharges) {
 
 TEST(ComputeEarnings, ZoneBIsFifteenPercent) {
     PaySlip slip = scale_9_rank_1();
-    pay::compute_earnings(choices(pay::zone_items[1], pay::no_text, "0"), slip);
+    pay::compute_earnings(choices(pay::zone_items[1], pay::no_text, "0"), pay::built_in_rules(),
+                          slip, test_support::no_trace());
     EXPECT_DOUBLE_EQ(slip.residence_allowance, base_235 / 100 * 15);
 }
 
@@ -68,7 +73,8 @@ class FamilyAllowance : public testing::TestWithParam<FamilyCase> {};
 
 TEST_P(FamilyAllowance, RisesWithEveryChildUpToSix) {
     PaySlip slip = scale_9_rank_1();
-    pay::compute_earnings(choices(pay::zone_items[0], pay::no_text, GetParam().children), slip);
+    pay::compute_earnings(choices(pay::zone_items[0], pay::no_text, GetParam().children),
+                          pay::built_in_rules(), slip, test_support::no_trace());
     EXPECT_EQ(slip.family_allowance, GetParam().allowance);
     EXPECT_DOUBLE_EQ(slip.gross_total, *slip.gross_before_family + GetParam().allowance);
 }
@@ -84,9 +90,19 @@ INSTANTIATE_TEST_SUITE_P(Children, FamilyAllowance,
                              return "children_" + test_names::from_text(info.param.children);
                          });
 
+// The earnings of the worked slip's 235 points in zone A, without special charges.
+pay::PaySlip earnings_of(double index_points, int children) {
+    pay::PaySlip slip;
+    slip.index_points = index_points;
+    pay::compute_earnings(choices(pay::zone_items[0], pay::no_text, std::to_string(children)),
+                          pay::built_in_rules(), slip, test_support::no_trace());
+    return slip;
+}
+
 TEST(FamilyAllowance, NeverFallsWhenAChildIsAdded) {
     for (int children = 1; children <= pay::max_count; ++children) {
-        EXPECT_GT(pay::family_allowance_for(children), pay::family_allowance_for(children - 1));
+        EXPECT_GT(earnings_of(235, children).family_allowance,
+                  earnings_of(235, children - 1).family_allowance);
     }
 }
 
@@ -106,7 +122,7 @@ TEST_P(UnmatchedChoice, LeavesItsFieldAndFeedsTheTotals) {
     slip.residence_allowance = 11.11;
     slip.special_charges_allowance = 22.22;
     slip.family_allowance = 33.33;
-    pay::compute_earnings(GetParam().inputs, slip);
+    pay::compute_earnings(GetParam().inputs, pay::built_in_rules(), slip, test_support::no_trace());
     EXPECT_EQ(slip.residence_allowance == 11.11, GetParam().kept == Kept::residence);
     EXPECT_EQ(slip.special_charges_allowance == 22.22, GetParam().kept == Kept::special_charges);
     EXPECT_EQ(slip.family_allowance == 33.33, GetParam().kept == Kept::family);
@@ -130,8 +146,9 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(BaseSalary, IsBoundedByTheLowestAndHighestIndexPoints) {
-    EXPECT_DOUBLE_EQ(pay::base_salary_for(235), 18194.2);
-    EXPECT_DOUBLE_EQ(pay::base_salary_for(930), (930 - 150) * 50.92 + 9885 + 3981);  // 53583.6
+    EXPECT_DOUBLE_EQ(earnings_of(235, 0).annual_base_salary, 18194.2);
+    EXPECT_DOUBLE_EQ(earnings_of(930, 0).annual_base_salary,
+                     (930 - 150) * 50.92 + 9885 + 3981);  // 53583.6
 }
 
 }  // namespace

@@ -165,7 +165,7 @@ TEST(ExplanationsOfAllCombinations, EveryFormulaAddsUpToItsShownAmount) {
     const std::vector<PayInputs> combinations = pay::every_list_combination();
     ASSERT_EQ(combinations.size(), std::size_t{43 * 3 * 2 * 7 * 7 * 2});
     for (const PayInputs& inputs : combinations) {
-        PaySession session;
+        PaySession session(".", pay::built_in_rules());
         ASSERT_EQ(session.press_ok(inputs), std::nullopt);
         const std::string context = inputs.scale + " " + inputs.rank + " " + inputs.zone + " " +
                                     inputs.special_charges + " " + inputs.children + " " +
@@ -212,7 +212,7 @@ std::string formula(const PaySession& session, SlipField field) {
 
 // Scale 9, rank 1 (235 points), zone A, special charges, two children, one dependent, member.
 TEST(Explanation, AWorkedSlipShowsItsNumbers) {
-    PaySession session;
+    PaySession session(".", pay::built_in_rules());
     ASSERT_EQ(
         session.press_ok(scale_9("1", pay::zone_items[0], pay::yes_text, "2", "1", pay::yes_text)),
         std::nullopt);
@@ -252,7 +252,7 @@ TEST(Explanation, AWorkedSlipShowsItsNumbers) {
 
 // Out of scale, rank 8: 930 points, base salary (780 x 50.92 + 9885) + 3981 = 53583.6.
 TEST(Explanation, CeilingsThatBiteAreTerms) {
-    PaySession session;
+    PaySession session(".", pay::built_in_rules());
     PayInputs inputs = scale_9("8", pay::zone_items[0], pay::yes_text, "0", "6", pay::yes_text);
     inputs.scale = item(pay::scale_text(pay::Scale::out_of_scale));
     ASSERT_EQ(session.press_ok(inputs), std::nullopt);
@@ -270,7 +270,7 @@ TEST(Explanation, CeilingsThatBiteAreTerms) {
 }
 
 TEST(Explanation, AnExemptionAboveTheGrossTaxIsLimitedToIt) {
-    PaySession session;
+    PaySession session(".", pay::built_in_rules());
     // Scale 9 rank 1, zone C, no special charges, a member: the lowest taxable amount of all,
     // 48885.62 - (4888.562 + 9777.124 + 1222.1405 + 327.4956 + 1500) = 31170.2979.
     ASSERT_EQ(
@@ -295,7 +295,7 @@ TEST(RenderFormula, BracketTestsReadAsInequalities) {
 }
 
 TEST(Explanation, UsesTheSessionsDecimalSeparator) {
-    PaySession session(",");
+    PaySession session(",", pay::built_in_rules());
     PayInputs inputs = scale_9("8", pay::zone_items[0], pay::yes_text, "0", "6", pay::yes_text);
     inputs.scale = item(pay::scale_text(pay::Scale::out_of_scale));
     ASSERT_EQ(session.press_ok(inputs), std::nullopt);
@@ -305,7 +305,7 @@ TEST(Explanation, UsesTheSessionsDecimalSeparator) {
 }
 
 TEST(Explanation, NothingIsExplainedBeforeAComputation) {
-    PaySession session;
+    PaySession session(".", pay::built_in_rules());
     PayInputs refused = scale_9("1", pay::zone_items[0], pay::no_text, "0", "0", pay::no_text);
     refused.zone.clear();
     for (int press = 0; press < 2; ++press) {
@@ -323,7 +323,7 @@ TEST(Explanation, NothingIsExplainedBeforeAComputation) {
 // The second press types a scale, a zone, a special-charges answer, a children count and a
 // mutual answer that match no case: exactly the fields those cases write are kept.
 TEST(Explanation, ASessionExplainsExactlyTheUnwrittenFieldsAsKept) {
-    PaySession session;
+    PaySession session(".", pay::built_in_rules());
     ASSERT_EQ(
         session.press_ok(scale_9("2", pay::zone_items[2], pay::yes_text, "3", "2", pay::yes_text)),
         std::nullopt);
@@ -369,7 +369,7 @@ TEST(Explanation, ASessionExplainsExactlyTheUnwrittenFieldsAsKept) {
 }
 
 TEST(Explanation, ARankOutsideTheScalesListIsTheReason) {
-    PaySession session;
+    PaySession session(".", pay::built_in_rules());
     ASSERT_EQ(
         session.press_ok(scale_9("1", pay::zone_items[0], pay::no_text, "0", "0", pay::no_text)),
         std::nullopt);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "no_trace.h"
+
 #include <set>
 #include <string>
 #include <utility>
@@ -90,7 +92,8 @@ TEST(PayGrid, EveryRankItemOfEveryListHasExactlyOneRow) {
 
 TEST(LookupGrid, FindsEachRowByItsScaleTextAndRankText) {
     for (const ExpectedEntry& entry : published_grid()) {
-        const auto row = pay::lookup_grid(pay::scale_text(entry.scale), entry.rank);
+        const auto row =
+            pay::lookup_grid(pay::scale_text(entry.scale), entry.rank, pay::built_in_rules());
         ASSERT_TRUE(row.has_value()) << entry.rank;
         EXPECT_EQ(*row, entry.row);
     }
@@ -105,7 +108,8 @@ struct UnmatchedCase {
 class LookupGridUnmatched : public testing::TestWithParam<UnmatchedCase> {};
 
 TEST_P(LookupGridUnmatched, FindsNoRow) {
-    EXPECT_FALSE(pay::lookup_grid(GetParam().scale, GetParam().rank).has_value());
+    EXPECT_FALSE(
+        pay::lookup_grid(GetParam().scale, GetParam().rank, pay::built_in_rules()).has_value());
 }
 
 std::string text_of(Scale scale) {
@@ -129,7 +133,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ApplyGrid, WritesTheFiveFieldsOfAMatchingRow) {
     pay::PaySlip slip;
-    pay::apply_grid(test_inputs::typed({.scale = text_of(Scale::out_of_scale), .rank = "8"}), slip);
+    pay::apply_grid(test_inputs::typed({.scale = text_of(Scale::out_of_scale), .rank = "8"}),
+                    pay::built_in_rules(), slip, test_support::no_trace());
     EXPECT_EQ(slip.index_points, 930);
     EXPECT_EQ(slip.hierarchy_allowance, 6400 * 12);
     EXPECT_EQ(slip.charges_allowance, 12000);
@@ -139,9 +144,11 @@ TEST(ApplyGrid, WritesTheFiveFieldsOfAMatchingRow) {
 
 TEST(ApplyGrid, LeavesTheSlipAsItWasWithoutARow) {
     pay::PaySlip slip;
-    pay::apply_grid(test_inputs::typed({.scale = text_of(Scale::scale_9), .rank = "1"}), slip);
+    pay::apply_grid(test_inputs::typed({.scale = text_of(Scale::scale_9), .rank = "1"}),
+                    pay::built_in_rules(), slip, test_support::no_trace());
     const pay::PaySlip before = slip;
-    pay::apply_grid(test_inputs::typed({.scale = "9", .rank = "1"}), slip);
+    pay::apply_grid(test_inputs::typed({.scale = "9", .rank = "1"}), pay::built_in_rules(), slip,
+                    test_support::no_trace());
     EXPECT_EQ(slip, before);
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "no_trace.h"
+
 #include <string>
 
 #include "pay/amount_format.h"
@@ -38,7 +40,7 @@ class TaxBrackets : public testing::TestWithParam<BracketCase> {};
 
 TEST_P(TaxBrackets, ThresholdsBelongToTheLowerBracket) {
     PaySlip slip = slip_taxed_on(GetParam().taxable);
-    pay::compute_income_tax(dependents("0"), slip);
+    pay::compute_income_tax(dependents("0"), pay::built_in_rules(), slip, test_support::no_trace());
     EXPECT_DOUBLE_EQ(slip.taxable_amount, GetParam().taxable);
     EXPECT_NEAR(slip.income_tax, GetParam().gross_tax, 1e-9);
     EXPECT_EQ(slip.tax_rate_label, GetParam().label);
@@ -80,7 +82,7 @@ class ProfessionalDeduction : public testing::TestWithParam<ProfessionalCase> {}
 TEST_P(ProfessionalDeduction, IsTwentyPercentUpToItsCeiling) {
     PaySlip slip;
     slip.gross_before_family = GetParam().gross;
-    pay::compute_income_tax(dependents("0"), slip);
+    pay::compute_income_tax(dependents("0"), pay::built_in_rules(), slip, test_support::no_trace());
     EXPECT_DOUBLE_EQ(slip.taxable_amount, GetParam().taxable);
 }
 
@@ -100,7 +102,7 @@ TEST(ProfessionalDeduction, SocialDeductionsButNotTheFoundationReduceTheTaxableA
     slip.general_mutual = 30;
     slip.mutual_fund = 1500;
     slip.foundation_contribution = 80;
-    pay::compute_income_tax(dependents("0"), slip);
+    pay::compute_income_tax(dependents("0"), pay::built_in_rules(), slip, test_support::no_trace());
     EXPECT_DOUBLE_EQ(slip.taxable_amount, 100000 - (1000 + 20000 + 200 + 30 + 1500));
 }
 
@@ -115,7 +117,8 @@ class FamilyExemption : public testing::TestWithParam<ExemptionCase> {};
 
 TEST_P(FamilyExemption, IsLimitedToTheGrossTax) {
     PaySlip slip = slip_taxed_on(GetParam().taxable);
-    pay::compute_income_tax(dependents(GetParam().dependents), slip);
+    pay::compute_income_tax(dependents(GetParam().dependents), pay::built_in_rules(), slip,
+                            test_support::no_trace());
     EXPECT_DOUBLE_EQ(slip.family_exemption, GetParam().exemption);
     EXPECT_NEAR(slip.income_tax, GetParam().income_tax, 1e-9);
     EXPECT_GE(slip.income_tax, 0);
@@ -143,7 +146,7 @@ TEST(NetPay, AddsEveryDeductionAndTheFoundation) {
     slip.health_insurance = 2000;
     slip.general_mutual = 600;
     slip.mutual_fund = 1500;
-    pay::compute_net_pay(slip);
+    pay::compute_net_pay(pay::built_in_rules(), slip, test_support::no_trace());
     EXPECT_DOUBLE_EQ(slip.total_deductions, 5000 + 8000 + 80 + 2000 + 600 + 1500);
     EXPECT_DOUBLE_EQ(*slip.annual_pay, 100000 - 17180);
     EXPECT_DOUBLE_EQ(*slip.monthly_pay, (100000 - 17180) / 12.0);
@@ -153,7 +156,7 @@ TEST(NetPay, MonthlyPayComesFromTheFullAnnualDifference) {
     PaySlip slip;
     slip.gross_total = 1000.0599;
     slip.retirement = 1000;
-    pay::compute_net_pay(slip);
+    pay::compute_net_pay(pay::built_in_rules(), slip, test_support::no_trace());
     // 0.0599 shows as 0.06, and 0.06 / 12 would show as 0.01; 0.0599 / 12 shows as 0.00.
     EXPECT_EQ(pay::format_amount(*slip.annual_pay), "0.06");
     EXPECT_EQ(pay::format_amount(*slip.monthly_pay), "0.00");

@@ -1,4 +1,5 @@
 #include "pay/pay_inputs.h"
+#include "pay/pay_session.h"
 
 #include <gtest/gtest.h>
 
@@ -111,11 +112,11 @@ struct RefusalCase {
 class CheckInputs : public testing::TestWithParam<RefusalCase> {};
 
 TEST_P(CheckInputs, RefusesWhatCannotBeComputed) {
-    pay::PaySlip slip;
+    pay::PaySession session(".", pay::built_in_rules());
     if (GetParam().after_a_computation) {
-        pay::compute_pay(complete_inputs(), slip);
+        ASSERT_EQ(session.press_ok(complete_inputs()), std::nullopt);
     }
-    EXPECT_EQ(pay::check_inputs(GetParam().inputs, slip), GetParam().refusal);
+    EXPECT_EQ(pay::check_inputs(GetParam().inputs, session.computed_slip()), GetParam().refusal);
 }
 
 constexpr auto missing = Refusal::Kind::missing;

@@ -24,7 +24,7 @@ const std::string_view zone_b = pay::zone_items[1];
 const std::string_view zone_c = pay::zone_items[2];
 
 TEST(PaySession, StartsWithTheStartTexts) {
-    const PaySession session;
+    const PaySession session(".", pay::built_in_rules());
     EXPECT_EQ(session.text(SlipField::index_points), "");
     EXPECT_EQ(session.text(SlipField::annual_pay), "");
     EXPECT_EQ(session.text(SlipField::monthly_pay), "");
@@ -35,7 +35,7 @@ TEST(PaySession, StartsWithTheStartTexts) {
 
 // Scale 9, rank 1 (235 points), zone A, special charges, two children, one dependent, member.
 TEST(PaySession, ShowsAWorkedSlip) {
-    PaySession session;
+    PaySession session(".", pay::built_in_rules());
     ASSERT_EQ(session.press_ok(scale_9("1", zone_a, pay::yes_text, "2", "1", pay::yes_text)),
               std::nullopt);
     const auto text = [&](SlipField field) { return session.text(field); };
@@ -66,7 +66,7 @@ TEST(PaySession, ShowsAWorkedSlip) {
 }
 
 TEST(PaySession, ShowsTheGivenDecimalSeparator) {
-    PaySession session(",");
+    PaySession session(",", pay::built_in_rules());
     ASSERT_EQ(session.press_ok(scale_9("1", zone_a, pay::yes_text, "2", "1", pay::yes_text)),
               std::nullopt);
     EXPECT_EQ(session.text(SlipField::annual_base_salary), "18194,20");
@@ -76,7 +76,7 @@ TEST(PaySession, ShowsTheGivenDecimalSeparator) {
 }
 
 TEST(PaySession, ARefusedPressChangesNothing) {
-    PaySession session;
+    PaySession session(".", pay::built_in_rules());
     ASSERT_EQ(session.press_ok(scale_9("2", zone_c, pay::yes_text, "0", "0", pay::no_text)),
               std::nullopt);
     const PaySession before = session;
@@ -89,7 +89,7 @@ TEST(PaySession, ARefusedPressChangesNothing) {
 }
 
 TEST(PaySession, ARefusedFirstPressKeepsTheStartTexts) {
-    PaySession session;
+    PaySession session(".", pay::built_in_rules());
     PayInputs typed_scale = scale_9("1", zone_a, pay::no_text, "0", "0", pay::no_text);
     typed_scale.scale = "9";
     EXPECT_EQ(session.press_ok(typed_scale), (Refusal{Refusal::Kind::refused, Choice::scale}));
@@ -97,7 +97,7 @@ TEST(PaySession, ARefusedFirstPressKeepsTheStartTexts) {
 }
 
 TEST(PaySession, KeepsTheChoicesOfTheLastComputation) {
-    PaySession session;
+    PaySession session(".", pay::built_in_rules());
     EXPECT_EQ(session.computed_inputs(), std::nullopt);
     const PayInputs missing_zone = scale_9("2", "", pay::yes_text, "0", "0", pay::no_text);
     ASSERT_NE(session.press_ok(missing_zone), std::nullopt);
@@ -166,7 +166,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // A typed scale "9" finds no row, so the second computation goes on with the first one's row.
 TEST(CarriedValues, ATypedScaleKeepsTheGridFields) {
-    PaySession session;
+    PaySession session(".", pay::built_in_rules());
     ASSERT_EQ(session.press_ok(scale_9("1", zone_a, pay::no_text, "0", "0", pay::no_text)),
               std::nullopt);
     PayInputs typed = scale_9("1", zone_b, pay::no_text, "0", "0", pay::no_text);
@@ -181,7 +181,7 @@ TEST(CarriedValues, ATypedScaleKeepsTheGridFields) {
 
 // Rank 2 of scale 9: base salary 19110.76, so zone C gives 1911.076, shown as 1911.08.
 TEST(CarriedValues, AnUnwrittenFieldCarriesItsShownValue) {
-    PaySession session;
+    PaySession session(".", pay::built_in_rules());
     ASSERT_EQ(session.press_ok(scale_9("2", zone_c, pay::yes_text, "0", "0", pay::no_text)),
               std::nullopt);
     EXPECT_EQ(session.text(SlipField::residence_allowance), "1911.08");
@@ -197,7 +197,7 @@ TEST(CarriedValues, AnUnwrittenFieldCarriesItsShownValue) {
 }
 
 TEST(CarriedValues, OtherUnmatchedTextsKeepTheirFields) {
-    PaySession session;
+    PaySession session(".", pay::built_in_rules());
     ASSERT_EQ(session.press_ok(scale_9("1", zone_a, pay::yes_text, "3", "0", pay::yes_text)),
               std::nullopt);
     const pay::ShownTexts first = session.shown();
@@ -214,7 +214,7 @@ TEST(CarriedValues, OtherUnmatchedTextsKeepTheirFields) {
 }
 
 TEST(CarriedValues, PressingOkTwiceShowsTheSameTexts) {
-    PaySession session;
+    PaySession session(".", pay::built_in_rules());
     const PayInputs inputs = scale_9("10", zone_c, pay::yes_text, "6", "6", pay::yes_text);
     ASSERT_EQ(session.press_ok(inputs), std::nullopt);
     const pay::ShownTexts first = session.shown();
@@ -223,7 +223,7 @@ TEST(CarriedValues, PressingOkTwiceShowsTheSameTexts) {
 }
 
 TEST(CarriedValues, TheSlipHoldsWhatIsShown) {
-    PaySession session;
+    PaySession session(".", pay::built_in_rules());
     ASSERT_EQ(session.press_ok(scale_9("2", zone_c, pay::yes_text, "0", "0", pay::yes_text)),
               std::nullopt);
     EXPECT_EQ(session.slip().index_points, 253.0);

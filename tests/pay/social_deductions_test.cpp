@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "no_trace.h"
+
 #include <string>
 
 #include "pay/pay_inputs.h"
@@ -28,7 +30,8 @@ pay::Choices member(std::string_view text) {
 TEST(SocialDeductions, Scale10Rank6Member) {
     const double base = ((402 - 150) * 50.92 + 9885) + 3981;  // 26697.84
     PaySlip slip = slip_with(base, 27000, 12000, 8400);
-    pay::compute_social_deductions(member(pay::yes_text), slip);
+    pay::compute_social_deductions(member(pay::yes_text), pay::built_in_rules(), slip,
+                                   test_support::no_trace());
     const double contribution_base = base / 100 * 10 + base + 27000 + 12000 + 8400;  // 76767.624
     EXPECT_DOUBLE_EQ(slip.retirement, 7676.7624);
     EXPECT_DOUBLE_EQ(slip.retirement, contribution_base / 10);
@@ -39,7 +42,8 @@ TEST(SocialDeductions, Scale10Rank6Member) {
 
 TEST(SocialDeductions, NonMemberPaysNoMutual) {
     PaySlip slip = slip_with(53583.6, 76800, 12000, 66000);
-    pay::compute_social_deductions(member(pay::no_text), slip);
+    pay::compute_social_deductions(member(pay::no_text), pay::built_in_rules(), slip,
+                                   test_support::no_trace());
     EXPECT_EQ(slip.general_mutual, 0);
     EXPECT_EQ(slip.mutual_fund, 0);
 }
@@ -56,7 +60,8 @@ class Ceilings : public testing::TestWithParam<CeilingCase> {};
 
 TEST_P(Ceilings, ReplaceAnAmountThatReachesThem) {
     PaySlip slip = slip_with(GetParam().base, GetParam().allowances, 0, 0);
-    pay::compute_social_deductions(member(pay::yes_text), slip);
+    pay::compute_social_deductions(member(pay::yes_text), pay::built_in_rules(), slip,
+                                   test_support::no_trace());
     EXPECT_DOUBLE_EQ(slip.health_insurance, GetParam().health_insurance);
     EXPECT_DOUBLE_EQ(slip.general_mutual, GetParam().general_mutual);
     // Retirement has no ceiling.
@@ -78,7 +83,8 @@ TEST(SocialDeductions, AnotherMutualTextLeavesBothMutualFields) {
     PaySlip slip = slip_with(30000, 0, 0, 0);
     slip.general_mutual = 12.34;
     slip.mutual_fund = 1500;
-    pay::compute_social_deductions(member("Yes"), slip);
+    pay::compute_social_deductions(member("Yes"), pay::built_in_rules(), slip,
+                                   test_support::no_trace());
     EXPECT_EQ(slip.general_mutual, 12.34);
     EXPECT_EQ(slip.mutual_fund, 1500);
 }
@@ -89,8 +95,10 @@ TEST(SocialDeductions, IgnoreTheEarningsAllowances) {
     rich.residence_allowance = 9999;
     rich.special_charges_allowance = 8888;
     rich.family_allowance = 7777;
-    pay::compute_social_deductions(member(pay::yes_text), plain);
-    pay::compute_social_deductions(member(pay::yes_text), rich);
+    pay::compute_social_deductions(member(pay::yes_text), pay::built_in_rules(), plain,
+                                   test_support::no_trace());
+    pay::compute_social_deductions(member(pay::yes_text), pay::built_in_rules(), rich,
+                                   test_support::no_trace());
     EXPECT_EQ(plain.retirement, rich.retirement);
     EXPECT_EQ(plain.health_insurance, rich.health_insurance);
     EXPECT_EQ(plain.general_mutual, rich.general_mutual);

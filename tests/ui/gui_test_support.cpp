@@ -146,8 +146,7 @@ const QDateTime ShownWindow::now(QDate(2026, 3, 14), QTime(9, 26));
 
 ShownWindow::ShownWindow(const QString& decimal_separator, const pay::PayRules& rules,
                          const pay::PayRules* previous_rules) {
-    ui::WindowOptions options;
-    options.rules = rules;
+    ui::WindowOptions options{.rules = rules};
     options.previous_rules = previous_rules;
     options.decimal_separator = decimal_separator;
     options.present_message = [this](QWidget&, const ui::Message& message) {

@@ -200,7 +200,7 @@ class MainWindowTest : public QObject {
     void pixels_show_places_and_colours() {
         QFETCH(QPoint, pixel);
         QFETCH(QColor, colour);
-        ui::MainWindow window;
+        ui::MainWindow window({.rules = pay::built_in_rules()});
         window.show();
         const QImage image = window.grab().toImage();
         QCOMPARE(image.size(), QSize(792, 544));
@@ -208,7 +208,7 @@ class MainWindowTest : public QObject {
     }
 
     void the_about_button_is_pale_green() {
-        ui::MainWindow window;
+        ui::MainWindow window({.rules = pay::built_in_rules()});
         window.show();
         const QImage image = window.grab().toImage();
         // (2520, 1200, 1545, 1095): a point inside its lower left, clear of the caption.
@@ -219,7 +219,7 @@ class MainWindowTest : public QObject {
     }
 
     void captions_are_set_where_the_form_puts_them() {
-        ui::MainWindow window;
+        ui::MainWindow window({.rules = pay::built_in_rules()});
         window.show();
         const QImage image = window.grab().toImage();
         // The bars set their captions to the right edge, although the text reads from the
@@ -246,7 +246,7 @@ class MainWindowTest : public QObject {
         // below the letters included) may lie under a control stacked over the label, nor
         // touch the label's edge, where it would be cut.
         QFETCH(qreal, ratio);
-        ui::MainWindow window;
+        ui::MainWindow window({.rules = pay::built_in_rules()});
         window.show();
         const QList<QWidget*> controls =
             window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
@@ -329,7 +329,7 @@ class MainWindowTest : public QObject {
         QFETCH(QString, control);
         QFETCH(qreal, points);
         QFETCH(bool, bold);
-        ui::MainWindow window;
+        ui::MainWindow window({.rules = pay::built_in_rules()});
         const QWidget* widget = window.findChild<QWidget*>(control);
         QVERIFY(widget != nullptr);
         QCOMPARE(widget->font().family(), QStringLiteral("Arabic Transparent"));
@@ -354,7 +354,7 @@ class MainWindowTest : public QObject {
     void captions_fit_their_place() {
         QFETCH(QString, label);
         QFETCH(int, room);
-        ui::MainWindow window;
+        ui::MainWindow window({.rules = pay::built_in_rules()});
         const auto* caption = window.findChild<QLabel*>(label);
         QVERIFY(caption != nullptr);
         const int width = QFontMetrics(caption->font()).horizontalAdvance(caption->text());
@@ -362,7 +362,7 @@ class MainWindowTest : public QObject {
     }
 
     void explanation_buttons_use_the_default_font() {
-        ui::MainWindow window;
+        ui::MainWindow window({.rules = pay::built_in_rules()});
         for (const char* name : {"Command4", "Command5", "Command6", "Command7"}) {
             const auto* button = window.findChild<QPushButton*>(QLatin1String(name));
             QVERIFY(button != nullptr);
@@ -372,7 +372,7 @@ class MainWindowTest : public QObject {
     }
 
     void picture_buttons_put_their_picture_above_the_caption() {
-        ui::MainWindow window;
+        ui::MainWindow window({.rules = pay::built_in_rules()});
         const auto* ok = window.findChild<QToolButton*>(QStringLiteral("Command1"));
         const auto* about = window.findChild<QToolButton*>(QStringLiteral("Command2"));
         QVERIFY(ok != nullptr && about != nullptr);
@@ -516,7 +516,7 @@ class MainWindowTest : public QObject {
     }
 
     void every_label_and_frame_is_named() {
-        ui::MainWindow window;
+        ui::MainWindow window({.rules = pay::built_in_rules()});
         QStringList unnamed;
         for (QFrame* frame : window.findChildren<QFrame*>(Qt::FindDirectChildrenOnly)) {
             // Labels are frames too; fields and lists are not.
@@ -614,7 +614,7 @@ class MainWindowTest : public QObject {
     void every_control_is_named_by_its_label() {
         QFETCH(QString, control);
         QFETCH(QString, label);
-        ui::MainWindow window;
+        ui::MainWindow window({.rules = pay::built_in_rules()});
         auto* widget = window.findChild<QWidget*>(control);
         const auto* caption = window.findChild<QLabel*>(label);
         QVERIFY(widget != nullptr && caption != nullptr);
@@ -653,7 +653,7 @@ class MainWindowTest : public QObject {
     void names_read_without_tatweel_or_spaces() {
         QFETCH(QString, control);
         QFETCH(QString, name);
-        ui::MainWindow window;
+        ui::MainWindow window({.rules = pay::built_in_rules()});
         QCOMPARE(QAccessible::queryAccessibleInterface(window.findChild<QWidget*>(control))
                      ->text(QAccessible::Name),
                  name);
@@ -744,7 +744,7 @@ class MainWindowTest : public QObject {
         QFETCH(QString, button);
         QFETCH(QString, caption);
         QFETCH(QString, name);
-        ui::MainWindow window;
+        ui::MainWindow window({.rules = pay::built_in_rules()});
         auto* widget = window.findChild<QAbstractButton*>(button);
         QVERIFY(widget != nullptr);
         QCOMPARE(widget->text(), caption);
@@ -756,7 +756,7 @@ class MainWindowTest : public QObject {
     void stays_left_to_right_with_arabic_translations() {
         // The application loaded Qt's Arabic texts, as the program does.
         QVERIFY(QCoreApplication::translate("QPlatformTheme", "OK") != QStringLiteral("OK"));
-        ui::MainWindow window;
+        ui::MainWindow window({.rules = pay::built_in_rules()});
         window.show();
         QCoreApplication::processEvents();
         // Menus and dialogs read right to left; the form does not.
@@ -789,11 +789,11 @@ class MainWindowTest : public QObject {
             return all;
         };
         QCOMPARE(QGuiApplication::layoutDirection(), Qt::RightToLeft);
-        ui::MainWindow right_to_left;
+        ui::MainWindow right_to_left({.rules = pay::built_in_rules()});
         const QImage drawn = right_to_left.grab().toImage();
         const QStringList placed = places(right_to_left);
         QGuiApplication::setLayoutDirection(Qt::LeftToRight);
-        ui::MainWindow left_to_right;
+        ui::MainWindow left_to_right({.rules = pay::built_in_rules()});
         const QImage expected = left_to_right.grab().toImage();
         const QStringList expected_places = places(left_to_right);
         QGuiApplication::setLayoutDirection(Qt::RightToLeft);
@@ -863,7 +863,7 @@ class MainWindowTest : public QObject {
     }
 
     void resizing_moves_no_control() {
-        ui::MainWindow window;
+        ui::MainWindow window({.rules = pay::built_in_rules()});
         window.show();
         QList<QRect> before;
         const QList<QWidget*> controls =
@@ -883,7 +883,7 @@ class MainWindowTest : public QObject {
     }
 
     void opens_centred_on_the_screen() {
-        ui::MainWindow window;
+        ui::MainWindow window({.rules = pay::built_in_rules()});
         window.centre_on_screen();
         const QRect screen = window.screen()->availableGeometry();
         QVERIFY(std::abs(window.geometry().center().x() - screen.center().x()) <= 1);

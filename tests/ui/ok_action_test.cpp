@@ -209,7 +209,7 @@ class OkActionTest : public QObject {
     }
 
     void the_message_box_is_modal_with_one_ok_button() {
-        ui::MainWindow window;
+        ui::MainWindow window({.rules = pay::built_in_rules()});
         window.show();
         QString title;
         QString text;
@@ -436,7 +436,7 @@ class OkActionTest : public QObject {
     }
 
     void an_explanation_window_is_modal() {
-        ui::MainWindow window;
+        ui::MainWindow window({.rules = pay::built_in_rules()});
         window.show();
         bool modal = false;
         guard_.expect([&](QWidget& opened) { modal = opened.isModal(); });
