@@ -11,7 +11,7 @@
 
 #include "cli/explanation_output.h"
 #include "cli/row_format.h"
-#include "pay/pay_session.h"
+#include "pay/paired_sessions.h"
 #include "pay/shown_units.h"
 #include "staff/batch_input.h"
 #include "staff/choice_aliases.h"
@@ -64,8 +64,9 @@ struct RowResult {
 // computed under the rules in effect and the window of the previous rules after the same press
 // (none when there is no comparison), and records the row's sums.
 void append_compared_part(const RowFormat& format, const BatchOptions& options, char separator,
-                          const pay::PaySession& window, const pay::PaySession* previous,
-                          std::string& part, RowSums& sums) {
+                          const pay::PairedSessions& windows, std::string& part, RowSums& sums) {
+    const pay::PaySession& window = windows.in_effect();
+    const pay::PaySession* previous = windows.previous();
     sums.fields = hundredths_of(window.shown());
     std::optional<MonthlyDifference> difference;
     if (previous != nullptr) {
@@ -79,6 +80,11 @@ void append_compared_part(const RowFormat& format, const BatchOptions& options, 
     } else {
         format.append_added_part({}, part);
     }
+}
+
+// A refused row's error, naming the rules that refused it when they are the previous ones.
+std::string refusal_text(const pay::PairRefusal& refused) {
+    return (refused.under_previous ? "under the previous rules, " : "") + describe(refused.refusal);
 }
 
 // Each row alone, on a fresh window; a combination's slip part is made once.
@@ -101,22 +107,17 @@ class StandaloneRows {
         const std::size_t combination = resolution.choices->combination;
         std::string& part = parts_[combination];
         if (part.empty()) {
-            pay::PaySession window(separator_, *options_.rules);
-            if (auto refused = press_resolved(*resolution.choices, window)) {
-                return refusal(std::move(*refused));
+            pay::PairedSessions windows(separator_, *options_.rules, options_.comparison.previous);
+            if (const auto refused =
+                    windows.press_ok(resolution.choices->inputs(), resolution.choices->typed)) {
+                return refusal(refusal_text(*refused));
             }
-            std::optional<pay::PaySession> previous;
-            if (options_.comparison.previous != nullptr) {
-                previous.emplace(separator_, *options_.comparison.previous);
-                if (auto refused = press_resolved(*resolution.choices, *previous)) {
-                    return refusal("under the previous rules, " + *refused);
-                }
-            }
-            format_.append_slip_part(&window.shown(), part);
-            append_compared_part(format_, options_, separator_.front(), window,
-                                 previous ? &*previous : nullptr, part, sums_[combination]);
+            format_.append_slip_part(&windows.in_effect().shown(), part);
+            append_compared_part(format_, options_, separator_.front(), windows, part,
+                                 sums_[combination]);
             if (options_.explain) {
-                explanations_[combination] = explanation_member(pay::explain_slip(window));
+                explanations_[combination] =
+                    explanation_member(pay::explain_slip(windows.in_effect()));
             }
         }
         return {.slip_part = part,
@@ -145,11 +146,9 @@ class SessionRows {
   public:
     SessionRows(const RowFormat& format, const BatchOptions& options,
                 std::string_view decimal_separator)
-        : format_(format), options_(options), window_(decimal_separator, *options.rules) {
-        if (options.comparison.previous != nullptr) {
-            previous_.emplace(decimal_separator, *options.comparison.previous);
-        }
-    }
+        : format_(format),
+          options_(options),
+          windows_(decimal_separator, *options.rules, options.comparison.previous) {}
 
     RowResult compute(const pay::PayInputs& typed) {
         // The rank column stands for the rank list of the scale the row names.
@@ -158,19 +157,14 @@ class SessionRows {
                 return pay::choice_text(typed, choice);
             },
             [&](pay::Scale) -> const std::string& { return typed.rank; });
-        auto refusal = window_.press_ok(inputs);
-        std::string error = refusal ? describe(*refusal) : std::string();
-        if (previous_) {
-            if (const auto previous_refusal = previous_->press_ok(inputs);
-                previous_refusal && error.empty()) {
-                error = "under the previous rules, " + describe(*previous_refusal);
-            }
-        }
+        const auto refused = windows_.press_ok(inputs);
+        std::string error = refused ? refusal_text(*refused) : std::string();
+        const pay::PaySession& window = windows_.in_effect();
         part_.clear();
-        format_.append_slip_part(&window_.shown(), part_);
+        format_.append_slip_part(&window.shown(), part_);
         // A refused press leaves the window showing, and explaining, what it showed before.
         if (options_.explain) {
-            explanation_ = explanation_member(pay::explain_slip(window_));
+            explanation_ = explanation_member(pay::explain_slip(window));
         }
         if (!error.empty()) {
             format_.append_added_part({}, part_);
@@ -179,16 +173,15 @@ class SessionRows {
                     .error = std::move(error),
                     .sums = nullptr};
         }
-        append_compared_part(format_, options_, window_.decimal_separator().front(), window_,
-                             previous_ ? &*previous_ : nullptr, part_, sums_);
+        append_compared_part(format_, options_, window.decimal_separator().front(), windows_, part_,
+                             sums_);
         return {.slip_part = part_, .explanation = explanation_, .error = {}, .sums = &sums_};
     }
 
   private:
     const RowFormat& format_;
     const BatchOptions& options_;
-    pay::PaySession window_;
-    std::optional<pay::PaySession> previous_;
+    pay::PairedSessions windows_;
     std::string part_;
     std::string explanation_;
     RowSums sums_{};

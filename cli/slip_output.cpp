@@ -7,7 +7,7 @@
 
 #include "cli/explanation_output.h"
 #include "cli/row_format.h"
-#include "pay/pay_session.h"
+#include "pay/paired_sessions.h"
 #include "pay/shown_units.h"
 #include "staff/choice_aliases.h"
 #include "staff/messages.h"
@@ -41,23 +41,28 @@ void append_right_aligned(std::string_view text, std::string& line) {
     line += text;
 }
 
-// What one press of the choices on a fresh window shows, or why it is refused.
+// What one press of the choices on fresh windows shows, under the rules in effect and the
+// previous ones, or why it is refused.
 struct Press {
     std::optional<pay::ShownTexts> shown;
+    std::optional<pay::ShownTexts> previous;
     std::vector<pay::FieldExplanation> explanations;
     std::string error;
 };
 
-Press press(const ResolvedChoices& choices, const pay::PayRules& rules, bool explain) {
-    pay::PaySession window(".", rules);
+Press press(const ResolvedChoices& choices, const SlipRequest& request) {
+    pay::PairedSessions windows(".", *request.rules, request.comparison.previous);
     Press pressed;
-    if (auto refused = press_resolved(choices, window)) {
-        pressed.error = std::move(*refused);
+    if (const auto refused = windows.press_ok(choices.inputs(), choices.typed)) {
+        pressed.error = describe(refused->refusal);
         return pressed;
     }
-    pressed.shown = window.shown();
-    if (explain) {
-        pressed.explanations = pay::explain_slip(window);
+    pressed.shown = windows.in_effect().shown();
+    if (windows.previous() != nullptr) {
+        pressed.previous = windows.previous()->shown();
+    }
+    if (request.explain) {
+        pressed.explanations = pay::explain_slip(windows.in_effect());
     }
     return pressed;
 }
@@ -78,17 +83,9 @@ ExitStatus write_slip(const pay::PayInputs& given, const SlipRequest& request, s
     const Resolution resolution = error.empty() ? resolve_choices(typed) : Resolution{};
     error = error.empty() ? resolution.error : error;
     Press in_effect;
-    Press previous;
     if (resolution.choices) {
-        in_effect = press(*resolution.choices, *request.rules, request.explain);
+        in_effect = press(*resolution.choices, request);
         error = in_effect.error;
-        if (in_effect.shown && request.comparison.previous != nullptr) {
-            previous = press(*resolution.choices, *request.comparison.previous, false);
-            if (!previous.shown) {
-                error = previous.error;
-                in_effect.shown.reset();
-            }
-        }
     }
     const bool compared = request.comparison.previous != nullptr;
 
@@ -102,9 +99,9 @@ ExitStatus write_slip(const pay::PayInputs& given, const SlipRequest& request, s
         const auto format = make_json_lines_format(
             compared ? rules_comparison_columns(request.comparison) : std::vector<std::string>{});
         std::optional<MonthlyDifference> difference;
-        if (in_effect.shown && previous.shown) {
+        if (in_effect.shown && in_effect.previous) {
             difference =
-                monthly_difference(*in_effect.shown, *previous.shown, request.comparison, '.');
+                monthly_difference(*in_effect.shown, *in_effect.previous, request.comparison, '.');
         }
         std::string text;
         format->begin(columns, text);
@@ -121,7 +118,7 @@ ExitStatus write_slip(const pay::PayInputs& given, const SlipRequest& request, s
         }
         out << text;
     } else if (in_effect.shown && compared) {
-        out << slip_comparison_table(*in_effect.shown, *previous.shown, *request.rules,
+        out << slip_comparison_table(*in_effect.shown, *in_effect.previous, *request.rules,
                                      *request.comparison.previous, request.comparison.months,
                                      request.explain ? &in_effect.explanations : nullptr);
     } else if (in_effect.shown) {

@@ -59,25 +59,17 @@ OkAction::OkAction(QWidget& form, const FormControls& controls, const RankLists&
       controls_(controls),
       ranks_(ranks),
       present_(std::move(present)),
-      session_(settings.decimal_separator, settings.rules),
+      sessions_(settings.decimal_separator, settings.rules, settings.previous_rules),
       announcement_(new Announcement(
           form, controls.result_fields[static_cast<std::size_t>(pay::SlipField::monthly_pay)]
-                    ->geometry())) {
-    if (settings.previous_rules != nullptr) {
-        previous_session_.emplace(settings.decimal_separator, *settings.previous_rules);
-    }
-}
+                    ->geometry())) {}
 
 void OkAction::run() {
     const pay::PayInputs inputs = read_inputs(controls_.lists, ranks_);
-    if (const auto refusal = session_.press_ok(inputs)) {
-        refuse(refusal->choice, inputs.scale);
+    // The window shows the rules in effect: only their refusal stops the press.
+    if (const auto refused = sessions_.press_ok(inputs); refused && !refused->under_previous) {
+        refuse(refused->refusal.choice, inputs.scale);
         return;
-    }
-    // A refusal rests on the choices and on whether a slip was computed before, never on the
-    // rules: the press the window took, the second session takes too.
-    if (previous_session_) {
-        previous_session_->press_ok(inputs);
     }
     show_results();
 }
@@ -98,7 +90,7 @@ void OkAction::refuse(pay::Choice choice, std::string_view scale_text) {
 void OkAction::show_results() {
     for (const pay::SlipFieldInfo& info : pay::slip_fields) {
         controls_.result_fields[static_cast<std::size_t>(info.field)]->setText(
-            qt_text(session_.text(info.field)));
+            qt_text(session().text(info.field)));
     }
     // The results change without the focus moving: only an announcement reaches a screen reader.
     constexpr pay::SlipField monthly = pay::SlipField::monthly_pay;

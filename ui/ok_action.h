@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "pay/paired_sessions.h"
 #include "pay/pay_inputs.h"
 #include "pay/pay_session.h"
 #include "pay/rules.h"
@@ -52,17 +53,15 @@ class OkAction {
 
     /// The window's session: what the result fields show and how it was computed, which the
     /// fields' explanations read.
-    const pay::PaySession& session() const { return session_; }
+    const pay::PaySession& session() const { return sessions_.in_effect(); }
 
     /// The choices of the last press that computed; none before the first.
     const std::optional<pay::PayInputs>& computed_inputs() const {
-        return session_.computed_inputs();
+        return sessions_.in_effect().computed_inputs();
     }
 
     /// The same presses under the previous rules; none without previous rules.
-    const pay::PaySession* previous_session() const {
-        return previous_session_ ? &*previous_session_ : nullptr;
-    }
+    const pay::PaySession* previous_session() const { return sessions_.previous(); }
 
   private:
     void refuse(pay::Choice choice, std::string_view scale_text);
@@ -72,8 +71,7 @@ class OkAction {
     const FormControls& controls_;
     const RankLists& ranks_;
     MessagePresenter present_;
-    pay::PaySession session_;
-    std::optional<pay::PaySession> previous_session_;
+    pay::PairedSessions sessions_;
     /// Owned by the form.
     Announcement* announcement_;
 };
