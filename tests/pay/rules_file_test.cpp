@@ -190,7 +190,7 @@ const BadFile bad_files[] = {
      "missing 'mutual_fund_amount' in [contributions]"},
     {"text_for_a_number", "rate = 85", "rate = \"85\"", "\"85\"", "must be a number, not a text"},
     {"negative_amount", "mutual_fund_amount = 1500", "mutual_fund_amount = -1500", "-1500",
-     "'mutual_fund_amount' must be an amount from 0 to 1000000000, not -1500"},
+     "'mutual_fund_amount' must be a whole amount from 0 to 10000000, not -1500"},
     {"rate_above_100", "retirement_rate = 10", "retirement_rate = 120", "120",
      "a percent from 0 to 100, not 120"},
     {"ceiling_below_zero", "health_insurance_ceiling = 4800", "health_insurance_ceiling = -0.5",
