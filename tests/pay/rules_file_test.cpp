@@ -304,6 +304,9 @@ const BadFile hostile_files[] = {
     {"table_header_40000_deep", "[monthly_pay]",
      repeated("[a", ".a", 15) + repeated(".y", ".a", 40000) + "]\n[monthly_pay]", ".y.a",
      "nested more than 16 levels deep"},
+    // 16 levels are read, and the key refused as any unknown key.
+    {"dotted_key_16_deep", "name = \"2010\"", repeated("x", ".a", 15) + " = 1\nname = \"2010\"",
+     "x.a", "unknown key 'x'"},
     {"lists_17_deep", "name = \"2010\"",
      "x = " + repeated("", "[", 15) + "[{ a = 1 }" + repeated("", "]", 16) + "\nname = \"2010\"",
      "[{ a", "nested more than 16 levels deep"},
