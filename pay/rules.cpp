@@ -3,19 +3,16 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <cmath>
 #include <cstdio>
 
 namespace pay {
 
 std::string rule_number_text(double value) {
-    std::array<char, 32> buffer{};
-    // Whole values are written as whole numbers: 150, not 150.0 or 1.5e+02.
-    const auto [end, error] =
-        std::abs(value) < 1e15 && value == std::trunc(value)
-            ? std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                            static_cast<long long>(value))
-            : std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    // The shortest digits that read back to the value, never in exponent form: 0.00001, not
+    // 1e-05; 150, not 150.0. The longest, a double's smallest or largest, has some 330 digits.
+    std::array<char, 400> buffer{};
+    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
+                                            value + 0.0, std::chars_format::fixed);
     return error == std::errc{} ? std::string(buffer.data(), end) : std::string("nan");
 }
 

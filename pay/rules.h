@@ -84,7 +84,8 @@ struct TaxBracket {
 };
 
 /// A number of the rules as a rules file and the explanations write it: the shortest text that
-/// reads back to the same value, with no decimals when it is whole ("150", "50.92", "2.5").
+/// reads back to the same value, with no decimals when it is whole ("150", "50.92", "2.5"), and
+/// never in exponent form ("0.00001").
 std::string rule_number_text(double value);
 
 /// The window's text of a bracket's rate: "10 %", "12.5 %".

@@ -3,16 +3,20 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 #include <optional>
+#include <span>
 
 #include <toml++/toml.h>
 
-#include "pay/bidi_format.h"
 #include "pay/choices.h"
+#include "pay/negative_amounts.h"
+#include "pay/rules_nesting.h"
 #include "pay/rules_schema.h"
+#include "pay/rules_text.h"
 
 namespace pay {
 namespace {
@@ -29,10 +33,6 @@ struct Failure {
 
 [[noreturn]] void fail(const toml::source_region& where, std::string message) {
     throw Failure{where.begin, std::move(message)};
-}
-
-std::string quoted(std::string_view text) {
-    return "'" + std::string(text) + "'";
 }
 
 std::string type_name(const toml::node& node) {
@@ -60,38 +60,51 @@ std::string type_name(const toml::node& node) {
     return "nothing";
 }
 
-// "U+202E".
-std::string code_point_name(char32_t c) {
-    std::array<char, 16> name{};
-    std::snprintf(name.data(), name.size(), "U+%04X", static_cast<unsigned>(c));
-    return name.data();
+// The byte offset in `text` of a place that toml++ gives: lines and columns count from 1,
+// columns in code points.
+std::size_t byte_offset(std::string_view text, const toml::source_position& where) {
+    std::size_t offset = 0;
+    for (toml::source_index line = 1; line < where.line && offset < text.size(); ++line) {
+        const std::size_t end = text.find('\n', offset);
+        offset = end == std::string_view::npos ? text.size() : end + 1;
+    }
+    for (toml::source_index column = 1; column < where.column && offset < text.size(); ++column) {
+        do {
+            ++offset;
+        } while (offset < text.size() && (static_cast<unsigned char>(text[offset]) & 0xC0) == 0x80);
+    }
+    return offset;
 }
 
-// The first character of `text` that could move a terminal's cursor or reorder what is shown
-// around it wherever the text is shown: a control character other than a tab or a line break, or
-// a bidi embedding, override, isolate or mark. The text is UTF-8, as toml++ has checked.
-std::optional<char32_t> unsafe_character(std::string_view text) {
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-        char32_t c = length == 1 ? lead : lead & (0x7FU >> length);
-        for (std::size_t k = 1; k < length && i + k < text.size(); ++k) {
-            c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3FU);
-        }
-        i += length;
-        const bool control = (c < 0x20 && c != '\t' && c != '\n') || (c >= 0x7F && c <= 0x9F);
-        if (control || is_bidi_format(c)) {
-            return c;
-        }
+// A value's own text in the file, as a message quotes it: 9223372036854775807 stays itself,
+// where the double it reads as would be 9223372036854775808.
+std::string written(std::string_view text, const toml::source_region& where) {
+    const std::size_t begin = byte_offset(text, where.begin);
+    const std::size_t end = byte_offset(text, where.end);
+    return escaped(text.substr(begin, end > begin ? end - begin : 0));
+}
+
+bool has_decimals_within(double number, int decimals) {
+    const double scale = std::pow(10.0, decimals);
+    return std::round(number * scale) / scale == number;
+}
+
+// The note on a text that is no item of its list but would be one written in composed form.
+std::string decomposed_note(std::string_view text, std::span<const std::string_view> items) {
+    const std::string composed = composed_arabic(text);
+    if (composed == text || std::find(items.begin(), items.end(), composed) == items.end()) {
+        return "";
     }
-    return std::nullopt;
+    return ": it is the item " + quoted(composed) +
+           " written decomposed (NFD), with a separate combining mark; write it composed (NFC), "
+           "as the list holds it";
 }
 
 // The tables of one part of the file, each read once and checked for keys it does not know.
 class TableReader {
   public:
-    TableReader(const toml::table& table, std::string where)
-        : table_(table), where_(std::move(where)) {}
+    TableReader(const toml::table& table, std::string_view source, std::string where)
+        : table_(table), source_(source), where_(std::move(where)) {}
 
     const toml::node& node(std::string_view key) {
         known_.push_back(key);
@@ -112,14 +125,18 @@ class TableReader {
         } else {
             fail(value.source(), quoted(key) + " must be a number, not " + type_name(value));
         }
-        const bool in_range =
-            *number >= range.min && *number <= range.max &&
-            (!range.whole || *number == static_cast<double>(static_cast<long long>(*number)));
+        const bool in_range = *number >= range.min && *number <= range.max &&
+                              (range.decimals > 0 || has_decimals_within(*number, 0));
         if (!in_range) {
             fail(value.source(), quoted(key) + " must be " + std::string(range.wanted) + ", not " +
-                                     rule_number_text(*number));
+                                     written(source_, value.source()));
         }
-        return *number;
+        if (!has_decimals_within(*number, range.decimals)) {
+            fail(value.source(), quoted(key) + " must be " + std::string(range.wanted) +
+                                     " with at most " + std::to_string(range.decimals) +
+                                     " decimals, not " + written(source_, value.source()));
+        }
+        return *number + 0.0;  // -0 reads as 0
     }
 
     std::string text(std::string_view key) {
@@ -132,6 +149,11 @@ class TableReader {
         if (const std::optional<char32_t> unsafe = unsafe_character(text->get())) {
             fail(value.source(), quoted(key) + " holds the invisible character " +
                                      code_point_name(*unsafe) + "; write the text without it");
+        }
+        if (text->get().size() > schema::longest_text) {
+            fail(value.source(), quoted(key) + " must be at most " +
+                                     std::to_string(schema::longest_text) + " bytes, not " +
+                                     std::to_string(text->get().size()));
         }
         return text->get();
     }
@@ -162,10 +184,12 @@ class TableReader {
     }
 
     const toml::table& whole() const { return table_; }
+    std::string_view source() const { return source_; }
     std::string where_text() const { return where_.empty() ? "" : " in " + where_; }
 
   private:
     const toml::table& table_;
+    std::string_view source_;
     std::string where_;
     std::vector<std::string_view> known_;
 };
@@ -195,16 +219,19 @@ void read_effective(TableReader& root, PayRules& rules) {
 
 void read_zone_rates(TableReader& section, PayRules& rules) {
     const toml::table& rates = section.table(schema::zone_rates_key);
-    TableReader zones(rates, quoted(schema::zone_rates_key));
-    for (std::size_t zone = 0; zone < zone_items.size(); ++zone) {
-        rules.zone_rates[zone] = zones.number(zone_items[zone], schema::rate);
-    }
+    TableReader zones(rates, section.source(), quoted(schema::zone_rates_key));
+    // An unknown key first: a zone written otherwise is then named as such, not as missing.
     for (const auto& [key, value] : rates) {
         if (std::find(zone_items.begin(), zone_items.end(), key.str()) == zone_items.end()) {
-            fail(key.source(), quoted(key.str()) +
-                                   " is not an item of the zone list; a rules file gives the "
-                                   "rates of the window's zones and cannot change the list");
+            const std::string note = decomposed_note(key.str(), zone_items);
+            fail(key.source(), quoted(key.str()) + " is not an item of the zone list" +
+                                   (note.empty() ? "; a rules file gives the rates of the "
+                                                   "window's zones and cannot change the list"
+                                                 : note));
         }
+    }
+    for (std::size_t zone = 0; zone < zone_items.size(); ++zone) {
+        rules.zone_rates[zone] = zones.number(zone_items[zone], schema::rate);
     }
 }
 
@@ -212,8 +239,14 @@ void read_brackets(TableReader& section, PayRules& rules) {
     const toml::array& brackets = section.array(schema::brackets_key);
     std::vector<TaxBracket>& out = rules.income_tax.brackets;
     out = {{0, 0, 0, tax_rate_label(0)}};
+    if (brackets.size() > schema::most_brackets) {
+        fail(brackets.source(), "'brackets' holds " + std::to_string(brackets.size()) +
+                                    " brackets; a rules file holds at most " +
+                                    std::to_string(schema::most_brackets));
+    }
+    const toml::node* previous_above = nullptr;
     for (const toml::node& item : brackets) {
-        TableReader bracket(table_item(item, "a bracket"), "a bracket");
+        TableReader bracket(table_item(item, "a bracket"), section.source(), "a bracket");
         TaxBracket read;
         read.lower = bracket.number(schema::bracket_above_key, schema::amount);
         read.rate = bracket.number(schema::bracket_rate_key, schema::bracket_rate);
@@ -225,9 +258,10 @@ void read_brackets(TableReader& section, PayRules& rules) {
                 above.source(),
                 out.size() == 1
                     ? "the first bracket's 'above' must be more than 0: amounts up to it pay no tax"
-                    : "brackets must rise strictly: 'above' " + rule_number_text(read.lower) +
+                    : "brackets must rise strictly, by a cent at least: 'above' " +
+                          written(section.source(), above.source()) +
                           " is not above the previous bracket's " +
-                          rule_number_text(out.back().lower));
+                          written(section.source(), previous_above->source()));
         }
         // A rate of 0 would leave the bracket's base amount unused: the amounts up to the first
         // bracket are the ones without tax.
@@ -238,19 +272,24 @@ void read_brackets(TableReader& section, PayRules& rules) {
         }
         read.label = tax_rate_label(read.rate);
         out.push_back(std::move(read));
+        previous_above = &above;
     }
 }
 
-void read_grid_scale(const toml::table& table, PayRules& rules, std::vector<bool>& given,
-                     std::vector<bool>& scales_given) {
-    TableReader scale_table(table, "a [[grid.scale]]");
+void read_grid_scale(const toml::table& table, std::string_view source, PayRules& rules,
+                     std::vector<bool>& given, std::vector<bool>& scales_given) {
+    TableReader scale_table(table, source, "a [[grid.scale]]");
     const std::string name = scale_table.text(schema::grid_scale_key);
     const std::optional<Scale> scale = scale_from_text(name);
     const toml::node& name_node = *table.get(schema::grid_scale_key);
     if (!scale) {
-        fail(name_node.source(), quoted(name) +
-                                     " is not an item of the scale list; a rules file gives "
-                                     "amounts to the window's lists and cannot change the lists");
+        std::array<std::string_view, all_scales.size()> scale_texts{};
+        std::transform(all_scales.begin(), all_scales.end(), scale_texts.begin(), scale_text);
+        const std::string note = decomposed_note(name, scale_texts);
+        fail(name_node.source(), quoted(name) + " is not an item of the scale list" +
+                                     (note.empty() ? "; a rules file gives amounts to the "
+                                                     "window's lists and cannot change the lists"
+                                                   : note));
     }
     if (scales_given[static_cast<std::size_t>(*scale)]) {
         fail(name_node.source(), "scale " + quoted(name) + " is given twice");
@@ -259,15 +298,18 @@ void read_grid_scale(const toml::table& table, PayRules& rules, std::vector<bool
     const toml::array& ranks = scale_table.array(schema::grid_ranks_key);
     scale_table.no_other_keys();
     for (const toml::node& item : ranks) {
-        TableReader row(table_item(item, "a rank's row"), "a rank's row of scale " + quoted(name));
+        TableReader row(table_item(item, "a rank's row"), source,
+                        "a rank's row of scale " + quoted(name));
         const std::string rank = row.text(schema::grid_rank_key);
         const std::optional<std::size_t> entry = grid_entry_of(*scale, rank);
         const toml::node& rank_node = *row.whole().get(schema::grid_rank_key);
         if (!entry) {
+            const std::string note = decomposed_note(rank, rank_items(*scale));
             fail(rank_node.source(),
                  quoted(rank) + " is not an item of the rank list of scale " + quoted(name) +
-                     "; a rules file gives amounts to the window's lists and cannot change "
-                     "the lists");
+                     (note.empty() ? "; a rules file gives amounts to the window's lists and "
+                                     "cannot change the lists"
+                                   : note));
         }
         if (given[*entry]) {
             fail(rank_node.source(),
@@ -289,14 +331,15 @@ void read_grid_scale(const toml::table& table, PayRules& rules, std::vector<bool
 }
 
 void read_grid(TableReader& root, PayRules& rules) {
-    TableReader grid(root.table(schema::grid_table), "[grid]");
+    TableReader grid(root.table(schema::grid_table), root.source(), "[grid]");
     rules.references.grid = grid.text(schema::reference_key);
     const toml::array& scales = grid.array(schema::grid_scale_key);
     grid.no_other_keys();
     std::vector<bool> given(grid_size, false);
     std::vector<bool> scales_given(all_scales.size(), false);
     for (const toml::node& item : scales) {
-        read_grid_scale(table_item(item, "a [[grid.scale]]"), rules, given, scales_given);
+        read_grid_scale(table_item(item, "a [[grid.scale]]"), root.source(), rules, given,
+                        scales_given);
     }
     for (const Scale scale : all_scales) {
         if (!scales_given[static_cast<std::size_t>(scale)]) {
@@ -313,21 +356,18 @@ void read_grid(TableReader& root, PayRules& rules) {
     }
 }
 
-PayRules read_table(const toml::table& file) {
+PayRules read_table(const toml::table& file, std::string_view source) {
     PayRules rules;
-    TableReader root(file, "");
+    TableReader root(file, source, "");
     rules.name = root.text(schema::name_key);
-    // The name stands in the window's title and on one line of every slip and explanation.
-    constexpr std::size_t longest_name = 100;
-    if (rules.name.empty() || rules.name.find_first_of("\t\n") != std::string::npos ||
-        rules.name.size() > longest_name) {
-        fail(file.get(schema::name_key)->source(),
-             "'name' must be one line of 1 to 100 bytes, such as \"2027\"");
+    if (const std::optional<std::string> fault = name_fault(schema::name_key, rules.name)) {
+        fail(file.get(schema::name_key)->source(), *fault);
     }
     read_effective(root, rules);
     rules.references.rule_set = root.text(schema::reference_key);
     for (const schema::Section& section : schema::number_sections) {
-        TableReader table(root.table(section.table), "[" + std::string(section.table) + "]");
+        TableReader table(root.table(section.table), source,
+                          "[" + std::string(section.table) + "]");
         rules.references.*section.reference = table.text(schema::reference_key);
         for (const schema::NumberKey& number : section.numbers) {
             place_number(number.place(rules), table.number(number.key, number.range));
@@ -337,7 +377,7 @@ PayRules read_table(const toml::table& file) {
         }
         table.no_other_keys();
     }
-    TableReader residence(root.table(schema::residence_table),
+    TableReader residence(root.table(schema::residence_table), source,
                           "[" + std::string(schema::residence_table) + "]");
     rules.references.residence_allowance = residence.text(schema::reference_key);
     read_zone_rates(residence, rules);
@@ -347,14 +387,64 @@ PayRules read_table(const toml::table& file) {
     return rules;
 }
 
+// The node of a key of a grid entry's row, wherever the file gives the row.
+const toml::node* grid_row_node(const toml::table& file, const GridEntry& entry,
+                                std::string_view key) {
+    // The file has been read whole: every node asked for is there, of its kind.
+    for (const toml::node& scale : *file.at_path("grid.scale").as_array()) {
+        const toml::table& table = *scale.as_table();
+        if (table[schema::grid_scale_key].value_or(std::string_view{}) != scale_text(entry.scale)) {
+            continue;
+        }
+        for (const toml::node& row : *table[schema::grid_ranks_key].as_array()) {
+            const toml::table& cells = *row.as_table();
+            if (cells[schema::grid_rank_key].value_or(std::string_view{}) == entry.rank) {
+                return cells.get(key);
+            }
+        }
+    }
+    return nullptr;
+}
+
+// No choice of the lists may give an amount below 0: the rules are refused at the number that
+// takes it down the most.
+void check_no_negative_amount(const toml::table& file, const PayRules& rules) {
+    const std::optional<NegativeAmount> negative = first_negative_amount(rules);
+    if (!negative) {
+        return;
+    }
+    const Blame blame = blame_for(*negative, rules);
+    const toml::node* node =
+        blame.grid_key.empty()
+            ? file.at_path(blame.path).node()
+            : grid_row_node(file, rules.grid[negative->grid_entry], blame.grid_key);
+    fail(node != nullptr ? node->source() : file.source(),
+         negative_amount_message(*negative, rules));
+}
+
+// toml++ quotes a key given twice from a buffer that can cut a character in two: the message
+// says what happened without it. Every other message is quoted escaped.
+std::string syntax_message(std::string_view description) {
+    constexpr std::string_view redefinition = "cannot redefine existing ";
+    const std::size_t at = description.find(redefinition);
+    if (at == std::string_view::npos) {
+        return "TOML syntax: " + escaped(description);
+    }
+    const std::size_t kind = at + redefinition.size();
+    const std::string_view kind_text = description.substr(kind, description.find(' ', kind) - kind);
+    return "TOML syntax: " + escaped(description.substr(0, at)) +
+           "a key or table given twice (already defined as " + escaped(kind_text) + ")";
+}
+
 }  // namespace
 
 std::string describe(const RulesFileError& error) {
+    const std::string file = escaped(error.file);
     if (error.line == 0) {
-        return error.file + ": " + error.message;
+        return file + ": " + error.message;
     }
-    return error.file + ":" + std::to_string(error.line) + ":" + std::to_string(error.column) +
-           ": " + error.message;
+    return file + ":" + std::to_string(error.line) + ":" + std::to_string(error.column) + ": " +
+           error.message;
 }
 
 RulesReading read_rules(std::string_view text, std::string_view file) {
@@ -364,11 +454,21 @@ RulesReading read_rules(std::string_view text, std::string_view file) {
         const int column = where.line == 0 ? 1 : static_cast<int>(where.column);
         return RulesFileError{std::string(file), line, column, std::move(message)};
     };
+    // toml++ recurses once per level of nesting: a file deep enough would overflow the stack.
+    if (const std::optional<NestingPlace> deep = too_deep_nesting(text, deepest_rules_nesting)) {
+        return error({static_cast<toml::source_index>(deep->line),
+                      static_cast<toml::source_index>(deep->column)},
+                     "nested more than " + std::to_string(deepest_rules_nesting) +
+                         " levels deep (tables, dotted keys, lists and inline tables); a rules "
+                         "file needs 6");
+    }
     try {
         const toml::table table = toml::parse(text, file);
-        return read_table(table);
+        PayRules rules = read_table(table, text);
+        check_no_negative_amount(table, rules);
+        return rules;
     } catch (const toml::parse_error& e) {
-        return error(e.source().begin, "TOML syntax: " + std::string(e.description()));
+        return error(e.source().begin, syntax_message(e.description()));
     } catch (const Failure& e) {
         return error(e.where, e.message);
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <span>
 #include <string>
 #include <string_view>
@@ -19,21 +20,32 @@ using Place = std::variant<double*, int*>;
 struct Range {
     double min = 0;
     double max = 0;
-    /// Whole numbers only.
-    bool whole = false;
+    /// The most decimals a value may have; 0 for whole numbers only.
+    int decimals = 0;
     /// What the message of a value outside the range asks for, e.g. "a percent from 0 to 100".
     std::string_view wanted;
 };
 
-inline constexpr double largest_amount = 1e9;
-inline constexpr Range amount{0, largest_amount, false, "an amount from 0 to 1000000000"};
-inline constexpr Range whole_amount{0, largest_amount, true, "a whole amount from 0 to 1000000000"};
-inline constexpr Range rate{0, 100, false, "a percent from 0 to 100"};
-inline constexpr Range index_points{0, 100000, true, "a whole number of points from 0 to 100000"};
+// The bounds keep every amount that any choice of the lists can reach below 10^9 (the largest,
+// a gross total, below 4.5 x 10^8): there, 15 significant digits keep 6 decimals and the
+// doubles' error stays below 10^-6, so each amount is shown to the cent as computed. Amounts are
+// in whole cents and rates have 2 decimals, so that the explanations show every rule in full.
+// velnaro-rules(5) gives the reckoning.
+inline constexpr double largest_amount = 1e7;
+inline constexpr Range amount{0, largest_amount, 2, "an amount from 0 to 10000000"};
+inline constexpr Range whole_amount{0, largest_amount, 0, "a whole amount from 0 to 10000000"};
+inline constexpr Range rate{0, 100, 2, "a percent from 0 to 100"};
+inline constexpr Range index_points{0, 10000, 0, "a whole number of points from 0 to 10000"};
+inline constexpr Range index_point_value{0, 10000, 2, "an amount from 0 to 10000"};
 // At least one count of the children list lies above the first children, so that the
 // further child amount is always applied to some count.
-inline constexpr Range first_children{0, max_count - 1, true, "a whole number from 0 to 5"};
-inline constexpr Range months{1, 24, true, "a whole number of months from 1 to 24"};
+inline constexpr Range first_children{0, max_count - 1, 0, "a whole number from 0 to 5"};
+inline constexpr Range months{1, 24, 0, "a whole number of months from 1 to 24"};
+
+/// The longest text of a file, and the most brackets: the written file (each byte of a text
+/// escaped at most six times over) stays far below the readers' 1 MiB.
+inline constexpr std::size_t longest_text = 4000;
+inline constexpr std::size_t most_brackets = 1000;
 
 /// One number of a section.
 struct NumberKey {
@@ -63,7 +75,7 @@ inline constexpr std::array<std::string_view, 2> base_salary_comment{
 inline constexpr std::array base_salary_numbers{
     NumberKey{"uncounted_index_points", "index points that earn nothing", index_points,
               [](PayRules& r) -> Place { return &r.base_salary.uncounted_index_points; }},
-    NumberKey{"index_point_value", "yearly value of one index point", amount,
+    NumberKey{"index_point_value", "yearly value of one index point", index_point_value,
               [](PayRules& r) -> Place { return &r.base_salary.index_point_value; }},
     NumberKey{"first_fixed_amount", "", amount,
               [](PayRules& r) -> Place { return &r.base_salary.fixed_amounts[0]; }},
@@ -107,7 +119,7 @@ inline constexpr std::array contributions_numbers{
               [](PayRules& r) -> Place { return &r.contributions.general_mutual_rate; }},
     NumberKey{"general_mutual_ceiling", "yearly ceiling", amount,
               [](PayRules& r) -> Place { return &r.contributions.general_mutual_ceiling; }},
-    NumberKey{"mutual_fund_amount", "yearly", amount,
+    NumberKey{"mutual_fund_amount", "yearly", whole_amount,
               [](PayRules& r) -> Place { return &r.contributions.mutual_fund_amount; }},
 };
 
@@ -166,7 +178,7 @@ inline constexpr std::string_view brackets_key = "brackets";
 inline constexpr std::string_view bracket_above_key = "above";
 inline constexpr std::string_view bracket_rate_key = "rate";
 inline constexpr std::string_view bracket_base_key = "base_amount";
-inline constexpr Range bracket_rate{0, 100, false, "a percent above 0 and at most 100"};
+inline constexpr Range bracket_rate{0, 100, 2, "a percent above 0 and at most 100"};
 
 /// [grid]: a [[grid.scale]] table per item of the scale list, each with `scale` (the item's
 /// text) and `ranks`, one {rank, index_points, ...} per item of that scale's rank list.

@@ -155,6 +155,38 @@ std::string with_mistake(const BadFile& bad) {
 
 class BadRulesFile : public testing::TestWithParam<BadFile> {};
 
+// Whether a message shows as the one line it is, in the order it is written: well-formed UTF-8
+// with no control character, line or paragraph separator, or bidi control.
+bool is_one_clean_line(const std::string& message) {
+    for (std::size_t i = 0; i < message.size();) {
+        const auto lead = static_cast<unsigned char>(message[i]);
+        const std::size_t length = lead < 0x80                    ? 1
+                                   : lead >= 0xC2 && lead <= 0xDF ? 2
+                                   : lead >= 0xE0 && lead <= 0xEF ? 3
+                                   : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                                  : 0;
+        if (length == 0 || i + length > message.size()) {
+            return false;
+        }
+        char32_t c = length == 1 ? lead : lead & (0x7FU >> length);
+        for (std::size_t k = 1; k < length; ++k) {
+            const auto byte = static_cast<unsigned char>(message[i + k]);
+            if ((byte & 0xC0U) != 0x80U) {
+                return false;
+            }
+            c = (c << 6) | (byte & 0x3FU);
+        }
+        const bool hidden = c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029 ||
+                            (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069) ||
+                            c == 0x200E || c == 0x200F || c == 0x061C;
+        if (hidden) {
+            return false;
+        }
+        i += length;
+    }
+    return true;
+}
+
 TEST_P(BadRulesFile, IsRefusedWithTheLineAndColumnOfTheMistake) {
     const BadFile& bad = GetParam();
     const std::string text = with_mistake(bad);
@@ -178,7 +210,31 @@ TEST_P(BadRulesFile, IsRefusedWithTheLineAndColumnOfTheMistake) {
         "rules/2027.toml:" + std::to_string(expected.line) + ":" + std::to_string(expected.column))
         << message;
     EXPECT_NE(message.find(bad.says), std::string::npos) << message;
+    EXPECT_TRUE(is_one_clean_line(message)) << message;
 }
+
+// `count` levels of `level` after `first`, e.g. "x" and ".a": x.a.a.a...
+std::string repeated(const std::string& first, const std::string& level, std::size_t count) {
+    std::string text = first;
+    for (std::size_t i = 0; i < count; ++i) {
+        text += level;
+    }
+    return text;
+}
+
+// Brackets to stand before the built-in ones, all below them.
+std::string extra_brackets(std::size_t count) {
+    std::string text;
+    for (std::size_t i = 1; i <= count; ++i) {
+        text += "    { above = " + std::to_string(i) + ", rate = 1, base_amount = 0 },\n";
+    }
+    return text;
+}
+
+// The first grid row of the built-in file, and the same with `key = value` instead.
+const std::string first_row =
+    "{ rank = \"1\", index_points = 235, hierarchy_allowance = 25212, charges_allowance = 3660, "
+    "supervision_allowance = 0, foundation_contribution = 60 }";
 
 const BadFile bad_files[] = {
     {"syntax", "name = \"2010\"", "name = \"2010", "\neffective", "TOML syntax"},
@@ -190,7 +246,7 @@ const BadFile bad_files[] = {
      "missing 'mutual_fund_amount' in [contributions]"},
     {"text_for_a_number", "rate = 85", "rate = \"85\"", "\"85\"", "must be a number, not a text"},
     {"negative_amount", "mutual_fund_amount = 1500", "mutual_fund_amount = -1500", "-1500",
-     "'mutual_fund_amount' must be an amount from 0 to 1000000000, not -1500"},
+     "'mutual_fund_amount' must be a whole amount from 0 to 10000000, not -1500"},
     {"rate_above_100", "retirement_rate = 10", "retirement_rate = 120", "120",
      "a percent from 0 to 100, not 120"},
     {"ceiling_below_zero", "health_insurance_ceiling = 4800", "health_insurance_ceiling = -0.5",
@@ -237,6 +293,102 @@ const BadFile bad_files[] = {
     {"reference_with_a_c1_control", "stands for it.\"", "stands for it.\\u009b\"", "\"The pay",
      "U+009B"},
 };
+
+// Files that would give a false, inexact or partial figure, or a message that is not one clean
+// line, or that would crash the reader.
+const BadFile hostile_files[] = {
+    // Nesting: each level of a dotted key, header or list is one level of recursion in toml++.
+    {"dotted_key_40000_deep", "name = \"2010\"",
+     repeated("x", ".a", 15) + repeated(".y", ".a", 40000) + " = 1\nname = \"2010\"", ".y.a",
+     "nested more than 16 levels deep"},
+    {"table_header_40000_deep", "[monthly_pay]",
+     repeated("[a", ".a", 15) + repeated(".y", ".a", 40000) + "]\n[monthly_pay]", ".y.a",
+     "nested more than 16 levels deep"},
+    // 16 levels are read, and the key refused as any unknown key.
+    {"dotted_key_16_deep", "name = \"2010\"", repeated("x", ".a", 15) + " = 1\nname = \"2010\"",
+     "x.a", "unknown key 'x'"},
+    {"lists_17_deep", "name = \"2010\"",
+     "x = " + repeated("", "[", 15) + "[{ a = 1 }" + repeated("", "]", 16) + "\nname = \"2010\"",
+     "[{ a", "nested more than 16 levels deep"},
+    // Numbers the explanations and fields would show otherwise than they count.
+    {"rate_of_3_decimals", "health_insurance_rate = 2.5", "health_insurance_rate = 2.555", "2.555",
+     "'health_insurance_rate' must be a percent from 0 to 100 with at most 2 decimals, "
+     "not 2.555"},
+    {"point_value_of_3_decimals", "index_point_value = 50.92", "index_point_value = 50.925",
+     "50.925", "with at most 2 decimals, not 50.925"},
+    {"amount_below_a_cent", "first_fixed_amount = 9885", "first_fixed_amount = 9885.001",
+     "9885.001",
+     "'first_fixed_amount' must be an amount from 0 to 10000000 with at most 2 "
+     "decimals, not 9885.001"},
+    {"mutual_fund_with_cents", "mutual_fund_amount = 1500", "mutual_fund_amount = 1500.75",
+     "1500.75", "must be a whole amount from 0 to 10000000, not 1500.75"},
+    {"rate_in_exponent_form", "rate = 10, base_amount = 0", "rate = 1e-05, base_amount = 0",
+     "1e-05",
+     "'rate' must be a percent above 0 and at most 100 with at most 2 decimals, not "
+     "1e-05"},
+    {"brackets_less_than_a_cent_apart", "above = 50000,", "above = 30000.001,", "30000.001",
+     "with at most 2 decimals, not 30000.001"},
+    // Amounts the computation would no longer hold to the cent, or sums that would wrap.
+    {"point_value_of_a_billion", "index_point_value = 50.92", "index_point_value = 1000000000",
+     "1000000000", "'index_point_value' must be an amount from 0 to 10000, not 1000000000"},
+    {"allowance_of_10_to_the_14", "hierarchy_allowance = 25212,",
+     "hierarchy_allowance = 100002000000000,", "100002000000000",
+     "a whole amount from 0 to 10000000, not 100002000000000"},
+    {"largest_integer", "months_per_year = 12", "months_per_year = 9223372036854775807",
+     "9223372036854775807", "from 1 to 24, not 9223372036854775807"},
+    // Choices that would give negative amounts, refused at the number that brings them down.
+    {"points_below_the_uncounted", "uncounted_index_points = 150", "uncounted_index_points = 1000",
+     "1000  #",
+     "'uncounted_index_points' 1000 leaves rank '1' of scale '9 / الدرجة الثالثة' (235 index "
+     "points) a negative base salary: -25087.80"},
+    // ((235 - 150) x 50.92 + 9885) + 3981 = 18194.20; zone A: 4548.55; gross pay 51614.75;
+    // retirement 48885.62 (all of the base), professional deduction 10322.95, health 1222.14,
+    // general mutual 327.50, mutual fund 1500: 51614.75 - 62258.2061 = -10643.4561.
+    {"retirement_of_the_whole_base", "retirement_rate = 10", "retirement_rate = 100",
+     "100  # percent of the contribution base",
+     "the deductions before tax exceed the gross pay of rank '1' of scale '9 / الدرجة الثالثة', "
+     "zone 'أ', without special charges, a member of the mutuals, no children and no "
+     "dependents: taxable amount -10643.46"},
+    {"foundation_above_the_pay", first_row,
+     std::string(first_row).replace(first_row.find("= 60"), 4, "= 10000000"), "10000000 }",
+     "the deductions exceed the gross total of rank '1' of scale '9 / الدرجة الثالثة', zone "
+     "'أ', with special charges, a member of the mutuals, no children and no dependents: "
+     "annual pay -"},
+    {"tax_above_the_pay", "{ above = 30000, rate = 10, base_amount = 0 }",
+     "{ above = 30000, rate = 10, base_amount = 10000000 }", "10000000 }",
+     "the deductions exceed the gross total of rank '1'"},
+    // Names and texts shown on one line, and texts quoted in messages.
+    {"name_with_a_line_separator", "name = \"2010\"", "name = \"20\u202810\"", "\"20",
+     "'name' must be one line: it holds the line break U+2028"},
+    {"name_of_spaces", "name = \"2010\"", "name = \"   \"", "\"   \"",
+     "'name' must show something"},
+    {"name_of_a_zero_width_space", "name = \"2010\"", "name = \"\u200B\"", "\"\u200B",
+     "'name' must show something"},
+    {"name_with_a_tab", "name = \"2010\"", "name = \"20\t10\"", "\"20", "'name' holds a tab"},
+    {"key_with_an_override", "months_per_year = 12", "months_per_year = 12\n\"\u202Eevil\" = 1",
+     "\"\u202Eevil", "unknown key '\\u202Eevil' in [monthly_pay]"},
+    {"dotted_key_with_an_override", "months_per_year = 12",
+     "months_per_year = 12\nmonths.\u202Eevil = 1", "\u202Eevil",
+     "TOML syntax: Error while parsing key: expected bare key starting character or string "
+     "delimiter, saw '\\u202E'"},
+    {"arabic_key_twice", "\"أ\" = 25,", "\"أ\" = 25, \"أ\" = 26,", "26, \"ب\"",
+     "TOML syntax: Error while parsing key-value pair: a key or table given twice (already "
+     "defined as integer)"},
+    {"zone_key_decomposed", "\"أ\" = 25", "\"\u0627\u0654\" = 25", "\"\u0627",
+     "is not an item of the zone list: it is the item 'أ' written decomposed (NFD)"},
+    {"scale_decomposed", "scale = \"11 / الدرجة الأولى\"",
+     "scale = \"11 / الدرجة ال\u0627\u0654ولى\"", "\"11 / ",
+     "is not an item of the scale list: it is the item '11 / الدرجة الأولى' written decomposed"},
+    // Files whose shown form would be too large to read back.
+    {"brackets_1001", "brackets = [\n", "brackets = [\n" + extra_brackets(996),
+     "[\n    { above = 1,", "'brackets' holds 1001 brackets; a rules file holds at most 1000"},
+    {"reference_of_4001_bytes", "reference = \"The pay rules",
+     "reference = \"" + std::string(4001 - 13, 'x') + "The pay rules", "\"xxx",
+     "'reference' must be at most 4000 bytes, not "},
+};
+
+INSTANTIATE_TEST_SUITE_P(Hostile, BadRulesFile, testing::ValuesIn(hostile_files),
+                         [](const auto& info) { return info.param.name; });
 
 INSTANTIATE_TEST_SUITE_P(Mistakes, BadRulesFile, testing::ValuesIn(bad_files),
                          [](const auto& info) { return info.param.name; });
