@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <utility>
+#include <variant>
 
 #include "print/bidi_text.h"
 #include "print/qt_text.h"
@@ -70,14 +71,20 @@ OkAction::OkAction(QWidget& form, const FormControls& controls, const RankLists&
 
 void OkAction::run() {
     const pay::PayInputs inputs = read_inputs(controls_.lists, ranks_);
-    if (const auto refusal = session_.press_ok(inputs)) {
+    // The texts are read once; both sessions compute from what they read as.
+    const std::variant<pay::Choices, pay::Refusal> read =
+        pay::read_choices(inputs, session_.slip().index_points.has_value());
+    const auto* choices = std::get_if<pay::Choices>(&read);
+    const std::optional<pay::Refusal> refusal =
+        choices != nullptr ? session_.press_ok(inputs, *choices) : std::get<pay::Refusal>(read);
+    if (refusal) {
         refuse(refusal->choice, inputs.scale);
         return;
     }
     // A refusal rests on the choices and on whether a slip was computed before, never on the
     // rules: the press the window took, the second session takes too.
     if (previous_session_) {
-        previous_session_->press_ok(inputs);
+        previous_session_->press_ok(inputs, *choices);
     }
     show_results();
 }
