@@ -28,8 +28,7 @@ QuietRuntimeFolder::QuietRuntimeFolder() {
     }
     std::error_code error;
     const std::filesystem::path temporary = std::filesystem::temp_directory_path(error);
-    std::string pattern =
-        (error ? std::filesystem::path("/tmp") : temporary) / "velnaro-XXXXXX";
+    std::string pattern = (error ? std::filesystem::path("/tmp") : temporary) / "velnaro-XXXXXX";
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     // mkdtemp makes it 0700, as Qt wants it.
