@@ -142,7 +142,9 @@ std::string footer() {
     text += "lines after a malformed record's first: no row is lost.\n\n";
     text += "-o OUT may name the input: the output goes to a temporary file beside OUT that\n";
     text += "replaces it only when everything is written. A failure or an interrupt leaves OUT\n";
-    text += "as it was; an interrupt that comes as OUT takes its name is told, the run stands.\n\n";
+    text += "as it was; an interrupt that comes as OUT takes its name is told, the run stands.\n";
+    text += "OUT never names a rules file, and --rules and --compare-rules are given once each;\n";
+    text += "one file named by both (a pipe, /dev/stdin) is read once.\n\n";
     text += "Exit status: 0 when every row succeeded, 1 when a row has an error, 2 for a usage\n";
     text += "error (unknown option, unreadable file, a header without the seven columns, a\n";
     text += "refused rules file), 3 when reading the input or writing an output failed (a full\n";
