@@ -6,28 +6,33 @@
 #include <QApplication>
 #include <QWidget>
 #include <memory>
+#include <optional>
+#include <utility>
 
 #include "bench/first_paint.h"
+#include "staff/run_rules.h"
 #include "ui/application.h"
 #include "ui/main_window.h"
-#include "ui/program_rules.h"
 #include "ui/window_layout.h"
 
 int main(int argc, char* argv[]) {
     const QString mode = argc > 1 ? QString::fromLatin1(argv[1]) : QStringLiteral("velnaro");
     QApplication app(argc, argv);
+    // The window refers to the rules until it closes.
+    std::optional<staff::RunRules> rules;
     std::unique_ptr<QWidget> window;
     if (mode == QStringLiteral("bare")) {
         window = std::make_unique<QWidget>();
         window->resize(ui::client_size);
     } else {
         // As the program starts without options: the built-in rules read, then the window.
-        auto rules = ui::read_program_rules(std::nullopt, std::nullopt);
-        if (!std::holds_alternative<ui::ProgramRules>(rules)) {
+        auto read = staff::load_run_rules({});
+        if (!std::holds_alternative<staff::RunRules>(read)) {
             return 1;
         }
+        rules = std::move(std::get<staff::RunRules>(read));
         ui::configure_application(app);
-        ui::WindowOptions options{.rules = std::get<ui::ProgramRules>(rules).in_effect};
+        ui::WindowOptions options{.rules = rules->in_effect};
         auto main_window = std::make_unique<ui::MainWindow>(std::move(options));
         main_window->centre_on_screen();
         window = std::move(main_window);

@@ -20,6 +20,7 @@
 #include "staff/messages.h"
 #include "staff/output_file.h"
 #include "staff/progress_line.h"
+#include "staff/run_rules.h"
 
 namespace cli {
 
@@ -64,28 +65,6 @@ ExitStatus after_flush(ExitStatus status, FdOutput& out, std::ostream& err) {
         report(err, calc_program, cannot_write(standard_output_name, error));
     }
     return ExitStatus::io_failure;
-}
-
-// The rules a run computes with: those of --rules or the built-in ones, and those of
-// --compare-rules.
-struct RunRules {
-    std::optional<pay::PayRules> given;
-    std::optional<pay::PayRules> previous;
-
-    const pay::PayRules& in_effect() const { return given ? *given : pay::built_in_rules(); }
-};
-
-// Reads a rules file named on the command line into `rules`; a refused one is told on `err` as
-// FILE:LINE:COL: message.
-bool read_rules_file(const std::string& path, std::optional<pay::PayRules>& rules,
-                     std::ostream& err) {
-    pay::RulesReading reading = pay::load_rules_file(path);
-    if (const auto* refused = std::get_if<pay::RulesFileError>(&reading)) {
-        report(err, calc_program, pay::describe(*refused));
-        return false;
-    }
-    rules = std::move(std::get<pay::PayRules>(reading));
-    return true;
 }
 
 // The rules in effect as a rules file, on standard output or in the file of -o.
@@ -134,7 +113,7 @@ ExitStatus run_batch_command(const Command& command, const RunRules& rules, std:
         .json = command.json,
         .session = command.session,
         .explain = command.explain,
-        .rules = &rules.in_effect(),
+        .rules = &rules.in_effect,
         .comparison = {.previous = rules.previous ? &*rules.previous : nullptr,
                        .months = command.months},
         .input_name = file.is_open() ? command.batch_input : "standard input",
@@ -187,14 +166,20 @@ ExitStatus run(int argc, const char* const* argv, std::istream& in, FdOutput& ou
         return after_flush(parsed.status, out, err);
     }
     const Command& command = *parsed.command;
+    // An output over a rules file would lose it: refused before anything is read or written.
+    if (!command.output.empty() && command.output != "-") {
+        if (const auto refused =
+                output_over_rules(command.output_option, command.output, command.rules_files)) {
+            return after_flush(failure(err, ExitStatus::usage, *refused), out, err);
+        }
+    }
     // The rules files are read before any output is opened: a refused one leaves everything as
     // it was.
-    RunRules rules;
-    if ((!command.rules_file.empty() && !read_rules_file(command.rules_file, rules.given, err)) ||
-        (!command.previous_rules_file.empty() &&
-         !read_rules_file(command.previous_rules_file, rules.previous, err))) {
-        return after_flush(ExitStatus::usage, out, err);
+    std::variant<RunRules, pay::RulesFileError> loaded = load_run_rules(command.rules_files);
+    if (const auto* refused = std::get_if<pay::RulesFileError>(&loaded)) {
+        return after_flush(failure(err, ExitStatus::usage, pay::describe(*refused)), out, err);
     }
+    const RunRules& rules = std::get<RunRules>(loaded);
     ExitStatus status = ExitStatus::ok;
     switch (command.mode) {
         case Command::Mode::slip:
@@ -202,20 +187,20 @@ ExitStatus run(int argc, const char* const* argv, std::istream& in, FdOutput& ou
                 run_slip(command.choices,
                          {.json = command.json,
                           .explain = command.explain,
-                          .rules = &rules.in_effect(),
+                          .rules = &rules.in_effect,
                           .comparison = {.previous = rules.previous ? &*rules.previous : nullptr,
                                          .months = command.months}},
                          out, err);
             break;
         case Command::Mode::compare:
             status = run_compare(command.choices, command.compare_axis, command.json, out, err,
-                                 rules.in_effect());
+                                 rules.in_effect);
             break;
         case Command::Mode::batch:
             status = run_batch_command(command, rules, in, out, err);
             break;
         case Command::Mode::show_rules:
-            status = show_rules(command, rules.in_effect(), out, err);
+            status = show_rules(command, rules.in_effect, out, err);
             break;
         case Command::Mode::batch_template:
             out << batch_template(command.delimiter != '\0' ? command.delimiter : ',');

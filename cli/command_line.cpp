@@ -142,7 +142,9 @@ std::string footer() {
     text += "lines after a malformed record's first: no row is lost.\n\n";
     text += "-o OUT may name the input: the output goes to a temporary file beside OUT that\n";
     text += "replaces it only when everything is written. A failure or an interrupt leaves OUT\n";
-    text += "as it was; an interrupt that comes as OUT takes its name is told, the run stands.\n\n";
+    text += "as it was; an interrupt that comes as OUT takes its name is told, the run stands.\n";
+    text += "OUT never names a rules file, and --rules and --compare-rules are given once each;\n";
+    text += "one file named by both (a pipe, /dev/stdin) is read once.\n\n";
     text += "Exit status: 0 when every row succeeded, 1 when a row has an error, 2 for a usage\n";
     text += "error (unknown option, unreadable file, a header without the seven columns, a\n";
     text += "refused rules file), 3 when reading the input or writing an output failed (a full\n";
@@ -234,21 +236,26 @@ ParsedCommandLine parse_command_line(int argc, const char* const* argv, std::ost
                  "after the batch, write the rows read, the rows with errors and the sums of "
                  "the main amounts (and of the differences of --compare-rules) to standard error")
         ->needs(batch);
+    std::string rules_file;
     CLI::Option* rules =
-        app.add_option("--rules", command.rules_file,
+        app.add_option("--rules", rules_file,
                        "compute with the rules of FILE, a rules file (velnaro-rules(5)), instead "
                        "of the built-in 2010 rules")
-            ->type_name("FILE");
+            ->type_name("FILE")
+            // Given twice is told as such below, not as a count of arguments.
+            ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     bool show_rules_asked = false;
     CLI::Option* show_rules =
         app.add_flag("--show-rules", show_rules_asked,
                      "print the rules in effect as a rules file (to OUT with -o) and exit: the "
                      "start of next year's file");
+    std::string previous_rules_file;
     CLI::Option* compare_rules =
-        app.add_option("--compare-rules", command.previous_rules_file,
+        app.add_option("--compare-rules", previous_rules_file,
                        "compute each slip under the rules in effect and under those of OTHER, the "
                        "previous rules, and show the differences")
-            ->type_name("OTHER");
+            ->type_name("OTHER")
+            ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     std::string months_text;
     CLI::Option* months = app.add_option("--months", months_text,
                                          "with --compare-rules: the arrears of N months (1 to "
@@ -296,16 +303,31 @@ ParsedCommandLine parse_command_line(int argc, const char* const* argv, std::ost
                typed_name(*output, argc, argv) + " requires --batch or --show-rules (see --help)");
         return {.command = std::nullopt, .status = ExitStatus::usage};
     }
+    for (const auto& [named, option] :
+         {std::pair{rules, "--rules"}, std::pair{compare_rules, "--compare-rules"}}) {
+        if (named->count() > 1) {
+            report(err, calc_program, given_twice(option) + " (see --help)");
+            return {.command = std::nullopt, .status = ExitStatus::usage};
+        }
+    }
     // An empty name would quietly mean standard output, or no file at all.
     for (const auto& [named, text] :
          {std::pair{batch, &command.batch_input}, std::pair{output, &command.output},
-          std::pair{rules, &command.rules_file},
-          std::pair{compare_rules, &command.previous_rules_file}}) {
+          std::pair{rules, &rules_file}, std::pair{compare_rules, &previous_rules_file}}) {
         if (named->count() > 0 && text->empty()) {
             report(err, calc_program,
                    "empty file name after " + typed_name(*named, argc, argv) + " (see --help)");
             return {.command = std::nullopt, .status = ExitStatus::usage};
         }
+    }
+    if (*output) {
+        command.output_option = typed_name(*output, argc, argv);
+    }
+    if (*rules) {
+        command.rules_files.in_effect = rules_file;
+    }
+    if (*compare_rules) {
+        command.rules_files.previous = previous_rules_file;
     }
     if (*delimiter_option && !*batch && !*template_row) {
         report(err, calc_program, "--delimiter requires --batch or --template (see --help)");

@@ -7,6 +7,7 @@
 #include "pay/comparison.h"
 #include "pay/pay_inputs.h"
 #include "staff/exit_status.h"
+#include "staff/run_rules.h"
 
 namespace cli {
 
@@ -20,6 +21,8 @@ struct Command {
     std::string batch_input;
     /// The batch output: a path, or empty for standard output.
     std::string output;
+    /// The output option as the command line spelled it ("-o" or "--output"), for messages.
+    std::string output_option = "-o";
     bool json = false;
     bool session = false;
     /// The axis of a comparison table (mode compare).
@@ -32,10 +35,9 @@ struct Command {
     bool byte_order_mark = false;
     /// Rows and sums on standard error after a batch.
     bool summary = false;
-    /// The rules file to compute with; empty for the built-in rules.
-    std::string rules_file;
-    /// The rules file of the previous rules, each slip computed under both; empty for none.
-    std::string previous_rules_file;
+    /// The rules file to compute with (none for the built-in rules) and that of the previous
+    /// rules, each slip computed under both (none for no comparison).
+    staff::RulesFiles rules_files;
     /// The months of arrears of a comparison of rules; 0 for none.
     int months = 0;
 };

@@ -16,13 +16,13 @@
 #include <optional>
 #include <variant>
 
-#include "pay/rules_file.h"
 #include "print/fonts.h"
-#include "slips/quiet_runtime_folder.h"
 #include "slips/slips_run.h"
 #include "staff/messages.h"
 #include "staff/output_file.h"
 #include "staff/progress_line.h"
+#include "staff/quiet_runtime_folder.h"
+#include "staff/run_rules.h"
 #include "staff/same_file.h"
 #include "velnaro/project.h"
 
@@ -100,7 +100,7 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     // Qt looks into the runtime folder as it starts, and no more.
-    std::optional<slips::QuietRuntimeFolder> runtime_folder(std::in_place);
+    std::optional<staff::QuietRuntimeFolder> runtime_folder(std::in_place);
     const QGuiApplication app(argc, argv);
     runtime_folder.reset();
     QCoreApplication::setApplicationName(QStringLiteral("velnaro-slips"));
@@ -157,22 +157,32 @@ int main(int argc, char* argv[]) {
         return usage_error(QStringLiteral("-o FILE is required (see --help)"));
     }
 
+    if (parser.values(rules_file).size() > 1) {
+        return usage_error(QString::fromStdString(staff::given_twice("--rules")));
+    }
     if (parser.isSet(rules_file) && parser.value(rules_file).isEmpty()) {
         return usage_error(QStringLiteral("--rules needs a file name"));
     }
+    staff::RulesFiles rules_files;
+    if (parser.isSet(rules_file)) {
+        rules_files.in_effect = QFile::encodeName(parser.value(rules_file)).toStdString();
+    }
+    const std::string output_path = QFile::encodeName(parser.value(output)).toStdString();
+    // The rules replaced by the slips would be lost.
+    if (const auto refused = staff::output_over_rules("-o", output_path, rules_files)) {
+        staff::report(std::cerr, staff::slips_program, *refused);
+        return staff::exit_code(staff::ExitStatus::usage);
+    }
     // Read before the input, so that rules that cannot be used leave every file as it was. The
     // rules live as long as the run.
-    const pay::RulesReading rules =
-        parser.isSet(rules_file)
-            ? pay::load_rules_file(QFile::encodeName(parser.value(rules_file)).toStdString())
-            : pay::RulesReading(pay::built_in_rules());
+    const std::variant<staff::RunRules, pay::RulesFileError> rules =
+        staff::load_run_rules(rules_files);
     if (const auto* refused = std::get_if<pay::RulesFileError>(&rules)) {
         staff::report(std::cerr, staff::slips_program, pay::describe(*refused));
         return staff::exit_code(staff::ExitStatus::usage);
     }
 
     const std::string input_path = QFile::encodeName(parser.value(batch)).toStdString();
-    const std::string output_path = QFile::encodeName(parser.value(output)).toStdString();
     std::ifstream file;
     if (input_path != "-") {
         std::error_code ignored;
@@ -199,7 +209,7 @@ int main(int argc, char* argv[]) {
     print::register_font_substitutions();
     end_run_on_interrupts(output_path);
     slips::SlipsRun run{
-        .rules = std::get<pay::PayRules>(rules),
+        .rules = std::get<staff::RunRules>(rules).in_effect,
         .input_name = file.is_open() ? input_path : "standard input",
         .output = output_path,
         .printed_at = QDateTime::currentDateTime(),

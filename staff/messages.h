@@ -16,10 +16,11 @@ std::string escape_controls(std::string_view text);
 /// the name a file gives.
 std::string quoted_name(std::string_view name);
 
-/// The names the three programs begin their messages with.
+/// The names the programs begin their messages with.
 inline constexpr std::string_view calc_program = "velnaro-calc";
 inline constexpr std::string_view slips_program = "velnaro-slips";
 inline constexpr std::string_view window_program = "velnaro";
+inline constexpr std::string_view pictures_program = "velnaro-pictures";
 
 /// Writes "PROGRAM: MESSAGE" as one line on `err`, the message's control characters escaped:
 /// every message of the three programs on standard error is written here, so none can drive the

@@ -14,4 +14,11 @@ bool names_the_input(const std::string& output, const std::string& input) {
            read_from.st_dev == written_to.st_dev && read_from.st_ino == written_to.st_ino;
 }
 
+bool same_file(const std::string& first, const std::string& second) {
+    struct stat one {};
+    struct stat other {};
+    return ::stat(first.c_str(), &one) == 0 && ::stat(second.c_str(), &other) == 0 &&
+           one.st_dev == other.st_dev && one.st_ino == other.st_ino;
+}
+
 }  // namespace staff

@@ -9,4 +9,8 @@ namespace staff {
 /// that names no file yet names no input.
 bool names_the_input(const std::string& output, const std::string& input);
 
+/// Whether two names name one file of any kind (a regular file, a pipe, a device): the same
+/// device and inode. A name that names nothing names no file another name does.
+bool same_file(const std::string& first, const std::string& second);
+
 }  // namespace staff

@@ -2,17 +2,19 @@
 #include <QFile>
 #include <cerrno>
 #include <memory>
+#include <optional>
 #include <string>
 #include <variant>
 
 #include "print/stream_device.h"
 #include "staff/messages.h"
 #include "staff/output_file.h"
+#include "staff/quiet_runtime_folder.h"
+#include "staff/run_rules.h"
 
 #include "ui/application.h"
 #include "ui/main_window.h"
 #include "ui/program_options.h"
-#include "ui/program_rules.h"
 #include "ui/terminal.h"
 
 int main(int argc, char* argv[]) {
@@ -40,13 +42,13 @@ int main(int argc, char* argv[]) {
     }
     // Rules that cannot be used stop the program before any window, display or not. Read once,
     // they live here until the program ends.
-    const std::variant<ui::ProgramRules, QString> rules =
-        ui::read_program_rules(options.rules_file(), options.compare_rules_file());
-    if (const auto* refused = std::get_if<QString>(&rules)) {
-        ui::report_error(*refused);
+    const std::variant<staff::RunRules, pay::RulesFileError> rules =
+        staff::load_run_rules(options.rules_files());
+    if (const auto* refused = std::get_if<pay::RulesFileError>(&rules)) {
+        ui::report_error(QString::fromStdString(pay::describe(*refused)));
         return 2;
     }
-    const ui::ProgramRules& program_rules = std::get<ui::ProgramRules>(rules);
+    const staff::RunRules& program_rules = std::get<staff::RunRules>(rules);
     if (const auto missing = ui::missing_display(ui::DisplayEnvironment::of_process(),
                                                  request == ui::Request::screenshot)) {
         ui::report_error(*missing);
@@ -54,7 +56,10 @@ int main(int argc, char* argv[]) {
     }
 
     ui::catch_display_failure(request == ui::Request::screenshot);
+    // Qt looks into the runtime folder as it starts, and no more.
+    std::optional<staff::QuietRuntimeFolder> runtime_folder(std::in_place);
     QApplication app(argc, argv);
+    runtime_folder.reset();
     ui::stop_catching_display_failure();
     ui::configure_application(app);
     ui::WindowOptions window_options{.rules = program_rules.in_effect};

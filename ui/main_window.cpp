@@ -47,7 +47,7 @@ MainWindow::MainWindow(WindowOptions options)
 
     // Only a pick in the scale list switches the rank lists; typing never does.
     connect(controls_.lists.scale, &QComboBox::activated, this,
-            [this] { ranks_.show_rank_list(controls_.lists.scale->currentText()); });
+            [this](int index) { ranks_.show_rank_list(index); });
     connect(controls_.ok_button, &QToolButton::clicked, this, [this] { ok_action_.run(); });
 
     QAction* compare = add_compare_action(*this, [this] { open_comparison(); });

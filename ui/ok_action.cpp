@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <utility>
+#include <variant>
 
 #include "print/bidi_text.h"
 #include "print/qt_text.h"

@@ -1,5 +1,9 @@
 #include "ui/program_options.h"
 
+#include <QFile>
+
+#include "print/qt_text.h"
+
 namespace ui {
 
 ProgramOptions::ProgramOptions()
@@ -43,24 +47,41 @@ Request ProgramOptions::parse(const QStringList& arguments) {
         return Request::usage_error;
     }
     for (const QCommandLineOption* file : {&rules_, &compare_rules_}) {
+        const QString option = QStringLiteral("--") + file->names().constFirst();
+        if (parser_.values(*file).size() > 1) {
+            error_ = print::qt_text(staff::given_twice(option.toStdString())) + QLatin1Char('.');
+            return Request::usage_error;
+        }
         if (parser_.isSet(*file) && parser_.value(*file).isEmpty()) {
-            error_ = QStringLiteral("--%1 needs a file name.").arg(file->names().constFirst());
+            error_ = QStringLiteral("%1 needs a file name.").arg(option);
             return Request::usage_error;
         }
     }
-    return parser_.isSet(screenshot_) ? Request::screenshot : Request::show_window;
+    if (!parser_.isSet(screenshot_)) {
+        return Request::show_window;
+    }
+    // The picture written over a rules file would lose it.
+    if (const auto refused = staff::output_over_rules(
+            "--screenshot", QFile::encodeName(parser_.value(screenshot_)).toStdString(),
+            rules_files())) {
+        error_ = print::qt_text(*refused) + QLatin1Char('.');
+        return Request::usage_error;
+    }
+    return Request::screenshot;
 }
 
 std::optional<QString> ProgramOptions::screenshot_file() const {
     return value_of(screenshot_);
 }
 
-std::optional<QString> ProgramOptions::rules_file() const {
-    return value_of(rules_);
-}
-
-std::optional<QString> ProgramOptions::compare_rules_file() const {
-    return value_of(compare_rules_);
+staff::RulesFiles ProgramOptions::rules_files() const {
+    const auto file = [this](const QCommandLineOption& option) -> std::optional<std::string> {
+        if (const auto name = value_of(option)) {
+            return QFile::encodeName(*name).toStdString();
+        }
+        return std::nullopt;
+    };
+    return {.in_effect = file(rules_), .previous = file(compare_rules_)};
 }
 
 std::optional<QString> ProgramOptions::value_of(const QCommandLineOption& option) const {

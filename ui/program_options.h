@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <optional>
 
+#include "staff/run_rules.h"
+
 namespace ui {
 
 /// What the command line of `velnaro` asks for.
@@ -29,12 +31,10 @@ class ProgramOptions {
     /// The file to write the start window's picture to, when asked.
     std::optional<QString> screenshot_file() const;
 
-    /// The rules file to compute with (--rules), when one is named.
-    std::optional<QString> rules_file() const;
-
-    /// The rules file whose rules the comparison window sets the rules in effect against
-    /// (--compare-rules), when one is named.
-    std::optional<QString> compare_rules_file() const;
+    /// The rules file to compute with (--rules) and the one whose rules the comparison window
+    /// sets the rules in effect against (--compare-rules), each when named, in the bytes they
+    /// were given as.
+    staff::RulesFiles rules_files() const;
 
     /// What is wrong with the arguments, after a usage error: one line.
     QString error_text() const;

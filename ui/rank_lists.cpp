@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QLabel>
-#include <QString>
 
 namespace ui {
 
@@ -18,9 +17,9 @@ QComboBox* RankLists::list(pay::Scale scale) const {
     return lists_[static_cast<std::size_t>(scale)];
 }
 
-void RankLists::show_rank_list(const QString& scale_text) const {
-    if (const auto scale = pay::scale_from_text(scale_text.toStdString())) {
-        show_only(*scale);
+void RankLists::show_rank_list(int index) const {
+    if (index >= 0 && static_cast<std::size_t>(index) < pay::all_scales.size()) {
+        show_only(pay::all_scales[static_cast<std::size_t>(index)]);
     }
 }
 

@@ -6,7 +6,6 @@
 
 class QComboBox;
 class QLabel;
-class QString;
 
 namespace ui {
 
@@ -22,9 +21,10 @@ class RankLists {
 
     QComboBox* list(pay::Scale scale) const;
 
-    /// Shows the rank list of the scale whose text is `scale_text`, hides the other three, and
-    /// leaves all four as they are when the text names no scale.
-    void show_rank_list(const QString& scale_text) const;
+    /// Shows the rank list of the scale picked at `index` of the scale list, whose items are in
+    /// the order of `pay::all_scales`, and hides the other three; leaves all four as they are
+    /// for an index out of the list.
+    void show_rank_list(int index) const;
 
     /// Shows the rank list of `scale` alone.
     void show_only(pay::Scale scale) const;

@@ -103,8 +103,8 @@ TEST(CommandLine, ReadsTheRulesOptions) {
                                    "--compare-rules", "2010.toml", "--months", "600"});
     ASSERT_TRUE(compared.result.command);
     EXPECT_EQ(compared.result.command->mode, cli::Command::Mode::batch);
-    EXPECT_EQ(compared.result.command->rules_file, "2011.toml");
-    EXPECT_EQ(compared.result.command->previous_rules_file, "2010.toml");
+    EXPECT_EQ(compared.result.command->rules_files.in_effect, "2011.toml");
+    EXPECT_EQ(compared.result.command->rules_files.previous, "2010.toml");
     EXPECT_EQ(compared.result.command->months, 600);
     const Parsed shown = parse({"--show-rules", "--rules", "2011.toml", "-o", "2012.toml"});
     ASSERT_TRUE(shown.result.command);

@@ -981,4 +981,85 @@ TEST_F(Executable, ComparesOneSlipWithThePreviousRules) {
     EXPECT_NE(monthly.find(" -"), std::string::npos) << monthly;
 }
 
+// Each rules option names one file, and no output takes a rules file's place: refused before
+// anything is read or written, the files as they were. "@" stands for the test's folder.
+struct ApartCase {
+    const char* name;
+    std::string args;
+    std::string error;
+};
+
+class RulesKeptApart : public Executable, public testing::WithParamInterface<ApartCase> {};
+
+std::string in_folder(std::string text, const std::string& folder) {
+    for (std::size_t at = text.find('@'); at != std::string::npos; at = text.find('@', at)) {
+        text.replace(at, 1, folder);
+        at += folder.size();
+    }
+    return text;
+}
+
+TEST_P(RulesKeptApart, AreRefusedBeforeAnythingIsReadOrWritten) {
+    const std::string rules = pay::write_rules(pay::built_in_rules());
+    write_file(file("apart.toml"), rules);
+    write_file(file("staff.csv"), rows_of(1));
+    fs::create_symlink(file("apart.toml"), file("apart-link.toml"));
+    const std::string folder = file("").parent_path().string();
+    const Outcome result = calc(in_folder(GetParam().args, folder));
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, "velnaro-calc: " + in_folder(GetParam().error, folder) + "\n");
+    EXPECT_EQ(read_file(file("apart.toml")), rules);
+    EXPECT_EQ(files(), (std::vector<std::string>{"apart-link.toml", "apart.toml", "staff.csv"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Options, RulesKeptApart,
+    testing::Values(
+        ApartCase{"rules_twice", "--show-rules --rules @/apart.toml --rules @/apart.toml",
+                  "--rules is given twice; name one file (see --help)"},
+        ApartCase{"previous_rules_twice",
+                  "--batch @/staff.csv --compare-rules @/missing.toml --compare-rules "
+                  "@/apart.toml",
+                  "--compare-rules is given twice; name one file (see --help)"},
+        ApartCase{"batch_over_the_rules",
+                  "--batch @/staff.csv --rules @/apart.toml -o @/apart.toml",
+                  "-o @/apart.toml names the rules file of --rules; choose another name"},
+        ApartCase{"batch_over_the_previous_rules_by_a_link",
+                  "--batch @/staff.csv --compare-rules @/apart.toml --output @/apart-link.toml",
+                  "--output @/apart-link.toml names the rules file of --compare-rules; choose "
+                  "another name"},
+        ApartCase{"shown_rules_over_their_file",
+                  "--show-rules --rules @/apart.toml -o @/./apart.toml",
+                  "-o @/./apart.toml names the rules file of --rules; choose another name"}),
+    [](const testing::TestParamInfo<ApartCase>& info) { return info.param.name; });
+
+// A pipe gives its text once: named by both rules options, it is read once and each row is set
+// against the same rules, never waited on for a second reading.
+TEST_F(Executable, ReadsOnePipeNamedByBothRulesOptionsOnce) {
+    write_file(file("rules.toml"), pay::write_rules(test_rules::raised_point_value()));
+    write_file(file("staff.csv"), rows_of(2));
+    const std::string rules = file("rules.toml").string();
+    const std::string fifo = file("rules.fifo").string();
+    const std::string run = std::string(VELNARO_CALC) + " --json --batch " +
+                            file("staff.csv").string() + " > " + file("stdout").string();
+    for (const std::string& command :
+         {"cat " + rules + " | timeout 30 " + run +
+              " --rules /dev/stdin --compare-rules /dev/stdin",
+          "rm -f " + fifo + "; mkfifo " + fifo + " && (timeout 30 cat " + rules + " > " + fifo +
+              " &) && timeout 30 " + run + " --rules " + fifo + " --compare-rules " + fifo}) {
+        SCOPED_TRACE(command);
+        const int status = std::system(command.c_str());
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 0);
+        const std::vector<std::string> lines = rows::lines_of(read_file(file("stdout")));
+        ASSERT_EQ(lines.size(), 2U);
+        for (const std::string& line : lines) {
+            const auto row = nlohmann::json::parse(line);
+            EXPECT_EQ(row.at("previous_monthly_pay"), row.at("monthly_pay")) << line;
+            EXPECT_EQ(row.at("monthly_difference"), "0.00") << line;
+        }
+    }
+}
+
 }  // namespace

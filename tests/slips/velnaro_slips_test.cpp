@@ -294,6 +294,50 @@ class VelnaroSlipsTest : public QObject {
                  (QStringList{"own-hard.csv", "own-symbolic.csv", "own.csv"}));
     }
 
+    // A rules file is named once, and the slips never take its place: the run is refused before
+    // anything is read or written.
+    void keeps_the_rules_file_apart_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("message");
+        const QString run_on = QStringLiteral("exec \"$0\" --batch \"$1/apart.csv\" ");
+        QTest::newRow("--rules given twice")
+            << run_on + QStringLiteral(
+                            "-o \"$1/apart.pdf\" --rules \"$1/apart.toml\" --rules "
+                            "\"$1/apart.toml\"")
+            << QStringLiteral("--rules is given twice; name one file");
+        QTest::newRow("--rules given twice, the first missing")
+            << run_on + QStringLiteral(
+                            "-o \"$1/apart.pdf\" --rules \"$1/missing.toml\" "
+                            "--rules \"$1/apart.toml\"")
+            << QStringLiteral("--rules is given twice; name one file");
+        QTest::newRow("-o naming the rules file")
+            << run_on + QStringLiteral("-o \"$1/apart.toml\" --rules \"$1/apart.toml\"")
+            << QStringLiteral("apart.toml names the rules file of --rules; choose another name");
+        QTest::newRow("-o naming the rules file by a link")
+            << run_on +
+                   QStringLiteral("--output \"$1/apart-link.toml\" --rules \"$1/./apart.toml\"")
+            << QStringLiteral(
+                   "apart-link.toml names the rules file of --rules; choose another name");
+    }
+    void keeps_the_rules_file_apart() {
+        QFETCH(QString, command);
+        QFETCH(QString, message);
+        write(QStringLiteral("apart.csv"), rows_of(1));
+        const QByteArray rules = QByteArray::fromStdString(pay::write_rules(pay::built_in_rules()));
+        const QString toml = write(QStringLiteral("apart.toml"), rules);
+        QFile::remove(dir_.filePath(QStringLiteral("apart-link.toml")));
+        QVERIFY(QFile::link(toml, dir_.filePath(QStringLiteral("apart-link.toml"))));
+        const Run result = run_in_shell(command, {dir_.path()});
+        QCOMPARE(result.status, 2);
+        QVERIFY2(result.err.startsWith(QStringLiteral("velnaro-slips: ")) &&
+                     result.err.endsWith(message + QLatin1Char('\n')),
+                 qPrintable(result.err));
+        QCOMPARE(result.err.count('\n'), 1);
+        QCOMPARE(contents(toml), rules);
+        QCOMPARE(files_named_like(QStringLiteral("apart")),
+                 (QStringList{"apart-link.toml", "apart.csv", "apart.toml"}));
+    }
+
     // A pipe named by -o is written in place: its reader gets the PDF, and it stays a pipe.
     void writes_a_pipe_in_place() {
         const QString csv = write(QStringLiteral("piped.csv"), rows_of(2));

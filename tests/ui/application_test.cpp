@@ -136,6 +136,12 @@ class ApplicationTest : public QObject {
             << QStringList{"--rules"} << ui::Request::usage_error << QString() << "--rules";
         QTest::newRow("rules with an empty file name")
             << QStringList{"--rules", ""} << ui::Request::usage_error << QString() << "--rules";
+        QTest::newRow("rules given twice")
+            << QStringList{"--rules", "a.toml", "--rules", "b.toml"} << ui::Request::usage_error
+            << QString() << "--rules is given twice";
+        QTest::newRow("previous rules given twice")
+            << QStringList{"--compare-rules", "a.toml", "--compare-rules", "a.toml"}
+            << ui::Request::usage_error << QString() << "--compare-rules is given twice";
         QTest::newRow("previous rules with an empty file name")
             << QStringList{"--compare-rules", ""} << ui::Request::usage_error << QString()
             << "--compare-rules";
@@ -158,12 +164,12 @@ class ApplicationTest : public QObject {
         QCOMPARE(options.parse({"velnaro", "--compare-rules", "2010.toml", "--rules", "2027.toml",
                                 "--screenshot", "a.png"}),
                  ui::Request::screenshot);
-        QCOMPARE(options.rules_file(), std::optional<QString>(QStringLiteral("2027.toml")));
-        QCOMPARE(options.compare_rules_file(), std::optional<QString>(QStringLiteral("2010.toml")));
+        QCOMPARE(options.rules_files().in_effect, std::optional<std::string>("2027.toml"));
+        QCOMPARE(options.rules_files().previous, std::optional<std::string>("2010.toml"));
         ui::ProgramOptions none;
         QCOMPARE(none.parse({"velnaro"}), ui::Request::show_window);
-        QCOMPARE(none.rules_file(), std::nullopt);
-        QCOMPARE(none.compare_rules_file(), std::nullopt);
+        QCOMPARE(none.rules_files().in_effect, std::nullopt);
+        QCOMPARE(none.rules_files().previous, std::nullopt);
     }
 
     void help_names_the_options() {

@@ -5,6 +5,7 @@
 
 #include "gui_test_support.h"
 #include "pay/pay_inputs.h"
+#include "ui/rank_lists.h"
 
 using gui_test::focused_control;
 using gui_test::qt_text;
@@ -188,6 +189,41 @@ class RankListsTest : public QObject {
         gui_test::pick_with_mouse(shown.list("Combo3"), 2);
         QCOMPARE(shown_rank_lists(shown), QStringList{"Combo10"});
         QCOMPARE(shown.result_texts(), computed);
+    }
+
+    // A pick names its place in the scale list, whose items are in the order of the scales:
+    // each place shows its own scale's list; a place out of the list (none picked) shows no
+    // other.
+    void a_place_in_the_scale_list_names_its_scale_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QList<bool>>("shown");
+        QTest::newRow("none picked") << -1 << QList<bool>{true, true, true, true};
+        QTest::newRow("scale 9") << 0 << QList<bool>{true, false, false, false};
+        QTest::newRow("scale 10") << 1 << QList<bool>{false, true, false, false};
+        QTest::newRow("scale 11") << 2 << QList<bool>{false, false, true, false};
+        QTest::newRow("out of scale") << 3 << QList<bool>{false, false, false, true};
+        QTest::newRow("past the list") << 4 << QList<bool>{true, true, true, true};
+    }
+    void a_place_in_the_scale_list_names_its_scale() {
+        QFETCH(int, index);
+        QFETCH(QList<bool>, shown);
+        QWidget parent;
+        std::array<QComboBox*, pay::all_scales.size()> lists{};
+        for (QComboBox*& list : lists) {
+            list = new QComboBox(&parent);
+        }
+        parent.show();
+        const ui::RankLists ranks(lists);
+        ranks.show_rank_list(index);
+        for (std::size_t i = 0; i < lists.size(); ++i) {
+            QCOMPARE(lists[i]->isVisible(), shown[static_cast<qsizetype>(i)]);
+        }
+    }
+    // What a place reads as rests on this order.
+    void the_scale_list_holds_the_scales_in_their_order() {
+        for (std::size_t i = 0; i < pay::all_scales.size(); ++i) {
+            QCOMPARE(pay::scale_text(pay::all_scales[i]), pay::scale_items[i]);
+        }
     }
 
   private:

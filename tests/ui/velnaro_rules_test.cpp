@@ -44,6 +44,27 @@ QProcessEnvironment without_display(const QString& runtime) {
     return bare;
 }
 
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
+}
+
+// Runs a shell command in which "$0" is velnaro and "$1" a folder, so that it can feed the
+// program through a pipe.
+Run run_in_shell(const QString& command, const QString& folder,
+                 const QProcessEnvironment& environment) {
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), command, program, folder});
+    if (!process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished();
+        return {};
+    }
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
 QProcessEnvironment offscreen(const QString& runtime) {
     QProcessEnvironment environment = without_display(runtime);
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
@@ -112,8 +133,11 @@ class VelnaroRulesTest : public QObject {
 
         // On a platform that could show the window, none opens and no picture is written.
         const QString picture = dir_.filePath(QStringLiteral("refused.png"));
-        const Run shown = run({QStringLiteral("--rules"), good_, option, file,
-                               QStringLiteral("--screenshot"), picture},
+        // Beside a usable file named by the other option: each option names one file.
+        const QString other = option == QStringLiteral("--rules")
+                                  ? QStringLiteral("--compare-rules")
+                                  : QStringLiteral("--rules");
+        const Run shown = run({other, good_, option, file, QStringLiteral("--screenshot"), picture},
                               offscreen(runtime_.path()));
         QCOMPARE(shown.status, 2);
         QCOMPARE(shown.err, expected);
@@ -125,6 +149,79 @@ class VelnaroRulesTest : public QObject {
         const Run result = run({QStringLiteral("--rules"), good_, QStringLiteral("--compare-rules"),
                                 good_, QStringLiteral("--screenshot"), picture},
                                offscreen(runtime_.path()));
+        QCOMPARE(result.err, QString());
+        QCOMPARE(result.status, 0);
+        QVERIFY(QFile::exists(picture));
+    }
+
+    // Each option names one file, and the picture never takes a rules file's place: refused
+    // before any window, the files as they were. "@" stands for the test's folder.
+    void keeps_the_rules_files_apart_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("--rules given twice")
+            << QStringList{"--rules", "@/missing.toml", "--rules", "@/apart.toml"}
+            << QStringLiteral("--rules is given twice; name one file.");
+        QTest::newRow("--compare-rules given twice")
+            << QStringList{"--compare-rules", "@/apart.toml", "--compare-rules", "@/apart.toml"}
+            << QStringLiteral("--compare-rules is given twice; name one file.");
+        QTest::newRow("--screenshot naming the file of --rules")
+            << QStringList{"--rules", "@/apart.toml", "--screenshot", "@/apart.toml"}
+            << QStringLiteral(
+                   "--screenshot @/apart.toml names the rules file of --rules; choose another "
+                   "name.");
+        QTest::newRow("--screenshot naming the file of --compare-rules by a link")
+            << QStringList{"--compare-rules", "@/apart.toml", "--screenshot", "@/apart-link.toml"}
+            << QStringLiteral(
+                   "--screenshot @/apart-link.toml names the rules file of --compare-rules; "
+                   "choose another name.");
+    }
+    void keeps_the_rules_files_apart() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+        const QByteArray rules = QByteArray::fromStdString(pay::write_rules(pay::built_in_rules()));
+        const QString toml = write(QStringLiteral("apart.toml"), rules);
+        const QString link = dir_.filePath(QStringLiteral("apart-link.toml"));
+        QFile::remove(link);
+        QVERIFY(QFile::link(toml, link));
+        arguments.replaceInStrings(QStringLiteral("@"), dir_.path());
+        const Run result = run(arguments, offscreen(runtime_.path()));
+        QCOMPARE(result.status, 2);
+        QCOMPARE(result.err, QStringLiteral("velnaro: ") +
+                                 QString(message).replace(QStringLiteral("@"), dir_.path()) +
+                                 QStringLiteral(" Try 'velnaro --help'.\n"));
+        QCOMPARE(contents(toml), rules);
+    }
+
+    // A pipe gives its text once: named by both options, it is read once, never waited on.
+    void reads_one_pipe_named_by_both_options_once_data() {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("standard input") << QStringLiteral(
+            "cat \"$1/good.toml\" | exec \"$0\" --rules /dev/stdin "
+            "--compare-rules /dev/stdin --screenshot \"$1/piped.png\"");
+        QTest::newRow("a named pipe") << QStringLiteral(
+            "rm -f \"$1/rules.fifo\"; mkfifo \"$1/rules.fifo\" && "
+            "(timeout 30 cat \"$1/good.toml\" > \"$1/rules.fifo\" &) && "
+            "exec \"$0\" --rules \"$1/rules.fifo\" --compare-rules "
+            "\"$1/rules.fifo\" --screenshot \"$1/piped.png\"");
+    }
+    void reads_one_pipe_named_by_both_options_once() {
+        QFETCH(QString, command);
+        const QString picture = dir_.filePath(QStringLiteral("piped.png"));
+        QFile::remove(picture);
+        const Run result = run_in_shell(command, dir_.path(), offscreen(runtime_.path()));
+        QCOMPARE(result.err, QString());
+        QCOMPARE(result.status, 0);
+        QVERIFY(QFile::exists(picture));
+    }
+
+    // Without a runtime folder (under sudo, cron or a bare CTest) the picture is written with
+    // nothing on standard error: Qt's warning about the folder is not the program's to give.
+    void a_screenshot_without_a_runtime_folder_is_quiet() {
+        QProcessEnvironment environment = offscreen(runtime_.path());
+        environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+        const QString picture = dir_.filePath(QStringLiteral("quiet.png"));
+        const Run result = run({QStringLiteral("--screenshot"), picture}, environment);
         QCOMPARE(result.err, QString());
         QCOMPARE(result.status, 0);
         QVERIFY(QFile::exists(picture));

@@ -1,4 +1,4 @@
-#include "slips/quiet_runtime_folder.h"
+#include "staff/quiet_runtime_folder.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <vector>
 
-namespace slips {
+namespace staff {
 namespace {
 
 constexpr const char* variable = "XDG_RUNTIME_DIR";
@@ -28,8 +28,7 @@ QuietRuntimeFolder::QuietRuntimeFolder() {
     }
     std::error_code error;
     const std::filesystem::path temporary = std::filesystem::temp_directory_path(error);
-    std::string pattern =
-        (error ? std::filesystem::path("/tmp") : temporary) / "velnaro-slips-XXXXXX";
+    std::string pattern = (error ? std::filesystem::path("/tmp") : temporary) / "velnaro-XXXXXX";
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     // mkdtemp makes it 0700, as Qt wants it.
@@ -55,4 +54,4 @@ QuietRuntimeFolder::~QuietRuntimeFolder() {
     }
 }
 
-}  // namespace slips
+}  // namespace staff
