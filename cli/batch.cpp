@@ -18,6 +18,7 @@
 #include "staff/csv_reader.h"
 #include "staff/messages.h"
 #include "staff/refusal_text.h"
+#include "staff/staff_rows.h"
 #include "staff/utf8.h"
 
 namespace cli {
@@ -99,17 +100,12 @@ class StandaloneRows {
           explanations_(options.explain ? combination_count() : 0),
           sums_(combination_count()) {}
 
-    RowResult compute(const pay::PayInputs& typed) {
-        const Resolution resolution = resolve_choices(typed);
-        if (!resolution.choices) {
-            return {.slip_part = {}, .explanation = {}, .error = resolution.error, .sums = nullptr};
-        }
-        const std::size_t combination = resolution.choices->combination;
+    RowResult compute(const ResolvedChoices& choices) {
+        const std::size_t combination = choices.combination;
         std::string& part = parts_[combination];
         if (part.empty()) {
             pay::PairedSessions windows(separator_, *options_.rules, options_.comparison.previous);
-            if (const auto refused =
-                    windows.press_ok(resolution.choices->inputs(), resolution.choices->typed)) {
+            if (const auto refused = windows.press_ok(choices.inputs(), choices.typed)) {
                 return refusal(refusal_text(*refused));
             }
             format_.append_slip_part(&windows.in_effect().shown(), part);
@@ -187,13 +183,6 @@ class SessionRows {
     RowSums sums_{};
 };
 
-// Whether the seven choices of a record can be read: it is well-formed and they are UTF-8.
-bool choices_readable(const CsvRecord& record, const ColumnMap& map) {
-    return record.malformed.empty() && record.fields.size() == map.width &&
-           std::all_of(map.choice_column.begin(), map.choice_column.end(),
-                       [&](std::size_t column) { return is_valid_utf8(record.fields[column]); });
-}
-
 // "staff.csv: 2 of 6 rows have errors (lines 3, 7); see the error column"
 std::string row_errors_message(const BatchOutcome& outcome, const BatchOptions& options) {
     std::string lines;
@@ -240,8 +229,6 @@ BatchOutcome write_rows(CsvReader& reader, const BatchHeader& header, std::ostre
     const std::string no_explanation = "\"explanation\":null";
 
     BatchOutcome outcome;
-    CsvRecord record;
-    pay::PayInputs typed;
     std::vector<std::string> echoed(map.width);
     const auto count_failure = [&](std::size_t line) {
         ++outcome.failed_rows;
@@ -249,31 +236,25 @@ BatchOutcome write_rows(CsvReader& reader, const BatchHeader& header, std::ostre
             outcome.faulty_lines.push_back(line);
         }
     };
-    while (reader.next(record)) {
+    const RowReading reading = options.session ? RowReading::as_typed : RowReading::resolved;
+    for_each_staff_row(reader, header, reading, [&](const StaffRow& row) {
+        const CsvRecord& record = row.record;
         ++outcome.rows;
-        std::string fault = record_fault(record, header);
-        if (!fault.empty() && standalone && choices_readable(record, map)) {
-            // Invalid UTF-8 in another column hides no fault of the choices.
-            assign_choices(record, map, typed);
-            if (const Resolution resolution = resolve_choices(typed); !resolution.choices) {
-                add_fault(fault, resolution.error);
-            }
-        }
-        if (!fault.empty()) {
+        if (!row.fault.empty()) {
             // The values read are written back in their columns, never ill-formed.
             for (std::size_t i = 0; i < map.width; ++i) {
                 echoed[i] = i < record.fields.size() ? replace_invalid_utf8(record.fields[i])
                                                      : std::string();
             }
-            format->write_row(echoed, empty_part, escape_controls(fault), buffer);
+            format->write_row(echoed, empty_part, escape_controls(row.fault), buffer);
             if (options.explain) {
                 append_member(buffer, rules);
                 append_member(buffer, no_explanation);
             }
             count_failure(record.line);
         } else {
-            assign_choices(record, map, typed);
-            const RowResult result = session ? session->compute(typed) : standalone->compute(typed);
+            const RowResult result =
+                session ? session->compute(row.typed) : standalone->compute(*row.choices);
             // A refused standalone row has no slip part; a refused press shows the window.
             format->write_row(
                 record.fields,
@@ -298,13 +279,14 @@ BatchOutcome write_rows(CsvReader& reader, const BatchHeader& header, std::ostre
             output.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
             buffer.clear();
             if (!output) {
-                break;  // nothing more can be written
+                return false;  // nothing more can be written
             }
         }
         if (options.progress && outcome.rows % progress_rows == 0) {
             options.progress(outcome.rows);
         }
-    }
+        return true;
+    });
     output.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
     output.flush();
 

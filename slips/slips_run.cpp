@@ -18,6 +18,7 @@
 #include "staff/messages.h"
 #include "staff/output_file.h"
 #include "staff/refusal_text.h"
+#include "staff/staff_rows.h"
 
 namespace slips {
 namespace {
@@ -87,50 +88,53 @@ staff::ExitStatus write_slips(std::istream& input, const SlipsRun& run, std::ost
     };
     std::size_t rows = 0;
     std::size_t failed = 0;
-    staff::CsvRecord record;
-    pay::PayInputs typed;
-    while (reader.next(record)) {
-        ++rows;
-        std::string error = staff::record_fault(record, header);
-        std::optional<pay::PaySession> window;
-        std::optional<pay::PayInputs> choices;
-        if (error.empty()) {
-            staff::assign_choices(record, header.map, typed);
-            const staff::Resolution resolution = staff::resolve_choices(typed);
-            error = resolution.error;
-            if (resolution.choices) {
-                choices = resolution.choices->inputs();
-                if (auto refused = staff::press_resolved(*resolution.choices,
-                                                         window.emplace(separator, run.rules))) {
+    std::optional<staff::ExitStatus> stopped;
+    staff::for_each_staff_row(
+        reader, header, staff::RowReading::resolved, [&](const staff::StaffRow& row) {
+            const staff::CsvRecord& record = row.record;
+            ++rows;
+            std::string error = row.fault;
+            std::optional<pay::PaySession> window;
+            std::optional<pay::PayInputs> choices;
+            if (row.choices) {
+                choices = row.choices->inputs();
+                if (auto refused =
+                        staff::press_resolved(*row.choices, window.emplace(separator, run.rules))) {
                     error = std::move(*refused);
                     window.reset();
                 }
             }
-        }
-        if (!error.empty()) {
-            ++failed;
-            // A row's text may hold control characters: they are shown, never sent to the terminal.
-            clear_progress(run);
-            staff::report(err, staff::slips_program,
-                          "line " + std::to_string(record.line) + ": " + error);
-        } else {
-            print::SlipContent content =
-                print::slip_content(*window, *choices, qt_text(separator), run.printed_at);
-            for (const Heading& heading : headings) {
-                const std::string& value = record.fields[heading.place];
-                if (!value.empty()) {
-                    content.headings.push_back({heading.caption, qt_text(value), heading.reading});
+            if (!error.empty()) {
+                ++failed;
+                // A row's text may hold control characters: they are shown, never sent to the
+                // terminal.
+                clear_progress(run);
+                staff::report(err, staff::slips_program,
+                              "line " + std::to_string(record.line) + ": " + error);
+            } else {
+                print::SlipContent content =
+                    print::slip_content(*window, *choices, qt_text(separator), run.printed_at);
+                for (const Heading& heading : headings) {
+                    const std::string& value = record.fields[heading.place];
+                    if (!value.empty()) {
+                        content.headings.push_back(
+                            {heading.caption, qt_text(value), heading.reading});
+                    }
+                }
+                file.add_page(content);
+                // A full disk stops the run at once: no page after it could be kept.
+                if (output.error() != 0) {
+                    stopped = cannot_write(output.error());
+                    return false;
+                }
+                if (run.progress) {
+                    run.progress(static_cast<std::size_t>(file.pages()));
                 }
             }
-            file.add_page(content);
-            // A full disk stops the run at once: no page after it could be kept.
-            if (output.error() != 0) {
-                return cannot_write(output.error());
-            }
-            if (run.progress) {
-                run.progress(static_cast<std::size_t>(file.pages()));
-            }
-        }
+            return true;
+        });
+    if (stopped) {
+        return *stopped;
     }
 
     if (reader.read_failed()) {
