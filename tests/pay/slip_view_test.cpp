@@ -89,13 +89,7 @@ TEST(SlipView, TheBracketIsTheComputations) {
     // taxable amount shows as 47553.15 but lies a hair above it in the computation.
     rules.income_tax.brackets.at(1).lower = 47553.15;
     pay::PaySession session(".", rules);
-    const pay::PayInputs inputs{.scale = std::string(pay::scale_text(pay::Scale::scale_9)),
-                                .rank = std::string(pay::rank_items(pay::Scale::scale_9)[0]),
-                                .zone = std::string(pay::zone_items[0]),
-                                .special_charges = std::string(pay::yes_text),
-                                .children = "0",
-                                .dependents = "0",
-                                .mutual_member = std::string(pay::no_text)};
+    const pay::PayInputs inputs = test_support::bracket_edge_inputs();
     ASSERT_FALSE(session.press_ok(inputs));
     ASSERT_EQ(session.text(SlipField::taxable_amount), "47553.15");
     const pay::SlipView view = pay::view_slip(session, pay::ViewDetail::amounts);

@@ -380,13 +380,7 @@ class SlipPageTest : public QObject {
         pay::PayRules rules = pay::built_in_rules();
         rules.income_tax.brackets.at(1).lower = 47553.15;
         pay::PaySession session(".", rules);
-        const pay::PayInputs inputs{.scale = std::string(pay::scale_text(pay::Scale::scale_9)),
-                                    .rank = std::string(pay::rank_items(pay::Scale::scale_9)[0]),
-                                    .zone = std::string(pay::zone_items[0]),
-                                    .special_charges = std::string(pay::yes_text),
-                                    .children = "0",
-                                    .dependents = "0",
-                                    .mutual_member = std::string(pay::no_text)};
+        const pay::PayInputs inputs = test_support::bracket_edge_inputs();
         QVERIFY(!session.press_ok(inputs));
         QCOMPARE(session.text(pay::SlipField::taxable_amount), std::string("47553.15"));
         QCOMPARE(session.text(pay::SlipField::tax_rate_label), std::string("10 %"));
