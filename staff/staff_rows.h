@@ -44,9 +44,9 @@ void for_each_staff_row(CsvReader& reader, const BatchHeader& header, RowReading
     while (reader.next(record)) {
         std::string fault = record_fault(record, header);
         std::optional<ResolvedChoices> choices;
-        // A row without fault is readable; invalid UTF-8 in another column hides no fault of
-        // the choices.
-        const bool readable = choices_readable(record, header.map);
+        // A row without fault is readable (its record is well-formed and UTF-8); invalid UTF-8
+        // in another column hides no fault of the choices.
+        const bool readable = fault.empty() || choices_readable(record, header.map);
         if (readable) {
             assign_choices(record, header.map, typed);
         }
