@@ -2,6 +2,7 @@
 // numbers it shows, gives the result it shows; a line marked approximate is indeed not exact.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstddef>
 #include <iostream>
 #include <optional>
@@ -10,12 +11,15 @@
 #include <string_view>
 #include <vector>
 
+#include "pay/amount_format.h"
 #include "pay/explanation.h"
 #include "pay/negative_amounts.h"
 #include "pay/pay_inputs.h"
 #include "pay/pay_session.h"
+#include "pay/pay_slip.h"
 #include "pay/rules.h"
 #include "pay/shown_arithmetic.h"
+#include "pay/trace.h"
 #include "test_inputs.h"
 
 namespace {
@@ -423,6 +427,37 @@ TEST(TrueEquations, TheBuiltInLineThatRoundsSaysSo) {
     // amounts shows as 9570.76.
     EXPECT_EQ(total.formula, "1572.57 + 4888.56 + 60.00 + 1222.14 + 327.50 + 1500 ≈ 9570.76");
     EXPECT_NE(total.sentence.find("مقرّبة إلى السنتيم"), std::string::npos) << total.sentence;
+}
+
+// A taxable amount less than half a cent above a bracket's bound shows as the bound itself: the
+// line says so with "≲", and its sentence names that sign.
+TEST(TrueEquations, AnAmountJustAboveABoundSaysSo) {
+    for (const pay::PayInputs& inputs : pay::every_list_combination()) {
+        pay::PaySlip slip;
+        pay::NoTrace no_trace;
+        pay::compute_pay(test_inputs::typed(inputs), pay::built_in_rules(), slip, no_trace);
+        // The bound: the taxable amount's whole cents, when less than half a cent lies above them.
+        const double cents = std::floor(slip.taxable_amount * 100);
+        const double above = slip.taxable_amount * 100 - cents;
+        if (above < 0.01 || above > 0.4) {
+            continue;
+        }
+        pay::PayRules rules = pay::built_in_rules();
+        rules.income_tax.brackets = {{0, 0, 0, pay::tax_rate_label(0)},
+                                     {cents / 100, 10, 0, pay::tax_rate_label(10)}};
+        pay::PaySession session(".", rules);
+        ASSERT_EQ(session.press_ok(inputs), std::nullopt);
+        const std::string bound = pay::format_amount(cents / 100);
+        const pay::FieldExplanation rate =
+            pay::explain_field(session, pay::SlipField::tax_rate_label);
+        EXPECT_EQ(rate.formula, bound + " ≲ " + bound + " → 10 %") << context_of(inputs);
+        EXPECT_NE(rate.sentence.find("≲"), std::string::npos) << rate.sentence;
+        LinesMet met;
+        expect_true_explanations(session, context_of(inputs), met);
+        EXPECT_GT(met.rounded_bound, 0);
+        return;
+    }
+    FAIL() << "no taxable amount of the built-in rules lies less than half a cent above a cent";
 }
 
 }  // namespace
