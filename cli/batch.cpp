@@ -40,8 +40,8 @@ using Sums = std::array<std::int64_t, summed_fields.size()>;
 // number of rows.
 struct RowSums {
     Sums fields{};
-    std::int64_t monthly_difference = 0;
-    std::int64_t arrears = 0;
+    pay::WideInteger monthly_difference = 0;
+    pay::WideInteger arrears = 0;
 };
 
 Sums hundredths_of(const pay::ShownTexts& texts) {

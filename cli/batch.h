@@ -12,6 +12,7 @@
 #include "cli/rules_comparison.h"
 #include "pay/rules.h"
 #include "pay/slip_fields.h"
+#include "pay/wide_integer.h"
 #include "staff/exit_status.h"
 
 namespace cli {
@@ -61,12 +62,13 @@ struct BatchOutcome {
     bool write_failed = false;
     /// The lines on which the first faulty rows start.
     std::vector<std::size_t> faulty_lines;
-    /// The sums of `summed_fields`, in hundredths.
-    std::array<std::int64_t, summed_fields.size()> sums{};
+    /// The sums of `summed_fields`, in hundredths. Each row adds less than 2^63 in each, and rows
+    /// are counted in 64 bits, so these sums cannot wrap.
+    std::array<pay::WideInteger, summed_fields.size()> sums{};
     /// With a comparison of rules, the sums of the monthly differences and of the arrears, in
-    /// hundredths.
-    std::int64_t monthly_difference_sum = 0;
-    std::int64_t arrears_sum = 0;
+    /// hundredths, as wide.
+    pay::WideInteger monthly_difference_sum = 0;
+    pay::WideInteger arrears_sum = 0;
 };
 
 /// The header line and one example row of a batch, ready to fill in.

@@ -32,7 +32,7 @@ std::optional<MonthlyDifference> monthly_difference(const pay::ShownTexts& in_ef
         return std::nullopt;
     }
     MonthlyDifference difference;
-    difference.monthly_difference = *now - *before;
+    difference.monthly_difference = pay::WideInteger{*now} - *before;
     difference.arrears = difference.monthly_difference * comparison.months;
     difference.values = {previous[monthly],
                          pay::difference_text(difference.monthly_difference, 2, separator)};

@@ -8,6 +8,7 @@
 
 #include "pay/rules.h"
 #include "pay/slip_fields.h"
+#include "pay/wide_integer.h"
 
 namespace cli {
 
@@ -29,10 +30,11 @@ std::vector<std::string> rules_comparison_columns(const RulesComparison& compari
 struct MonthlyDifference {
     /// The values of `rules_comparison_columns`, in their order.
     std::vector<std::string> values;
-    /// In effect less previous, in hundredths: the difference of the two shown amounts.
-    std::int64_t monthly_difference = 0;
+    /// In effect less previous, in hundredths: the difference of the two shown amounts. Wide, as
+    /// the arrears, so that neither wraps whatever the shown amounts.
+    pay::WideInteger monthly_difference = 0;
     /// The months of arrears times `monthly_difference`, in hundredths.
-    std::int64_t arrears = 0;
+    pay::WideInteger arrears = 0;
 };
 
 /// The difference of the monthly pay that `in_effect` and `previous` show, written with

@@ -10,6 +10,7 @@
 #include "pay/amount_format.h"
 #include "pay/choices.h"
 #include "pay/pay_session.h"
+#include "pay/shown_arithmetic.h"
 #include "pay/trace.h"
 
 namespace pay {
@@ -104,6 +105,31 @@ std::string unwritten_reason(const PayInputs& inputs, const Choices& choices, Sl
 }
 
 using Op = TermOperation;
+
+// The relations a line writes when its shown numbers bear it out exactly, and when they do not:
+// the computation works on unrounded amounts, and a line shows them to the cent.
+constexpr std::string_view equals = " = ";
+constexpr std::string_view about_equals = " ≈ ";
+constexpr std::string_view less = " < ";
+constexpr std::string_view not_more = " ≤ ";
+constexpr std::string_view about_not_more = " ≲ ";
+
+// What a sentence adds when a line of it holds only before its numbers were rounded: the sign
+// of that line, and why.
+std::string rounding_note(std::string_view formula) {
+    std::string signs;
+    for (const std::string_view sign : {about_equals, about_not_more}) {
+        if (formula.find(sign) != std::string_view::npos) {
+            signs += signs.empty() ? "" : " أو ";
+            signs += isolated(sign.substr(1, sign.size() - 2));
+        }
+    }
+    if (signs.empty()) {
+        return {};
+    }
+    return " والسطر الذي فيه " + signs +
+           " تقريبي: أعداده مقرّبة إلى السنتيم، والحساب يجري على المبالغ قبل تقريبها.";
+}
 
 constexpr std::string_view contribution_base_name = "أساس الاقتطاع للتقاعد والتأمين عن المرض";
 constexpr std::string_view before_family_name = "المجموع دون التعويضات العائلية";
@@ -283,6 +309,7 @@ class Builder {
 
     FieldExplanation finish() {
         result_.formula = render_formula(result_.terms);
+        result_.sentence += rounding_note(result_.formula);
         return std::move(result_);
     }
 
@@ -660,9 +687,33 @@ std::string_view operation_name(TermOperation operation) {
     return {};
 }
 
+namespace {
+
+// The relation of a line whose terms give `result`: exact when the shown numbers give the shown
+// result, approximate otherwise.
+std::string_view result_relation(std::span<const ExplanationTerm> line, const std::string& result) {
+    const std::optional<Fraction> worked = shown_value(line);
+    const std::optional<Fraction> shown = shown_number(result);
+    return worked && shown && *worked != *shown ? about_equals : equals;
+}
+
+// The relation of a bracket's bound to the amount it is tested against, as the shown numbers bear
+// it out: an amount just above a bound can show as the bound itself.
+std::string_view bound_relation(const std::string& low, const std::string& high, bool strict) {
+    const std::optional<Fraction> a = shown_number(low);
+    const std::optional<Fraction> b = shown_number(high);
+    if (!a || !b || (strict ? *a < *b : *a <= *b)) {
+        return strict ? less : not_more;
+    }
+    return about_not_more;
+}
+
+}  // namespace
+
 std::string render_formula(const std::vector<ExplanationTerm>& terms) {
     std::string formula;
     std::string line;
+    std::string first;
     std::string lower;
     std::string upper;
     std::string done;
@@ -671,15 +722,19 @@ std::string render_formula(const std::vector<ExplanationTerm>& terms) {
     done.reserve(160);
     bool additive = false;  // the line so far ends in a sum, to be bracketed before a product
     std::size_t operations = 0;
-    for (const ExplanationTerm& term : terms) {
+    std::size_t line_start = 0;
+    for (std::size_t index = 0; index < terms.size(); ++index) {
+        const ExplanationTerm& term = terms[index];
         const std::string& value = term.value;
         switch (term.operation) {
             case TermOperation::first:
                 line = value;
+                first = value;
                 lower.clear();
                 upper.clear();
                 additive = false;
                 operations = 0;
+                line_start = index;
                 continue;
             case TermOperation::plus:
             case TermOperation::minus:
@@ -713,17 +768,19 @@ std::string render_formula(const std::vector<ExplanationTerm>& terms) {
                 done.clear();
                 if (!lower.empty() || !upper.empty()) {
                     if (!lower.empty()) {
-                        done.append(lower).append(" < ");
+                        done.append(lower).append(bound_relation(lower, first, true));
                     }
                     done += line;
                     if (!upper.empty()) {
-                        done.append(" ≤ ").append(upper);
+                        done.append(bound_relation(first, upper, false)).append(upper);
                     }
                     done.append(" → ").append(value);
                 } else if (operations == 0 && line == value) {
                     done = value;  // a value taken as it is: a grid amount, a kept amount
                 } else {
-                    done.append(line).append(" = ").append(value);
+                    const std::span<const ExplanationTerm> worked(terms.data() + line_start,
+                                                                  index - line_start);
+                    done.append(line).append(result_relation(worked, value)).append(value);
                 }
                 formula += formula.empty() ? "" : "\n";
                 formula += done;

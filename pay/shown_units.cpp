@@ -1,5 +1,6 @@
 #include "pay/shown_units.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace pay {
@@ -30,10 +31,17 @@ std::optional<std::int64_t> shown_units(std::string_view text) {
     return negative ? -units : units;
 }
 
-std::string units_text(std::int64_t units, int decimals, char separator) {
-    const std::uint64_t magnitude =
-        units < 0 ? 0 - static_cast<std::uint64_t>(units) : static_cast<std::uint64_t>(units);
-    std::string digits = std::to_string(magnitude);
+std::string units_text(WideInteger units, int decimals, char separator) {
+    // The digits from the last, each taken off the number's own sign, so that the most negative
+    // value is written too.
+    std::string digits;
+    WideInteger rest = units;
+    do {
+        const auto digit = static_cast<int>(rest % 10);
+        digits.push_back(static_cast<char>('0' + (digit < 0 ? -digit : digit)));
+        rest /= 10;
+    } while (rest != 0);
+    std::reverse(digits.begin(), digits.end());
     const auto places = static_cast<std::size_t>(decimals);
     if (places > 0) {
         if (digits.size() <= places) {
@@ -44,7 +52,7 @@ std::string units_text(std::int64_t units, int decimals, char separator) {
     return (units < 0 ? "-" : "") + digits;
 }
 
-std::string difference_text(std::int64_t units, int decimals, char separator) {
+std::string difference_text(WideInteger units, int decimals, char separator) {
     return (units > 0 ? "+" : "") + units_text(units, decimals, separator);
 }
 

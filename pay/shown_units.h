@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "pay/slip_fields.h"
+#include "pay/wide_integer.h"
 
 namespace pay {
 
@@ -15,12 +16,13 @@ namespace pay {
 /// place. None for a text that is no shown amount (empty, say).
 std::optional<std::int64_t> shown_units(std::string_view text);
 
-/// `units` of the last of `decimals` places as a decimal text: "1234.05", "-0.50", "1500".
-std::string units_text(std::int64_t units, int decimals, char separator);
+/// `units` of the last of `decimals` places as a decimal text: "1234.05", "-0.50", "1500". Wide,
+/// so that a sum of shown amounts over any number of rows is written whole.
+std::string units_text(WideInteger units, int decimals, char separator);
 
 /// A difference as the comparisons show one: a plus sign before a positive difference, a minus
 /// sign before a negative one and no sign for zero ("+12.30", "-0.05", "0.00"), never "-0.00".
-std::string difference_text(std::int64_t units, int decimals, char separator);
+std::string difference_text(WideInteger units, int decimals, char separator);
 
 /// The difference of one field's two shown texts, in the field's own display ("+66.87", "0",
 /// "-1.50"): the difference of the figures as shown, exact to their last place. Empty for the

@@ -76,7 +76,11 @@ ShownTexts show_and_settle(PaySlip& slip, std::string_view separator) {
     for (const SlipFieldInfo& info : slip_fields) {
         std::string& text = texts[static_cast<std::size_t>(info.field)];
         if (info.display == FieldDisplay::label) {
+            // A rate label ("10.5 %") is a number too, written with the amounts' separator.
             text = slip.*std::get<std::string PaySlip::*>(info.member);
+            if (const std::size_t point = text.find('.'); point != std::string::npos) {
+                text.replace(point, 1, separator);
+            }
         } else if (double* amount = amount_in(slip, info.member)) {
             const bool whole = info.display == FieldDisplay::whole_number;
             ShownAmount shown =

@@ -167,9 +167,9 @@ using ShownTexts = std::array<std::string, slip_field_count>;
 /// What the window shows before the first computation.
 ShownTexts start_texts();
 
-/// The texts a computed slip shows, each as its field's display says (the amounts with
-/// `separator`), and each shown amount of `slip` settled to the value its text shows, so that a
-/// field the next computation leaves unwritten carries what the window showed.
+/// The texts a computed slip shows, each as its field's display says (the amounts and the rate
+/// label with `separator`), and each shown amount of `slip` settled to the value its text shows, so
+/// that a field the next computation leaves unwritten carries what the window showed.
 ShownTexts show_and_settle(PaySlip& slip, std::string_view separator);
 
 }  // namespace pay

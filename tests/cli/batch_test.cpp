@@ -3,12 +3,15 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <cstdint>
+#include <limits>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "pay/pay_inputs.h"
 #include "pay/pay_session.h"
+#include "pay/rules.h"
 #include "staff/utf8.h"
 #include "test_rows.h"
 
@@ -289,7 +292,7 @@ TEST(StandaloneRows, ExplainedRowsWithoutAmountsHaveNoExplanation) {
     ASSERT_EQ(objects.size(), 2u);
     EXPECT_EQ(objects[0]["explanation"]["income_tax"]["formula"],
               "50000.00 < 53041.33 ≤ 60000.00 → 20 %\n"
-              "(53041.33 − 50000.00) × 20 % + 2000.00 = 2608.27\n"
+              "(53041.33 − 50000.00) × 20 % + 2000.00 ≈ 2608.27\n"
               "2608.27 − 1080.00 = 1528.27");
     EXPECT_TRUE(objects[1]["explanation"].is_null());
     EXPECT_EQ(objects[1]["error"], "dependents '9' is not a count; expected 0-6");
@@ -581,6 +584,29 @@ TEST(Summary, CountsTheRowsAndAddsUpTheAmountsOfThoseThatSucceeded) {
                   "staff.csv: 3 rows read, 1 with errors",
                   "sums over the 2 rows that succeeded: gross_total 134457.92, total_deductions "
                   "19645.26, income_tax 1828.05, annual_pay 114812.66"}));
+}
+
+// Sums held wide: (2^63 - 1) hundredths in each of 60,000 rows, past what 64 bits hold, are
+// written whole, with the differences and arrears likewise.
+TEST(Summary, WritesSumsPastSixtyFourBitsWhole) {
+    const pay::PayRules& rules = pay::built_in_rules();
+    const cli::BatchOptions options{.comparison = {.previous = &rules, .months = 600},
+                                    .input_name = "staff.csv"};
+    cli::BatchOutcome outcome;
+    outcome.rows = 60000;
+    const pay::WideInteger row = std::numeric_limits<std::int64_t>::max();
+    outcome.sums.fill(row * 60000);
+    outcome.monthly_difference_sum = -row * 60000;
+    outcome.arrears_sum = -row * 60000 * 600;
+    const std::vector<std::string> lines = cli::summary_lines(outcome, options);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[1],
+              "sums over the 60000 rows that succeeded: gross_total 5534023222112865484200.00, "
+              "total_deductions 5534023222112865484200.00, income_tax "
+              "5534023222112865484200.00, annual_pay 5534023222112865484200.00");
+    EXPECT_EQ(lines[2],
+              "sums of the differences over the 60000 rows that succeeded: monthly_difference "
+              "-5534023222112865484200.00, arrears -3320413933267719290520000.00");
 }
 
 }  // namespace

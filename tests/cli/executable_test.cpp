@@ -236,7 +236,7 @@ TEST_F(Executable, ExplainsEachAmountUnderIt) {
     const std::string income_tax = "\n" + line("income_tax", "1528.27") +
                                    "الضريبة العامة على الدخل\n"
                                    "    50000.00 < 53041.33 ≤ 60000.00 → 20 %\n"
-                                   "    (53041.33 − 50000.00) × 20 % + 2000.00 = 2608.27\n"
+                                   "    (53041.33 − 50000.00) × 20 % + 2000.00 ≈ 2608.27\n"
                                    "    2608.27 − 1080.00 = 1528.27\n"
                                    "total_deductions ";
     EXPECT_NE(result.out.find(income_tax), std::string::npos) << result.out;

@@ -224,21 +224,21 @@ TEST(Explanation, AWorkedSlipShowsItsNumbers) {
     // Contribution base: 1819.42 + 18194.2 + 25212 + 3660 + 0.
     EXPECT_EQ(formula(session, SlipField::retirement),
               "18194.20 × 10 % + 18194.20 + 25212.00 + 3660.00 + 0.00 = 48885.62\n"
-              "48885.62 × 10 % = 4888.56");
+              "48885.62 × 10 % ≈ 4888.56");
     EXPECT_EQ(formula(session, SlipField::mutual_fund), "1500");
     // Professional deduction 67079.82 / 100 x 20 = 13415.964, below its ceiling.
     EXPECT_EQ(formula(session, SlipField::taxable_amount),
               "18194.20 + 4548.55 + 15465.07 + 25212.00 + 3660.00 + 0.00 = 67079.82\n"
-              "67079.82 × 20 % = 13415.96\n"
+              "67079.82 × 20 % ≈ 13415.96\n"
               "67079.82 − 4888.56 − 13415.96 − 1222.14 − 327.50 − 1500 = 45725.66");
     EXPECT_EQ(formula(session, SlipField::tax_rate_label), "30000.00 < 45725.66 ≤ 50000.00 → 10 %");
     // Gross tax (45725.6579 - 30000) / 100 x 10 + 0 = 1572.56579.
     EXPECT_EQ(formula(session, SlipField::income_tax),
               "30000.00 < 45725.66 ≤ 50000.00 → 10 %\n"
-              "(45725.66 − 30000.00) × 10 % + 0.00 = 1572.57\n"
+              "(45725.66 − 30000.00) × 10 % + 0.00 ≈ 1572.57\n"
               "1572.57 − 360.00 = 1212.57");
     EXPECT_EQ(formula(session, SlipField::family_exemption), "1 × 360.00 = 360.00");
-    EXPECT_EQ(formula(session, SlipField::monthly_pay), "(71879.82 − 9210.76) ÷ 12 = 5222.42");
+    EXPECT_EQ(formula(session, SlipField::monthly_pay), "(71879.82 − 9210.76) ÷ 12 ≈ 5222.42");
 
     const FieldExplanation residence = pay::explain_field(session, SlipField::residence_allowance);
     EXPECT_EQ(residence.terms, (std::vector<ExplanationTerm>{

@@ -4,9 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "pay/explanation.h"
 #include "pay/pay_inputs.h"
+#include "pay/rules.h"
 
 namespace {
 
@@ -230,6 +233,25 @@ TEST(CarriedValues, TheSlipHoldsWhatIsShown) {
     EXPECT_DOUBLE_EQ(session.slip().residence_allowance, 1911.08);
     // (1911.076 + 19110.76 + 25212 + 3660) / 10 = 4989.3836
     EXPECT_DOUBLE_EQ(session.slip().retirement, 4989.38);
+}
+
+// A rate label is a number as the amounts are: with a decimal comma, its point is a comma too,
+// as the explanation of the rate writes it.
+TEST(PaySession, WritesTheRateLabelWithItsDecimalSeparator) {
+    pay::PayRules rules = pay::built_in_rules();
+    // Every taxable amount above 1.00 falls in the one bracket of 10.5 %.
+    rules.income_tax.brackets = {{0, 0, 0, pay::tax_rate_label(0)},
+                                 {1, 10.5, 0, pay::tax_rate_label(10.5)}};
+    const pay::PayInputs inputs =
+        test_inputs::scale_9("1", pay::zone_items[0], pay::yes_text, "0", "0", pay::yes_text);
+    for (const auto& [separator, label] :
+         {std::pair<std::string, std::string>{".", "10.5 %"}, {",", "10,5 %"}}) {
+        pay::PaySession session(separator, rules);
+        ASSERT_EQ(session.press_ok(inputs), std::nullopt);
+        EXPECT_EQ(session.text(pay::SlipField::tax_rate_label), label);
+        EXPECT_TRUE(pay::explain_field(session, pay::SlipField::tax_rate_label)
+                        .formula.ends_with(" → " + label));
+    }
 }
 
 }  // namespace

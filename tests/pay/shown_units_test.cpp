@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 
@@ -38,7 +40,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct WriteCase {
     const char* name;
-    std::int64_t units;
+    pay::WideInteger units;
     int decimals;
     char separator;
     std::string amount;
@@ -57,6 +59,12 @@ INSTANTIATE_TEST_SUITE_P(
     Amounts, UnitsText,
     testing::Values(WriteCase{"positive", 2293, 2, '.', "22.93", "+22.93"},
                     WriteCase{"negative_cents", -5, 2, '.', "-0.05", "-0.05"},
+                    // A sum of rows past 64 bits: (2^63 - 1) x 60000 hundredths.
+                    WriteCase{"beyond_64_bits",
+                              pay::WideInteger{std::numeric_limits<std::int64_t>::max()} * 60000, 2,
+                              '.', "5534023222112865484200.00", "+5534023222112865484200.00"},
+                    WriteCase{"most_negative_64_bits", std::numeric_limits<std::int64_t>::min(), 2,
+                              ',', "-92233720368547758,08", "-92233720368547758,08"},
                     // No "-0.00": a zero difference has no sign.
                     WriteCase{"zero", 0, 2, '.', "0.00", "0.00"},
                     WriteCase{"decimal_comma", -123405, 2, ',', "-1234,05", "-1234,05"},

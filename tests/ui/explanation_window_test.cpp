@@ -149,7 +149,7 @@ class ExplanationWindowTest : public QObject {
                                           << "min(3 × 360.00 ; 117.03) = 117.03";
         QTest::newRow("monthly pay") << "."
                                      << "Text20"
-                                     << "(53685.62 − 7998.20) ÷ 12 = 3807.29";
+                                     << "(53685.62 − 7998.20) ÷ 12 ≈ 3807.29";
     }
     void a_hover_shows_the_fields_explanation() {
         QFETCH(QString, separator);
@@ -247,7 +247,7 @@ class ExplanationWindowTest : public QObject {
             }
         });
         QTest::keyClick(&monthly, Qt::Key_F1, Qt::ShiftModifier);
-        QVERIFY(read.contains(QStringLiteral("(53685.62 − 7998.20) ÷ 12 = 3807.29")));
+        QVERIFY(read.contains(QStringLiteral("(53685.62 − 7998.20) ÷ 12 ≈ 3807.29")));
         QVERIFY2(repeated.isEmpty(), qPrintable(repeated.join(QLatin1Char('\n'))));
     }
 
@@ -400,7 +400,7 @@ class ExplanationWindowTest : public QObject {
         QTest::newRow("residence") << "Text3"
                                    << "18194.20 × 10 % = 1819.42";
         QTest::newRow("monthly pay") << "Text20"
-                                     << "(53685.62 − 7998.20) ÷ 12 = 3807.29";
+                                     << "(53685.62 − 7998.20) ÷ 12 ≈ 3807.29";
     }
     void the_context_menu_opens_the_fields_window() {
         QFETCH(QString, field);
