@@ -8,6 +8,7 @@
 #include <QTextOption>
 #include <algorithm>
 #include <iterator>
+#include <map>
 #include <optional>
 #include <span>
 
@@ -113,7 +114,9 @@ class PageBuilder {
               Qt::LayoutDirection direction, Qt::Alignment alignment, bool kept = true) {
         // Drawn smaller only when it is wider than its box: the largest amounts a rules file
         // allows, which would otherwise run into the next column.
-        const qreal fitted = fitted_points(text, points, bold, place.width(), smallest_points);
+        const bool fits = width_mm(text, points, bold) <= place.width();
+        const qreal fitted =
+            fits ? points : fitted_points(text, points, bold, place.width(), smallest_points);
         page_.texts.push_back({place, text, fitted, bold, direction, alignment, kept});
     }
 
@@ -165,7 +168,18 @@ class PageBuilder {
     PageLayout take() { return std::move(page_); }
 
   private:
+    // A page has texts in a few sizes: their metrics are made once a page.
+    qreal width_mm(const QString& text, qreal points, bool bold) {
+        const auto key = std::pair{points, bold};
+        auto found = metrics_.find(key);
+        if (found == metrics_.end()) {
+            found = metrics_.emplace(key, page_metrics(window_font(points, bold))).first;
+        }
+        return found->second.horizontalAdvance(text) / slip_pdf_dpi * 25.4;
+    }
+
     PageLayout page_;
+    std::map<std::pair<qreal, bool>, QFontMetricsF> metrics_;
 };
 
 }  // namespace
