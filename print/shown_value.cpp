@@ -9,6 +9,7 @@
 
 #include "pay/bidi_format.h"
 #include "print/bidi_text.h"
+#include "print/page_fitting.h"
 #include "print/slip_page.h"
 
 namespace print {
@@ -105,11 +106,7 @@ QString visible_characters(QStringView text) {
 }  // namespace
 
 QString shown_value(QStringView value, ValueReading reading, const QFont& font, qreal width_mm) {
-    // Measured at the resolution the page painter shapes texts at on a PDF page.
-    QImage page(1, 1, QImage::Format_Mono);
-    page.setDotsPerMeterX(static_cast<int>(std::lround(slip_pdf_dpi / 0.0254)));
-    page.setDotsPerMeterY(page.dotsPerMeterX());
-    const QFontMetricsF metrics(font, &page);
+    const QFontMetricsF metrics = page_metrics(font);
     const qreal width = width_mm / 25.4 * slip_pdf_dpi;
     // First a bound that costs next to nothing: hardly a character is narrower than a tenth of
     // the font's size, so more clusters than that do not fit. Where they do (hair spaces,

@@ -8,6 +8,7 @@
 #include <QTextOption>
 #include <algorithm>
 #include <iterator>
+#include <map>
 #include <optional>
 #include <span>
 
@@ -18,7 +19,9 @@
 #include "pay/result_columns.h"
 #include "pay/slip_fields.h"
 #include "pay/slip_view.h"
+#include "print/bidi_text.h"
 #include "print/fonts.h"
+#include "print/page_fitting.h"
 #include "print/qt_text.h"
 #include "print/rule_set_text.h"
 #include "velnaro/project.h"
@@ -49,6 +52,7 @@ constexpr std::string_view no_share = "—";
 // --- The sheet, in millimetres.
 constexpr qreal margin_mm = 15;
 constexpr qreal width_mm = 210 - 2 * margin_mm;
+constexpr qreal height_mm = 297 - 2 * margin_mm;
 constexpr qreal column_gap_mm = 4;
 constexpr qreal column_mm = (width_mm - column_gap_mm) / 2;
 // The right column starts here, from the left edge of the printable area.
@@ -65,6 +69,12 @@ constexpr qreal title_points = 16;
 constexpr qreal text_points = 10;
 constexpr qreal small_points = 8;
 constexpr qreal formula_points = 7.5;
+// The smallest sizes a text is drawn at to fit its box: past them a rule set's title and a formula
+// line go on over more lines, and an amount, which the bounds of a rules file keep short, is
+// drawn at the smallest size of all.
+constexpr qreal smallest_title_points = 8;
+constexpr qreal smallest_formula_points = 6;
+constexpr qreal smallest_points = 5;
 
 constexpr Qt::Alignment right_edge = Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter;
 constexpr Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignVCenter;
@@ -102,7 +112,12 @@ class PageBuilder {
   public:
     void text(const QRectF& place, const QString& text, qreal points, bool bold,
               Qt::LayoutDirection direction, Qt::Alignment alignment, bool kept = true) {
-        page_.texts.push_back({place, text, points, bold, direction, alignment, kept});
+        // Drawn smaller only when it is wider than its box: the largest amounts a rules file
+        // allows, which would otherwise run into the next column.
+        const bool fits = width_mm(text, points, bold) <= place.width();
+        const qreal fitted =
+            fits ? points : fitted_points(text, points, bold, place.width(), smallest_points);
+        page_.texts.push_back({place, text, fitted, bold, direction, alignment, kept});
     }
 
     // A name or an id from a file, right to left from `right`: shown safely, in its box, and
@@ -153,7 +168,18 @@ class PageBuilder {
     PageLayout take() { return std::move(page_); }
 
   private:
+    // A page has texts in a few sizes: their metrics are made once a page.
+    qreal width_mm(const QString& text, qreal points, bool bold) {
+        const auto key = std::pair{points, bold};
+        auto found = metrics_.find(key);
+        if (found == metrics_.end()) {
+            found = metrics_.emplace(key, page_metrics(window_font(points, bold))).first;
+        }
+        return found->second.horizontalAdvance(text) / slip_pdf_dpi * 25.4;
+    }
+
     PageLayout page_;
+    std::map<std::pair<qreal, bool>, QFontMetricsF> metrics_;
 };
 
 }  // namespace
@@ -162,6 +188,33 @@ namespace {
 
 QString printed_time(const SlipContent& content) {
     return content.printed_at.toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+}
+
+// A text as the lines it is drawn on within `width_mm`: one line where it fits, at `points` or
+// smaller down to `smallest`; else wrapped at `points`.
+QStringList lines_within(const QString& text, qreal points, qreal smallest, qreal width_mm) {
+    const qreal fitted = fitted_points(text, points, false, width_mm, smallest);
+    if (page_width_mm(text, window_font(fitted)) <= width_mm) {
+        return {text};
+    }
+    return wrapped_lines(text, window_font(points), width_mm);
+}
+
+// The rule set's title, isolated, as the lines it is drawn on; each line isolated on its own.
+QStringList rule_set_lines(const QString& title, qreal width_mm) {
+    const QStringList lines = lines_within(title, text_points, smallest_title_points, width_mm);
+    if (lines.size() == 1) {
+        return lines;
+    }
+    QString bare = title;
+    if (bare.startsWith(QChar(0x2068)) && bare.endsWith(QChar(0x2069))) {
+        bare = bare.mid(1, bare.size() - 2);
+    }
+    QStringList isolated_lines;
+    for (const QString& line : wrapped_lines(bare, window_font(text_points), width_mm)) {
+        isolated_lines.push_back(isolated(line));
+    }
+    return isolated_lines;
 }
 
 }  // namespace
@@ -226,7 +279,12 @@ PageLayout lay_out_slip_page(const SlipContent& content) {
     // Beside the date, in the left column: the rules the amounts were computed with, so that a
     // slip of another year's rules says so.
     page.caption(column_mm, y, 30, qt_text(rules_caption), text_points, false);
-    page.caption(column_mm - 30, y, column_mm - 30, content.rule_set, text_points, false);
+    const QStringList rule_set = rule_set_lines(content.rule_set, column_mm - 30);
+    for (const QString& line : rule_set) {
+        page.caption(column_mm - 30, y, column_mm - 30, line, text_points, false);
+        y += row_mm;
+    }
+    y -= row_mm;
     for (const SlipHeading& heading : content.headings) {
         y += row_mm;
         page.caption(right, y, 30, heading.caption, text_points, true);
@@ -285,20 +343,36 @@ PageLayout lay_out_slip_page(const SlipContent& content) {
     page.caption(right, y, width_mm, qt_text(formulas_caption), text_points, true);
     y += row_mm;
     // Each formula line reads left to right, as the explanation writes it, beside the label of
-    // its amount on its first line.
+    // its amount on its first line; a line too wide for the page goes on over the next.
+    constexpr qreal line_mm = width_mm - formula_label_mm - 2;
+    struct FormulaRow {
+        const QString* label;
+        QString text;
+    };
+    std::vector<FormulaRow> rows;
     for (const SlipFormula& formula : content.formulas) {
-        const QString& label = content.amounts[static_cast<std::size_t>(formula.field)].label;
-        bool first_line = true;
+        const QString* label = &content.amounts[static_cast<std::size_t>(formula.field)].label;
         for (const QString& line : formula.formula.split(QLatin1Char('\n'))) {
-            if (first_line) {
-                page.text({right - formula_label_mm, y, formula_label_mm, formula_row_mm}, label,
-                          formula_points, false, Qt::RightToLeft, right_edge);
+            for (QString& piece :
+                 lines_within(line, formula_points, smallest_formula_points, line_mm)) {
+                rows.push_back({label, std::move(piece)});
+                label = nullptr;
             }
-            page.text({0, y, width_mm - formula_label_mm - 2, formula_row_mm}, line, formula_points,
-                      false, Qt::LeftToRight, right_edge);
-            first_line = false;
-            y += formula_row_mm;
         }
+    }
+    // The formulas of the largest amounts take more lines than the sheet has left at the usual
+    // spacing: their rows, and their letters with them, are then closer together.
+    const qreal room = height_mm - y;
+    const qreal formula_row = std::min(formula_row_mm, room / std::max<qreal>(1, rows.size()));
+    const qreal points = formula_points * formula_row / formula_row_mm;
+    for (const FormulaRow& row : rows) {
+        if (row.label != nullptr) {
+            page.text({right - formula_label_mm, y, formula_label_mm, formula_row}, *row.label,
+                      points, false, Qt::RightToLeft, right_edge);
+        }
+        page.text({0, y, line_mm, formula_row}, row.text, points, false, Qt::LeftToRight,
+                  right_edge);
+        y += formula_row;
     }
     return page.take();
 }

@@ -15,6 +15,7 @@
 #include "print/qt_text.h"
 #include "ui/accessible_names.h"
 #include "ui/choice_list.h"
+#include "ui/field_fitting.h"
 #include "ui/form_style.h"
 
 namespace ui {
@@ -110,6 +111,7 @@ QLineEdit* add_result_field(QWidget& form, pay::SlipField field, const QRect& pl
     text->setFont(window_font(points));
     text->setAlignment(Qt::AlignCenter);
     text->setAccessibleName(qt_text(pay::field_title(field)));
+    fit_text_to_field(*text);
     return text;
 }
 

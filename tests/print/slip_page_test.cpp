@@ -21,6 +21,7 @@
 #include "print/rule_set_text.h"
 #include "print/slip_page.h"
 #include "print/slip_pdf.h"
+#include "rules_at_the_edges.h"
 #include "worked_slip.h"
 
 Q_DECLARE_METATYPE(std::optional<pay::BracketReached>)
@@ -81,6 +82,42 @@ qreal drawn_mm(const QString& text, const QFont& font) {
     buffer.open(QIODevice::WriteOnly);
     const QPdfWriter pdf(&buffer);
     return QFontMetricsF(font, &pdf).horizontalAdvance(text) / pdf.logicalDpiX() * 25.4;
+}
+
+// What a page says, without its spaces and bidi isolates: where a text is wrapped over lines, its
+// pieces read on as one.
+QString page_words(const print::PageLayout& page) {
+    QString words;
+    for (const print::PageText& text : page.texts) {
+        words += text.text;
+    }
+    static const QRegularExpression unseen(QStringLiteral("[\\s\\x{2066}-\\x{2069}]"));
+    return words.remove(unseen);
+}
+
+// Every text of a page is drawn whole inside its box, every box lies on the printable area of the
+// sheet (180 x 267 mm), and no two boxes share any of the page: nothing overprints anything.
+void check_every_text_in_its_own_place(const print::PageLayout& page) {
+    constexpr qreal printable_width = 210 - 2 * 15;
+    constexpr qreal printable_height = 297 - 2 * 15;
+    // A thousandth of a millimetre for rounding.
+    constexpr qreal slack = 0.001;
+    const QRectF sheet(0, 0, printable_width, printable_height);
+    for (std::size_t i = 0; i < page.texts.size(); ++i) {
+        const print::PageText& text = page.texts[i];
+        const QString what = text.text + QStringLiteral(" at ") + QString::number(text.place.x()) +
+                             QLatin1Char(',') + QString::number(text.place.y());
+        QVERIFY2(sheet.adjusted(-slack, -slack, slack, slack).contains(text.place),
+                 qPrintable(what));
+        QVERIFY2(drawn_mm(text.text, print::window_font(text.points, text.bold)) <=
+                     text.place.width() + slack,
+                 qPrintable(what));
+        for (std::size_t j = i + 1; j < page.texts.size(); ++j) {
+            const QRectF shared = text.place.intersected(page.texts[j].place);
+            QVERIFY2(shared.width() <= slack || shared.height() <= slack,
+                     qPrintable(what + QStringLiteral(" and ") + page.texts[j].text));
+        }
+    }
 }
 
 }  // namespace
@@ -220,6 +257,39 @@ class SlipPageTest : public QObject {
             }
         }
         QVERIFY2(lowest <= printable_height, qPrintable(QString::number(lowest)));
+    }
+
+    // The largest amounts, the longest rule set name and formula lines of the largest amounts,
+    // whole and apart; an ordinary slip likewise.
+    void every_text_is_whole_in_its_own_place_data() {
+        QTest::addColumn<bool>("at_the_edges");
+        QTest::newRow("worked slip") << false;
+        QTest::newRow("rules at the edges") << true;
+    }
+    void every_text_is_whole_in_its_own_place() {
+        QFETCH(bool, at_the_edges);
+        const pay::PayRules rules =
+            at_the_edges ? test_support::rules_at_the_edges() : pay::built_in_rules();
+        print::SlipContent content =
+            content_of(at_the_edges ? test_support::largest_amount_choices()
+                                    : test_support::worked_slip_inputs(),
+                       QStringLiteral("."), rules);
+        content.headings = {{QStringLiteral("الاسم"), QStringLiteral("سعاد العلوي")},
+                            {QStringLiteral("الرقم"), QStringLiteral("A-1027")}};
+        const print::PageLayout page = print::lay_out_slip_page(content);
+        check_every_text_in_its_own_place(page);
+        // Nothing is left out to make room: the rule set's title, every amount and every
+        // formula line are all on the page.
+        const QString words = page_words(page);
+        QVERIFY(words.contains(without_space(print::qt_text(pay::rule_set_title(rules)))));
+        for (const print::SlipAmount& amount : content.amounts) {
+            QVERIFY2(words.contains(without_space(amount.text)), qPrintable(amount.text));
+        }
+        for (const print::SlipFormula& formula : content.formulas) {
+            for (const QString& line : formula.formula.split(QLatin1Char('\n'))) {
+                QVERIFY2(words.contains(without_space(line)), qPrintable(line));
+            }
+        }
     }
 
     // A name or an id as a staff file may hold it: whatever it holds reads in its own place, in

@@ -2,15 +2,19 @@
 // carried between two presses, typed choices and the decimal separator.
 #include <QAccessible>
 #include <QComboBox>
+#include <QFontMetricsF>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 #include <functional>
 
 #include "accessibility_spy.h"
 #include "gui_test_support.h"
 #include "pay/pay_inputs.h"
+#include "rules_at_the_edges.h"
+#include "ui/field_fitting.h"
 
 using gui_test::focused_control;
 using gui_test::qt_text;
@@ -96,6 +100,40 @@ const QStringList out_of_scale_rank_8_texts{
     "Text21=38 %",     "Text19=720#00",  "Text10=55117#52", "Text15=81371#71",  "Text25=194017#85",
     "Text20=16168#15",
 };
+
+// Special charges, six children, six dependents, member: under the rules at the edges, the
+// largest amounts a rules file can reach.
+constexpr Picks largest_amounts{out_of_scale, 7, zone_a, yes, 6, 6, yes};
+
+// The window's visible result fields.
+QList<QLineEdit*> result_fields(QWidget& window) {
+    QList<QLineEdit*> fields;
+    for (QLineEdit* field : window.findChildren<QLineEdit*>()) {
+        if (field->objectName().startsWith(QLatin1String("Text")) && field->isVisible()) {
+            fields.push_back(field);
+        }
+    }
+    return fields;
+}
+
+// Whether the field's picture has ink in the two columns just inside its frame on either side:
+// a text cut by the field's edge reaches them; a whole one, centred, does not.
+bool ink_at_the_edges(QLineEdit& field) {
+    const QImage image = field.grab().toImage();
+    const int frame = field.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &field);
+    const QRgb ground = field.palette().color(QPalette::Base).rgb();
+    const int width = field.width();
+    const qreal ratio = image.devicePixelRatio();
+    for (const int x : {frame, frame + 1, width - frame - 2, width - frame - 1}) {
+        for (int y = frame + 2; y < field.height() - frame - 2; ++y) {
+            const QPoint pixel(qRound(x * ratio), qRound(y * ratio));
+            if (qGray(image.pixel(pixel)) < qGray(ground) - 64) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
 
 QStringList with_separator(const QStringList& texts, const QString& separator) {
     QStringList result = texts;
@@ -252,6 +290,51 @@ class OkActionTest : public QObject {
         pick_all(shown, out_of_scale_rank_8);
         shown.press_ok();
         QCOMPARE(shown.result_texts(), with_separator(out_of_scale_rank_8_texts, separator));
+    }
+
+    // The largest amounts a rules file can reach, and the longest rate label, show whole: each
+    // field's text fits between its margins, and none is cut at the field's edge.
+    void the_largest_amounts_show_whole_in_their_fields() {
+        const pay::PayRules edges = test_support::rules_at_the_edges();
+        ShownWindow shown(QStringLiteral("."), edges);
+        pick_all(shown, largest_amounts);
+        shown.press_ok();
+        QVERIFY(shown.messages.empty());
+        // Worked by hand in the rules' own test: the gross total is the largest amount.
+        QCOMPARE(shown.field("Text16").text(), QStringLiteral("449975699.90"));
+        const QList<QLineEdit*> fields = result_fields(shown.window());
+        QCOMPARE(fields.size(), 21);
+        for (QLineEdit* field : fields) {
+            const QString what = field->objectName() + QLatin1Char('=') + field->text();
+            QVERIFY2(QFontMetricsF(field->font()).horizontalAdvance(field->text()) <=
+                         ui::text_room(*field),
+                     qPrintable(what));
+            QVERIFY2(!ink_at_the_edges(*field), qPrintable(what));
+        }
+        // A short text afterwards is back at the field's own size.
+        ShownWindow ordinary;
+        for (QLineEdit* field : fields) {
+            field->setText(QStringLiteral("0.00"));
+            QCOMPARE(field->font(), ordinary.field(qPrintable(field->objectName())).font());
+        }
+    }
+
+    // Ordinary slips keep every field at the size the form gives it, so they look as they
+    // always have.
+    void ordinary_amounts_keep_the_fields_own_size() {
+        ShownWindow shown;
+        QHash<QString, QFont> own;
+        for (QLineEdit* field : result_fields(shown.window())) {
+            own.insert(field->objectName(), field->font());
+        }
+        for (const Picks& picks : {scale_9_rank_1, out_of_scale_rank_8}) {
+            pick_all(shown, picks);
+            shown.press_ok();
+            for (QLineEdit* field : result_fields(shown.window())) {
+                QCOMPARE(field->font(), own.value(field->objectName()));
+                QVERIFY(!ink_at_the_edges(*field));
+            }
+        }
     }
 
     void keys_alone_make_the_choices_and_press_ok() {

@@ -12,6 +12,7 @@
 #include "print/fonts.h"
 #include "print/qt_text.h"
 #include "print/rule_set_text.h"
+#include "rules_at_the_edges.h"
 #include "ui/pictures/picture_painter.h"
 #include "ui/pictures/picture_table.h"
 #include "ui/pictures/picture_windows.h"
@@ -387,11 +388,24 @@ class PicturesTest : public QObject {
             << PictureWindow::about << QStringLiteral("Pay rules of the finance law of 2027");
         QTest::newRow("about, a name too long to draw whole")
             << PictureWindow::about << QString(200, QLatin1Char('x'));
+        // The largest amounts and the longest name a rules file may hold.
+        const QString longest = QString::fromStdString(test_support::rules_at_the_edges().name);
+        for (const auto& [name, window] :
+             {std::pair{"residence allowance", PictureWindow::residence_allowance},
+              std::pair{"saharan provinces", PictureWindow::saharan_provinces},
+              std::pair{"family allowances", PictureWindow::family_allowances},
+              std::pair{"tax exemption", PictureWindow::tax_exemption},
+              std::pair{"about", PictureWindow::about}}) {
+            QTest::newRow(qPrintable(QStringLiteral("%1, rules at the edges").arg(name)))
+                << window << longest;
+        }
     }
     void content_lies_inside_the_shown_part() {
         QFETCH(PictureWindow, window);
         QFETCH(QString, rule_set);
-        pay::PayRules rules = pay::built_in_rules();
+        const bool edges =
+            QString::fromLatin1(QTest::currentDataTag()).endsWith(QLatin1String("at the edges"));
+        pay::PayRules rules = edges ? test_support::rules_at_the_edges() : pay::built_in_rules();
         rules.name = rule_set.toStdString();
         const QRectF shown = ui::visible_picture_area(window, rules);
         const PictureDescription picture = ui::pictures::describe(ui::picture_of(window), rules);
@@ -407,6 +421,10 @@ class PicturesTest : public QObject {
                 const QRectF drawn = shape.rect.normalized();
                 QVERIFY(shown.contains(drawn.topLeft()) && shown.contains(drawn.bottomRight()));
             }
+        }
+        if (edges && window == PictureWindow::about) {
+            // The longest name a rules file holds is drawn whole.
+            QVERIFY(ui::pictures::texts_of(picture).join(QString()).contains(rule_set));
         }
     }
 };

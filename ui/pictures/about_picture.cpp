@@ -30,20 +30,33 @@ Text centred(QRectF rect, QString text, int pixel_size, bool bold = false, QColo
                 .alignment = Qt::AlignCenter};
 }
 
-// The rule set's line: a long name is drawn smaller, down to a size still read with ease, then
-// shortened in its middle, rather than over the lines below it.
+// The rule set's line: a long name is drawn smaller, down to a size still read with ease; the
+// longest a rules file may hold goes on over two lines, smaller still; only a name longer than
+// any rules file holds is shortened in its middle, rather than drawn over the lines below it.
 Text rule_set_line(QRectF rect, const pay::PayRules& rules) {
     constexpr int largest = 14;
     constexpr int smallest = 10;
+    constexpr int smallest_of_two_lines = 7;
     const QString words = print::qt_text(print::rules_caption) + QStringLiteral(": ") +
                           print::isolated_rule_set_title(rules);
     // An English caption: the line reads left to right as one run.
     Text line = centred(rect, print::left_to_right(words), largest, true, title_green);
-    const auto fits = [&] { return rect.contains(text_extent(line)); };
+    const auto fits = [&] { return line.rect.contains(text_extent(line)); };
     while (!fits() && line.pixel_size > smallest) {
         --line.pixel_size;
     }
     if (!fits()) {
+        // Two lines take a little of the gaps above and below.
+        line.rect = rect.adjusted(0, -2, 0, 4);
+        line.break_anywhere = true;
+        while (!fits() && line.pixel_size > smallest_of_two_lines) {
+            --line.pixel_size;
+        }
+    }
+    if (!fits()) {
+        line.rect = rect;
+        line.break_anywhere = false;
+        line.pixel_size = smallest;
         line.text = print::left_to_right(
             QFontMetricsF(picture_font(line)).elidedText(words, Qt::ElideMiddle, rect.width()));
     }
@@ -84,13 +97,17 @@ PictureDescription about_picture(const pay::PayRules& rules) {
                 QStringLiteral("نسخة سطح المكتب، الإصدار ") + QString::fromLatin1(velnaro::version),
                 17, true));
     // The rule set the amounts come from.
-    picture.add(rule_set_line({inner_left, 139, inner_width, 24}, rules));
-    picture.add(centred({inner_left, 165, inner_width, 24},
+    constexpr QRectF rule_set_place{inner_left, 139, inner_width, 24};
+    const Text rule_set = rule_set_line(rule_set_place, rules);
+    picture.add(rule_set);
+    // The lines below make way for a rule set line of two lines, into the gap above the strip.
+    const qreal below = rule_set.rect.bottom() - rule_set_place.bottom();
+    picture.add(centred({inner_left, 165 + below, inner_width, 24},
                         QStringLiteral("من إنجاز المساهمين في مشروع Velnaro"), 15));
-    picture.add(centred({inner_left, 190, inner_width, 24},
+    picture.add(centred({inner_left, 190 + below, inner_width, 24},
                         QStringLiteral("للتواصل: مستودع الشيفرة المصدرية للمشروع"), 14));
-    picture.add(
-        centred({inner_left, 213, inner_width, 24}, QStringLiteral("(انظر ملف README)"), 14));
+    picture.add(centred({inner_left, 213 + below, inner_width, 24},
+                        QStringLiteral("(انظر ملف README)"), 14));
     const QRectF strip{inner_left + 20, 244, inner_width - 40, 40};
     picture.add(Shape{.kind = Shape::Kind::rounded_rectangle,
                       .rect = strip,

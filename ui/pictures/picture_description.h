@@ -42,6 +42,8 @@ struct Text {
     /// Horizontal alignment is absolute: right means right whatever the direction.
     Qt::Alignment alignment = Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignTop;
     Qt::LayoutDirection direction = Qt::RightToLeft;
+    /// Whether a word too long for a line may be broken between two characters.
+    bool break_anywhere = false;
     /// Set for the cells of a table.
     std::optional<TableCell> cell{};
 };

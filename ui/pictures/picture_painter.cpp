@@ -72,7 +72,8 @@ QFont picture_font(const Text& text) {
 QTextOption text_option(const Text& text) {
     QTextOption option(text.alignment);
     option.setTextDirection(text.direction);
-    option.setWrapMode(QTextOption::WordWrap);
+    option.setWrapMode(text.break_anywhere ? QTextOption::WrapAtWordBoundaryOrAnywhere
+                                           : QTextOption::WordWrap);
     return option;
 }
 
