@@ -107,7 +107,7 @@ void check_shown(const pay::PaySession& session) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
     FuzzedDataProvider data(bytes, size);
-    pay::PaySession session;
+    pay::PaySession session(".", pay::built_in_rules());
     while (data.remaining_bytes() > 0) {
         pay::PayInputs inputs;
         for (const pay::Choice choice : pay::all_choices) {
