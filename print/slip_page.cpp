@@ -202,7 +202,7 @@ QStringList lines_within(const QString& text, qreal points, qreal smallest, qrea
 
 // The rule set's title, isolated, as the lines it is drawn on; each line isolated on its own.
 QStringList rule_set_lines(const QString& title, qreal width_mm) {
-    const QStringList lines = lines_within(title, text_points, smallest_title_points, width_mm);
+    QStringList lines = lines_within(title, text_points, smallest_title_points, width_mm);
     if (lines.size() == 1) {
         return lines;
     }
@@ -363,7 +363,8 @@ PageLayout lay_out_slip_page(const SlipContent& content) {
     // The formulas of the largest amounts take more lines than the sheet has left at the usual
     // spacing: their rows, and their letters with them, are then closer together.
     const qreal room = height_mm - y;
-    const qreal formula_row = std::min(formula_row_mm, room / std::max<qreal>(1, rows.size()));
+    const qreal formula_row =
+        std::min(formula_row_mm, room / std::max<qreal>(1, static_cast<qreal>(rows.size())));
     const qreal points = formula_points * formula_row / formula_row_mm;
     for (const FormulaRow& row : rows) {
         if (row.label != nullptr) {

@@ -55,10 +55,10 @@ void for_each_staff_row(CsvReader& reader, const BatchHeader& header, RowReading
             if (!resolution.choices) {
                 add_fault(fault, resolution.error);
             } else if (fault.empty()) {
-                choices = std::move(resolution.choices);
+                choices = resolution.choices;
             }
         }
-        if (!on_row(StaffRow{record, std::move(fault), typed, std::move(choices)})) {
+        if (!on_row(StaffRow{record, std::move(fault), typed, choices})) {
             return;
         }
     }
