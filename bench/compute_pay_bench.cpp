@@ -11,12 +11,14 @@
 #include "pay/explanation.h"
 #include "pay/pay_inputs.h"
 #include "pay/pay_session.h"
+#include "pay/rules.h"
+#include "pay/slip_view.h"
 
 namespace {
 
 void BM_PressOk(benchmark::State& state) {
     const std::vector<pay::PayInputs> inputs = pay::every_list_combination();
-    pay::PaySession session;
+    pay::PaySession session(".", pay::built_in_rules());
     std::size_t i = 0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(session.press_ok(inputs[i]));
@@ -31,9 +33,12 @@ BENCHMARK(BM_PressOk);
 // All 21 explanations of one slip, as a hover, the explanation window or `--explain` asks for them.
 void BM_ExplainSlip(benchmark::State& state) {
     const std::vector<pay::PayInputs> inputs = pay::every_list_combination();
-    std::vector<pay::PaySession> sessions(64);
-    for (std::size_t i = 0; i < sessions.size(); ++i) {
-        sessions[i].press_ok(inputs[i * inputs.size() / sessions.size()]);
+    constexpr std::size_t slips = 64;
+    std::vector<pay::PaySession> sessions;
+    sessions.reserve(slips);
+    for (std::size_t i = 0; i < slips; ++i) {
+        sessions.emplace_back(".", pay::built_in_rules())
+            .press_ok(inputs[i * inputs.size() / slips]);
     }
     std::size_t i = 0;
     for (auto _ : state) {
@@ -44,6 +49,26 @@ void BM_ExplainSlip(benchmark::State& state) {
     state.counters["aim_ns"] = 50000;
 }
 BENCHMARK(BM_ExplainSlip);
+
+// The view of one slip with its 21 explanations, as the printed slip and the tooltips ask for it.
+void BM_ViewExplainedSlip(benchmark::State& state) {
+    const std::vector<pay::PayInputs> inputs = pay::every_list_combination();
+    constexpr std::size_t slips = 64;
+    std::vector<pay::PaySession> sessions;
+    sessions.reserve(slips);
+    for (std::size_t i = 0; i < slips; ++i) {
+        sessions.emplace_back(".", pay::built_in_rules())
+            .press_ok(inputs[i * inputs.size() / slips]);
+    }
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(pay::view_slip(sessions[i], pay::ViewDetail::explained));
+        i = (i + 1) % sessions.size();
+    }
+    state.SetItemsProcessed(state.iterations());
+    state.counters["aim_ns"] = 20000;
+}
+BENCHMARK(BM_ViewExplainedSlip);
 
 void BM_ReferenceWriteAmounts(benchmark::State& state) {
     std::array<double, pay::slip_field_count> amounts{};

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "pay/pay_inputs.h"
+#include "pay/rules.h"
 #include "ui/application.h"
 #include "ui/main_window.h"
 
@@ -32,7 +33,7 @@ void fill_choices(const ui::ChoiceLists& lists, bool top_rank) {
 }
 
 void BM_OkClickToLastField(benchmark::State& state) {
-    ui::MainWindow window;
+    ui::MainWindow window(ui::WindowOptions{.rules = pay::built_in_rules()});
     QToolButton* ok = window.controls().ok_button;
     bool top_rank = false;
     for (auto _ : state) {
@@ -50,7 +51,7 @@ void BM_OkClickToLastField(benchmark::State& state) {
 BENCHMARK(BM_OkClickToLastField)->Unit(benchmark::kMicrosecond);
 
 void BM_ReferenceWriteFields(benchmark::State& state) {
-    ui::MainWindow window;
+    ui::MainWindow window(ui::WindowOptions{.rules = pay::built_in_rules()});
     const auto& fields = window.controls().result_fields;
     int round = 0;
     for (auto _ : state) {
