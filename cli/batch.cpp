@@ -113,7 +113,7 @@ class StandaloneRows {
                                  sums_[combination]);
             if (options_.explain) {
                 explanations_[combination] =
-                    explanation_member(pay::explain_slip(windows.in_effect()));
+                    explanation_member(explained_slip(windows.in_effect()));
             }
         }
         return {.slip_part = part,
@@ -148,19 +148,19 @@ class SessionRows {
 
     RowResult compute(const pay::PayInputs& typed) {
         // The rank column stands for the rank list of the scale the row names.
-        const pay::PayInputs inputs = pay::inputs_from_lists(
+        const pay::ListPress press = pay::press_from_lists(
             [&](pay::Choice choice) -> const std::string& {
                 return pay::choice_text(typed, choice);
             },
             [&](pay::Scale) -> const std::string& { return typed.rank; });
-        const auto refused = windows_.press_ok(inputs);
+        const auto refused = windows_.press_ok(press);
         std::string error = refused ? refusal_text(*refused) : std::string();
         const pay::PaySession& window = windows_.in_effect();
         part_.clear();
         format_.append_slip_part(&window.shown(), part_);
         // A refused press leaves the window showing, and explaining, what it showed before.
         if (options_.explain) {
-            explanation_ = explanation_member(pay::explain_slip(window));
+            explanation_ = explanation_member(explained_slip(window));
         }
         if (!error.empty()) {
             format_.append_added_part({}, part_);

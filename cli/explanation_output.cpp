@@ -3,7 +3,9 @@
 #include <nlohmann/json.hpp>
 #include <string_view>
 
+#include "pay/pay_session.h"
 #include "pay/slip_fields.h"
+#include "pay/slip_view.h"
 #include "staff/messages.h"
 
 namespace cli {
@@ -24,7 +26,12 @@ std::string_view kind_name(pay::ExplanationKind kind) {
 
 }  // namespace
 
-std::string formula_lines(const pay::FieldExplanation& explanation) {
+std::vector<wording::Explanation> explained_slip(const pay::PaySession& session) {
+    return wording::explain_slip(pay::view_slip(session, pay::ViewDetail::explained),
+                                 session.decimal_separator());
+}
+
+std::string formula_lines(const wording::Explanation& explanation) {
     constexpr std::string_view indent = "    ";
     std::string lines;
     std::string_view formula = explanation.formula;
@@ -38,12 +45,12 @@ std::string formula_lines(const pay::FieldExplanation& explanation) {
     return lines;
 }
 
-std::string explanation_member(const std::vector<pay::FieldExplanation>& explanations) {
+std::string explanation_member(const std::vector<wording::Explanation>& explanations) {
     // Members in the order of the slip, as the rest of the row.
     nlohmann::ordered_json fields = nlohmann::ordered_json::object();
-    for (const pay::FieldExplanation& explanation : explanations) {
+    for (const wording::Explanation& explanation : explanations) {
         nlohmann::ordered_json terms = nlohmann::ordered_json::array();
-        for (const pay::ExplanationTerm& term : explanation.terms) {
+        for (const wording::Term& term : explanation.terms) {
             terms.push_back({{"name", term.name},
                              {"value", term.value},
                              {"operation", pay::operation_name(term.operation)}});

@@ -5,18 +5,24 @@
 #include <vector>
 
 #include "pay/explanation.h"
+#include "pay/pay_session.h"
 #include "pay/rules.h"
+#include "wording/explanation_text.h"
 
 namespace cli {
 
 /// The formula lines of an explanation, each indented to stand under its amount in the slip
 /// table, one per line.
-std::string formula_lines(const pay::FieldExplanation& explanation);
+std::string formula_lines(const wording::Explanation& explanation);
+
+/// The explanations of the 21 fields of the session's slip, in words, as every output writes
+/// them.
+std::vector<wording::Explanation> explained_slip(const pay::PaySession& session);
 
 /// The JSON member `"explanation":{...}` of a row: for each of the 21 fields, by name, its
 /// `kind` ("computed", "kept" or "not_computed"), `sentence`, `formula` and `terms` (each with
 /// `name`, `value` as shown and `operation`).
-std::string explanation_member(const std::vector<pay::FieldExplanation>& explanations);
+std::string explanation_member(const std::vector<wording::Explanation>& explanations);
 
 /// The name of the JSON member that names the rules an explanation follows.
 inline constexpr std::string_view rules_member_name = "rules";

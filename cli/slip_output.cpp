@@ -46,7 +46,7 @@ void append_right_aligned(std::string_view text, std::string& line) {
 struct Press {
     std::optional<pay::ShownTexts> shown;
     std::optional<pay::ShownTexts> previous;
-    std::vector<pay::FieldExplanation> explanations;
+    std::vector<wording::Explanation> explanations;
     std::string error;
 };
 
@@ -62,7 +62,7 @@ Press press(const ResolvedChoices& choices, const SlipRequest& request) {
         pressed.previous = windows.previous()->shown();
     }
     if (request.explain) {
-        pressed.explanations = pay::explain_slip(windows.in_effect());
+        pressed.explanations = explained_slip(windows.in_effect());
     }
     return pressed;
 }
@@ -137,7 +137,7 @@ ExitStatus write_slip(const pay::PayInputs& given, const SlipRequest& request, s
 }  // namespace
 
 std::string slip_table(const pay::ShownTexts& texts,
-                       const std::vector<pay::FieldExplanation>* explanations) {
+                       const std::vector<wording::Explanation>* explanations) {
     std::string table;
     for (const pay::SlipFieldInfo& info : pay::slip_fields) {
         append_name(info.name, table);
@@ -155,7 +155,7 @@ std::string slip_table(const pay::ShownTexts& texts,
 std::string slip_comparison_table(const pay::ShownTexts& in_effect, const pay::ShownTexts& previous,
                                   const pay::PayRules& in_effect_rules,
                                   const pay::PayRules& previous_rules, int months,
-                                  const std::vector<pay::FieldExplanation>* explanations) {
+                                  const std::vector<wording::Explanation>* explanations) {
     std::string table = rules_line("rules in effect", in_effect_rules) +
                         rules_line("previous rules", previous_rules);
     append_name("field", table);

@@ -10,6 +10,7 @@
 #include "pay/rules.h"
 #include "pay/slip_fields.h"
 #include "staff/exit_status.h"
+#include "wording/explanation_text.h"
 
 namespace cli {
 
@@ -17,7 +18,7 @@ namespace cli {
 /// its text right-aligned, and the window's label; with `explanations`, each field's formula
 /// lines under it.
 std::string slip_table(const pay::ShownTexts& texts,
-                       const std::vector<pay::FieldExplanation>* explanations = nullptr);
+                       const std::vector<wording::Explanation>* explanations = nullptr);
 
 /// The texts of one slip under two rule sets, as a table: a line naming each rule set, a line of
 /// column headings, then one line per shown field in the window's order with the field's name,
@@ -28,7 +29,7 @@ std::string slip_table(const pay::ShownTexts& texts,
 std::string slip_comparison_table(const pay::ShownTexts& in_effect, const pay::ShownTexts& previous,
                                   const pay::PayRules& in_effect_rules,
                                   const pay::PayRules& previous_rules, int months,
-                                  const std::vector<pay::FieldExplanation>* explanations = nullptr);
+                                  const std::vector<wording::Explanation>* explanations = nullptr);
 
 /// What one slip is computed with and how it is written.
 struct SlipRequest {

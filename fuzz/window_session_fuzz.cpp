@@ -16,6 +16,8 @@
 #include "pay/pay_inputs.h"
 #include "pay/pay_session.h"
 #include "pay/rules.h"
+#include "pay/slip_view.h"
+#include "wording/explanation_text.h"
 
 namespace {
 
@@ -97,7 +99,9 @@ void check_shown(const pay::PaySession& session) {
     require(finite_slip(session.slip()));
     // Each explanation, kept amounts included, ends in the text its field shows.
     if (session.computed_inputs()) {
-        for (const pay::FieldExplanation& e : pay::explain_slip(session)) {
+        const pay::SlipView view = pay::view_slip(session, pay::ViewDetail::explained);
+        for (const wording::Explanation& e :
+             wording::explain_slip(view, session.decimal_separator())) {
             require(!e.terms.empty() && e.terms.back().value == session.text(e.field));
         }
     }

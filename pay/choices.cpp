@@ -42,8 +42,13 @@ std::optional<std::size_t> zone_of(std::string_view zone) {
 }
 
 std::variant<Choices, Refusal> read_choices(const PayInputs& inputs, bool index_points_known) {
+    return read_choices(inputs, scale_from_text(inputs.scale), index_points_known);
+}
+
+std::variant<Choices, Refusal> read_choices(const PayInputs& inputs, std::optional<Scale> scale,
+                                            bool index_points_known) {
     Choices choices;
-    choices.scale = scale_from_text(inputs.scale);
+    choices.scale = scale;
     if (const auto missing = first_missing(inputs, choices.scale.has_value())) {
         return Refusal{Refusal::Kind::missing, *missing};
     }

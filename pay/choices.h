@@ -59,4 +59,8 @@ std::optional<std::size_t> zone_of(std::string_view zone);
 /// that is not a whole number from 0 to `max_count`.
 std::variant<Choices, Refusal> read_choices(const PayInputs& inputs, bool index_points_known);
 
+/// The same with `scale`, what the scale text names, already read.
+std::variant<Choices, Refusal> read_choices(const PayInputs& inputs, std::optional<Scale> scale,
+                                            bool index_points_known);
+
 }  // namespace pay

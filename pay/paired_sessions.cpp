@@ -27,12 +27,16 @@ std::optional<PairRefusal> PairedSessions::press_ok(const PayInputs& texts,
 }
 
 std::optional<PairRefusal> PairedSessions::press_ok(const PayInputs& texts) {
+    return press_ok(ListPress{.texts = texts, .scale = scale_from_text(texts.scale)});
+}
+
+std::optional<PairRefusal> PairedSessions::press_ok(const ListPress& press) {
     // Both sessions have computed alike, so the one in effect says whether a slip was before.
-    auto read = read_choices(texts, in_effect_.slip().index_points.has_value());
+    auto read = read_choices(press.texts, press.scale, in_effect_.slip().index_points.has_value());
     if (const auto* refusal = std::get_if<Refusal>(&read)) {
         return PairRefusal{.refusal = *refusal, .under_previous = false};
     }
-    return press_ok(texts, std::get<Choices>(read));
+    return press_ok(press.texts, std::get<Choices>(read));
 }
 
 }  // namespace pay

@@ -38,6 +38,9 @@ class PairedSessions {
     /// The same, reading the texts first.
     std::optional<PairRefusal> press_ok(const PayInputs& texts);
 
+    /// The same with the scale already read from the texts.
+    std::optional<PairRefusal> press_ok(const ListPress& press);
+
     const PaySession& in_effect() const { return in_effect_; }
     /// None without previous rules.
     const PaySession* previous() const { return previous_ ? &*previous_ : nullptr; }

@@ -12,22 +12,30 @@
 
 namespace pay {
 
+/// One press of OK as the window reads its lists: the texts, and the scale the scale text names,
+/// read once for both the choice of the rank list and the computation.
+struct ListPress {
+    PayInputs texts;
+    std::optional<Scale> scale;
+};
+
 /// The choices of one press of OK, read as the window reads its lists. `list_text(choice)` gives
 /// the text of a choice's list, for every choice but the rank. The rank is read only when the
 /// scale text names a scale, from that scale's own rank list (`rank_list_text(scale)`); the
 /// other rank lists play no part, and with a scale text that names no scale the rank is empty.
 template <typename ListText, typename RankListText>
-PayInputs inputs_from_lists(ListText&& list_text, RankListText&& rank_list_text) {
-    PayInputs inputs;
+ListPress press_from_lists(ListText&& list_text, RankListText&& rank_list_text) {
+    ListPress press;
     for (const Choice choice : all_choices) {
         if (choice != Choice::rank) {
-            choice_text(inputs, choice) = list_text(choice);
+            choice_text(press.texts, choice) = list_text(choice);
         }
     }
-    if (const std::optional<Scale> scale = scale_from_text(inputs.scale)) {
-        inputs.rank = rank_list_text(*scale);
+    press.scale = scale_from_text(press.texts.scale);
+    if (press.scale) {
+        press.texts.rank = rank_list_text(*press.scale);
     }
-    return inputs;
+    return press;
 }
 
 /// One open window: its slip and the texts its result fields show, from the start texts on.

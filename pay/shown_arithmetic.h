@@ -2,10 +2,8 @@
 
 #include <compare>
 #include <optional>
-#include <span>
 #include <string_view>
 
-#include "pay/explanation.h"
 #include "pay/wide_integer.h"
 
 namespace pay {
@@ -33,10 +31,5 @@ class Fraction {
 /// The exact value of a number as a formula line writes it: an optional minus sign, digits, and
 /// decimals after a point or a comma, with " %" after a rate. Nothing for any other text.
 std::optional<Fraction> shown_number(std::string_view text);
-
-/// The value of a line's terms from its `first` up to, not including, its `gives`, worked left to
-/// right as the line reads (a sum before a product is bracketed on the line), with the numbers
-/// the terms show. Nothing when a term is not a shown number, or for a bracket test.
-std::optional<Fraction> shown_value(std::span<const ExplanationTerm> terms);
 
 }  // namespace pay

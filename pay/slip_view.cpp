@@ -27,6 +27,7 @@ SlipView view_slip(const PaySession& session, ViewDetail detail) {
     SlipView view;
     view.rules = &rules;
     view.choices = session.computed_inputs();
+    view.decimal_separator = session.decimal_separator();
     view.family_bands = family_bands(rules);
 
     std::optional<TermTrace> trace;
@@ -40,8 +41,8 @@ SlipView view_slip(const PaySession& session, ViewDetail detail) {
         }
     }
     std::vector<FieldExplanation> explanations;
-    if (detail == ViewDetail::explained) {
-        explanations = trace ? explain_slip(session, *trace) : explain_slip(session);
+    if (detail == ViewDetail::explained && trace) {
+        explanations = explain_slip(session, *trace);
     }
     for (const SlipFieldInfo& info : slip_fields) {
         FieldView& field = view.fields[static_cast<std::size_t>(info.field)];
@@ -58,6 +59,8 @@ SlipView view_slip(const PaySession& session, ViewDetail detail) {
         }
         if (!explanations.empty()) {
             field.explanation = std::move(explanations[static_cast<std::size_t>(info.field)]);
+        } else if (detail == ViewDetail::explained) {
+            field.explanation = not_computed_explanation(info.field);
         }
     }
     return view;

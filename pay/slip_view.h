@@ -30,7 +30,8 @@ struct FieldView {
     /// none for the index points, the rate label, the monthly pay and a field that shows nothing.
     std::optional<double> monthly;
     std::string monthly_text;
-    /// How the field was reached; only in a view made with its explanations.
+    /// How the field was reached, as structured items; only in a view made with its
+    /// explanations.
     FieldExplanation explanation;
 };
 
@@ -57,6 +58,8 @@ struct SlipView {
     const PayRules* rules = nullptr;
     /// The choices of the computation, as the lists held them; none before the first one.
     std::optional<PayInputs> choices;
+    /// The separator between the whole and decimal parts of the texts shown.
+    std::string decimal_separator;
     std::array<FieldView, slip_field_count> fields;
     /// Where the taxable amount fell; none before the first computation, and when the amount
     /// lies below the lowest bracket, where no bracket holds it.

@@ -25,6 +25,7 @@
 #include "print/qt_text.h"
 #include "print/rule_set_text.h"
 #include "velnaro/project.h"
+#include "wording/explanation_text.h"
 
 namespace print {
 
@@ -230,14 +231,15 @@ SlipContent slip_content(const pay::PaySession& session, const pay::PayInputs& c
         content.choices[static_cast<std::size_t>(choice)] =
             qt_text(pay::choice_text(choices, choice));
     }
+    const std::vector<wording::Explanation> explanations = wording::explain_slip(view, separator);
     for (const pay::FieldView& field : view.fields) {
         SlipAmount& amount = content.amounts[static_cast<std::size_t>(field.field)];
         amount.label = qt_text(pay::field_title(field.field));
         amount.text = qt_text(field.text);
         amount.monthly = qt_text(field.monthly_text);
-        const pay::FieldExplanation& explanation = field.explanation;
-        if (!explanation.formula.empty() && !restates_amount(explanation)) {
-            content.formulas.push_back({field.field, qt_text(explanation.formula)});
+        const std::string& formula = explanations[static_cast<std::size_t>(field.field)].formula;
+        if (!formula.empty() && !restates_amount(field.explanation)) {
+            content.formulas.push_back({field.field, qt_text(formula)});
         }
     }
     content.bracket = tax_bracket_text(view.bracket, separator);

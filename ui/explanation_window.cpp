@@ -39,16 +39,16 @@ enum class OwnAmount { listed, left_out };
 
 // The sentence, the formula lines and the named terms: what the explanation adds to the field's
 // name and amount.
-std::vector<Line> body_lines(const pay::FieldExplanation& explanation, OwnAmount own) {
+std::vector<Line> body_lines(const wording::Explanation& explanation, OwnAmount own) {
     std::vector<Line> lines;
     lines.push_back({qt_text(explanation.sentence), Qt::RightToLeft, false});
     if (explanation.kind != pay::ExplanationKind::computed) {
         return lines;
     }
     // A formula that is the field's amount alone says nothing the amount does not.
-    const auto own_term = std::find_if(
-        explanation.terms.begin(), explanation.terms.end(),
-        [&](const pay::ExplanationTerm& term) { return term.name == explanation.name; });
+    const auto own_term =
+        std::find_if(explanation.terms.begin(), explanation.terms.end(),
+                     [&](const wording::Term& term) { return term.name == explanation.name; });
     for (const QString& formula : qt_text(explanation.formula).split(QLatin1Char('\n'))) {
         if (own == OwnAmount::left_out && own_term != explanation.terms.end() &&
             formula == qt_text(own_term->value)) {
@@ -58,7 +58,7 @@ std::vector<Line> body_lines(const pay::FieldExplanation& explanation, OwnAmount
     }
     // Each number of the formula once, by its name.
     std::set<std::pair<std::string, std::string>> named;
-    for (const pay::ExplanationTerm& term : explanation.terms) {
+    for (const wording::Term& term : explanation.terms) {
         if (own == OwnAmount::left_out && term.name == explanation.name) {
             continue;
         }
@@ -72,7 +72,7 @@ std::vector<Line> body_lines(const pay::FieldExplanation& explanation, OwnAmount
 }
 
 // The field's name and amount as a heading, then the body.
-std::vector<Line> lines_of(const pay::FieldExplanation& explanation, const QString& shown) {
+std::vector<Line> lines_of(const wording::Explanation& explanation, const QString& shown) {
     const QString name = qt_text(explanation.name);
     std::vector<Line> lines{
         {shown.isEmpty() ? name : name + QStringLiteral(": ") + left_to_right(shown),
@@ -89,7 +89,7 @@ QString html_escaped(const QString& text) {
 /// A small right-to-left window holding the explanation as selectable text.
 class ExplanationDialog : public QDialog {
   public:
-    ExplanationDialog(const pay::FieldExplanation& explanation, const QString& shown,
+    ExplanationDialog(const wording::Explanation& explanation, const QString& shown,
                       QWidget* parent)
         : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowCloseButtonHint) {
@@ -157,7 +157,7 @@ class ExplanationDialog : public QDialog {
 
 }  // namespace
 
-QString explanation_tooltip(const pay::FieldExplanation& explanation) {
+QString explanation_tooltip(const wording::Explanation& explanation) {
     QString html = QStringLiteral("<p dir=\"rtl\">") + html_escaped(qt_text(explanation.sentence)) +
                    QStringLiteral("</p>");
     if (explanation.kind == pay::ExplanationKind::computed) {
@@ -169,7 +169,7 @@ QString explanation_tooltip(const pay::FieldExplanation& explanation) {
     return html;
 }
 
-QString explanation_description(const pay::FieldExplanation& explanation) {
+QString explanation_description(const wording::Explanation& explanation) {
     QStringList texts;
     for (const Line& line : body_lines(explanation, OwnAmount::left_out)) {
         texts << line.text;
@@ -177,7 +177,7 @@ QString explanation_description(const pay::FieldExplanation& explanation) {
     return texts.join(QLatin1Char('\n'));
 }
 
-void open_explanation_window(const pay::FieldExplanation& explanation, const QString& shown,
+void open_explanation_window(const wording::Explanation& explanation, const QString& shown,
                              QWidget* parent) {
     ExplanationDialog dialog(explanation, shown, parent);
     dialog.exec();

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "pay/explanation.h"
+#include "wording/explanation_text.h"
 
 class QWidget;
 
@@ -14,16 +15,16 @@ inline constexpr std::string_view explanation_title = "كيف حُسب هذا ا
 
 /// The explanation as rich text for a tooltip: the sentence right to left, each formula line
 /// left to right.
-QString explanation_tooltip(const pay::FieldExplanation& explanation);
+QString explanation_tooltip(const wording::Explanation& explanation);
 
 /// The explanation without the field's name and amount, which a screen reader already reads as
 /// the field's name and value: the sentence, the formula lines and the named terms other than
 /// the field itself.
-QString explanation_description(const pay::FieldExplanation& explanation);
+QString explanation_description(const wording::Explanation& explanation);
 
 /// Builds the explanation window of one field, shows it modally over `parent` and drops it once
 /// it is closed (Escape or its close button).
-void open_explanation_window(const pay::FieldExplanation& explanation, const QString& shown,
+void open_explanation_window(const wording::Explanation& explanation, const QString& shown,
                              QWidget* parent);
 
 }  // namespace ui

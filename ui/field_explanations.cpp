@@ -9,10 +9,12 @@
 #include <QWindow>
 
 #include "pay/explanation.h"
+#include "pay/slip_view.h"
 #include "print/bidi_text.h"
 #include "print/qt_text.h"
 #include "ui/accessible_names.h"
 #include "ui/explanation_window.h"
+#include "wording/explanation_text.h"
 
 namespace ui {
 
@@ -61,6 +63,11 @@ FieldExplanations::FieldExplanations(const std::array<QLineEdit*, pay::slip_fiel
     }
 }
 
+wording::Explanation FieldExplanations::explanation_of(pay::SlipField field) const {
+    return wording::explain_field(pay::view_slip(session_, pay::ViewDetail::explained), field,
+                                  session_.decimal_separator());
+}
+
 std::optional<pay::SlipField> FieldExplanations::field_of(const QObject* watched) const {
     for (std::size_t i = 0; i < fields_.size(); ++i) {
         if (fields_[i] == watched) {
@@ -73,11 +80,11 @@ std::optional<pay::SlipField> FieldExplanations::field_of(const QObject* watched
 void FieldExplanations::describe(pay::SlipField field, QLineEdit& edit) const {
     // A screen reader reads the focused field's name and value, then its description.
     edit.setAccessibleDescription(
-        without_bidi_marks(explanation_description(pay::explain_field(session_, field))));
+        without_bidi_marks(explanation_description(explanation_of(field))));
 }
 
 void FieldExplanations::show_tooltip(pay::SlipField field, QLineEdit& edit, const QPoint& where) {
-    const pay::FieldExplanation explanation = pay::explain_field(session_, field);
+    const wording::Explanation explanation = explanation_of(field);
     edit.setAccessibleDescription(without_bidi_marks(explanation_description(explanation)));
     // Shown while the pointer stays on the field.
     QToolTip::showText(where, explanation_tooltip(explanation) + how_to_open_hint(), &edit,
@@ -104,7 +111,7 @@ bool FieldExplanations::dismissed_by_escape(QEvent* event) const {
 
 void FieldExplanations::open_window(pay::SlipField field, QLineEdit& edit) const {
     QToolTip::hideText();
-    open_explanation_window(pay::explain_field(session_, field), edit.text(), edit.window());
+    open_explanation_window(explanation_of(field), edit.text(), edit.window());
 }
 
 bool FieldExplanations::eventFilter(QObject* watched, QEvent* event) {

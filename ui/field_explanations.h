@@ -7,6 +7,7 @@
 
 #include "pay/pay_session.h"
 #include "pay/slip_fields.h"
+#include "wording/explanation_text.h"
 
 class QAction;
 class QLineEdit;
@@ -38,6 +39,8 @@ class FieldExplanations : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    /// The field's explanation in words, from the view of the session's last computation.
+    wording::Explanation explanation_of(pay::SlipField field) const;
     std::optional<pay::SlipField> field_of(const QObject* watched) const;
     void describe(pay::SlipField field, QLineEdit& edit) const;
     void show_tooltip(pay::SlipField field, QLineEdit& edit, const QPoint& where);

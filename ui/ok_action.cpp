@@ -5,6 +5,7 @@
 #include <utility>
 #include <variant>
 
+#include "pay/slip_view.h"
 #include "print/bidi_text.h"
 #include "print/qt_text.h"
 #include "ui/announcement.h"
@@ -24,22 +25,20 @@ std::string text_of(const QComboBox* list) {
 
 }  // namespace
 
-pay::PayInputs read_inputs(const ChoiceLists& lists, const RankLists& ranks) {
-    return pay::inputs_from_lists(
-        [&](pay::Choice choice) { return text_of(list_of(choice, lists, ranks, {})); },
+pay::ListPress read_press(const ChoiceLists& lists, const RankLists& ranks) {
+    return pay::press_from_lists(
+        [&](pay::Choice choice) { return text_of(list_of(choice, lists, ranks, std::nullopt)); },
         [&](pay::Scale scale) { return text_of(ranks.list(scale)); });
 }
 
 QComboBox* list_of(pay::Choice choice, const ChoiceLists& lists, const RankLists& ranks,
-                   std::string_view scale_text) {
+                   std::optional<pay::Scale> scale) {
     switch (choice) {
         case pay::Choice::scale:
             return lists.scale;
-        case pay::Choice::rank: {
+        case pay::Choice::rank:
             // The core names the rank only when the scale text names a scale.
-            const auto scale = pay::scale_from_text(scale_text);
             return scale ? ranks.list(*scale) : lists.scale;
-        }
         case pay::Choice::zone:
             return lists.zone;
         case pay::Choice::special_charges:
@@ -66,32 +65,32 @@ OkAction::OkAction(QWidget& form, const FormControls& controls, const RankLists&
                     ->geometry())) {}
 
 void OkAction::run() {
-    const pay::PayInputs inputs = read_inputs(controls_.lists, ranks_);
+    // The scale text is read once, for the rank list, the computation and a refusal alike.
+    const pay::ListPress press = read_press(controls_.lists, ranks_);
     // The window shows the rules in effect: only their refusal stops the press.
-    if (const auto refused = sessions_.press_ok(inputs); refused && !refused->under_previous) {
-        refuse(refused->refusal.choice, inputs.scale);
+    if (const auto refused = sessions_.press_ok(press); refused && !refused->under_previous) {
+        refuse(refused->refusal.choice, press.scale);
         return;
     }
     show_results();
 }
 
-void OkAction::refuse(pay::Choice choice, std::string_view scale_text) {
+void OkAction::refuse(pay::Choice choice, std::optional<pay::Scale> scale) {
     present_(form_, {qt_text(application_title), qt_text(refusal_text)});
-    QComboBox* list = list_of(choice, controls_.lists, ranks_, scale_text);
-    if (choice == pay::Choice::rank) {
-        // A typed scale does not switch the rank lists, so its list may be hidden or under
-        // the start stack: bring it up as a pick of that scale would.
-        if (const auto scale = pay::scale_from_text(scale_text)) {
-            ranks_.show_only(*scale);
-        }
+    QComboBox* list = list_of(choice, controls_.lists, ranks_, scale);
+    // A typed scale does not switch the rank lists, so its list may be hidden or under the
+    // start stack: bring it up as a pick of that scale would.
+    if (choice == pay::Choice::rank && scale) {
+        ranks_.show_only(*scale);
     }
     list->setFocus(Qt::OtherFocusReason);
 }
 
 void OkAction::show_results() {
-    for (const pay::SlipFieldInfo& info : pay::slip_fields) {
-        controls_.result_fields[static_cast<std::size_t>(info.field)]->setText(
-            qt_text(session().text(info.field)));
+    const pay::SlipView view = pay::view_slip(session(), pay::ViewDetail::amounts);
+    for (const pay::FieldView& field : view.fields) {
+        controls_.result_fields[static_cast<std::size_t>(field.field)]->setText(
+            qt_text(field.text));
     }
     // The results change without the focus moving: only an announcement reaches a screen reader.
     constexpr pay::SlipField monthly = pay::SlipField::monthly_pay;

@@ -23,11 +23,11 @@ extern const std::string_view refusal_text;
 
 /// The seven choices as the lists hold them; the rank comes from the chosen scale's own list,
 /// whether it is on screen or not, and is empty when the scale text names no scale.
-pay::PayInputs read_inputs(const ChoiceLists& lists, const RankLists& ranks);
+pay::ListPress read_press(const ChoiceLists& lists, const RankLists& ranks);
 
-/// The list of a choice; for the rank, that of the scale named by `scale_text`.
+/// The list of a choice; for the rank, that of `scale`, the scale the scale text names.
 QComboBox* list_of(pay::Choice choice, const ChoiceLists& lists, const RankLists& ranks,
-                   std::string_view scale_text);
+                   std::optional<pay::Scale> scale);
 
 /// What the window's sessions compute with.
 struct SessionSettings {
@@ -64,7 +64,7 @@ class OkAction {
     const pay::PaySession* previous_session() const { return sessions_.previous(); }
 
   private:
-    void refuse(pay::Choice choice, std::string_view scale_text);
+    void refuse(pay::Choice choice, std::optional<pay::Scale> scale);
     void show_results();
 
     QWidget& form_;

@@ -15,13 +15,13 @@
 #include <memory>
 #include <utility>
 
-#include "pay/explanation.h"
 #include "pay/pay_session.h"
 #include "print/bidi_text.h"
 #include "print/qt_text.h"
 #include "print/slip_pdf.h"
 #include "ui/announcement.h"
 #include "ui/application.h"
+#include "wording/catalogue.h"
 
 namespace ui {
 
@@ -34,7 +34,7 @@ using print::slip_content;
 using print::SlipContent;
 using print::write_slip_pdf;
 
-const std::string_view nothing_to_print_text = pay::nothing_computed_text;
+const std::string_view nothing_to_print_text = wording::nothing_computed_text();
 const std::string_view slip_copied_text = "نُسخ البيان إلى الحافظة";
 
 namespace {

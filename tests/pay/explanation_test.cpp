@@ -14,13 +14,16 @@
 #include "pay/pay_session.h"
 #include "pay/rules_file.h"
 #include "pay/rules_writer.h"
+#include "pay/slip_view.h"
 #include "test_inputs.h"
+#include "worded_slip.h"
+#include "wording/formula.h"
 
 namespace {
 
 using pay::ExplanationKind;
-using pay::ExplanationTerm;
-using pay::FieldExplanation;
+using ExplanationTerm = wording::Term;
+using FieldExplanation = wording::Explanation;
 using pay::PayInputs;
 using pay::PaySession;
 using pay::SlipField;
@@ -139,7 +142,7 @@ void expect_lines_add_up(const FieldExplanation& e, const std::string& context,
 std::vector<FieldExplanation> expect_explains_what_is_shown(
     const PaySession& session, const std::string& context,
     std::span<const Bracket> tax_scale = built_in_tax_scale) {
-    std::vector<FieldExplanation> all = pay::explain_slip(session);
+    std::vector<FieldExplanation> all = worded_slip::explain_slip(session);
     if (all.size() != pay::slip_field_count) {
         ADD_FAILURE() << context << ": " << all.size() << " explanations";
         return all;
@@ -207,7 +210,7 @@ TEST(ExplanationsOfAllCombinations, FollowRulesReadFromAFile) {
 }
 
 std::string formula(const PaySession& session, SlipField field) {
-    return pay::explain_field(session, field).formula;
+    return worded_slip::explain_field(session, field).formula;
 }
 
 // Scale 9, rank 1 (235 points), zone A, special charges, two children, one dependent, member.
@@ -240,7 +243,8 @@ TEST(Explanation, AWorkedSlipShowsItsNumbers) {
     EXPECT_EQ(formula(session, SlipField::family_exemption), "1 × 360.00 = 360.00");
     EXPECT_EQ(formula(session, SlipField::monthly_pay), "(71879.82 − 9210.76) ÷ 12 ≈ 5222.42");
 
-    const FieldExplanation residence = pay::explain_field(session, SlipField::residence_allowance);
+    const FieldExplanation residence =
+        worded_slip::explain_field(session, SlipField::residence_allowance);
     EXPECT_EQ(residence.terms, (std::vector<ExplanationTerm>{
                                    {"الراتب الأساسي السنوي", "18194.20", Op::first},
                                    {"نسبة المنطقة «\u2068أ\u2069»", "25 %", Op::percent_of},
@@ -286,11 +290,12 @@ TEST(Explanation, AnExemptionAboveTheGrossTaxIsLimitedToIt) {
 
 TEST(RenderFormula, BracketTestsReadAsInequalities) {
     using T = ExplanationTerm;
-    EXPECT_EQ(pay::render_formula({T{"T", "20000.00", Op::first}, T{"U", "30000.00", Op::not_above},
-                                   T{"r", "0 %", Op::gives}}),
-              "20000.00 ≤ 30000.00 → 0 %");
-    EXPECT_EQ(pay::render_formula({T{"T", "190000.00", Op::first}, T{"L", "180000.00", Op::above},
-                                   T{"r", "38 %", Op::gives}}),
+    EXPECT_EQ(
+        wording::render_formula({T{"T", "20000.00", Op::first}, T{"U", "30000.00", Op::not_above},
+                                 T{"r", "0 %", Op::gives}}),
+        "20000.00 ≤ 30000.00 → 0 %");
+    EXPECT_EQ(wording::render_formula({T{"T", "190000.00", Op::first},
+                                       T{"L", "180000.00", Op::above}, T{"r", "38 %", Op::gives}}),
               "180000.00 < 190000.00 → 38 %");
 }
 
@@ -309,7 +314,7 @@ TEST(Explanation, NothingIsExplainedBeforeAComputation) {
     PayInputs refused = scale_9("1", pay::zone_items[0], pay::no_text, "0", "0", pay::no_text);
     refused.zone.clear();
     for (int press = 0; press < 2; ++press) {
-        for (const FieldExplanation& e : pay::explain_slip(session)) {
+        for (const FieldExplanation& e : worded_slip::explain_slip(session)) {
             EXPECT_EQ(e.kind, ExplanationKind::not_computed);
             EXPECT_EQ(e.sentence, "لم يُحسب أي مبلغ بعد: اختر الخيارات السبعة ثم اضغط «موافق».");
             EXPECT_TRUE(e.formula.empty());
@@ -342,7 +347,7 @@ TEST(Explanation, ASessionExplainsExactlyTheUnwrittenFieldsAsKept) {
                                    SlipField::family_allowance,
                                    SlipField::general_mutual,
                                    SlipField::mutual_fund};
-    for (const FieldExplanation& e : pay::explain_slip(session)) {
+    for (const FieldExplanation& e : worded_slip::explain_slip(session)) {
         const auto i = static_cast<std::size_t>(e.field);
         const std::string name(pay::field_info(e.field).name);
         if (kept.contains(e.field)) {
@@ -354,7 +359,7 @@ TEST(Explanation, ASessionExplainsExactlyTheUnwrittenFieldsAsKept) {
         }
     }
     const auto sentence = [&](SlipField field) {
-        return pay::explain_field(session, field).sentence;
+        return worded_slip::explain_field(session, field).sentence;
     };
     EXPECT_NE(sentence(SlipField::index_points).find("نص السلم «\u20689\u2069»"),
               std::string::npos);
@@ -363,7 +368,8 @@ TEST(Explanation, ASessionExplainsExactlyTheUnwrittenFieldsAsKept) {
     EXPECT_NE(sentence(SlipField::family_allowance).find("«\u20687\u2069»"), std::string::npos);
     EXPECT_NE(sentence(SlipField::mutual_fund).find("«\u2068Y\u2069»"), std::string::npos);
     // A computed field names the kept values it was worked from.
-    const FieldExplanation base = pay::explain_field(session, SlipField::annual_base_salary);
+    const FieldExplanation base =
+        worded_slip::explain_field(session, SlipField::annual_base_salary);
     EXPECT_EQ(base.terms.front().name, "النقطة الاستدلالية (محفوظ من قبل)");
     expect_explains_what_is_shown(session, "carried");
 }
@@ -376,10 +382,95 @@ TEST(Explanation, ARankOutsideTheScalesListIsTheReason) {
     ASSERT_EQ(
         session.press_ok(scale_9("11", pay::zone_items[0], pay::no_text, "0", "0", pay::no_text)),
         std::nullopt);
-    const FieldExplanation points = pay::explain_field(session, SlipField::index_points);
+    const FieldExplanation points = worded_slip::explain_field(session, SlipField::index_points);
     EXPECT_EQ(points.kind, ExplanationKind::kept);
     EXPECT_NE(points.sentence.find("الرتبة «\u206811\u2069»"), std::string::npos)
         << points.sentence;
+}
+
+}  // namespace
+
+namespace {
+
+using pay::MessageArgument;
+using pay::MessageKey;
+using pay::Quantity;
+using pay::TermRole;
+using pay::ValueKind;
+
+MessageArgument number_of(ValueKind kind, double value) {
+    return {.kind = kind, .number = value, .field = SlipField::index_points, .text = {}};
+}
+
+pay::FieldExplanation items_of(const PaySession& session, SlipField field) {
+    return pay::view_slip(session, pay::ViewDetail::explained).field(field).explanation;
+}
+
+// Scale 9, rank 1, zone A, special charges, two children, one dependent, a member: the items
+// carry the rules' numbers and the typed texts, not words.
+TEST(ExplanationItems, CarryTheNumbersAndTextsOfTheRule) {
+    PaySession session(".", pay::built_in_rules());
+    ASSERT_EQ(
+        session.press_ok(scale_9("1", pay::zone_items[0], pay::yes_text, "2", "1", pay::yes_text)),
+        std::nullopt);
+    const pay::FieldExplanation residence = items_of(session, SlipField::residence_allowance);
+    EXPECT_EQ(residence.kind, ExplanationKind::computed);
+    EXPECT_EQ(residence.items,
+              (std::vector<pay::ExplanationItem>{{MessageKey::residence_allowance,
+                                                  {{.kind = ValueKind::typed_text,
+                                                    .number = 0,
+                                                    .field = SlipField::index_points,
+                                                    .text = std::string(pay::zone_items[0])},
+                                                   number_of(ValueKind::rate, 25)}}}));
+    ASSERT_EQ(residence.terms.size(), 3u);
+    EXPECT_EQ(residence.terms[0].quantity, Quantity::field);
+    EXPECT_EQ(residence.terms[0].field, SlipField::annual_base_salary);
+    EXPECT_EQ(residence.terms[0].kind, ValueKind::field_text);
+    EXPECT_EQ(residence.terms[1].quantity, Quantity::zone_rate);
+    EXPECT_EQ(residence.terms[1].value, 25);
+    EXPECT_EQ(residence.terms[1].operation, Op::percent_of);
+    EXPECT_EQ(residence.terms[2].field, SlipField::residence_allowance);
+    EXPECT_EQ(residence.terms[2].operation, Op::gives);
+
+    // 2400 a year for each of the first 3 children, 432 for each after them up to 6; 2 here.
+    EXPECT_EQ(items_of(session, SlipField::family_allowance).items.front().arguments,
+              (std::vector<MessageArgument>{
+                  number_of(ValueKind::amount, 2400), number_of(ValueKind::count, 3),
+                  number_of(ValueKind::amount, 432), number_of(ValueKind::count, 6),
+                  number_of(ValueKind::count, 2)}));
+    EXPECT_EQ(items_of(session, SlipField::monthly_pay).items.front(),
+              (pay::ExplanationItem{MessageKey::monthly_pay, {number_of(ValueKind::number, 12)}}));
+    // 45725.66 lies above 30000 and not above 50000: 10 %.
+    EXPECT_EQ(items_of(session, SlipField::tax_rate_label).items.front(),
+              (pay::ExplanationItem{
+                  MessageKey::tax_rate_bracket,
+                  {number_of(ValueKind::amount, 30000), number_of(ValueKind::amount, 50000),
+                   number_of(ValueKind::rate, 10)}}));
+}
+
+TEST(ExplanationItems, AKeptFieldNamesItselfItsTextAndWhatWasTyped) {
+    PaySession session(".", pay::built_in_rules());
+    ASSERT_EQ(
+        session.press_ok(scale_9("1", pay::zone_items[0], pay::no_text, "0", "0", pay::no_text)),
+        std::nullopt);
+    ASSERT_EQ(session.press_ok(scale_9("1", "x", pay::no_text, "0", "0", pay::no_text)),
+              std::nullopt);
+    const pay::FieldExplanation kept = items_of(session, SlipField::residence_allowance);
+    EXPECT_EQ(kept.kind, ExplanationKind::kept);
+    ASSERT_EQ(kept.items.size(), 1u);
+    EXPECT_EQ(kept.items[0].key, MessageKey::kept_zone);
+    const std::vector<MessageArgument>& a = kept.items[0].arguments;
+    ASSERT_EQ(a.size(), 4u);
+    EXPECT_EQ(a[0].kind, ValueKind::field_name);
+    EXPECT_EQ(a[0].field, SlipField::residence_allowance);
+    EXPECT_EQ(a[1].kind, ValueKind::field_text);
+    EXPECT_EQ(a[2].kind, ValueKind::typed_text);
+    EXPECT_EQ(a[2].text, "x");
+    EXPECT_EQ(a[3].kind, ValueKind::zone_items);
+    ASSERT_EQ(kept.terms.size(), 2u);
+    EXPECT_EQ(kept.terms[0].role, TermRole::shown_before);
+    EXPECT_EQ(kept.terms[1].role, TermRole::weighed);
+    EXPECT_EQ(kept.terms[1].quantity, Quantity::field);
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
 #include "pay/pay_session.h"
-#include "test_inputs.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +9,8 @@
 #include "pay/explanation.h"
 #include "pay/pay_inputs.h"
 #include "pay/rules.h"
+#include "test_inputs.h"
+#include "worded_slip.h"
 
 namespace {
 
@@ -145,7 +146,9 @@ TEST_P(ReadChoices, ReadsTheRankOfTheNamedScaleOnly) {
         asked.push_back(scale);
         return "rank list " + std::to_string(static_cast<int>(scale));
     };
-    const PayInputs read = pay::inputs_from_lists(list_text, rank_list_text);
+    const pay::ListPress press = pay::press_from_lists(list_text, rank_list_text);
+    const PayInputs& read = press.texts;
+    EXPECT_EQ(press.scale.has_value(), !GetParam().rank.empty());
     EXPECT_EQ(read.scale, GetParam().scale);
     EXPECT_EQ(read.rank, GetParam().rank);
     EXPECT_EQ(asked.size(), GetParam().rank.empty() ? 0U : 1U);
@@ -249,7 +252,7 @@ TEST(PaySession, WritesTheRateLabelWithItsDecimalSeparator) {
         pay::PaySession session(separator, rules);
         ASSERT_EQ(session.press_ok(inputs), std::nullopt);
         EXPECT_EQ(session.text(pay::SlipField::tax_rate_label), label);
-        EXPECT_TRUE(pay::explain_field(session, pay::SlipField::tax_rate_label)
+        EXPECT_TRUE(worded_slip::explain_field(session, pay::SlipField::tax_rate_label)
                         .formula.ends_with(" → " + label));
     }
 }

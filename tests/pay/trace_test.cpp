@@ -12,6 +12,7 @@
 #include "pay/pay_session.h"
 #include "pay/rules.h"
 #include "test_inputs.h"
+#include "worded_slip.h"
 
 namespace {
 
@@ -104,12 +105,14 @@ TEST(TermTrace, ExplanationsFollowTheRulesInEffect) {
     ASSERT_EQ(
         session.press_ok(scale_9("1", pay::zone_items[0], pay::yes_text, "2", "1", pay::yes_text)),
         std::nullopt);
-    const pay::FieldExplanation health = pay::explain_field(session, SlipField::health_insurance);
+    const wording::Explanation health =
+        worded_slip::explain_field(session, SlipField::health_insurance);
     EXPECT_EQ(health.formula,
               "18194.20 × 10 % + 18194.20 + 25212.00 + 3660.00 + 0.00 = 48885.62\n"
               "min(48885.62 × 3 % ; 1000.00) = 1000.00");
     EXPECT_NE(health.sentence.find("\u20661000.00\u2069"), std::string::npos) << health.sentence;
-    const pay::FieldExplanation monthly = pay::explain_field(session, SlipField::monthly_pay);
+    const wording::Explanation monthly =
+        worded_slip::explain_field(session, SlipField::monthly_pay);
     EXPECT_NE(monthly.formula.find(" ÷ 13 ≈ "), std::string::npos) << monthly.formula;
     EXPECT_EQ(monthly.terms.back().value, session.text(SlipField::monthly_pay));
 }

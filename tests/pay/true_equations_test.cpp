@@ -21,6 +21,8 @@
 #include "pay/shown_arithmetic.h"
 #include "pay/trace.h"
 #include "test_inputs.h"
+#include "worded_slip.h"
+#include "wording/formula.h"
 
 namespace {
 
@@ -192,7 +194,7 @@ struct LinesMet {
 // says so.
 void expect_true_explanations(const pay::PaySession& session, const std::string& context,
                               LinesMet& met) {
-    for (const pay::FieldExplanation& e : pay::explain_slip(session)) {
+    for (const wording::Explanation& e : worded_slip::explain_slip(session)) {
         const std::string where = context + " " + e.name + "\n" + e.formula;
         std::string_view formula = e.formula;
         while (!formula.empty()) {
@@ -230,19 +232,19 @@ TEST(TrueEquations, ReadLinesAsTheyAreWritten) {
 // shown result, worked by hand; the approximate relation where they do not.
 struct RenderCase {
     const char* name;
-    std::vector<pay::ExplanationTerm> terms;
+    std::vector<wording::Term> terms;
     std::string line;
 };
 
 class RenderedLines : public testing::TestWithParam<RenderCase> {};
 
 TEST_P(RenderedLines, SayWhetherTheirShownNumbersGiveTheResult) {
-    EXPECT_EQ(pay::render_formula(GetParam().terms), GetParam().line);
+    EXPECT_EQ(wording::render_formula(GetParam().terms), GetParam().line);
 }
 
 using Op = pay::TermOperation;
 
-pay::ExplanationTerm term_of(std::string value, Op operation) {
+wording::Term term_of(std::string value, Op operation) {
     return {"", std::move(value), operation};
 }
 
@@ -421,8 +423,8 @@ TEST(TrueEquations, TheBuiltInLineThatRoundsSaysSo) {
     const pay::PayInputs inputs =
         test_inputs::scale_9("1", pay::zone_items[0], pay::yes_text, "0", "0", pay::yes_text);
     ASSERT_EQ(session.press_ok(inputs), std::nullopt);
-    const pay::FieldExplanation total =
-        pay::explain_field(session, pay::SlipField::total_deductions);
+    const wording::Explanation total =
+        worded_slip::explain_field(session, pay::SlipField::total_deductions);
     // 1572.57 + 4888.56 + 60.00 + 1222.14 + 327.50 + 1500 is 9570.77; the sum of the unrounded
     // amounts shows as 9570.76.
     EXPECT_EQ(total.formula, "1572.57 + 4888.56 + 60.00 + 1222.14 + 327.50 + 1500 ≈ 9570.76");
@@ -448,8 +450,8 @@ TEST(TrueEquations, AnAmountJustAboveABoundSaysSo) {
         pay::PaySession session(".", rules);
         ASSERT_EQ(session.press_ok(inputs), std::nullopt);
         const std::string bound = pay::format_amount(cents / 100);
-        const pay::FieldExplanation rate =
-            pay::explain_field(session, pay::SlipField::tax_rate_label);
+        const wording::Explanation rate =
+            worded_slip::explain_field(session, pay::SlipField::tax_rate_label);
         EXPECT_EQ(rate.formula, bound + " ≲ " + bound + " → 10 %") << context_of(inputs);
         EXPECT_NE(rate.sentence.find("≲"), std::string::npos) << rate.sentence;
         LinesMet met;

@@ -37,6 +37,7 @@
 #include "ui/compare/rules_comparison_model.h"
 #include "ui/focus_ring.h"
 #include "ui/screen_placement.h"
+#include "wording/catalogue.h"
 
 using gui_test::qt_text;
 using gui_test::ShownWindow;
@@ -781,7 +782,7 @@ class CompareWindowTest : public QObject {
         QCOMPARE(shown.messages.size(), 0U);
         QCOMPARE(seen.tab_captions, QStringList{ui::rules_tab_caption()});
         QVERIFY(!seen.has_table);
-        QCOMPARE(seen.first_tab_note, qt_text(pay::nothing_computed_text));
+        QCOMPARE(seen.first_tab_note, qt_text(wording::nothing_computed_text()));
         QVERIFY(seen.note_takes_focus);
         QCOMPARE(seen.focused, QStringLiteral("comparison_note_rules"));
         // The focus frame lies inside the focused label's edge: its words keep clear of it.

@@ -20,6 +20,7 @@
 #include "print/rule_set_text.h"
 #include "ui/application.h"
 #include "ui/explanation_window.h"
+#include "worded_slip.h"
 
 using gui_test::qt_text;
 using gui_test::ShownWindow;
@@ -90,7 +91,7 @@ class RulesInEffectTest : public QObject {
         base_salary.setFocus(Qt::OtherFocusReason);
         QTest::keyClick(&base_salary, Qt::Key_F1, Qt::ShiftModifier);
         const pay::PaySession expected = worked_session(raised_, QStringLiteral("."));
-        const pay::FieldExplanation explanation = pay::explain_field(expected, field);
+        const wording::Explanation explanation = worded_slip::explain_field(expected, field);
         // The field and its amount under the rules in effect, then how it was reached.
         QVERIFY2(text.startsWith(qt_text(explanation.name) + QStringLiteral(": ") +
                                  print::left_to_right(qt_text(expected.text(field)))),

@@ -21,13 +21,14 @@
 #include "pay/explanation.h"
 #include "pay/slip_fields.h"
 #include "print/qt_text.h"
+#include "wording/catalogue.h"
 
 using gui_test::qt_text;
 using gui_test::ShownWindow;
 
 namespace {
 
-const QString nothing_to_print = print::qt_text(pay::nothing_computed_text);
+const QString nothing_to_print = print::qt_text(wording::nothing_computed_text());
 const QString print_name = QStringLiteral("طباعة البيان");
 const QString save_name = QStringLiteral("حفظ البيان بصيغة PDF");
 const QString copy_name = QStringLiteral("نسخ البيان نصا");

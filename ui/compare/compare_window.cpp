@@ -18,7 +18,6 @@
 #include <algorithm>
 #include <memory>
 
-#include "pay/explanation.h"
 #include "pay/pay_session.h"
 #include "print/bidi_text.h"
 #include "print/qt_text.h"
@@ -29,13 +28,14 @@
 #include "ui/compare/table_text.h"
 #include "ui/focus_ring.h"
 #include "ui/screen_placement.h"
+#include "wording/catalogue.h"
 
 namespace ui {
 
 using print::qt_text;
 
 const std::string_view compare_caption = "مقارنة";
-const std::string_view nothing_to_compare_text = pay::nothing_computed_text;
+const std::string_view nothing_to_compare_text = wording::nothing_computed_text();
 const std::string_view cannot_compare_text =
     "لا تمكن المقارنة: السلم أو الرتبة المكتوبة ليست من عناصر القائمة.";
 

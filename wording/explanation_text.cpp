@@ -1,0 +1,241 @@
+#include "wording/explanation_text.h"
+
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <span>
+#include <utility>
+
+#include "pay/amount_format.h"
+#include "pay/choices.h"
+#include "pay/slip_fields.h"
+#include "wording/placeholders.h"
+
+namespace wording {
+namespace {
+
+using pay::ValueKind;
+
+// Left-to-right isolates keep a number whole and in reading order inside a right-to-left
+// sentence; first-strong isolates keep a typed text, whatever its script, from reordering its
+// neighbours.
+constexpr std::string_view lri = "\u2066";
+constexpr std::string_view fsi = "\u2068";
+constexpr std::string_view pdi = "\u2069";
+
+constexpr int shown_decimals = 2;
+constexpr std::size_t most_arguments = 5;
+
+std::string isolated(std::string_view number) {
+    std::string text;
+    text.reserve(number.size() + lri.size() + pdi.size());
+    text.append(lri).append(number).append(pdi);
+    return text;
+}
+
+// A text the user typed or picked, in guillemets.
+std::string quoted(std::string_view text) {
+    std::string quoted = "«";
+    quoted.append(fsi).append(text).append(pdi).append("»");
+    return quoted;
+}
+
+// Writes the numbers of one slip, each once for all its explanations: most quantities have one
+// value in a computation and appear on several lines and sentences.
+class NumberTexts {
+  public:
+    NumberTexts(const pay::SlipView& view, std::string_view separator)
+        : view_(view), separator_(separator) {}
+
+    const std::string& text(ValueKind kind, double value, pay::SlipField field) {
+        if (kind == ValueKind::field_text) {
+            return view_.field(field).text;
+        }
+        const std::uint64_t bits = std::bit_cast<std::uint64_t>(value);
+        for (const Entry& entry : entries_) {
+            if (entry.kind == kind && entry.bits == bits) {
+                return entry.text;
+            }
+        }
+        entries_.push_back({kind, bits, write(kind, value)});
+        return entries_.back().text;
+    }
+
+  private:
+    struct Entry {
+        ValueKind kind;
+        std::uint64_t bits;
+        std::string text;
+    };
+
+    std::string amount(double value) const {
+        return pay::show_amount(value, shown_decimals, separator_).text;
+    }
+    std::string number(double value) const {
+        std::string text = amount(value);
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.ends_with(separator_)) {
+            text.erase(text.size() - separator_.size());
+        }
+        return text;
+    }
+    std::string write(ValueKind kind, double value) const {
+        switch (kind) {
+            case ValueKind::rate:
+                return number(value) + " %";
+            case ValueKind::count:
+                return std::to_string(static_cast<int>(value));
+            case ValueKind::whole:
+                return pay::format_whole(value);
+            case ValueKind::number:
+                return number(value);
+            default:
+                return amount(value);
+        }
+    }
+
+    const pay::SlipView& view_;
+    std::string_view separator_;
+    // A slip weighs some forty numbers.
+    std::vector<Entry> entries_ = [] {
+        std::vector<Entry> entries;
+        entries.reserve(64);
+        return entries;
+    }();
+};
+
+class Writer {
+  public:
+    Writer(const pay::SlipView& view, std::string_view separator, const Catalogue& catalogue)
+        : view_(view), catalogue_(catalogue), numbers_(view, separator) {}
+
+    Explanation write(pay::SlipField field) {
+        const pay::FieldExplanation& items = view_.field(field).explanation;
+        Explanation words;
+        words.field = field;
+        words.name = std::string(pay::field_title(field));
+        words.kind = items.kind;
+        words.terms.reserve(items.terms.size());
+        for (const pay::ExplanationTerm& term : items.terms) {
+            words.terms.push_back({term_name(term),
+                                   numbers_.text(term.kind, term.value, term.field),
+                                   term.operation});
+        }
+        words.formula = render_formula(words.terms);
+        words.sentence.reserve(640);
+        for (const pay::ExplanationItem& item : items.items) {
+            words.sentence += sentence(item);
+        }
+        return with_rounding_note(std::move(words));
+    }
+
+  private:
+    std::string term_name(const pay::ExplanationTerm& term) const {
+        if (term.role == pay::TermRole::shown_before) {
+            return std::string(catalogue_.shown_before_name);
+        }
+        const std::string_view pattern =
+            term.role == pay::TermRole::kept_field
+                ? catalogue_.kept_field_name
+                : catalogue_.term_names[static_cast<std::size_t>(term.quantity)];
+        std::string name;
+        switch (term.quantity) {
+            case pay::Quantity::field:
+            case pay::Quantity::grid_amount: {
+                const std::array<std::string_view, 1> field{pay::field_title(term.field)};
+                fill(name, pattern, field);
+                return name;
+            }
+            case pay::Quantity::zone_rate: {
+                const std::string zone = quoted(view_.choices ? view_.choices->zone : "");
+                const std::array<std::string_view, 1> typed{zone};
+                fill(name, pattern, typed);
+                return name;
+            }
+            default:
+                return std::string(pattern);
+        }
+    }
+
+    std::string argument(const pay::MessageArgument& a) {
+        switch (a.kind) {
+            case ValueKind::typed_text:
+                return quoted(a.text);
+            case ValueKind::list_item:
+                return a.text;
+            case ValueKind::field_name:
+                return std::string(pay::field_title(a.field));
+            case ValueKind::zone_items: {
+                std::string items;
+                for (const std::string_view item : pay::zone_items) {
+                    items += items.empty() ? "" : catalogue_.list_separator;
+                    items += item;
+                }
+                return items;
+            }
+            default:
+                return isolated(numbers_.text(a.kind, a.number, a.field));
+        }
+    }
+
+    std::string sentence(const pay::ExplanationItem& item) {
+        std::array<std::string, most_arguments> texts;
+        std::array<std::string_view, most_arguments> views;
+        const std::size_t count = std::min(item.arguments.size(), most_arguments);
+        for (std::size_t i = 0; i < count; ++i) {
+            texts[i] = argument(item.arguments[i]);
+            views[i] = texts[i];
+        }
+        std::string text;
+        fill(text, catalogue_.messages[static_cast<std::size_t>(item.key)],
+             std::span(views.data(), count));
+        return text;
+    }
+
+    // A line that holds only before its numbers were rounded says so, with its sign.
+    Explanation with_rounding_note(Explanation words) const {
+        const std::string about = " " + std::string(about_equals_sign) + " ";
+        const std::string about_not_more = " " + std::string(about_not_more_sign) + " ";
+        const bool equals = words.formula.find(about) != std::string::npos;
+        const bool not_more = words.formula.find(about_not_more) != std::string::npos;
+        if (!equals && !not_more) {
+            return words;
+        }
+        std::string text;
+        const std::string first = isolated(equals ? about_equals_sign : about_not_more_sign);
+        if (equals && not_more) {
+            const std::string second = isolated(about_not_more_sign);
+            const std::array<std::string_view, 3> arguments{words.sentence, first, second};
+            fill(text, catalogue_.rounding_note_both, arguments);
+        } else {
+            const std::array<std::string_view, 2> arguments{words.sentence, first};
+            fill(text, catalogue_.rounding_note, arguments);
+        }
+        words.sentence = std::move(text);
+        return words;
+    }
+
+    const pay::SlipView& view_;
+    const Catalogue& catalogue_;
+    NumberTexts numbers_;
+};
+
+}  // namespace
+
+std::vector<Explanation> explain_slip(const pay::SlipView& view, std::string_view separator,
+                                      const Catalogue& catalogue) {
+    Writer writer(view, separator, catalogue);
+    std::vector<Explanation> all;
+    all.reserve(pay::slip_field_count);
+    for (const pay::SlipFieldInfo& info : pay::slip_fields) {
+        all.push_back(writer.write(info.field));
+    }
+    return all;
+}
+
+Explanation explain_field(const pay::SlipView& view, pay::SlipField field,
+                          std::string_view separator, const Catalogue& catalogue) {
+    return Writer(view, separator, catalogue).write(field);
+}
+
+}  // namespace wording
