@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "pay/shown_units.h"
+
 namespace pay {
 namespace {
 
@@ -61,37 +63,28 @@ std::optional<Fraction> shown_number(std::string_view text) {
     if (text.ends_with(" %")) {
         text.remove_suffix(2);
     }
+    // A formula line writes a minus sign as "−".
     bool negative = false;
-    if (text.starts_with('-')) {
-        negative = true;
-        text.remove_prefix(1);
-    } else if (text.starts_with("−")) {
+    if (text.starts_with("−")) {
         negative = true;
         text.remove_prefix(std::string_view("−").size());
-    }
-    // Shown numbers hold at most 15 significant digits; a longer text is no shown number.
-    if (text.empty() || text.size() > 24) {
-        return std::nullopt;
-    }
-    WideInteger digits = 0;
-    WideInteger scale = 1;
-    bool after_point = false;
-    bool any_digit = false;
-    for (const char c : text) {
-        if (c >= '0' && c <= '9') {
-            digits = digits * 10 + (c - '0');
-            scale *= after_point ? 10 : 1;
-            any_digit = true;
-        } else if ((c == '.' || c == ',') && !after_point && any_digit) {
-            after_point = true;
-        } else {
+        if (text.starts_with('-')) {
             return std::nullopt;
         }
     }
-    if (!any_digit || (after_point && scale == 1)) {
+    // Shown numbers hold at most 15 significant digits; a longer text is no shown number.
+    if (text.size() > (text.starts_with('-') ? 25U : 24U)) {
         return std::nullopt;
     }
-    return Fraction(negative ? -digits : digits, scale);
+    const std::optional<ShownDecimal> number = read_shown_decimal(text);
+    if (!number) {
+        return std::nullopt;
+    }
+    WideInteger scale = 1;
+    for (int i = 0; i < number->decimals; ++i) {
+        scale *= 10;
+    }
+    return Fraction(negative ? -number->digits : number->digits, scale);
 }
 
 }  // namespace pay

@@ -5,30 +5,42 @@
 
 namespace pay {
 
-std::optional<std::int64_t> shown_units(std::string_view text) {
+std::optional<ShownDecimal> read_shown_decimal(std::string_view text) {
     const bool negative = text.starts_with('-');
     if (negative) {
         text.remove_prefix(1);
     }
-    // Eighteen digits at most: no shown amount comes near, and no sum of them overflows.
-    constexpr std::size_t most_digits = std::numeric_limits<std::int64_t>::digits10;
-    std::int64_t units = 0;
-    std::size_t digits = 0;
+    constexpr std::size_t most_kept_digits = 30;
+    ShownDecimal number;
     bool separator_seen = false;
     for (const char c : text) {
         if (c >= '0' && c <= '9') {
-            units = units * 10 + (c - '0');
-            ++digits;
-        } else if ((c == '.' || c == ',') && !separator_seen && digits > 0) {
+            if (number.digit_count < most_kept_digits) {
+                number.digits = number.digits * 10 + (c - '0');
+                number.decimals += separator_seen ? 1 : 0;
+            }
+            ++number.digit_count;
+        } else if ((c == '.' || c == ',') && !separator_seen && number.digit_count > 0) {
             separator_seen = true;
         } else {
             return std::nullopt;
         }
     }
-    if (digits == 0 || digits > most_digits || text.ends_with('.') || text.ends_with(',')) {
+    if (number.digit_count == 0 || text.ends_with('.') || text.ends_with(',')) {
         return std::nullopt;
     }
-    return negative ? -units : units;
+    number.digits = negative ? -number.digits : number.digits;
+    return number;
+}
+
+std::optional<std::int64_t> shown_units(std::string_view text) {
+    // Eighteen digits at most: no shown amount comes near, and no sum of them overflows.
+    constexpr std::size_t most_digits = std::numeric_limits<std::int64_t>::digits10;
+    const std::optional<ShownDecimal> number = read_shown_decimal(text);
+    if (!number || number->digit_count > most_digits) {
+        return std::nullopt;
+    }
+    return static_cast<std::int64_t>(number->digits);
 }
 
 std::string units_text(WideInteger units, int decimals, char separator) {

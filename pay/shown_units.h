@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -9,6 +10,19 @@
 #include "pay/wide_integer.h"
 
 namespace pay {
+
+/// A shown decimal number read: its digits as one whole number with its sign, how many of them
+/// stand after the separator, and how many there are in all.
+struct ShownDecimal {
+    WideInteger digits = 0;
+    int decimals = 0;
+    std::size_t digit_count = 0;
+};
+
+/// Reads a number as the program shows one: an optional minus sign, digits, and optionally a
+/// point or a comma followed by digits. None for any other text. Past 30 digits the digits are
+/// only counted, so that a long text cannot overflow.
+std::optional<ShownDecimal> read_shown_decimal(std::string_view text);
 
 /// A shown amount as a whole number of its last place: "6033.13" gives 603313, "-0.50" gives
 /// -50, "1500" gives 1500, with either decimal separator. A shown amount has a fixed number of

@@ -73,3 +73,31 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<WriteCase>& info) { return info.param.name; });
 
 }  // namespace
+
+namespace {
+
+// The one reader of shown numbers, which the amounts above and the formula lines' numbers share:
+// digits, decimals and how many digits, as the text writes them.
+TEST(ReadShownDecimal, KeepsTheDigitsAndTheirPlaces) {
+    const auto read = [](std::string_view text) {
+        const std::optional<pay::ShownDecimal> number = pay::read_shown_decimal(text);
+        EXPECT_TRUE(number.has_value()) << text;
+        return number.value_or(pay::ShownDecimal{});
+    };
+    const pay::ShownDecimal negative = read("-12.50");
+    EXPECT_TRUE(negative.digits == -1250);
+    EXPECT_EQ(negative.decimals, 2);
+    EXPECT_EQ(negative.digit_count, 4U);
+    const pay::ShownDecimal comma = read("1,5");
+    EXPECT_TRUE(comma.digits == 15);
+    EXPECT_EQ(comma.decimals, 1);
+    // Forty digits: all counted, the first thirty kept, none of them decimals.
+    const pay::ShownDecimal long_number = read(std::string(40, '9'));
+    EXPECT_EQ(long_number.digit_count, 40U);
+    EXPECT_EQ(long_number.decimals, 0);
+    for (const std::string_view text : {"", "-", ".5", "5.", "1.2.3", "1 000", "−5", "25 %"}) {
+        EXPECT_FALSE(pay::read_shown_decimal(text).has_value()) << text;
+    }
+}
+
+}  // namespace
