@@ -51,20 +51,31 @@ class NumberTexts {
         if (kind == ValueKind::field_text) {
             return view_.field(field).text;
         }
-        const std::uint64_t bits = std::bit_cast<std::uint64_t>(value);
-        for (const Entry& entry : entries_) {
-            if (entry.kind == kind && entry.bits == bits) {
-                return entry.text;
-            }
+        if (cached_ >= slots_.size() / 2) {
+            // More numbers than any slip weighs: write each again rather than fill the table.
+            scratch_ = write(kind, value);
+            return scratch_;
         }
-        entries_.push_back({kind, bits, write(kind, value)});
-        return entries_.back().text;
+        const std::uint64_t bits = std::bit_cast<std::uint64_t>(value);
+        // Open addressing on the value's bits and kind; a slip weighs some forty numbers.
+        std::size_t slot =
+            (bits ^ (bits >> 29) ^ (static_cast<std::uint64_t>(kind) * 0x9E37U)) % slots_.size();
+        while (slots_[slot].used) {
+            if (slots_[slot].kind == kind && slots_[slot].bits == bits) {
+                return slots_[slot].text;
+            }
+            slot = (slot + 1) % slots_.size();
+        }
+        slots_[slot] = {true, kind, bits, write(kind, value)};
+        ++cached_;
+        return slots_[slot].text;
     }
 
   private:
-    struct Entry {
-        ValueKind kind;
-        std::uint64_t bits;
+    struct Slot {
+        bool used = false;
+        ValueKind kind = ValueKind::amount;
+        std::uint64_t bits = 0;
         std::string text;
     };
 
@@ -96,12 +107,9 @@ class NumberTexts {
 
     const pay::SlipView& view_;
     std::string_view separator_;
-    // A slip weighs some forty numbers.
-    std::vector<Entry> entries_ = [] {
-        std::vector<Entry> entries;
-        entries.reserve(64);
-        return entries;
-    }();
+    std::array<Slot, 128> slots_{};
+    std::size_t cached_ = 0;
+    std::string scratch_;
 };
 
 class Writer {
@@ -124,7 +132,7 @@ class Writer {
         words.formula = render_formula(words.terms);
         words.sentence.reserve(640);
         for (const pay::ExplanationItem& item : items.items) {
-            words.sentence += sentence(item);
+            append_sentence(item, words.sentence);
         }
         return with_rounding_note(std::move(words));
     }
@@ -178,7 +186,7 @@ class Writer {
         }
     }
 
-    std::string sentence(const pay::ExplanationItem& item) {
+    void append_sentence(const pay::ExplanationItem& item, std::string& out) {
         std::array<std::string, most_arguments> texts;
         std::array<std::string_view, most_arguments> views;
         const std::size_t count = std::min(item.arguments.size(), most_arguments);
@@ -186,10 +194,8 @@ class Writer {
             texts[i] = argument(item.arguments[i]);
             views[i] = texts[i];
         }
-        std::string text;
-        fill(text, catalogue_.messages[static_cast<std::size_t>(item.key)],
+        fill(out, catalogue_.messages[static_cast<std::size_t>(item.key)],
              std::span(views.data(), count));
-        return text;
     }
 
     // A line that holds only before its numbers were rounded says so, with its sign.

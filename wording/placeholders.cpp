@@ -3,6 +3,12 @@
 namespace wording {
 
 void fill(std::string& out, std::string_view pattern, std::span<const std::string_view> arguments) {
+    // Room for the pattern and each argument once: a sentence is built in one allocation.
+    std::size_t size = out.size() + pattern.size();
+    for (const std::string_view argument : arguments) {
+        size += argument.size();
+    }
+    out.reserve(size);
     std::size_t from = 0;
     for (std::size_t at = pattern.find('%');
          at != std::string_view::npos && at + 1 < pattern.size(); at = pattern.find('%', at)) {
