@@ -24,6 +24,7 @@
 #include "pay/pay_inputs.h"
 #include "pay/rules_file.h"
 #include "pay/rules_writer.h"
+#include "scratch_folder.h"
 #include "test_rows.h"
 #include "test_rules.h"
 
@@ -51,20 +52,12 @@ void write_file(const fs::path& path, const std::string& text) {
 
 class Executable : public testing::Test {
   protected:
-    void SetUp() override {
-        const auto* test = testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = fs::path(testing::TempDir()) / ("velnaro-calc-" + std::string(test->name()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    fs::path file(const std::string& name) const { return dir_ / name; }
+    fs::path file(const std::string& name) const { return folder_.path() / name; }
 
     // The names in this test's folder other than those of `calc`'s streams.
     std::vector<std::string> files() const {
         std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(dir_)) {
+        for (const auto& entry : fs::directory_iterator(folder_.path())) {
             const std::string name = entry.path().filename().string();
             if (name != "stdin" && name != "stdout" && name != "stderr") {
                 names.push_back(name);
@@ -88,7 +81,7 @@ class Executable : public testing::Test {
     }
 
   private:
-    fs::path dir_;
+    test_support::ScratchFolder folder_{"velnaro-calc"};
 };
 
 const std::string output_header = std::string(rows::slip_header) + "\n";

@@ -1,4 +1,5 @@
 #include "staff/output_file.h"
+#include "scratch_folder.h"
 
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -23,17 +24,9 @@ std::string read_file(const fs::path& path) {
 
 class OutputFileTest : public testing::Test {
   protected:
-    void SetUp() override {
-        dir_ = fs::path(testing::TempDir()) /
-               ("output-file-" +
-                std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        std::ofstream(path()) << "earlier";
-    }
-    void TearDown() override { fs::remove_all(dir_); }
+    void SetUp() override { std::ofstream(path()) << "earlier"; }
 
-    fs::path path() const { return dir_ / "out.txt"; }
+    fs::path path() const { return folder_.path() / "out.txt"; }
 
     // Opens the output and writes `text` to it.
     std::unique_ptr<staff::OutputFile> written(const std::string& text) const {
@@ -45,7 +38,7 @@ class OutputFileTest : public testing::Test {
     }
 
   private:
-    fs::path dir_;
+    test_support::ScratchFolder folder_{"output-file"};
 };
 
 // Held back by the program, an interrupt is still pending as the file takes its name: it is
