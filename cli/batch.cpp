@@ -183,22 +183,6 @@ class SessionRows {
     RowSums sums_{};
 };
 
-// "staff.csv: 2 of 6 rows have errors (lines 3, 7); see the error column"
-std::string row_errors_message(const BatchOutcome& outcome, const BatchOptions& options) {
-    std::string lines;
-    for (const std::size_t line : outcome.faulty_lines) {
-        lines += lines.empty() ? "" : ", ";
-        lines += std::to_string(line);
-    }
-    if (outcome.failed_rows > outcome.faulty_lines.size()) {
-        lines += ", ...";
-    }
-    return options.input_name + ": " + std::to_string(outcome.failed_rows) + " of " +
-           std::to_string(outcome.rows) + (outcome.rows == 1 ? " row has" : " rows have") +
-           " errors (line" + (outcome.failed_rows > 1 ? "s " : " ") + lines +
-           "); see the error column";
-}
-
 // Writes the output header and one output row per record left in `reader`.
 BatchOutcome write_rows(CsvReader& reader, const BatchHeader& header, std::ostream& output,
                         const BatchOptions& options) {
@@ -304,11 +288,6 @@ BatchOutcome write_rows(CsvReader& reader, const BatchHeader& header, std::ostre
     return outcome;
 }
 
-// "1 row", "2 rows".
-std::string rows_text(std::size_t count) {
-    return std::to_string(count) + (count == 1 ? " row" : " rows");
-}
-
 // The first input column named as a column or member that the options add to each row, or
 // empty: a row cannot hold two values of one name.
 std::string added_name_clash(const BatchHeader& header, const BatchOptions& options) {
@@ -328,6 +307,25 @@ std::string added_name_clash(const BatchHeader& header, const BatchOptions& opti
 }
 
 }  // namespace
+
+std::string row_errors_message(const BatchOutcome& outcome, const BatchOptions& options) {
+    std::string lines;
+    for (const std::size_t line : outcome.faulty_lines) {
+        lines += lines.empty() ? "" : ", ";
+        lines += std::to_string(line);
+    }
+    if (outcome.failed_rows > outcome.faulty_lines.size()) {
+        lines += ", ...";
+    }
+    return options.input_name + ": " + std::to_string(outcome.failed_rows) + " of " +
+           std::to_string(outcome.rows) + (outcome.rows == 1 ? " row has" : " rows have") +
+           " errors (line" + (outcome.failed_rows > 1 ? "s " : " ") + lines +
+           "); see the error column";
+}
+
+std::string rows_text(std::size_t count) {
+    return std::to_string(count) + (count == 1 ? " row" : " rows");
+}
 
 std::vector<std::string> summary_lines(const BatchOutcome& outcome, const BatchOptions& options) {
     const std::size_t succeeded = outcome.rows - outcome.failed_rows;

@@ -71,6 +71,12 @@ struct BatchOutcome {
     pay::WideInteger arrears_sum = 0;
 };
 
+/// "staff.csv: 2 of 6 rows have errors (lines 3, 7); see the error column"
+std::string row_errors_message(const BatchOutcome& outcome, const BatchOptions& options);
+
+/// "1 row", "2 rows".
+std::string rows_text(std::size_t count);
+
 /// The header line and one example row of a batch, ready to fill in.
 std::string batch_template(char delimiter);
 

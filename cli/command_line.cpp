@@ -7,12 +7,14 @@
 #include <charconv>
 #include <span>
 #include <string_view>
+#include <tuple>
 
 #include "cli/row_format.h"
 #include "cli/rules_comparison.h"
 #include "pay/slip_fields.h"
 #include "staff/choice_aliases.h"
 #include "staff/messages.h"
+#include "staff/rule_sets.h"
 
 namespace cli {
 
@@ -261,6 +263,44 @@ ParsedCommandLine parse_command_line(int argc, const char* const* argv, std::ost
                                          "with --compare-rules: the arrears of N months (1 to "
                                          "600), N times the monthly difference")
                               ->type_name("N");
+    std::string on_text;
+    CLI::Option* on = app.add_option("--on", on_text,
+                                     "compute with the rule set in force on DAY among the known "
+                                     "sets, instead of today's")
+                          ->type_name("YYYY-MM-DD");
+    app.add_option("--rules-dir", command.rules_files.folders,
+                   "also take the rule sets of the .toml files of DIR (may be repeated)")
+        ->type_name("DIR");
+    bool list_rules_asked = false;
+    CLI::Option* list_rules =
+        app.add_flag("--list-rules", list_rules_asked,
+                     "list the known rule sets: date, name and where each comes from, the one in "
+                     "force today (or on --on) marked with *");
+    std::string from_text;
+    std::string to_text;
+    CLI::Option* from =
+        app.add_option("--from", from_text, "with --batch: the first day of a run of arrears")
+            ->type_name("YYYY-MM-DD")
+            ->needs(batch);
+    CLI::Option* to =
+        app.add_option("--to", to_text, "with --batch: the last day of a run of arrears")
+            ->type_name("YYYY-MM-DD")
+            ->needs(batch);
+    from->needs(to);
+    to->needs(from);
+    std::string paid_rules_text;
+    CLI::Option* paid_rules =
+        app.add_option("--paid-rules", paid_rules_text,
+                       "with --from: the rules file of what was paid (else the set in force the "
+                       "day before --from)")
+            ->type_name("FILE")
+            ->needs(from);
+    std::string detail_text;
+    CLI::Option* arrears_detail =
+        app.add_option("--arrears-detail", detail_text,
+                       "with --from: write one line per row and month of arrears to FILE")
+            ->type_name("FILE")
+            ->needs(from);
     bool template_asked = false;
     CLI::Option* template_row =
         app.add_flag("--template", template_asked,
@@ -281,6 +321,16 @@ ParsedCommandLine parse_command_line(int argc, const char* const* argv, std::ost
         show_rules->excludes(other);
     }
     show_rules->excludes(explain);
+    for (CLI::Option* other : {compare_rules, json, explain}) {
+        from->excludes(other);
+    }
+    for (CLI::Option* choice : choices) {
+        list_rules->excludes(choice);
+    }
+    for (CLI::Option* other : {batch, compare, template_row, json, explain, compare_rules, rules,
+                               show_rules, output}) {
+        list_rules->excludes(other);
+    }
     compare_rules->excludes(compare);
     // JSON has no byte-order mark.
     bom->excludes(json);
@@ -322,6 +372,43 @@ ParsedCommandLine parse_command_line(int argc, const char* const* argv, std::ost
     }
     if (*output) {
         command.output_option = typed_name(*output, argc, argv);
+    }
+    if (*on && *rules) {
+        report(err, calc_program, std::string(on_with_rules) + " (see --help)");
+        return {.command = std::nullopt, .status = ExitStatus::usage};
+    }
+    std::optional<pay::Day> from_day;
+    std::optional<pay::Day> to_day;
+    for (const auto& [named, text, day] :
+         {std::tuple{on, &on_text, &command.rules_files.on}, std::tuple{from, &from_text, &from_day},
+          std::tuple{to, &to_text, &to_day}}) {
+        if (*named) {
+            *day = pay::parse_iso_day(*text);
+            if (!*day) {
+                report(err, calc_program, not_a_day(typed_name(*named, argc, argv), *text) +
+                                              " (see --help)");
+                return {.command = std::nullopt, .status = ExitStatus::usage};
+            }
+        }
+    }
+    if (*from) {
+        command.from = *from_day;
+        command.to = *to_day;
+        if (command.to < command.from) {
+            report(err, calc_program,
+                   "--from " + from_text + " comes after --to " + to_text + " (see --help)");
+            return {.command = std::nullopt, .status = ExitStatus::usage};
+        }
+        if (*paid_rules) {
+            command.paid_rules = paid_rules_text;
+        }
+        if (*arrears_detail) {
+            command.arrears_detail = detail_text;
+        }
+    }
+    if (*list_rules) {
+        command.mode = Command::Mode::list_rules;
+        return {.command = command, .status = ExitStatus::ok};
     }
     if (*rules) {
         command.rules_files.in_effect = rules_file;
@@ -379,7 +466,7 @@ ParsedCommandLine parse_command_line(int argc, const char* const* argv, std::ost
                    "explanations (see --help)");
             return {.command = std::nullopt, .status = ExitStatus::usage};
         }
-        command.mode = Command::Mode::batch;
+        command.mode = *from ? Command::Mode::arrears : Command::Mode::batch;
         return {.command = command, .status = ExitStatus::ok};
     }
     std::string missing;

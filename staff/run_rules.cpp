@@ -36,7 +36,7 @@ std::variant<RunRules, pay::RulesFileError> load_run_rules(const RulesFiles& fil
         const pay::Day day = files.on.value_or(search.today);
         const auto in_force = set_in_force(rules.known, day);
         if (!in_force) {
-            return pay::RulesFileError{.file = files.on ? "--on " + pay::iso_day(day) : "today",
+            return pay::RulesFileError{.file = files.on ? "--on" : "today",
                                        .line = 0,
                                        .column = 0,
                                        .message = none_in_force(rules.known, day)};
