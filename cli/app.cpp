@@ -142,8 +142,9 @@ std::optional<std::string> arrears_output_clash(const Command& command) {
              {std::pair{command.output_option, command.output},
               std::pair{std::string("--arrears-detail"), command.arrears_detail.value_or("")}}) {
             if (!name.empty() && name != "-" && names_the_input(name, *command.paid_rules)) {
-                return option + " " + name + " names the rules file of --paid-rules; choose "
-                                             "another name";
+                return option + " " + name +
+                       " names the rules file of --paid-rules; choose "
+                       "another name";
             }
         }
     }
@@ -213,12 +214,11 @@ ExitStatus run_batch_command(const Command& command, const RunRules& rules, std:
     std::ostream& output = output_file ? output_file->stream() : out;
     std::optional<ArrearsOutcome> arrears_outcome;
     if (arrears) {
-        arrears_outcome = run_arrears(
-            input, output, options,
-            {.sets = &rules.known,
-             .paid = &arrears->paid,
-             .period = arrears->period,
-             .detail = detail_file ? &detail_file->stream() : nullptr});
+        arrears_outcome = run_arrears(input, output, options,
+                                      {.sets = &rules.known,
+                                       .paid = &arrears->paid,
+                                       .period = arrears->period,
+                                       .detail = detail_file ? &detail_file->stream() : nullptr});
     }
     const BatchOutcome outcome =
         arrears_outcome ? arrears_outcome->batch : run_batch(input, output, options);

@@ -72,8 +72,9 @@ class MonthlyPays {
             if (const auto refused = window.press_ok(choices.inputs(), choices.typed)) {
                 known = describe(refused->refusal);
             } else {
-                known = pay::shown_units(window.in_effect().shown()[static_cast<std::size_t>(
-                                             pay::SlipField::monthly_pay)])
+                known = pay::shown_units(
+                            window.in_effect()
+                                .shown()[static_cast<std::size_t>(pay::SlipField::monthly_pay)])
                             .value_or(0);
             }
         }
@@ -87,8 +88,7 @@ class MonthlyPays {
 
 // A row's period: the run's, cut by the row's from and to; or why it cannot be read.
 std::variant<pay::DayRange, std::string> row_period(const CsvRecord& record,
-                                                    const BatchHeader& header,
-                                                    pay::DayRange run) {
+                                                    const BatchHeader& header, pay::DayRange run) {
     pay::DayRange period = run;
     std::string fault;
     for (const auto& [name, day] :
@@ -110,8 +110,8 @@ std::variant<pay::DayRange, std::string> row_period(const CsvRecord& record,
         }
     }
     if (fault.empty() && period.last < period.first) {
-        fault = "from " + pay::iso_day(period.first) + " comes after to " +
-                pay::iso_day(period.last);
+        fault =
+            "from " + pay::iso_day(period.first) + " comes after to " + pay::iso_day(period.last);
     }
     if (!fault.empty()) {
         return fault;
@@ -204,9 +204,8 @@ class ArrearsRows {
     void append_detail(const pay::PeriodMonth& month, std::string_view names, std::int64_t due,
                        std::int64_t paid, std::string& detail) const {
         const char delimiter = header_.delimiter;
-        for (const std::string& field :
-             {std::to_string(line_), month_text(month.month), std::to_string(month.days),
-              std::string(names)}) {
+        for (const std::string& field : {std::to_string(line_), month_text(month.month),
+                                         std::to_string(month.days), std::string(names)}) {
             append_csv_field(field, delimiter, detail);
             detail += delimiter;
         }
@@ -262,7 +261,8 @@ ArrearsOutcome run_arrears(std::istream& input, std::ostream& output, const Batc
         if (std::find(arrears_columns.begin(), arrears_columns.end(), name) !=
             arrears_columns.end()) {
             batch.status = ExitStatus::usage;
-            batch.message = "input column " + quoted_name(name) + " has the name of an output column";
+            batch.message =
+                "input column " + quoted_name(name) + " has the name of an output column";
             return outcome;
         }
     }
@@ -300,8 +300,8 @@ ArrearsOutcome run_arrears(std::istream& input, std::ostream& output, const Batc
             }
         }
         for (std::size_t i = 0; i < header.map.width; ++i) {
-            echoed[i] = i < record.fields.size() ? replace_invalid_utf8(record.fields[i])
-                                                 : std::string();
+            echoed[i] =
+                i < record.fields.size() ? replace_invalid_utf8(record.fields[i]) : std::string();
             append_csv_field(echoed[i], header.delimiter, buffer);
             buffer += header.delimiter;
         }
@@ -360,8 +360,8 @@ std::vector<std::string> arrears_summary_lines(const ArrearsOutcome& outcome,
     const std::size_t succeeded = batch.rows - batch.failed_rows;
     return {options.input_name + ": " + rows_text(batch.rows) + " read, " +
                 std::to_string(batch.failed_rows) + " with errors",
-            "sums over the " + rows_text(succeeded) +
-                " that succeeded: due " + pay::units_text(outcome.due, 2, separator) + ", paid " +
+            "sums over the " + rows_text(succeeded) + " that succeeded: due " +
+                pay::units_text(outcome.due, 2, separator) + ", paid " +
                 pay::units_text(outcome.paid, 2, separator) + ", arrears " +
                 pay::difference_text(outcome.arrears, 2, separator)};
 }

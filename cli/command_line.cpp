@@ -327,8 +327,8 @@ ParsedCommandLine parse_command_line(int argc, const char* const* argv, std::ost
     for (CLI::Option* choice : choices) {
         list_rules->excludes(choice);
     }
-    for (CLI::Option* other : {batch, compare, template_row, json, explain, compare_rules, rules,
-                               show_rules, output}) {
+    for (CLI::Option* other :
+         {batch, compare, template_row, json, explain, compare_rules, rules, show_rules, output}) {
         list_rules->excludes(other);
     }
     compare_rules->excludes(compare);
@@ -380,13 +380,13 @@ ParsedCommandLine parse_command_line(int argc, const char* const* argv, std::ost
     std::optional<pay::Day> from_day;
     std::optional<pay::Day> to_day;
     for (const auto& [named, text, day] :
-         {std::tuple{on, &on_text, &command.rules_files.on}, std::tuple{from, &from_text, &from_day},
-          std::tuple{to, &to_text, &to_day}}) {
+         {std::tuple{on, &on_text, &command.rules_files.on},
+          std::tuple{from, &from_text, &from_day}, std::tuple{to, &to_text, &to_day}}) {
         if (*named) {
             *day = pay::parse_iso_day(*text);
             if (!*day) {
-                report(err, calc_program, not_a_day(typed_name(*named, argc, argv), *text) +
-                                              " (see --help)");
+                report(err, calc_program,
+                       not_a_day(typed_name(*named, argc, argv), *text) + " (see --help)");
                 return {.command = std::nullopt, .status = ExitStatus::usage};
             }
         }

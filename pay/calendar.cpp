@@ -50,6 +50,8 @@ std::optional<Day> parse_iso_day(std::string_view text) {
     return Day{date};
 }
 
-std::string iso_day(Day day) { return iso_date(date_of(day)); }
+std::string iso_day(Day day) {
+    return iso_date(date_of(day));
+}
 
 }  // namespace pay

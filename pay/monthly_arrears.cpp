@@ -10,20 +10,19 @@ std::vector<PeriodMonth> months_of(DayRange period, std::span<const Day> set_sta
         return months;
     }
     const std::chrono::year_month_day first{period.first};
-    for (std::chrono::year_month month{first.year(), first.month()};; month += std::chrono::months{1}) {
+    for (std::chrono::year_month month{first.year(), first.month()};;
+         month += std::chrono::months{1}) {
         const Day month_first{month / 1};
         if (month_first > period.last) {
             break;
         }
         const DayRange whole{month_first, Day{month / last}};
         const DayRange covered = whole.overlap(period);
-        PeriodMonth row_month{.month = month,
-                              .days_in_month = whole.days(),
-                              .days = covered.days(),
-                              .shares = {}};
+        PeriodMonth row_month{
+            .month = month, .days_in_month = whole.days(), .days = covered.days(), .shares = {}};
         for (std::size_t set = 0; set < set_starts.size(); ++set) {
-            const Day until = set + 1 < set_starts.size() ? set_starts[set + 1] - days{1}
-                                                           : Day::max();
+            const Day until =
+                set + 1 < set_starts.size() ? set_starts[set + 1] - days{1} : Day::max();
             const int shared = covered.overlap({set_starts[set], until}).days();
             if (shared > 0) {
                 row_month.shares.push_back({.set = set, .days = shared});

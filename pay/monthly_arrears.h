@@ -18,6 +18,8 @@ struct MonthShare {
     /// The set's place in the list of set starts.
     std::size_t set = 0;
     int days = 0;
+
+    friend bool operator==(const MonthShare&, const MonthShare&) = default;
 };
 
 /// One calendar month of a period.

@@ -8,7 +8,6 @@
 #include <system_error>
 #include <utility>
 
-
 namespace staff {
 namespace {
 
@@ -16,7 +15,7 @@ namespace fs = std::filesystem;
 
 // The rules files of a folder, in name order so that the same folder gives the same refusals.
 std::variant<std::vector<std::string>, pay::RulesFileError> files_of(const std::string& folder,
-                                                                      bool must_exist) {
+                                                                     bool must_exist) {
     std::error_code error;
     fs::directory_iterator entries(folder, error);
     if (error) {
@@ -25,7 +24,10 @@ std::variant<std::vector<std::string>, pay::RulesFileError> files_of(const std::
             return std::vector<std::string>{};
         }
         return pay::RulesFileError{
-            .file = folder, .line = 0, .column = 0, .message = "cannot read this folder of rule sets: " + error.message()};
+            .file = folder,
+            .line = 0,
+            .column = 0,
+            .message = "cannot read this folder of rule sets: " + error.message()};
     }
     std::vector<std::string> files;
     for (const fs::directory_entry& entry : entries) {

@@ -7,8 +7,9 @@
 namespace staff {
 
 std::variant<RunRules, pay::RulesFileError> load_run_rules(const RulesFiles& files) {
-    return load_run_rules(files, {.folders = rule_set_folders(installed_rules_folder(), files.folders),
-                                  .today = local_today()});
+    return load_run_rules(files,
+                          {.folders = rule_set_folders(installed_rules_folder(), files.folders),
+                           .today = local_today()});
 }
 
 std::variant<RunRules, pay::RulesFileError> load_run_rules(const RulesFiles& files,

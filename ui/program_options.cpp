@@ -74,8 +74,8 @@ Request ProgramOptions::parse(const QStringList& arguments) {
         }
         if (parser_.values(on_).size() > 1 ||
             !pay::parse_iso_day(parser_.value(on_).toStdString())) {
-            error_ = print::qt_text(staff::not_a_day("--on", parser_.values(on_).join(u' ')
-                                                                  .toStdString())) +
+            error_ = print::qt_text(
+                         staff::not_a_day("--on", parser_.values(on_).join(u' ').toStdString())) +
                      QLatin1Char('.');
             return Request::usage_error;
         }
