@@ -139,6 +139,17 @@ std::string footer() {
     text += "two shown amounts, exact to the cent) and, with --months N (1 to 600), arrears: N\n";
     text += "times the monthly difference. Differences are signed (+ or -, no sign for 0.00); a\n";
     text += "row with an error leaves them empty; --summary adds up both.\n\n";
+    text += "Rule sets over time: without --rules, the built-in set, the files of\n";
+    text += "/usr/share/velnaro/rules, $XDG_DATA_HOME/velnaro/rules and each --rules-dir DIR are\n";
+    text +=
+        "known sets, each in force from its effective day to the next; the set in force today,\n";
+    text += "or on --on DAY, is used. --list-rules lists them. Two different sets on one day are\n";
+    text += "refused (status 2).\n";
+    text += "--from DAY --to DAY with --batch: arrears month by month. Each row gains due (the\n";
+    text += "monthly pay under the sets in force, weighted by calendar days, rounded once a\n";
+    text += "month), paid (under --paid-rules, else the set in force the day before --from, or\n";
+    text += "the row's paid_monthly_pay) and arrears; rows may have from and to columns.\n";
+    text += "--arrears-detail FILE: one line per row and month. See velnaro-rules(5).\n\n";
     text += "A malformed record (a misplaced or unclosed quote, a record over 1 MiB, a wrong\n";
     text += "field count, invalid UTF-8) is an error of its row, and a quote never spans the\n";
     text += "lines after a malformed record's first: no row is lost.\n\n";
