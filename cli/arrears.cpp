@@ -339,17 +339,7 @@ ArrearsOutcome run_arrears(std::istream& input, std::ostream& output, const Batc
         arrears.detail->write(detail.data(), static_cast<std::streamsize>(detail.size()));
         arrears.detail->flush();
     }
-    if (!output) {
-        batch.status = ExitStatus::io_failure;
-        batch.write_failed = true;
-        batch.message = "cannot write " + options.output_name;
-    } else if (reader.read_failed()) {
-        batch.status = ExitStatus::io_failure;
-        batch.message = cannot_read(options.input_name, reader.read_error());
-    } else if (batch.failed_rows > 0) {
-        batch.status = ExitStatus::row_errors;
-        batch.message = row_errors_message(batch, options);
-    }
+    settle_outcome(batch, static_cast<bool>(output), reader, options);
     return outcome;
 }
 

@@ -273,18 +273,7 @@ BatchOutcome write_rows(CsvReader& reader, const BatchHeader& header, std::ostre
     });
     output.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
     output.flush();
-
-    if (!output) {
-        outcome.status = ExitStatus::io_failure;
-        outcome.write_failed = true;
-        outcome.message = "cannot write " + options.output_name;
-    } else if (reader.read_failed()) {
-        outcome.status = ExitStatus::io_failure;
-        outcome.message = cannot_read(options.input_name, reader.read_error());
-    } else if (outcome.failed_rows > 0) {
-        outcome.status = ExitStatus::row_errors;
-        outcome.message = row_errors_message(outcome, options);
-    }
+    settle_outcome(outcome, static_cast<bool>(output), reader, options);
     return outcome;
 }
 
@@ -321,6 +310,21 @@ std::string row_errors_message(const BatchOutcome& outcome, const BatchOptions& 
            std::to_string(outcome.rows) + (outcome.rows == 1 ? " row has" : " rows have") +
            " errors (line" + (outcome.failed_rows > 1 ? "s " : " ") + lines +
            "); see the error column";
+}
+
+void settle_outcome(BatchOutcome& outcome, bool written, const CsvReader& reader,
+                    const BatchOptions& options) {
+    if (!written) {
+        outcome.status = ExitStatus::io_failure;
+        outcome.write_failed = true;
+        outcome.message = "cannot write " + options.output_name;
+    } else if (reader.read_failed()) {
+        outcome.status = ExitStatus::io_failure;
+        outcome.message = cannot_read(options.input_name, reader.read_error());
+    } else if (outcome.failed_rows > 0) {
+        outcome.status = ExitStatus::row_errors;
+        outcome.message = row_errors_message(outcome, options);
+    }
 }
 
 std::string rows_text(std::size_t count) {

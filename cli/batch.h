@@ -15,6 +15,10 @@
 #include "pay/wide_integer.h"
 #include "staff/exit_status.h"
 
+namespace staff {
+class CsvReader;
+}
+
 namespace cli {
 
 struct BatchOptions {
@@ -73,6 +77,11 @@ struct BatchOutcome {
 
 /// "staff.csv: 2 of 6 rows have errors (lines 3, 7); see the error column"
 std::string row_errors_message(const BatchOutcome& outcome, const BatchOptions& options);
+
+/// Sets the status and message of a batch whose rows are all written: a failed write
+/// (`written` false) or read, then rows with errors.
+void settle_outcome(BatchOutcome& outcome, bool written, const staff::CsvReader& reader,
+                    const BatchOptions& options);
 
 /// "1 row", "2 rows".
 std::string rows_text(std::size_t count);

@@ -226,8 +226,9 @@ ParsedCommandLine parse_command_line(int argc, const char* const* argv, std::ost
         "--explain", command.explain,
         "each amount with how it was reached: its formula lines under it, or with --json "
         "an explanation member (in batch mode with --json only)");
-    app.add_flag("--session", command.session, "batch rows are the OK presses of one window")
-        ->needs(batch);
+    CLI::Option* session =
+        app.add_flag("--session", command.session, "batch rows are the OK presses of one window")
+            ->needs(batch);
     CLI::Option* output =
         app.add_option("-o,--output", command.output,
                        "write the batch output, or the rules of --show-rules, to OUT")
@@ -332,7 +333,9 @@ ParsedCommandLine parse_command_line(int argc, const char* const* argv, std::ost
         show_rules->excludes(other);
     }
     show_rules->excludes(explain);
-    for (CLI::Option* other : {compare_rules, json, explain}) {
+    // A run of arrears computes each row alone, under every set of its months, into its own
+    // columns.
+    for (CLI::Option* other : {compare_rules, json, explain, session, on}) {
         from->excludes(other);
     }
     for (CLI::Option* choice : choices) {
