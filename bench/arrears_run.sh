@@ -40,9 +40,9 @@ best() {
 plain=$(best "$calc" --batch "$work/rows.csv" -o "$work/plain.csv")
 arrears=$(best "$calc" --batch "$work/rows.csv" --rules-dir "$work/sets" --from 2011-01-01 \
     --to 2011-12-31 -o "$work/arrears.csv")
-grep -q ",2010 + april," <("$calc" --batch "$work/rows.csv" --rules-dir "$work/sets" \
-    --from 2011-04-01 --to 2011-04-30 --arrears-detail /dev/stdout -o /dev/null) ||
-    { echo "the run did not meet the sets" >&2; exit 1; }
+"$calc" --batch "$work/rows.csv" --rules-dir "$work/sets" --from 2011-04-01 --to 2011-04-30 \
+    --arrears-detail "$work/detail.csv" -o "$work/april.csv" || true
+grep -q ",2010 + april," "$work/detail.csv" || { echo "the run did not meet the sets" >&2; exit 1; }
 echo "plain batch:            $plain s"
 echo "arrears, 12 months x 3: $arrears s"
 awk -v a="$arrears" -v p="$plain" 'BEGIN { printf "ratio: %.2f (aim: 2.00 at most)\n", a / p }'

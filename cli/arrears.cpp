@@ -131,6 +131,8 @@ class ArrearsRows {
         for (const staff::KnownRuleSet& set : *arrears.sets) {
             set_starts_.push_back(pay::day_of(set.rules.effective));
         }
+        // Only the sets of a month's shares are read, each written first.
+        monthly_.assign(set_starts_.size(), 0);
         paid_column_ = header.column(paid_monthly_pay_column);
         separator_ = options.decimal_comma ? ',' : '.';
     }
@@ -167,9 +169,7 @@ class ArrearsRows {
         }
         RowArrears sums;
         line_ = record.line;
-        for (const pay::PeriodMonth& month :
-             pay::months_of(std::get<pay::DayRange>(period), set_starts_)) {
-            monthly_.assign(set_starts_.size(), 0);
+        for (const pay::PeriodMonth& month : months_for(std::get<pay::DayRange>(period))) {
             std::string names;
             for (const pay::MonthShare& share : month.shares) {
                 auto cents = pays_.of(share.set, choices);
@@ -177,8 +177,10 @@ class ArrearsRows {
                     return "under " + (*arrears_.sets)[share.set].rules.name + ", " + *refused;
                 }
                 monthly_[share.set] = std::get<std::int64_t>(cents);
-                names += names.empty() ? "" : " + ";
-                names += (*arrears_.sets)[share.set].rules.name;
+                if (arrears_.detail != nullptr) {
+                    names += names.empty() ? "" : " + ";
+                    names += (*arrears_.sets)[share.set].rules.name;
+                }
             }
             const std::int64_t due = pay::month_amount(month, monthly_);
             const std::int64_t paid = pay::month_amount(month, *paid_monthly);
@@ -192,6 +194,16 @@ class ArrearsRows {
     }
 
   private:
+    // Most rows share the run's period: their months are cut once.
+    const std::vector<pay::PeriodMonth>& months_for(pay::DayRange period) {
+        if (!last_period_ || last_period_->first != period.first ||
+            last_period_->last != period.last) {
+            last_months_ = pay::months_of(period, set_starts_);
+            last_period_ = period;
+        }
+        return last_months_;
+    }
+
     static std::vector<const pay::PayRules*> all_rules(const ArrearsOptions& arrears) {
         std::vector<const pay::PayRules*> rules;
         for (const staff::KnownRuleSet& set : *arrears.sets) {
@@ -223,6 +235,8 @@ class ArrearsRows {
     MonthlyPays pays_;
     std::vector<pay::Day> set_starts_;
     std::vector<std::int64_t> monthly_;
+    std::optional<pay::DayRange> last_period_;
+    std::vector<pay::PeriodMonth> last_months_;
     std::optional<std::size_t> paid_column_;
     char separator_ = '.';
     std::size_t line_ = 0;
