@@ -22,10 +22,6 @@ namespace cli {
 using namespace staff;
 namespace {
 
-constexpr std::size_t flush_size = std::size_t{1} << 16;
-constexpr std::size_t named_faulty_lines = 5;
-constexpr std::size_t progress_rows = 1024;
-
 // "6033.13", "6033,1", "6033": an amount paid, in cents; none for anything else.
 std::optional<std::int64_t> paid_cents(std::string_view text) {
     std::int64_t cents = 0;

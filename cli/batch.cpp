@@ -27,12 +27,6 @@ namespace cli {
 using namespace staff;
 namespace {
 
-constexpr std::size_t flush_size = std::size_t{1} << 16;
-// How many faulty rows the closing message names by their line.
-constexpr std::size_t named_faulty_lines = 5;
-// How often the progress is told of the rows done.
-constexpr std::size_t progress_rows = 1024;
-
 using Sums = std::array<std::int64_t, summed_fields.size()>;
 
 // What a row that succeeded adds up, in hundredths. Each amount is shown as "#0.00", so its

@@ -21,6 +21,13 @@ class CsvReader;
 
 namespace cli {
 
+/// How much output a batch holds before it writes it.
+inline constexpr std::size_t flush_size = std::size_t{1} << 16;
+/// How many faulty rows the closing message names by their line.
+inline constexpr std::size_t named_faulty_lines = 5;
+/// How often the progress is told of the rows done.
+inline constexpr std::size_t progress_rows = 1024;
+
 struct BatchOptions {
     /// JSON Lines instead of CSV.
     bool json = false;
