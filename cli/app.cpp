@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 
+#include "cli/arrears.h"
 #include "cli/batch.h"
 #include "cli/command_line.h"
 #include "cli/compare_output.h"
@@ -20,7 +21,9 @@
 #include "staff/messages.h"
 #include "staff/output_file.h"
 #include "staff/progress_line.h"
+#include "staff/rule_sets.h"
 #include "staff/run_rules.h"
+#include "staff/same_file.h"
 
 namespace cli {
 
@@ -88,8 +91,79 @@ ExitStatus show_rules(const Command& command, const pay::PayRules& rules, FdOutp
     return ExitStatus::ok;
 }
 
+// One line per known set, in date order: its day, its name and where it comes from, the set in
+// use marked.
+ExitStatus list_rules(const RunRules& rules, FdOutput& out) {
+    for (std::size_t i = 0; i < rules.known.size(); ++i) {
+        const KnownRuleSet& set = rules.known[i];
+        out << (i == rules.in_effect_place ? "* " : "  ") << pay::iso_date(set.rules.effective)
+            << "  " << escape_controls(set.rules.name) << "  " << escape_controls(set.source)
+            << '\n';
+    }
+    return ExitStatus::ok;
+}
+
+// What a run of arrears reads besides the staff file: the rules paid, and the period checked
+// against the sets known.
+struct ArrearsRules {
+    pay::PayRules paid;
+    pay::DayRange period;
+};
+
+std::variant<ArrearsRules, std::string> arrears_rules(const Command& command,
+                                                      const RunRules& rules) {
+    const pay::DayRange period{command.from, command.to};
+    const auto first = set_in_force(rules.known, period.first);
+    if (!first) {
+        return none_in_force(rules.known, period.first);
+    }
+    if (command.paid_rules) {
+        pay::RulesReading reading = pay::load_rules_file(*command.paid_rules);
+        if (const auto* refused = std::get_if<pay::RulesFileError>(&reading)) {
+            return pay::describe(*refused);
+        }
+        return ArrearsRules{.paid = std::move(std::get<pay::PayRules>(reading)), .period = period};
+    }
+    // What was paid before the period: the set in force the day before it, or its first set.
+    const auto before = set_in_force(rules.known, period.first - std::chrono::days{1});
+    return ArrearsRules{.paid = rules.known[before.value_or(*first)].rules, .period = period};
+}
+
+// The refusal of two outputs of one run that name one file, or an output that names the rules
+// paid.
+std::optional<std::string> arrears_output_clash(const Command& command) {
+    if (command.arrears_detail && !command.output.empty() && command.output != "-" &&
+        names_the_input(command.output, *command.arrears_detail)) {
+        return "--arrears-detail " + *command.arrears_detail + " names the file of " +
+               command.output_option + "; choose another name";
+    }
+    if (command.paid_rules) {
+        for (const auto& [option, name] :
+             {std::pair{command.output_option, command.output},
+              std::pair{std::string("--arrears-detail"), command.arrears_detail.value_or("")}}) {
+            if (!name.empty() && name != "-" && names_the_input(name, *command.paid_rules)) {
+                return option + " " + name +
+                       " names the rules file of --paid-rules; choose "
+                       "another name";
+            }
+        }
+    }
+    return std::nullopt;
+}
+
 ExitStatus run_batch_command(const Command& command, const RunRules& rules, std::istream& in,
                              FdOutput& out, std::ostream& err) {
+    std::optional<ArrearsRules> arrears;
+    if (command.mode == Command::Mode::arrears) {
+        if (const auto clash = arrears_output_clash(command)) {
+            return failure(err, ExitStatus::usage, *clash);
+        }
+        auto checked = arrears_rules(command, rules);
+        if (const auto* refused = std::get_if<std::string>(&checked)) {
+            return failure(err, ExitStatus::usage, *refused);
+        }
+        arrears = std::move(std::get<ArrearsRules>(checked));
+    }
     std::ifstream file;
     if (command.batch_input != "-") {
         std::error_code ignored;
@@ -108,6 +182,14 @@ ExitStatus run_batch_command(const Command& command, const RunRules& rules, std:
             return failure(err, ExitStatus::io_failure, *message);
         }
         output_file = std::move(std::get<std::unique_ptr<OutputFile>>(opened));
+    }
+    std::unique_ptr<OutputFile> detail_file;
+    if (command.arrears_detail) {
+        auto opened = OutputFile::open(*command.arrears_detail);
+        if (const auto* message = std::get_if<std::string>(&opened)) {
+            return failure(err, ExitStatus::io_failure, *message);
+        }
+        detail_file = std::move(std::get<std::unique_ptr<OutputFile>>(opened));
     }
     BatchOptions options{
         .json = command.json,
@@ -128,8 +210,18 @@ ExitStatus run_batch_command(const Command& command, const RunRules& rules, std:
         progress.emplace(err, calc_program, "rows", progress_quiet_time());
         options.progress = [&](std::size_t rows) { progress->update(rows); };
     }
+    std::istream& input = file.is_open() ? file : in;
+    std::ostream& output = output_file ? output_file->stream() : out;
+    std::optional<ArrearsOutcome> arrears_outcome;
+    if (arrears) {
+        arrears_outcome = run_arrears(input, output, options,
+                                      {.sets = &rules.known,
+                                       .paid = &arrears->paid,
+                                       .period = arrears->period,
+                                       .detail = detail_file ? &detail_file->stream() : nullptr});
+    }
     const BatchOutcome outcome =
-        run_batch(file.is_open() ? file : in, output_file ? output_file->stream() : out, options);
+        arrears_outcome ? arrears_outcome->batch : run_batch(input, output, options);
     progress.reset();
     if (outcome.write_failed) {
         // A failed write to standard output is told once the run ends.
@@ -146,11 +238,20 @@ ExitStatus run_batch_command(const Command& command, const RunRules& rules, std:
         }
         tell_late_interrupt(*output_file, command.output, "row", err);
     }
+    if (detail_file && complete) {
+        if (const int error = detail_file->commit(); error != 0) {
+            return failure(err, ExitStatus::io_failure,
+                           cannot_write(*command.arrears_detail, error));
+        }
+        tell_late_interrupt(*detail_file, *command.arrears_detail, "line", err);
+    }
     if (!outcome.message.empty()) {
         report(err, calc_program, outcome.message);
     }
     if (command.summary && complete) {
-        for (const std::string& line : summary_lines(outcome, options)) {
+        for (const std::string& line : arrears_outcome
+                                           ? arrears_summary_lines(*arrears_outcome, options)
+                                           : summary_lines(outcome, options)) {
             report(err, calc_program, line);
         }
     }
@@ -196,7 +297,11 @@ ExitStatus run(int argc, const char* const* argv, std::istream& in, FdOutput& ou
             status = run_compare(command.choices, command.compare_axis, command.json, out, err,
                                  rules.in_effect);
             break;
+        case Command::Mode::list_rules:
+            status = list_rules(rules, out);
+            break;
         case Command::Mode::batch:
+        case Command::Mode::arrears:
             status = run_batch_command(command, rules, in, out, err);
             break;
         case Command::Mode::show_rules:

@@ -27,12 +27,6 @@ namespace cli {
 using namespace staff;
 namespace {
 
-constexpr std::size_t flush_size = std::size_t{1} << 16;
-// How many faulty rows the closing message names by their line.
-constexpr std::size_t named_faulty_lines = 5;
-// How often the progress is told of the rows done.
-constexpr std::size_t progress_rows = 1024;
-
 using Sums = std::array<std::int64_t, summed_fields.size()>;
 
 // What a row that succeeded adds up, in hundredths. Each amount is shown as "#0.00", so its
@@ -183,22 +177,6 @@ class SessionRows {
     RowSums sums_{};
 };
 
-// "staff.csv: 2 of 6 rows have errors (lines 3, 7); see the error column"
-std::string row_errors_message(const BatchOutcome& outcome, const BatchOptions& options) {
-    std::string lines;
-    for (const std::size_t line : outcome.faulty_lines) {
-        lines += lines.empty() ? "" : ", ";
-        lines += std::to_string(line);
-    }
-    if (outcome.failed_rows > outcome.faulty_lines.size()) {
-        lines += ", ...";
-    }
-    return options.input_name + ": " + std::to_string(outcome.failed_rows) + " of " +
-           std::to_string(outcome.rows) + (outcome.rows == 1 ? " row has" : " rows have") +
-           " errors (line" + (outcome.failed_rows > 1 ? "s " : " ") + lines +
-           "); see the error column";
-}
-
 // Writes the output header and one output row per record left in `reader`.
 BatchOutcome write_rows(CsvReader& reader, const BatchHeader& header, std::ostream& output,
                         const BatchOptions& options) {
@@ -289,24 +267,8 @@ BatchOutcome write_rows(CsvReader& reader, const BatchHeader& header, std::ostre
     });
     output.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
     output.flush();
-
-    if (!output) {
-        outcome.status = ExitStatus::io_failure;
-        outcome.write_failed = true;
-        outcome.message = "cannot write " + options.output_name;
-    } else if (reader.read_failed()) {
-        outcome.status = ExitStatus::io_failure;
-        outcome.message = cannot_read(options.input_name, reader.read_error());
-    } else if (outcome.failed_rows > 0) {
-        outcome.status = ExitStatus::row_errors;
-        outcome.message = row_errors_message(outcome, options);
-    }
+    settle_outcome(outcome, static_cast<bool>(output), reader, options);
     return outcome;
-}
-
-// "1 row", "2 rows".
-std::string rows_text(std::size_t count) {
-    return std::to_string(count) + (count == 1 ? " row" : " rows");
 }
 
 // The first input column named as a column or member that the options add to each row, or
@@ -328,6 +290,40 @@ std::string added_name_clash(const BatchHeader& header, const BatchOptions& opti
 }
 
 }  // namespace
+
+std::string row_errors_message(const BatchOutcome& outcome, const BatchOptions& options) {
+    std::string lines;
+    for (const std::size_t line : outcome.faulty_lines) {
+        lines += lines.empty() ? "" : ", ";
+        lines += std::to_string(line);
+    }
+    if (outcome.failed_rows > outcome.faulty_lines.size()) {
+        lines += ", ...";
+    }
+    return options.input_name + ": " + std::to_string(outcome.failed_rows) + " of " +
+           std::to_string(outcome.rows) + (outcome.rows == 1 ? " row has" : " rows have") +
+           " errors (line" + (outcome.failed_rows > 1 ? "s " : " ") + lines +
+           "); see the error column";
+}
+
+void settle_outcome(BatchOutcome& outcome, bool written, const CsvReader& reader,
+                    const BatchOptions& options) {
+    if (!written) {
+        outcome.status = ExitStatus::io_failure;
+        outcome.write_failed = true;
+        outcome.message = "cannot write " + options.output_name;
+    } else if (reader.read_failed()) {
+        outcome.status = ExitStatus::io_failure;
+        outcome.message = cannot_read(options.input_name, reader.read_error());
+    } else if (outcome.failed_rows > 0) {
+        outcome.status = ExitStatus::row_errors;
+        outcome.message = row_errors_message(outcome, options);
+    }
+}
+
+std::string rows_text(std::size_t count) {
+    return std::to_string(count) + (count == 1 ? " row" : " rows");
+}
 
 std::vector<std::string> summary_lines(const BatchOutcome& outcome, const BatchOptions& options) {
     const std::size_t succeeded = outcome.rows - outcome.failed_rows;

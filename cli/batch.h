@@ -15,7 +15,18 @@
 #include "pay/wide_integer.h"
 #include "staff/exit_status.h"
 
+namespace staff {
+class CsvReader;
+}
+
 namespace cli {
+
+/// How much output a batch holds before it writes it.
+inline constexpr std::size_t flush_size = std::size_t{1} << 16;
+/// How many faulty rows the closing message names by their line.
+inline constexpr std::size_t named_faulty_lines = 5;
+/// How often the progress is told of the rows done.
+inline constexpr std::size_t progress_rows = 1024;
 
 struct BatchOptions {
     /// JSON Lines instead of CSV.
@@ -70,6 +81,17 @@ struct BatchOutcome {
     pay::WideInteger monthly_difference_sum = 0;
     pay::WideInteger arrears_sum = 0;
 };
+
+/// "staff.csv: 2 of 6 rows have errors (lines 3, 7); see the error column"
+std::string row_errors_message(const BatchOutcome& outcome, const BatchOptions& options);
+
+/// Sets the status and message of a batch whose rows are all written: a failed write
+/// (`written` false) or read, then rows with errors.
+void settle_outcome(BatchOutcome& outcome, bool written, const staff::CsvReader& reader,
+                    const BatchOptions& options);
+
+/// "1 row", "2 rows".
+std::string rows_text(std::size_t count);
 
 /// The header line and one example row of a batch, ready to fill in.
 std::string batch_template(char delimiter);

@@ -7,12 +7,14 @@
 #include <charconv>
 #include <span>
 #include <string_view>
+#include <tuple>
 
 #include "cli/row_format.h"
 #include "cli/rules_comparison.h"
 #include "pay/slip_fields.h"
 #include "staff/choice_aliases.h"
 #include "staff/messages.h"
+#include "staff/rule_sets.h"
 
 namespace cli {
 
@@ -137,6 +139,17 @@ std::string footer() {
     text += "two shown amounts, exact to the cent) and, with --months N (1 to 600), arrears: N\n";
     text += "times the monthly difference. Differences are signed (+ or -, no sign for 0.00); a\n";
     text += "row with an error leaves them empty; --summary adds up both.\n\n";
+    text += "Rule sets over time: without --rules, the built-in set, the files of\n";
+    text += "/usr/share/velnaro/rules, $XDG_DATA_HOME/velnaro/rules and each --rules-dir DIR are\n";
+    text +=
+        "known sets, each in force from its effective day to the next; the set in force today,\n";
+    text += "or on --on DAY, is used. --list-rules lists them. Two different sets on one day are\n";
+    text += "refused (status 2).\n";
+    text += "--from DAY --to DAY with --batch: arrears month by month. Each row gains due (the\n";
+    text += "monthly pay under the sets in force, weighted by calendar days, rounded once a\n";
+    text += "month), paid (under --paid-rules, else the set in force the day before --from, or\n";
+    text += "the row's paid_monthly_pay) and arrears; rows may have from and to columns.\n";
+    text += "--arrears-detail FILE: one line per row and month. See velnaro-rules(5).\n\n";
     text += "A malformed record (a misplaced or unclosed quote, a record over 1 MiB, a wrong\n";
     text += "field count, invalid UTF-8) is an error of its row, and a quote never spans the\n";
     text += "lines after a malformed record's first: no row is lost.\n\n";
@@ -213,8 +226,9 @@ ParsedCommandLine parse_command_line(int argc, const char* const* argv, std::ost
         "--explain", command.explain,
         "each amount with how it was reached: its formula lines under it, or with --json "
         "an explanation member (in batch mode with --json only)");
-    app.add_flag("--session", command.session, "batch rows are the OK presses of one window")
-        ->needs(batch);
+    CLI::Option* session =
+        app.add_flag("--session", command.session, "batch rows are the OK presses of one window")
+            ->needs(batch);
     CLI::Option* output =
         app.add_option("-o,--output", command.output,
                        "write the batch output, or the rules of --show-rules, to OUT")
@@ -261,6 +275,44 @@ ParsedCommandLine parse_command_line(int argc, const char* const* argv, std::ost
                                          "with --compare-rules: the arrears of N months (1 to "
                                          "600), N times the monthly difference")
                               ->type_name("N");
+    std::string on_text;
+    CLI::Option* on = app.add_option("--on", on_text,
+                                     "compute with the rule set in force on DAY among the known "
+                                     "sets, instead of today's")
+                          ->type_name("YYYY-MM-DD");
+    app.add_option("--rules-dir", command.rules_files.folders,
+                   "also take the rule sets of the .toml files of DIR (may be repeated)")
+        ->type_name("DIR");
+    bool list_rules_asked = false;
+    CLI::Option* list_rules =
+        app.add_flag("--list-rules", list_rules_asked,
+                     "list the known rule sets: date, name and where each comes from, the one in "
+                     "force today (or on --on) marked with *");
+    std::string from_text;
+    std::string to_text;
+    CLI::Option* from =
+        app.add_option("--from", from_text, "with --batch: the first day of a run of arrears")
+            ->type_name("YYYY-MM-DD")
+            ->needs(batch);
+    CLI::Option* to =
+        app.add_option("--to", to_text, "with --batch: the last day of a run of arrears")
+            ->type_name("YYYY-MM-DD")
+            ->needs(batch);
+    from->needs(to);
+    to->needs(from);
+    std::string paid_rules_text;
+    CLI::Option* paid_rules =
+        app.add_option("--paid-rules", paid_rules_text,
+                       "with --from: the rules file of what was paid (else the set in force the "
+                       "day before --from)")
+            ->type_name("FILE")
+            ->needs(from);
+    std::string detail_text;
+    CLI::Option* arrears_detail =
+        app.add_option("--arrears-detail", detail_text,
+                       "with --from: write one line per row and month of arrears to FILE")
+            ->type_name("FILE")
+            ->needs(from);
     bool template_asked = false;
     CLI::Option* template_row =
         app.add_flag("--template", template_asked,
@@ -281,6 +333,18 @@ ParsedCommandLine parse_command_line(int argc, const char* const* argv, std::ost
         show_rules->excludes(other);
     }
     show_rules->excludes(explain);
+    // A run of arrears computes each row alone, under every set of its months, into its own
+    // columns.
+    for (CLI::Option* other : {compare_rules, json, explain, session, on}) {
+        from->excludes(other);
+    }
+    for (CLI::Option* choice : choices) {
+        list_rules->excludes(choice);
+    }
+    for (CLI::Option* other :
+         {batch, compare, template_row, json, explain, compare_rules, rules, show_rules, output}) {
+        list_rules->excludes(other);
+    }
     compare_rules->excludes(compare);
     // JSON has no byte-order mark.
     bom->excludes(json);
@@ -322,6 +386,43 @@ ParsedCommandLine parse_command_line(int argc, const char* const* argv, std::ost
     }
     if (*output) {
         command.output_option = typed_name(*output, argc, argv);
+    }
+    if (*on && *rules) {
+        report(err, calc_program, std::string(on_with_rules) + " (see --help)");
+        return {.command = std::nullopt, .status = ExitStatus::usage};
+    }
+    std::optional<pay::Day> from_day;
+    std::optional<pay::Day> to_day;
+    for (const auto& [named, text, day] :
+         {std::tuple{on, &on_text, &command.rules_files.on},
+          std::tuple{from, &from_text, &from_day}, std::tuple{to, &to_text, &to_day}}) {
+        if (*named) {
+            *day = pay::parse_iso_day(*text);
+            if (!*day) {
+                report(err, calc_program,
+                       not_a_day(typed_name(*named, argc, argv), *text) + " (see --help)");
+                return {.command = std::nullopt, .status = ExitStatus::usage};
+            }
+        }
+    }
+    if (*from) {
+        command.from = *from_day;
+        command.to = *to_day;
+        if (command.to < command.from) {
+            report(err, calc_program,
+                   "--from " + from_text + " comes after --to " + to_text + " (see --help)");
+            return {.command = std::nullopt, .status = ExitStatus::usage};
+        }
+        if (*paid_rules) {
+            command.paid_rules = paid_rules_text;
+        }
+        if (*arrears_detail) {
+            command.arrears_detail = detail_text;
+        }
+    }
+    if (*list_rules) {
+        command.mode = Command::Mode::list_rules;
+        return {.command = command, .status = ExitStatus::ok};
     }
     if (*rules) {
         command.rules_files.in_effect = rules_file;
@@ -379,7 +480,7 @@ ParsedCommandLine parse_command_line(int argc, const char* const* argv, std::ost
                    "explanations (see --help)");
             return {.command = std::nullopt, .status = ExitStatus::usage};
         }
-        command.mode = Command::Mode::batch;
+        command.mode = *from ? Command::Mode::arrears : Command::Mode::batch;
         return {.command = command, .status = ExitStatus::ok};
     }
     std::string missing;

@@ -4,6 +4,7 @@
 #include <ostream>
 #include <string>
 
+#include "pay/calendar.h"
 #include "pay/comparison.h"
 #include "pay/pay_inputs.h"
 #include "staff/exit_status.h"
@@ -13,7 +14,7 @@ namespace cli {
 
 /// What the command line asks for.
 struct Command {
-    enum class Mode { slip, batch, compare, batch_template, show_rules };
+    enum class Mode { slip, batch, compare, batch_template, show_rules, list_rules, arrears };
     Mode mode = Mode::slip;
     /// The seven choices of one slip, as given.
     pay::PayInputs choices;
@@ -40,6 +41,13 @@ struct Command {
     staff::RulesFiles rules_files;
     /// The months of arrears of a comparison of rules; 0 for none.
     int months = 0;
+    /// The period of arrears (mode arrears), both days counted.
+    pay::Day from{};
+    pay::Day to{};
+    /// The rules file of what was paid; none for the set in force the day before `from`.
+    std::optional<std::string> paid_rules;
+    /// The file of one line per row and month of arrears; none for no such file.
+    std::optional<std::string> arrears_detail;
 };
 
 struct ParsedCommandLine {

@@ -126,11 +126,23 @@ int main(int argc, char* argv[]) {
         QStringLiteral("Compute and print every slip with the pay rules of <file>, a rules file "
                        "(velnaro-rules(5)), instead of the rules built in."),
         QStringLiteral("file"));
+    const QCommandLineOption on(
+        QStringLiteral("on"),
+        QStringLiteral("Compute with the rule set in force on <day> (YYYY-MM-DD) among the known "
+                       "sets, instead of today's."),
+        QStringLiteral("day"));
+    const QCommandLineOption rules_dir(
+        QStringLiteral("rules-dir"),
+        QStringLiteral("Also take the rule sets of the .toml files of <folder> as known sets (may "
+                       "be given more than once)."),
+        QStringLiteral("folder"));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     parser.addOption(batch);
     parser.addOption(output);
     parser.addOption(rules_file);
+    parser.addOption(on);
+    parser.addOption(rules_dir);
     if (!parser.parse(QCoreApplication::arguments())) {
         return usage_error(parser.errorText());
     }
@@ -166,6 +178,19 @@ int main(int argc, char* argv[]) {
     staff::RulesFiles rules_files;
     if (parser.isSet(rules_file)) {
         rules_files.in_effect = QFile::encodeName(parser.value(rules_file)).toStdString();
+    }
+    if (parser.isSet(on)) {
+        if (parser.isSet(rules_file)) {
+            return usage_error(QString::fromStdString(std::string(staff::on_with_rules)));
+        }
+        rules_files.on = pay::parse_iso_day(parser.value(on).toStdString());
+        if (parser.values(on).size() > 1 || !rules_files.on) {
+            return usage_error(QString::fromStdString(
+                staff::not_a_day("--on", parser.values(on).join(u' ').toStdString())));
+        }
+    }
+    for (const QString& folder : parser.values(rules_dir)) {
+        rules_files.folders.push_back(QFile::encodeName(folder).toStdString());
     }
     const std::string output_path = QFile::encodeName(parser.value(output)).toStdString();
     // The rules replaced by the slips would be lost.

@@ -7,16 +7,43 @@
 namespace staff {
 
 std::variant<RunRules, pay::RulesFileError> load_run_rules(const RulesFiles& files) {
+    return load_run_rules(files,
+                          {.folders = rule_set_folders(installed_rules_folder(), files.folders),
+                           .today = local_today()});
+}
+
+std::variant<RunRules, pay::RulesFileError> load_run_rules(const RulesFiles& files,
+                                                           const RulesSearch& search) {
     // Known before either is read: a pipe read once may be gone.
     const bool one_file =
         files.in_effect && files.previous && same_file(*files.in_effect, *files.previous);
-    RunRules rules{.in_effect = pay::built_in_rules(), .previous = std::nullopt};
+    RunRules rules{.in_effect = pay::built_in_rules(),
+                   .previous = std::nullopt,
+                   .known = {},
+                   .in_effect_place = 0};
     if (files.in_effect) {
         pay::RulesReading reading = pay::load_rules_file(*files.in_effect);
         if (auto* refused = std::get_if<pay::RulesFileError>(&reading)) {
             return std::move(*refused);
         }
         rules.in_effect = std::move(std::get<pay::PayRules>(reading));
+        rules.known = {{.rules = rules.in_effect, .source = *files.in_effect}};
+    } else {
+        auto found = find_rule_sets(search.folders);
+        if (auto* refused = std::get_if<pay::RulesFileError>(&found)) {
+            return std::move(*refused);
+        }
+        rules.known = std::move(std::get<std::vector<KnownRuleSet>>(found));
+        const pay::Day day = files.on.value_or(search.today);
+        const auto in_force = set_in_force(rules.known, day);
+        if (!in_force) {
+            return pay::RulesFileError{.file = files.on ? "--on" : "today",
+                                       .line = 0,
+                                       .column = 0,
+                                       .message = none_in_force(rules.known, day)};
+        }
+        rules.in_effect_place = *in_force;
+        rules.in_effect = rules.known[*in_force].rules;
     }
     if (one_file) {
         rules.previous = rules.in_effect;

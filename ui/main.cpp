@@ -64,6 +64,16 @@ int main(int argc, char* argv[]) {
     ui::configure_application(app);
     ui::WindowOptions window_options{.rules = program_rules.in_effect};
     window_options.previous_rules = program_rules.previous ? &*program_rules.previous : nullptr;
+    for (const staff::KnownRuleSet& set : program_rules.known) {
+        window_options.rule_sets.push_back(&set.rules);
+    }
+    window_options.set_in_use = program_rules.in_effect_place;
+    // Without --compare-rules, the comparison sets the set in use against the one before it.
+    if (!window_options.previous_rules && program_rules.in_effect_place > 0) {
+        window_options.previous_rules =
+            &program_rules.known[program_rules.in_effect_place - 1].rules;
+    }
+    window_options.compare_with_set_before = !program_rules.previous;
     ui::MainWindow window(std::move(window_options));
     window.centre_on_screen();
     window.show();

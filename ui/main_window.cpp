@@ -15,6 +15,7 @@
 #include "ui/compare/compare_action.h"
 #include "ui/compare/compare_window.h"
 #include "ui/context_menus.h"
+#include "ui/rules_menu.h"
 #include "ui/screen_placement.h"
 
 namespace ui {
@@ -34,11 +35,13 @@ MainWindow::MainWindow(WindowOptions options)
                      .ask_pdf_path = std::move(options.ask_pdf_path),
                      .now = std::move(options.now)}),
       explanations_(controls_.result_fields, ok_action_.session(), this),
-      rules_(options.rules),
+      rules_(&options.rules.get()),
+      fixed_previous_(options.compare_with_set_before ? nullptr : options.previous_rules),
+      rule_sets_(std::move(options.rule_sets)),
       decimal_separator_(std::move(options.decimal_separator)),
       present_message_(std::move(options.present_message)) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(window_title(rules_));
+    setWindowTitle(window_title(*rules_));
     resize(client_size);
     setAutoFillBackground(true);
     QPalette ground = palette();
@@ -59,6 +62,10 @@ MainWindow::MainWindow(WindowOptions options)
     separator->setSeparator(true);
     QList<QAction*> slip_entries = slip_actions_.actions();
     slip_entries << separator;
+    if (rule_sets_.size() > 1) {
+        slip_entries << make_rules_menu(*this, rule_sets_, options.set_in_use,
+                                        [this](std::size_t place) { use_rule_set(place); });
+    }
     use_actions_context_menu(*this);
     insertActions(compare, slip_entries);
     for (const char* name : compare_menu_panels) {
@@ -76,11 +83,19 @@ MainWindow::MainWindow(WindowOptions options)
 
     const PictureOpener open = std::move(options.open_picture);
     connect(controls_.about_button, &QToolButton::clicked, this,
-            [this, open] { open(PictureWindow::about, rules_, this); });
+            [this, open] { open(PictureWindow::about, *rules_, this); });
     for (const ExplanationButton& each : controls_.explanation_buttons) {
         connect(each.button, &QPushButton::clicked, this,
-                [this, open, which = each.window] { open(which, rules_, this); });
+                [this, open, which = each.window] { open(which, *rules_, this); });
     }
+}
+
+void MainWindow::use_rule_set(std::size_t place) {
+    rules_ = rule_sets_[place];
+    ok_action_.use_rules(*rules_, fixed_previous_ != nullptr ? fixed_previous_
+                                  : place > 0                ? rule_sets_[place - 1]
+                                                             : nullptr);
+    setWindowTitle(window_title(*rules_));
 }
 
 void MainWindow::open_comparison() {

@@ -3,7 +3,9 @@
 #include <QLocale>
 #include <QString>
 #include <QWidget>
+#include <cstddef>
 #include <functional>
+#include <vector>
 
 #include "pay/rules.h"
 #include "ui/field_explanations.h"
@@ -27,6 +29,12 @@ struct WindowOptions {
     /// The rules the comparison window sets `rules` against (--compare-rules), or none; they
     /// outlive the window.
     const pay::PayRules* previous_rules = nullptr;
+    /// The known rule sets in date order, `rules` among them at `set_in_use`; with more than one,
+    /// the panels' menu lets the user pick another. They outlive the window.
+    std::vector<const pay::PayRules*> rule_sets{};
+    std::size_t set_in_use = 0;
+    /// `previous_rules` is the set before the one in use, and follows the set picked.
+    bool compare_with_set_before = false;
     /// The decimal separator of the user's regional settings; the digits stay ASCII.
     QString decimal_separator = QLocale::system().decimalPoint();
     MessagePresenter present_message = show_message_box;
@@ -53,12 +61,18 @@ class MainWindow : public QWidget {
     void open_comparison();
 
   private:
+    /// Computes with the known set at `place` from now on.
+    void use_rule_set(std::size_t place);
+
     FormControls controls_;
     RankLists ranks_;
     OkAction ok_action_;
     SlipActions slip_actions_;
     FieldExplanations explanations_;
-    const pay::PayRules& rules_;
+    const pay::PayRules* rules_;
+    /// The rules of --compare-rules, which stay whatever set is in use.
+    const pay::PayRules* fixed_previous_;
+    std::vector<const pay::PayRules*> rule_sets_;
     QString decimal_separator_;
     MessagePresenter present_message_;
 };

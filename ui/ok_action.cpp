@@ -59,6 +59,7 @@ OkAction::OkAction(QWidget& form, const FormControls& controls, const RankLists&
       controls_(controls),
       ranks_(ranks),
       present_(std::move(present)),
+      decimal_separator_(settings.decimal_separator),
       sessions_(settings.decimal_separator, settings.rules, settings.previous_rules),
       announcement_(new Announcement(
           form, controls.result_fields[static_cast<std::size_t>(pay::SlipField::monthly_pay)]
@@ -73,6 +74,15 @@ void OkAction::run() {
         return;
     }
     show_results();
+}
+
+void OkAction::use_rules(const pay::PayRules& rules, const pay::PayRules* previous) {
+    const std::optional<pay::PayInputs> last = computed_inputs();
+    // The slip's own address stays: the explanations and the slip actions read it.
+    sessions_ = pay::PairedSessions(decimal_separator_, rules, previous);
+    if (last && !sessions_.press_ok(*last)) {
+        show_results();
+    }
 }
 
 void OkAction::refuse(pay::Choice choice, std::optional<pay::Scale> scale) {

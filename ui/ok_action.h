@@ -51,6 +51,10 @@ class OkAction {
 
     void run();
 
+    /// Computes with `rules` from now on, set against `previous` (or against none), and computes
+    /// the last press that computed again under them. Both outlive the action.
+    void use_rules(const pay::PayRules& rules, const pay::PayRules* previous);
+
     /// The window's session: what the result fields show and how it was computed, which the
     /// fields' explanations read.
     const pay::PaySession& session() const { return sessions_.in_effect(); }
@@ -71,6 +75,7 @@ class OkAction {
     const FormControls& controls_;
     const RankLists& ranks_;
     MessagePresenter present_;
+    std::string decimal_separator_;
     pay::PairedSessions sessions_;
     /// Owned by the form.
     Announcement* announcement_;

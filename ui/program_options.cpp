@@ -20,7 +20,15 @@ ProgramOptions::ProgramOptions()
                      QStringLiteral("Add a tab to the comparison window (Ctrl+K) that sets the "
                                     "last computed slip under the rules in effect beside the same "
                                     "slip under the rules of <file>, field by field."),
-                     QStringLiteral("file")) {
+                     QStringLiteral("file")),
+      on_(QStringLiteral("on"),
+          QStringLiteral("Compute with the rule set in force on <day> (YYYY-MM-DD) among the "
+                         "known sets, instead of today's."),
+          QStringLiteral("day")),
+      rules_dir_(QStringLiteral("rules-dir"),
+                 QStringLiteral("Also take the rule sets of the .toml files of <folder> as known "
+                                "sets (may be given more than once)."),
+                 QStringLiteral("folder")) {
     parser_.setApplicationDescription(QStringLiteral(
         "Computes a public servant's yearly and monthly pay in one Arabic window: pick the scale, "
         "rank, zone, special charges, children, dependents and mutual membership, then press OK."));
@@ -29,6 +37,8 @@ ProgramOptions::ProgramOptions()
     parser_.addOption(screenshot_);
     parser_.addOption(rules_);
     parser_.addOption(compare_rules_);
+    parser_.addOption(on_);
+    parser_.addOption(rules_dir_);
 }
 
 Request ProgramOptions::parse(const QStringList& arguments) {
@@ -57,6 +67,19 @@ Request ProgramOptions::parse(const QStringList& arguments) {
             return Request::usage_error;
         }
     }
+    if (parser_.isSet(on_)) {
+        if (parser_.isSet(rules_)) {
+            error_ = print::qt_text(std::string(staff::on_with_rules)) + QLatin1Char('.');
+            return Request::usage_error;
+        }
+        if (parser_.values(on_).size() > 1 ||
+            !pay::parse_iso_day(parser_.value(on_).toStdString())) {
+            error_ = print::qt_text(
+                         staff::not_a_day("--on", parser_.values(on_).join(u' ').toStdString())) +
+                     QLatin1Char('.');
+            return Request::usage_error;
+        }
+    }
     if (!parser_.isSet(screenshot_)) {
         return Request::show_window;
     }
@@ -81,7 +104,15 @@ staff::RulesFiles ProgramOptions::rules_files() const {
         }
         return std::nullopt;
     };
-    return {.in_effect = file(rules_), .previous = file(compare_rules_)};
+    std::vector<std::string> folders;
+    for (const QString& folder : parser_.values(rules_dir_)) {
+        folders.push_back(QFile::encodeName(folder).toStdString());
+    }
+    return {.in_effect = file(rules_),
+            .previous = file(compare_rules_),
+            .on = parser_.isSet(on_) ? pay::parse_iso_day(parser_.value(on_).toStdString())
+                                     : std::nullopt,
+            .folders = std::move(folders)};
 }
 
 std::optional<QString> ProgramOptions::value_of(const QCommandLineOption& option) const {

@@ -49,6 +49,8 @@ class ProgramOptions {
     QCommandLineOption screenshot_;
     QCommandLineOption rules_;
     QCommandLineOption compare_rules_;
+    QCommandLineOption on_;
+    QCommandLineOption rules_dir_;
     QString error_;
 };
 

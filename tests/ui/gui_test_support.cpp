@@ -145,9 +145,13 @@ pay::PayRules raised_point_value_rules() {
 const QDateTime ShownWindow::now(QDate(2026, 3, 14), QTime(9, 26));
 
 ShownWindow::ShownWindow(const QString& decimal_separator, const pay::PayRules& rules,
-                         const pay::PayRules* previous_rules) {
+                         const pay::PayRules* previous_rules,
+                         std::vector<const pay::PayRules*> rule_sets, std::size_t set_in_use) {
     ui::WindowOptions options{.rules = rules};
     options.previous_rules = previous_rules;
+    options.compare_with_set_before = !rule_sets.empty() && previous_rules == nullptr;
+    options.rule_sets = std::move(rule_sets);
+    options.set_in_use = set_in_use;
     options.decimal_separator = decimal_separator;
     options.present_message = [this](QWidget&, const ui::Message& message) {
         messages.push_back(message);

@@ -99,7 +99,9 @@ class ShownWindow {
   public:
     explicit ShownWindow(const QString& decimal_separator = QStringLiteral("."),
                          const pay::PayRules& rules = pay::built_in_rules(),
-                         const pay::PayRules* previous_rules = nullptr);
+                         const pay::PayRules* previous_rules = nullptr,
+                         std::vector<const pay::PayRules*> rule_sets = {},
+                         std::size_t set_in_use = 0);
 
     ui::MainWindow& window() { return *window_; }
     QComboBox& list(const char* name);

@@ -58,7 +58,9 @@ int main(int argc, char* argv[]) {
     }
     const std::variant<staff::RunRules, pay::RulesFileError> rules = staff::load_run_rules(
         {.in_effect = operands.size() == 2 ? std::optional(operands[1]) : std::nullopt,
-         .previous = std::nullopt});
+         .previous = std::nullopt,
+         .on = std::nullopt,
+         .folders = {}});
     if (const auto* refused = std::get_if<pay::RulesFileError>(&rules)) {
         staff::report(std::cerr, staff::pictures_program, pay::describe(*refused));
         return 2;
