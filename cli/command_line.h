@@ -4,6 +4,7 @@
 #include <ostream>
 #include <string>
 
+#include "language/language.h"
 #include "pay/comparison.h"
 #include "pay/pay_inputs.h"
 #include "staff/exit_status.h"
@@ -40,6 +41,8 @@ struct Command {
     staff::RulesFiles rules_files;
     /// The months of arrears of a comparison of rules; 0 for none.
     int months = 0;
+    /// The language of the captions the tables show (not of keys, aliases or diagnostics).
+    language::Language language = language::Language::ar;
 };
 
 struct ParsedCommandLine {

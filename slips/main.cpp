@@ -16,6 +16,7 @@
 #include <optional>
 #include <variant>
 
+#include "language/language.h"
 #include "print/fonts.h"
 #include "slips/slips_run.h"
 #include "staff/messages.h"
@@ -126,11 +127,17 @@ int main(int argc, char* argv[]) {
         QStringLiteral("Compute and print every slip with the pay rules of <file>, a rules file "
                        "(velnaro-rules(5)), instead of the rules built in."),
         QStringLiteral("file"));
+    const QCommandLineOption language_option(
+        QStringLiteral("language"),
+        QStringLiteral("The language of the pages: ar (the default, right to left), fr or en (the "
+                       "same page mirrored, left to right)."),
+        QStringLiteral("ar|fr|en"));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     parser.addOption(batch);
     parser.addOption(output);
     parser.addOption(rules_file);
+    parser.addOption(language_option);
     if (!parser.parse(QCoreApplication::arguments())) {
         return usage_error(parser.errorText());
     }
@@ -157,6 +164,12 @@ int main(int argc, char* argv[]) {
         return usage_error(QStringLiteral("-o FILE is required (see --help)"));
     }
 
+    const std::optional<language::Language> page_language = language::language_from_code(
+        parser.isSet(language_option) ? parser.value(language_option).toStdString() : "ar");
+    if (!page_language) {
+        return usage_error(QStringLiteral("--language takes ar, fr or en, not '%1'")
+                               .arg(parser.value(language_option)));
+    }
     if (parser.values(rules_file).size() > 1) {
         return usage_error(QString::fromStdString(staff::given_twice("--rules")));
     }
@@ -215,6 +228,7 @@ int main(int argc, char* argv[]) {
         .printed_at = QDateTime::currentDateTime(),
         .progress = {},
         .before_message = {},
+        .catalogue = language::Catalogue::of(*page_language),
     };
     std::optional<staff::ProgressLine> progress;
     if (isatty(STDERR_FILENO) != 0) {

@@ -7,6 +7,7 @@
 #include <ostream>
 #include <string>
 
+#include "language/catalogue.h"
 #include "pay/rules.h"
 #include "staff/exit_status.h"
 
@@ -27,6 +28,8 @@ struct SlipsRun {
     std::function<void(std::size_t pages)> progress;
     /// Called before each message, to take a progress line off the terminal; may be empty.
     std::function<void()> before_message;
+    /// The language of the pages.
+    language::Catalogue catalogue{};
 };
 
 /// Reads the CSV text that velnaro-calc --batch reads and writes one A4 page per valid row to

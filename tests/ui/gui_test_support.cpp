@@ -145,8 +145,10 @@ pay::PayRules raised_point_value_rules() {
 const QDateTime ShownWindow::now(QDate(2026, 3, 14), QTime(9, 26));
 
 ShownWindow::ShownWindow(const QString& decimal_separator, const pay::PayRules& rules,
-                         const pay::PayRules* previous_rules) {
+                         const pay::PayRules* previous_rules,
+                         const language::Catalogue& catalogue) {
     ui::WindowOptions options{.rules = rules};
+    options.catalogue = catalogue;
     options.previous_rules = previous_rules;
     options.decimal_separator = decimal_separator;
     options.present_message = [this](QWidget&, const ui::Message& message) {

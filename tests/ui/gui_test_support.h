@@ -99,7 +99,8 @@ class ShownWindow {
   public:
     explicit ShownWindow(const QString& decimal_separator = QStringLiteral("."),
                          const pay::PayRules& rules = pay::built_in_rules(),
-                         const pay::PayRules* previous_rules = nullptr);
+                         const pay::PayRules* previous_rules = nullptr,
+                         const language::Catalogue& catalogue = {});
 
     ui::MainWindow& window() { return *window_; }
     QComboBox& list(const char* name);
