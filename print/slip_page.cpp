@@ -384,8 +384,10 @@ PageLayout lay_out_slip_page(const SlipContent& content) {
     page.number(right - label_mm, y, amount_mm,
                 content.amounts[static_cast<std::size_t>(SlipField::tax_rate_label)].text,
                 text_points, false);
-    page.caption(right - label_mm - amount_mm, y, width_mm - label_mm - amount_mm, content.bracket,
-                 text_points, false);
+    // Read from the left, the bounds follow the rate, which keeps to its box's right edge.
+    const qreal after_rate = captions.direction == Qt::LeftToRight ? 2 : 0;
+    page.caption(right - label_mm - amount_mm - after_rate, y,
+                 width_mm - label_mm - amount_mm - after_rate, content.bracket, text_points, false);
     y += row_mm + 2;
 
     page.rule(0, y, width_mm, y);
