@@ -160,10 +160,33 @@ class PageBuilder {
                    left_to_right ? Qt::LeftToRight : Qt::RightToLeft, right_edge, false);
     }
 
-    // Right to left from `right`: an Arabic caption, then values left of it.
+    explicit PageBuilder(const QHash<QString, QString>& second_language)
+        : second_language_(second_language) {}
+
+    // Right to left from `right`: an Arabic caption, then values left of it. On a bilingual
+    // page the caption in the second language follows under it, smaller, left to right.
     void caption(qreal right, qreal y, qreal width, const QString& text, qreal points, bool bold) {
-        this->text({right - width, y, width, row_mm}, text, points, bold, Qt::RightToLeft,
-                   right_edge);
+        const auto second = second_language_.constFind(text);
+        if (second == second_language_.constEnd()) {
+            this->text({right - width, y, width, row_mm}, text, points, bold, Qt::RightToLeft,
+                       right_edge);
+            return;
+        }
+        constexpr qreal first_part = 0.58;
+        this->text({right - width, y - 0.4, width, row_mm * first_part}, text, points * 0.9, bold,
+                   Qt::RightToLeft, right_edge);
+        this->text({right - width, y + row_mm * first_part - 0.6, width, row_mm * (1 - first_part)},
+                   *second, points * 0.62, bold, Qt::LeftToRight, right_edge);
+    }
+
+    // A centred heading, and on a bilingual page its second language beside it.
+    void heading(const QRectF& place, const QString& text, qreal points) {
+        const auto second = second_language_.constFind(text);
+        const QString shown =
+            second == second_language_.constEnd()
+                ? text
+                : text + QStringLiteral(" \u2014 ") + QChar(0x2066) + *second + QChar(0x2069);
+        this->text(place, shown, points, true, Qt::RightToLeft, centred);
     }
 
     void number(qreal right, qreal y, qreal width, const QString& text, qreal points, bool bold) {
@@ -187,8 +210,7 @@ class PageBuilder {
             if (row) {
                 amount_row(right, y, content.amounts[static_cast<std::size_t>(*row)], first);
             } else {
-                text({right - column_mm, y, column_mm, row_mm}, heading, text_points, true,
-                     Qt::RightToLeft, centred);
+                this->heading({right - column_mm, y, column_mm, row_mm}, heading, text_points);
             }
             first = false;
             y += row_mm;
@@ -226,6 +248,7 @@ class PageBuilder {
         return found->second.horizontalAdvance(text) / slip_pdf_dpi * 25.4;
     }
 
+    const QHash<QString, QString>& second_language_;
     PageLayout page_;
     std::map<std::pair<qreal, bool>, QFontMetricsF> metrics_;
 };
@@ -294,6 +317,39 @@ SlipContent slip_content(const pay::PaySession& session, const pay::PayInputs& c
     return content;
 }
 
+void pair_languages(SlipContent& content, const SlipContent& second) {
+    const auto pair = [&content](const QString& first, const QString& other) {
+        if (!first.isEmpty() && first != other) {
+            content.second_language.insert(first, other);
+        }
+    };
+    const SlipCaptions& a = content.captions;
+    const SlipCaptions& b = second.captions;
+    for (const auto& [first, other] : {std::pair{&a.title, &b.title},
+                                       {&a.printed, &b.printed},
+                                       {&a.rules, &b.rules},
+                                       {&a.choices, &b.choices},
+                                       {&a.yearly, &b.yearly},
+                                       {&a.monthly, &b.monthly},
+                                       {&a.earnings_heading, &b.earnings_heading},
+                                       {&a.deductions_heading, &b.deductions_heading},
+                                       {&a.bracket, &b.bracket},
+                                       {&a.formulas, &b.formulas}}) {
+        pair(*first, *other);
+    }
+    for (std::size_t i = 0; i < a.choice_captions.size(); ++i) {
+        pair(a.choice_captions[i], b.choice_captions[i]);
+        pair(content.choices[i], second.choices[i]);
+    }
+    for (std::size_t i = 0; i < content.amounts.size(); ++i) {
+        pair(content.amounts[i].label, second.amounts[i].label);
+    }
+    pair(content.bracket, second.bracket);
+    for (std::size_t i = 0; i < content.headings.size() && i < second.headings.size(); ++i) {
+        pair(content.headings[i].caption, second.headings[i].caption);
+    }
+}
+
 QString slip_as_text(const SlipContent& content) {
     // What the page says above its amounts, as caption and value: when, under which rules and
     // for which choices the slip was computed; then a blank line.
@@ -319,11 +375,11 @@ QString slip_as_text(const SlipContent& content) {
 
 PageLayout lay_out_slip_page(const SlipContent& content) {
     const SlipCaptions& captions = content.captions;
-    PageBuilder page;
+    PageBuilder page(content.second_language);
     const qreal right = width_mm;
     qreal y = 0;
 
-    page.text({0, y, width_mm, 9}, captions.title, title_points, true, Qt::RightToLeft, centred);
+    page.heading({0, y, width_mm, 9}, captions.title, title_points);
     y += 11;
     page.caption(right, y, 30, captions.printed, text_points, false);
     page.number(right - 30, y, 40, printed_time(content), text_points, false);

@@ -90,7 +90,15 @@ struct SlipContent {
     /// The formulas of the amounts whose formula does more than restate the amount (a grid
     /// amount, a kept value), in the order of `pay::SlipField`.
     std::vector<SlipFormula> formulas;
+    /// On a bilingual page, each caption, label and list item in the page's second language,
+    /// by its text in the first: printed under it, left to right. Empty on a page of one
+    /// language.
+    QHash<QString, QString> second_language;
 };
+
+/// `content` made bilingual: each of its captions, labels and list items paired with the same
+/// text of `second`, the same slip in another language.
+void pair_languages(SlipContent& content, const SlipContent& second);
 
 /// The slip of a session's last computation, made from the choices that computed it, with the
 /// session's rules, in the language of `catalogue`.

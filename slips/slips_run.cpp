@@ -122,6 +122,17 @@ staff::ExitStatus write_slips(std::istream& input, const SlipsRun& run, std::ost
                             {heading.caption, qt_text(value), heading.reading});
                     }
                 }
+                if (run.second_catalogue) {
+                    print::SlipContent second =
+                        print::slip_content(*window, *choices, qt_text(separator), run.printed_at,
+                                            *run.second_catalogue);
+                    second.headings = content.headings;
+                    for (print::SlipHeading& heading : second.headings) {
+                        heading.caption =
+                            run.second_catalogue->text("print", heading.caption.toStdString());
+                    }
+                    print::pair_languages(content, second);
+                }
                 file.add_page(content);
                 // A full disk stops the run at once: no page after it could be kept.
                 if (output.error() != 0) {

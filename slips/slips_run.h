@@ -4,6 +4,7 @@
 #include <QString>
 #include <functional>
 #include <istream>
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -30,6 +31,8 @@ struct SlipsRun {
     std::function<void()> before_message;
     /// The language of the pages.
     language::Catalogue catalogue{};
+    /// On bilingual pages, the second language, each caption printed under the first one's.
+    std::optional<language::Catalogue> second_catalogue{};
 };
 
 /// Reads the CSV text that velnaro-calc --batch reads and writes one A4 page per valid row to

@@ -521,8 +521,45 @@ class VelnaroSlipsTest : public QObject {
                  qPrintable(text));
     }
 
+    // A bilingual page: the Arabic page, each caption, label and list item with its French or
+    // English under it; pdftotext reads both.
+    void writes_bilingual_pages_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("words");
+        QTest::newRow("ar+fr") << QStringLiteral("ar+fr")
+                               << QStringList{"الراتبالأساسيالسنوي",
+                                              "Traitementdebaseannuel",
+                                              "الأجرةالشهرية",
+                                              "Salairenetmensuel",
+                                              "9/troisièmegrade",
+                                              "الاسم",
+                                              "Nom"};
+        QTest::newRow("ar+en") << QStringLiteral("ar+en")
+                               << QStringList{"الراتبالأساسيالسنوي", "Annualbasesalary",
+                                              "Monthlynetpay", "9/thirdgrade", "Staffnumber"};
+    }
+    void writes_bilingual_pages() {
+        QFETCH(QString, language);
+        QFETCH(QStringList, words);
+        const QString csv =
+            write(QStringLiteral("staff.csv"), header + "A-1,9,1,C,no,2,3,yes,Salma\n");
+        const QString pdf = dir_.filePath(QStringLiteral("slips.pdf"));
+        const Run result = run({QStringLiteral("--batch"), csv, QStringLiteral("-o"), pdf,
+                                QStringLiteral("--language"), language});
+        QCOMPARE(result.status, 0);
+        QCOMPARE(page_count(pdf), 1);
+        const QString text = test_support::folded_pdf_text(pdf, 1);
+        for (const QString& word : words) {
+            QVERIFY2(text.contains(word), qPrintable(word + QStringLiteral(" in ") + text));
+        }
+    }
+
     void usage_errors_data() {
         QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("bilingual without Arabic first")
+            << QStringList{"--batch", "a.csv", "-o", "b.pdf", "--language", "fr+ar"};
+        QTest::newRow("Arabic twice")
+            << QStringList{"--batch", "a.csv", "-o", "b.pdf", "--language", "ar+ar"};
         QTest::newRow("unknown language")
             << QStringList{"--batch", "a.csv", "-o", "b.pdf", "--language", "de"};
         QTest::newRow("nothing") << QStringList{};
