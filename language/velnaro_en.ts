@@ -363,5 +363,9 @@
         <source>اختر الخيارات السبعة ثم اضغط «موافق».</source>
         <translation>pick the seven choices, then press “Compute”.</translation>
     </message>
+    <message>
+        <source>المستندات المحمولة (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
 </context>
 </TS>

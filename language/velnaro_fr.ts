@@ -363,5 +363,9 @@
         <source>اختر الخيارات السبعة ثم اضغط «موافق».</source>
         <translation>choisissez les sept choix puis appuyez sur « Calculer ».</translation>
     </message>
+    <message>
+        <source>المستندات المحمولة (*.pdf)</source>
+        <translation>Documents PDF (*.pdf)</translation>
+    </message>
 </context>
 </TS>

@@ -77,8 +77,10 @@ bool show_print_dialog(QWidget& parent, QPrinter& printer) {
 }
 
 QString ask_pdf_file(QWidget& parent, const QString& suggested_path) {
-    return QFileDialog::getSaveFileName(&parent, qt_text(save_pdf_caption), suggested_path,
-                                        qt_text(pdf_filter));
+    // The dialog's own texts come from the catalogues installed in the application, as Qt's do.
+    return QFileDialog::getSaveFileName(
+        &parent, QCoreApplication::translate("window", save_pdf_caption.data()), suggested_path,
+        QCoreApplication::translate("window", pdf_filter.data()));
 }
 
 QString slip_file_name(const QDate& date) {
