@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QWidget>
+#include <algorithm>
+#include <cmath>
 
 #include "language/pay_texts.h"
 #include "pay/slip_fields.h"
@@ -31,9 +33,18 @@ QString one_text(const language::Catalogue& catalogue, const QString& arabic) {
 
 // A caption drawn smaller until it fits its place whole, as the longer French captions need.
 void fit_caption(QLabel& label) {
+    constexpr qreal smallest = 6;
     const qreal room = caption_room(label);
     QFont font = label.font();
-    while (QFontMetricsF(font).horizontalAdvance(label.text()) > room && font.pointSizeF() > 6) {
+    const qreal width = QFontMetricsF(font).horizontalAdvance(label.text());
+    if (width <= room) {
+        return;
+    }
+    // A text's width follows its size: start at the size that should just fit, in half points,
+    // and go down while rounding keeps it too wide.
+    font.setPointSizeF(std::max(smallest, std::floor(2 * font.pointSizeF() * room / width) / 2));
+    while (QFontMetricsF(font).horizontalAdvance(label.text()) > room &&
+           font.pointSizeF() > smallest) {
         font.setPointSizeF(font.pointSizeF() - 0.5);
     }
     label.setFont(font);
