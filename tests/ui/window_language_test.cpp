@@ -5,16 +5,19 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "gui_test_support.h"
 #include "language/catalogue.h"
 #include "pay/pay_session.h"
 #include "print/slip_page.h"
+#include "ui/application.h"
 #include "ui/form_language.h"
 #include "ui/pictures/picture_description.h"
 #include "ui/pictures/pictures.h"
@@ -92,6 +95,37 @@ class WindowLanguageTest : public QObject {
     Q_OBJECT
 
   private slots:
+    void initTestCase() {
+        // The language chosen in the window is kept in the user's settings: here, a folder of
+        // the test's own.
+        QVERIFY(config_.isValid());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config_.path()));
+    }
+
+    // The submenu names each language in itself, checks the window's own, and keeps a choice
+    // for the next start; the command line comes first. The open window keeps its language.
+    void the_language_menu_keeps_the_choice_for_the_next_start() {
+        ShownWindow shown;
+        const auto* menu = shown.window().findChild<QMenu*>(QStringLiteral("language_menu"));
+        QVERIFY(menu != nullptr);
+        QVERIFY(shown.window().actions().contains(menu->menuAction()));
+        const QList<QAction*> choices = menu->actions();
+        QCOMPARE(choices.size(), 3);
+        QCOMPARE(choices[0]->text(), QStringLiteral("العربية"));
+        QCOMPARE(choices[1]->text(), QStringLiteral("Français"));
+        QCOMPARE(choices[2]->text(), QStringLiteral("English"));
+        QVERIFY(choices[0]->isChecked());
+        QCOMPARE(ui::window_language(std::nullopt), Language::ar);
+
+        choices[1]->trigger();
+        QCOMPARE(ui::window_language(std::nullopt), Language::fr);
+        QCOMPARE(ui::window_language(Language::en), Language::en);
+        QCOMPARE(shown.messages.size(), std::size_t{1});
+        QCOMPARE(shown.list("Combo4").itemText(0), QStringLiteral("نعم"));
+        choices[0]->trigger();
+        QCOMPARE(ui::window_language(std::nullopt), Language::ar);
+    }
+
     void the_arabic_window_holds_no_english_word() {
         ShownWindow shown;
         for (const auto& [text, where] : window_texts(shown.window())) {
@@ -206,6 +240,9 @@ class WindowLanguageTest : public QObject {
         french.press_ok();
         QVERIFY(french.result_texts() != arabic.result_texts());
     }
+
+  private:
+    QTemporaryDir config_;
 };
 
 VELNARO_GUI_TEST_MAIN(WindowLanguageTest)
