@@ -35,7 +35,7 @@ constexpr std::array<LanguageEntry, 3> entries{{
 }  // namespace
 
 QAction* add_language_menu(QWidget& window, const language::Catalogue& catalogue,
-                           MessagePresenter present_message) {
+                           const MessagePresenter& present_message) {
     auto* menu = new QMenu(shown_text(catalogue, qt_text(language_caption)), &window);
     menu->setObjectName(QStringLiteral("language_menu"));
     auto* group = new QActionGroup(menu);

@@ -13,6 +13,6 @@ namespace ui {
 /// user's settings and takes effect at the next start, as a message says in the window's
 /// language: the window's places, lists and texts are built once.
 QAction* add_language_menu(QWidget& window, const language::Catalogue& catalogue,
-                           MessagePresenter present_message);
+                           const MessagePresenter& present_message);
 
 }  // namespace ui
