@@ -290,12 +290,13 @@ ExitStatus run(int argc, const char* const* argv, std::istream& in, FdOutput& ou
                           .explain = command.explain,
                           .rules = &rules.in_effect,
                           .comparison = {.previous = rules.previous ? &*rules.previous : nullptr,
-                                         .months = command.months}},
+                                         .months = command.months},
+                          .catalogue = language::Catalogue::of(command.language)},
                          out, err);
             break;
         case Command::Mode::compare:
             status = run_compare(command.choices, command.compare_axis, command.json, out, err,
-                                 rules.in_effect);
+                                 rules.in_effect, language::Catalogue::of(command.language));
             break;
         case Command::Mode::list_rules:
             status = list_rules(rules, out);

@@ -11,6 +11,7 @@
 
 #include "cli/row_format.h"
 #include "cli/rules_comparison.h"
+#include "language/language.h"
 #include "pay/slip_fields.h"
 #include "staff/choice_aliases.h"
 #include "staff/messages.h"
@@ -313,6 +314,16 @@ ParsedCommandLine parse_command_line(int argc, const char* const* argv, std::ost
                        "with --from: write one line per row and month of arrears to FILE")
             ->type_name("FILE")
             ->needs(from);
+    std::string language_code = "ar";
+    app.add_option("--language", language_code,
+                   "the language of the table's captions and comparisons: ar (the default), fr "
+                   "or en; CSV and JSON keys and the choices' aliases stay as they are")
+        ->type_name("LANG")
+        ->check([](const std::string& code) {
+            return language::language_from_code(code)
+                       ? std::string()
+                       : "no language '" + code + "'; expected ar, fr or en";
+        });
     bool template_asked = false;
     CLI::Option* template_row =
         app.add_flag("--template", template_asked,
@@ -384,6 +395,7 @@ ParsedCommandLine parse_command_line(int argc, const char* const* argv, std::ost
             return {.command = std::nullopt, .status = ExitStatus::usage};
         }
     }
+    command.language = *language::language_from_code(language_code);
     if (*output) {
         command.output_option = typed_name(*output, argc, argv);
     }

@@ -4,6 +4,7 @@
 #include <ostream>
 #include <string>
 
+#include "language/language.h"
 #include "pay/calendar.h"
 #include "pay/comparison.h"
 #include "pay/pay_inputs.h"
@@ -48,6 +49,8 @@ struct Command {
     std::optional<std::string> paid_rules;
     /// The file of one line per row and month of arrears; none for no such file.
     std::optional<std::string> arrears_detail;
+    /// The language of the captions the tables show (not of keys, aliases or diagnostics).
+    language::Language language = language::Language::ar;
 };
 
 struct ParsedCommandLine {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/row_format.h"
+#include "language/pay_texts.h"
 #include "pay/amount_format.h"
 #include "pay/slip_fields.h"
 #include "staff/choice_aliases.h"
@@ -42,12 +43,13 @@ std::vector<std::string_view> column_names(const pay::Comparison& comparison) {
     return names;
 }
 
-std::vector<std::string> row_values(const pay::Comparison& comparison, std::size_t index) {
+std::vector<std::string> row_values(const pay::Comparison& comparison, std::size_t index,
+                                    const language::Catalogue& catalogue) {
     const pay::ComparisonRow& row = comparison.rows[index];
-    std::vector<std::string> values{
-        pay::choice_text(row.inputs, pay::axis_choice(comparison.axis))};
+    std::vector<std::string> values{language::pay_text_utf8(
+        catalogue, pay::choice_text(row.inputs, pay::axis_choice(comparison.axis)))};
     if (comparison.axis == pay::CompareAxis::scale) {
-        values.push_back(row.inputs.rank);
+        values.push_back(language::pay_text_utf8(catalogue, row.inputs.rank));
     }
     for (const pay::SlipField field : amount_fields) {
         values.push_back(pay::format_amount(pay::amount_of(row.slip, field).value_or(0)));
@@ -69,7 +71,8 @@ std::string joined_scales(const std::vector<pay::Scale>& scales) {
 
 }  // namespace
 
-std::string comparison_csv(const pay::Comparison& comparison) {
+std::string comparison_csv(const pay::Comparison& comparison,
+                           const language::Catalogue& catalogue) {
     std::string text;
     const auto names = column_names(comparison);
     for (std::size_t i = 0; i < names.size(); ++i) {
@@ -78,7 +81,7 @@ std::string comparison_csv(const pay::Comparison& comparison) {
     }
     text += '\n';
     for (std::size_t row = 0; row < comparison.rows.size(); ++row) {
-        const auto values = row_values(comparison, row);
+        const auto values = row_values(comparison, row, catalogue);
         for (std::size_t i = 0; i < values.size(); ++i) {
             text += i > 0 ? "," : "";
             append_csv_field(values[i], text);
@@ -88,11 +91,12 @@ std::string comparison_csv(const pay::Comparison& comparison) {
     return text;
 }
 
-std::string comparison_json_lines(const pay::Comparison& comparison) {
+std::string comparison_json_lines(const pay::Comparison& comparison,
+                                  const language::Catalogue& catalogue) {
     std::string text;
     const auto names = column_names(comparison);
     for (std::size_t row = 0; row < comparison.rows.size(); ++row) {
-        const auto values = row_values(comparison, row);
+        const auto values = row_values(comparison, row, catalogue);
         nlohmann::ordered_json object = nlohmann::ordered_json::object();
         for (std::size_t i = 0; i < names.size(); ++i) {
             object[std::string(names[i])] = values[i];
@@ -104,7 +108,8 @@ std::string comparison_json_lines(const pay::Comparison& comparison) {
 }
 
 ExitStatus run_compare(const pay::PayInputs& typed, pay::CompareAxis axis, bool json,
-                       std::ostream& out, std::ostream& err, const pay::PayRules& rules) {
+                       std::ostream& out, std::ostream& err, const pay::PayRules& rules,
+                       const language::Catalogue& catalogue) {
     for (const pay::Choice choice : pay::all_choices) {
         if (!is_valid_utf8(pay::choice_text(typed, choice))) {
             report(err, calc_program, "invalid UTF-8 in " + std::string(pay::choice_name(choice)));
@@ -123,7 +128,8 @@ ExitStatus run_compare(const pay::PayInputs& typed, pay::CompareAxis axis, bool 
         return ExitStatus::row_errors;
     }
     const pay::Comparison& comparison = *outcome.comparison;
-    out << (json ? comparison_json_lines(comparison) : comparison_csv(comparison));
+    out << (json ? comparison_json_lines(comparison, catalogue)
+                 : comparison_csv(comparison, catalogue));
     if (!comparison.left_out.empty()) {
         const std::size_t count = comparison.left_out.size();
         report(err, calc_program,

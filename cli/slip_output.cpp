@@ -7,6 +7,7 @@
 
 #include "cli/explanation_output.h"
 #include "cli/row_format.h"
+#include "language/pay_texts.h"
 #include "pay/paired_sessions.h"
 #include "pay/shown_units.h"
 #include "staff/choice_aliases.h"
@@ -21,6 +22,15 @@ using namespace staff;
 namespace {
 
 constexpr std::size_t amount_width = 12;
+constexpr const char* calc_context = "velnaro-calc";
+
+// The caption of the arrears line: in Arabic runs the English one it has always been.
+std::string arrears_caption(const language::Catalogue& catalogue, int months) {
+    if (catalogue.language() == language::Language::ar) {
+        return "arrears (" + std::to_string(months) + (months == 1 ? " month)" : " months)");
+    }
+    return catalogue.utf8(calc_context, "arrears (%n month(s))", months);
+}
 
 std::size_t longest_name() {
     std::size_t longest = 0;
@@ -30,14 +40,22 @@ std::size_t longest_name() {
     return longest;
 }
 
+// The characters of a UTF-8 text, as the columns count them: a French caption's accented
+// letters take one column each.
+std::size_t columns_of(std::string_view text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char byte) {
+        return (static_cast<unsigned char>(byte) & 0xC0U) != 0x80U;
+    }));
+}
+
 // `name` padded to the names' column and two spaces.
 void append_name(std::string_view name, std::string& line) {
     line += name;
-    line.append(longest_name() - std::min(longest_name(), name.size()) + 2, ' ');
+    line.append(longest_name() - std::min(longest_name(), columns_of(name)) + 2, ' ');
 }
 
 void append_right_aligned(std::string_view text, std::string& line) {
-    line.append(amount_width - std::min(amount_width, text.size()), ' ');
+    line.append(amount_width - std::min(amount_width, columns_of(text)), ' ');
     line += text;
 }
 
@@ -120,12 +138,15 @@ ExitStatus write_slip(const pay::PayInputs& given, const SlipRequest& request, s
     } else if (in_effect.shown && compared) {
         out << slip_comparison_table(*in_effect.shown, *in_effect.previous, *request.rules,
                                      *request.comparison.previous, request.comparison.months,
-                                     request.explain ? &in_effect.explanations : nullptr);
+                                     request.explain ? &in_effect.explanations : nullptr,
+                                     request.catalogue);
     } else if (in_effect.shown) {
         if (request.explain) {
-            out << rules_line("rules in effect", *request.rules);
+            out << rules_line(request.catalogue.utf8(calc_context, "rules in effect"),
+                              *request.rules);
         }
-        out << slip_table(*in_effect.shown, request.explain ? &in_effect.explanations : nullptr);
+        out << slip_table(*in_effect.shown, request.explain ? &in_effect.explanations : nullptr,
+                          request.catalogue);
     }
     if (!error.empty()) {
         report(err, calc_program, error);
@@ -137,13 +158,14 @@ ExitStatus write_slip(const pay::PayInputs& given, const SlipRequest& request, s
 }  // namespace
 
 std::string slip_table(const pay::ShownTexts& texts,
-                       const std::vector<wording::Explanation>* explanations) {
+                       const std::vector<wording::Explanation>* explanations,
+                       const language::Catalogue& catalogue) {
     std::string table;
     for (const pay::SlipFieldInfo& info : pay::slip_fields) {
         append_name(info.name, table);
         append_right_aligned(texts[static_cast<std::size_t>(info.field)], table);
         table += "  ";
-        table += pay::field_title(info.field);
+        table += language::pay_text_utf8(catalogue, pay::field_title(info.field));
         table += '\n';
         if (explanations != nullptr) {
             table += formula_lines((*explanations)[static_cast<std::size_t>(info.field)]);
@@ -155,15 +177,19 @@ std::string slip_table(const pay::ShownTexts& texts,
 std::string slip_comparison_table(const pay::ShownTexts& in_effect, const pay::ShownTexts& previous,
                                   const pay::PayRules& in_effect_rules,
                                   const pay::PayRules& previous_rules, int months,
-                                  const std::vector<wording::Explanation>* explanations) {
-    std::string table = rules_line("rules in effect", in_effect_rules) +
-                        rules_line("previous rules", previous_rules);
-    append_name("field", table);
-    append_right_aligned("in effect", table);
+                                  const std::vector<wording::Explanation>* explanations,
+                                  const language::Catalogue& catalogue) {
+    const auto caption = [&catalogue](std::string_view source) {
+        return catalogue.utf8(calc_context, source);
+    };
+    std::string table = rules_line(caption("rules in effect"), in_effect_rules) +
+                        rules_line(caption("previous rules"), previous_rules);
+    append_name(caption("field"), table);
+    append_right_aligned(caption("in effect"), table);
     table += "  ";
-    append_right_aligned("previous", table);
+    append_right_aligned(caption("previous"), table);
     table += "  ";
-    append_right_aligned("difference", table);
+    append_right_aligned(caption("difference"), table);
     table += '\n';
     for (const pay::SlipFieldInfo& info : pay::slip_fields) {
         const auto field = static_cast<std::size_t>(info.field);
@@ -175,7 +201,7 @@ std::string slip_comparison_table(const pay::ShownTexts& in_effect, const pay::S
         append_right_aligned(
             pay::field_difference(info.field, in_effect[field], previous[field], '.'), table);
         table += "  ";
-        table += pay::field_title(info.field);
+        table += language::pay_text_utf8(catalogue, pay::field_title(info.field));
         table += '\n';
         if (explanations != nullptr) {
             table += formula_lines((*explanations)[field]);
@@ -185,8 +211,7 @@ std::string slip_comparison_table(const pay::ShownTexts& in_effect, const pay::S
             in_effect, previous, {.previous = &previous_rules, .months = months}, '.');
         difference && months > 0) {
         // Under the differences, as the sum they make over the months.
-        append_name("arrears (" + std::to_string(months) + (months == 1 ? " month)" : " months)"),
-                    table);
+        append_name(arrears_caption(catalogue, months), table);
         table.append(2 * (amount_width + 2), ' ');
         append_right_aligned(difference->values.back(), table);
         table += '\n';

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/rules_comparison.h"
+#include "language/catalogue.h"
 #include "pay/explanation.h"
 #include "pay/pay_inputs.h"
 #include "pay/rules.h"
@@ -16,20 +17,23 @@ namespace cli {
 
 /// The slip as a table: one line per shown field in the window's order, with the field's name,
 /// its text right-aligned, and the window's label; with `explanations`, each field's formula
-/// lines under it.
+/// lines under it. The labels are in the language of `catalogue`.
 std::string slip_table(const pay::ShownTexts& texts,
-                       const std::vector<wording::Explanation>* explanations = nullptr);
+                       const std::vector<wording::Explanation>* explanations = nullptr,
+                       const language::Catalogue& catalogue = {});
 
 /// The texts of one slip under two rule sets, as a table: a line naming each rule set, a line of
 /// column headings, then one line per shown field in the window's order with the field's name,
 /// its text under the rules in effect, its text under the previous rules and their difference
 /// (none for the rate label), each right-aligned, and the window's label; with `months`, a last
 /// line of the arrears. With `explanations` (those of the rules in effect), each field's formula
-/// lines under it.
+/// lines under it. The captions and labels are in the language of `catalogue`; in Arabic the
+/// captions are the English ones they have always been.
 std::string slip_comparison_table(const pay::ShownTexts& in_effect, const pay::ShownTexts& previous,
                                   const pay::PayRules& in_effect_rules,
                                   const pay::PayRules& previous_rules, int months,
-                                  const std::vector<wording::Explanation>* explanations = nullptr);
+                                  const std::vector<wording::Explanation>* explanations = nullptr,
+                                  const language::Catalogue& catalogue = {});
 
 /// What one slip is computed with and how it is written.
 struct SlipRequest {
@@ -43,6 +47,8 @@ struct SlipRequest {
     const pay::PayRules* rules = nullptr;
     /// The rules the slip is also computed under, set beside it; none for no comparison.
     RulesComparison comparison{};
+    /// The language of the table's labels and captions.
+    language::Catalogue catalogue{};
 };
 
 /// Computes one slip from choices given as list items or aliases and writes it to `out` as

@@ -12,6 +12,7 @@
 #include <optional>
 #include <span>
 
+#include "language/pay_texts.h"
 #include "pay/amount_format.h"
 #include "pay/captions.h"
 #include "pay/explanation.h"
@@ -47,6 +48,7 @@ constexpr std::string_view to_words = "إلى";
 constexpr std::string_view above_words = "أكثر من";
 constexpr std::string_view no_bracket_words = "دون أدنى شرائح الضريبة";
 constexpr std::string_view formulas_caption = "طريقة الحساب";
+constexpr const char* print_context = "print";
 // Where a row has no twelfth.
 constexpr std::string_view no_share = "—";
 
@@ -91,20 +93,48 @@ bool restates_amount(const pay::FieldExplanation& explanation) {
 
 }  // namespace
 
+SlipCaptions slip_captions(const language::Catalogue& catalogue) {
+    const auto text = [&catalogue](std::string_view arabic) {
+        return catalogue.text(print_context, arabic);
+    };
+    SlipCaptions captions{
+        .title = qt_text(velnaro::application_title) + QStringLiteral(" — ") + text(title_text),
+        .printed = text(printed_caption),
+        .rules = text(rules_caption),
+        .choices = text(choices_caption),
+        .choice_captions = {},
+        .yearly = text(yearly_caption),
+        .monthly = text(monthly_caption),
+        .earnings_heading = language::pay_text(catalogue, pay::earnings_heading),
+        .deductions_heading = language::pay_text(catalogue, pay::deductions_heading),
+        .bracket = text(bracket_caption),
+        .formulas = text(formulas_caption),
+        .direction =
+            language::is_right_to_left(catalogue.language()) ? Qt::RightToLeft : Qt::LeftToRight,
+    };
+    for (std::size_t i = 0; i < captions.choice_captions.size(); ++i) {
+        captions.choice_captions[i] = language::pay_text(catalogue, pay::choice_captions[i]);
+    }
+    return captions;
+}
+
 QString tax_bracket_text(const std::optional<pay::BracketReached>& bracket,
-                         const std::string& separator) {
+                         const std::string& separator, const language::Catalogue& catalogue) {
+    const auto text = [&catalogue](std::string_view arabic) {
+        return catalogue.text(print_context, arabic);
+    };
     if (!bracket) {
-        return qt_text(no_bracket_words);
+        return text(no_bracket_words);
     }
     const QString lower = qt_text(pay::format_amount(bracket->lower, separator));
     if (!bracket->upper) {
-        return qt_text(above_words) + QLatin1Char(' ') + lower;
+        return text(above_words) + QLatin1Char(' ') + lower;
     }
     const QString upper = qt_text(pay::format_amount(*bracket->upper, separator));
     // The lowest bracket starts at its bound itself; the others just above theirs.
-    const QString start = qt_text(bracket->lowest() ? from_words : above_words);
-    return start + QLatin1Char(' ') + lower + QLatin1Char(' ') + qt_text(to_words) +
-           QLatin1Char(' ') + upper;
+    const QString start = text(bracket->lowest() ? from_words : above_words);
+    return start + QLatin1Char(' ') + lower + QLatin1Char(' ') + text(to_words) + QLatin1Char(' ') +
+           upper;
 }
 
 namespace {
@@ -131,10 +161,33 @@ class PageBuilder {
                    left_to_right ? Qt::LeftToRight : Qt::RightToLeft, right_edge, false);
     }
 
-    // Right to left from `right`: an Arabic caption, then values left of it.
+    explicit PageBuilder(const QHash<QString, QString>& second_language)
+        : second_language_(second_language) {}
+
+    // Right to left from `right`: an Arabic caption, then values left of it. On a bilingual
+    // page the caption in the second language follows under it, smaller, left to right.
     void caption(qreal right, qreal y, qreal width, const QString& text, qreal points, bool bold) {
-        this->text({right - width, y, width, row_mm}, text, points, bold, Qt::RightToLeft,
-                   right_edge);
+        const auto second = second_language_.constFind(text);
+        if (second == second_language_.constEnd()) {
+            this->text({right - width, y, width, row_mm}, text, points, bold, Qt::RightToLeft,
+                       right_edge);
+            return;
+        }
+        constexpr qreal first_part = 0.58;
+        this->text({right - width, y - 0.4, width, row_mm * first_part}, text, points * 0.9, bold,
+                   Qt::RightToLeft, right_edge);
+        this->text({right - width, y + row_mm * first_part - 0.6, width, row_mm * (1 - first_part)},
+                   *second, points * 0.62, bold, Qt::LeftToRight, right_edge);
+    }
+
+    // A centred heading, and on a bilingual page its second language beside it.
+    void heading(const QRectF& place, const QString& text, qreal points) {
+        const auto second = second_language_.constFind(text);
+        const QString shown =
+            second == second_language_.constEnd()
+                ? text
+                : text + QStringLiteral(" \u2014 ") + QChar(0x2066) + *second + QChar(0x2069);
+        this->text(place, shown, points, true, Qt::RightToLeft, centred);
     }
 
     void number(qreal right, qreal y, qreal width, const QString& text, qreal points, bool bold) {
@@ -152,17 +205,34 @@ class PageBuilder {
     }
 
     void column(qreal right, qreal y, std::span<const std::optional<SlipField>> rows,
-                std::string_view heading, const SlipContent& content) {
+                const QString& heading, const SlipContent& content) {
         bool first = true;
         for (const std::optional<SlipField>& row : rows) {
             if (row) {
                 amount_row(right, y, content.amounts[static_cast<std::size_t>(*row)], first);
             } else {
-                text({right - column_mm, y, column_mm, row_mm}, qt_text(heading), text_points, true,
-                     Qt::RightToLeft, centred);
+                this->heading({right - column_mm, y, column_mm, row_mm}, heading, text_points);
             }
             first = false;
             y += row_mm;
+        }
+    }
+
+    // The page read from the left: every box mirrored across the sheet, every caption read left
+    // to right from its box's left edge. Numbers and names keep their direction and alignment.
+    void mirror() {
+        for (PageText& text : page_.texts) {
+            text.place.moveLeft(::print::width_mm - text.place.right());
+            if (text.direction == Qt::RightToLeft) {
+                text.direction = Qt::LeftToRight;
+                if (text.alignment.testFlag(Qt::AlignRight)) {
+                    text.alignment = (text.alignment & ~Qt::AlignRight) | Qt::AlignLeft;
+                }
+            }
+        }
+        for (QLineF& rule : page_.rules) {
+            rule = QLineF(::print::width_mm - rule.x1(), rule.y1(), ::print::width_mm - rule.x2(),
+                          rule.y2());
         }
     }
 
@@ -179,6 +249,7 @@ class PageBuilder {
         return found->second.horizontalAdvance(text) / slip_pdf_dpi * 25.4;
     }
 
+    const QHash<QString, QString>& second_language_;
     PageLayout page_;
     std::map<std::pair<qreal, bool>, QFontMetricsF> metrics_;
 };
@@ -221,20 +292,22 @@ QStringList rule_set_lines(const QString& title, qreal width_mm) {
 }  // namespace
 
 SlipContent slip_content(const pay::PaySession& session, const pay::PayInputs& choices,
-                         const QString& decimal_separator, const QDateTime& printed_at) {
+                         const QString& decimal_separator, const QDateTime& printed_at,
+                         const language::Catalogue& catalogue) {
     const std::string separator = decimal_separator.toStdString();
     const pay::SlipView view = pay::view_slip(session, pay::ViewDetail::explained);
     SlipContent content;
+    content.captions = slip_captions(catalogue);
     content.printed_at = printed_at;
     content.rule_set = isolated_rule_set_title(*view.rules);
     for (const pay::Choice choice : pay::all_choices) {
         content.choices[static_cast<std::size_t>(choice)] =
-            qt_text(pay::choice_text(choices, choice));
+            language::pay_text(catalogue, pay::choice_text(choices, choice));
     }
     const std::vector<wording::Explanation> explanations = wording::explain_slip(view, separator);
     for (const pay::FieldView& field : view.fields) {
         SlipAmount& amount = content.amounts[static_cast<std::size_t>(field.field)];
-        amount.label = qt_text(pay::field_title(field.field));
+        amount.label = language::pay_text(catalogue, pay::field_title(field.field));
         amount.text = qt_text(field.text);
         amount.monthly = qt_text(field.monthly_text);
         const std::string& formula = explanations[static_cast<std::size_t>(field.field)].formula;
@@ -242,8 +315,41 @@ SlipContent slip_content(const pay::PaySession& session, const pay::PayInputs& c
             content.formulas.push_back({field.field, qt_text(formula)});
         }
     }
-    content.bracket = tax_bracket_text(view.bracket, separator);
+    content.bracket = tax_bracket_text(view.bracket, separator, catalogue);
     return content;
+}
+
+void pair_languages(SlipContent& content, const SlipContent& second) {
+    const auto pair = [&content](const QString& first, const QString& other) {
+        if (!first.isEmpty() && first != other) {
+            content.second_language.insert(first, other);
+        }
+    };
+    const SlipCaptions& a = content.captions;
+    const SlipCaptions& b = second.captions;
+    for (const auto& [first, other] : {std::pair{&a.title, &b.title},
+                                       {&a.printed, &b.printed},
+                                       {&a.rules, &b.rules},
+                                       {&a.choices, &b.choices},
+                                       {&a.yearly, &b.yearly},
+                                       {&a.monthly, &b.monthly},
+                                       {&a.earnings_heading, &b.earnings_heading},
+                                       {&a.deductions_heading, &b.deductions_heading},
+                                       {&a.bracket, &b.bracket},
+                                       {&a.formulas, &b.formulas}}) {
+        pair(*first, *other);
+    }
+    for (std::size_t i = 0; i < a.choice_captions.size(); ++i) {
+        pair(a.choice_captions[i], b.choice_captions[i]);
+        pair(content.choices[i], second.choices[i]);
+    }
+    for (std::size_t i = 0; i < content.amounts.size(); ++i) {
+        pair(content.amounts[i].label, second.amounts[i].label);
+    }
+    pair(content.bracket, second.bracket);
+    for (std::size_t i = 0; i < content.headings.size() && i < second.headings.size(); ++i) {
+        pair(content.headings[i].caption, second.headings[i].caption);
+    }
 }
 
 QString slip_as_text(const SlipContent& content) {
@@ -252,12 +358,14 @@ QString slip_as_text(const SlipContent& content) {
     const auto line = [](const QString& caption, const QString& value) {
         return caption + QLatin1Char('\t') + value + QLatin1Char('\n');
     };
-    QString text = line(qt_text(printed_caption), printed_time(content));
-    text += line(qt_text(rules_caption), content.rule_set);
-    text += qt_text(choices_caption) + QLatin1Char('\n');
+    const SlipCaptions& captions = content.captions;
+    QString text = line(captions.printed, printed_time(content));
+    text += line(captions.rules, content.rule_set);
+    text += captions.choices + QLatin1Char('\n');
     for (std::size_t i = 0; i < content.choices.size(); ++i) {
-        text += line(QString::fromStdString(pay::caption_title(pay::choice_captions[i])),
-                     content.choices[i]);
+        text += line(
+            QString::fromStdString(pay::caption_title(captions.choice_captions[i].toStdString())),
+            content.choices[i]);
     }
     text += QLatin1Char('\n');
     for (const pay::SlipFieldInfo& info : pay::slip_fields) {
@@ -268,19 +376,18 @@ QString slip_as_text(const SlipContent& content) {
 }
 
 PageLayout lay_out_slip_page(const SlipContent& content) {
-    PageBuilder page;
+    const SlipCaptions& captions = content.captions;
+    PageBuilder page(content.second_language);
     const qreal right = width_mm;
     qreal y = 0;
 
-    page.text({0, y, width_mm, 9},
-              qt_text(velnaro::application_title) + QStringLiteral(" — ") + qt_text(title_text),
-              title_points, true, Qt::RightToLeft, centred);
+    page.heading({0, y, width_mm, 9}, captions.title, title_points);
     y += 11;
-    page.caption(right, y, 30, qt_text(printed_caption), text_points, false);
+    page.caption(right, y, 30, captions.printed, text_points, false);
     page.number(right - 30, y, 40, printed_time(content), text_points, false);
     // Beside the date, in the left column: the rules the amounts were computed with, so that a
     // slip of another year's rules says so.
-    page.caption(column_mm, y, 30, qt_text(rules_caption), text_points, false);
+    page.caption(column_mm, y, 30, captions.rules, text_points, false);
     const QStringList rule_set = rule_set_lines(content.rule_set, column_mm - 30);
     for (const QString& line : rule_set) {
         page.caption(column_mm - 30, y, column_mm - 30, line, text_points, false);
@@ -294,15 +401,15 @@ PageLayout lay_out_slip_page(const SlipContent& content) {
     }
     y += row_mm + 2;
 
-    page.caption(right, y, width_mm, qt_text(choices_caption), text_points, true);
+    page.caption(right, y, width_mm, captions.choices, text_points, true);
     y += row_mm;
     // Four choices in the right column, three in the left one.
     constexpr std::size_t right_choices = 4;
     for (std::size_t i = 0; i < content.choices.size(); ++i) {
         const qreal column_right = i < right_choices ? right : column_mm;
         const qreal row_y = y + static_cast<qreal>(i % right_choices) * row_mm;
-        page.caption(column_right, row_y, choice_label_mm, qt_text(pay::choice_captions[i]),
-                     text_points, false);
+        page.caption(column_right, row_y, choice_label_mm, captions.choice_captions[i], text_points,
+                     false);
         page.caption(column_right - choice_label_mm, row_y, column_mm - choice_label_mm,
                      content.choices[i], text_points, true);
     }
@@ -310,14 +417,13 @@ PageLayout lay_out_slip_page(const SlipContent& content) {
 
     const qreal table_top = y;
     for (const qreal column_right : {right, column_mm}) {
-        page.caption(column_right - label_mm, y, amount_mm, qt_text(yearly_caption), small_points,
-                     false);
-        page.caption(column_right - label_mm - amount_mm, y, monthly_mm, qt_text(monthly_caption),
+        page.caption(column_right - label_mm, y, amount_mm, captions.yearly, small_points, false);
+        page.caption(column_right - label_mm - amount_mm, y, monthly_mm, captions.monthly,
                      small_points, false);
     }
     y += row_mm;
-    page.column(right, y, earnings_column, pay::earnings_heading, content);
-    page.column(column_mm, y, deductions_column, pay::deductions_heading, content);
+    page.column(right, y, earnings_column, captions.earnings_heading, content);
+    page.column(column_mm, y, deductions_column, captions.deductions_heading, content);
     y += static_cast<qreal>(earnings_column.size()) * row_mm;
     page.rule(right_column_x - column_gap_mm / 2, table_top, right_column_x - column_gap_mm / 2, y);
     y += 2;
@@ -332,17 +438,19 @@ PageLayout lay_out_slip_page(const SlipContent& content) {
     }
 
     // The rate first, then its bounds, as the sentence reads.
-    page.caption(right, y, label_mm, qt_text(bracket_caption), text_points, false);
+    page.caption(right, y, label_mm, captions.bracket, text_points, false);
     page.number(right - label_mm, y, amount_mm,
                 content.amounts[static_cast<std::size_t>(SlipField::tax_rate_label)].text,
                 text_points, false);
-    page.caption(right - label_mm - amount_mm, y, width_mm - label_mm - amount_mm, content.bracket,
-                 text_points, false);
+    // Read from the left, the bounds follow the rate, which keeps to its box's right edge.
+    const qreal after_rate = captions.direction == Qt::LeftToRight ? 2 : 0;
+    page.caption(right - label_mm - amount_mm - after_rate, y,
+                 width_mm - label_mm - amount_mm - after_rate, content.bracket, text_points, false);
     y += row_mm + 2;
 
     page.rule(0, y, width_mm, y);
     y += 1.5;
-    page.caption(right, y, width_mm, qt_text(formulas_caption), text_points, true);
+    page.caption(right, y, width_mm, captions.formulas, text_points, true);
     y += row_mm;
     // Each formula line reads left to right, as the explanation writes it, beside the label of
     // its amount on its first line; a line too wide for the page goes on over the next.
@@ -376,6 +484,9 @@ PageLayout lay_out_slip_page(const SlipContent& content) {
         page.text({0, y, line_mm, formula_row}, row.text, points, false, Qt::LeftToRight,
                   right_edge);
         y += formula_row;
+    }
+    if (captions.direction == Qt::LeftToRight) {
+        page.mirror();
     }
     return page.take();
 }

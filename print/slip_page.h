@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "language/catalogue.h"
 #include "pay/pay_inputs.h"
 #include "pay/rules.h"
 #include "pay/slip_fields.h"
@@ -50,8 +51,31 @@ struct SlipHeading {
     ValueReading reading = ValueReading::own_direction;
 };
 
+/// The page's own captions in one language, and the direction the page reads in: Arabic from
+/// the right, French and English as its mirror, from the left.
+struct SlipCaptions {
+    QString title;
+    QString printed;
+    QString rules;
+    QString choices;
+    /// In the order of `pay::all_choices`.
+    std::array<QString, pay::all_choices.size()> choice_captions;
+    QString yearly;
+    QString monthly;
+    QString earnings_heading;
+    QString deductions_heading;
+    QString bracket;
+    QString formulas;
+    Qt::LayoutDirection direction = Qt::RightToLeft;
+};
+
+/// The captions of the page in the language of `catalogue`.
+SlipCaptions slip_captions(const language::Catalogue& catalogue);
+
 /// Everything a printed slip shows.
 struct SlipContent {
+    /// The page's captions, and the amounts' labels below, in the page's language.
+    SlipCaptions captions;
     std::vector<SlipHeading> headings;
     QDateTime printed_at;
     /// The title of the rule set the amounts were computed with, isolated for a right-to-left
@@ -66,18 +90,27 @@ struct SlipContent {
     /// The formulas of the amounts whose formula does more than restate the amount (a grid
     /// amount, a kept value), in the order of `pay::SlipField`.
     std::vector<SlipFormula> formulas;
+    /// On a bilingual page, each caption, label and list item in the page's second language,
+    /// by its text in the first: printed under it, left to right. Empty on a page of one
+    /// language.
+    QHash<QString, QString> second_language;
 };
 
+/// `content` made bilingual: each of its captions, labels and list items paired with the same
+/// text of `second`, the same slip in another language.
+void pair_languages(SlipContent& content, const SlipContent& second);
+
 /// The slip of a session's last computation, made from the choices that computed it, with the
-/// session's rules.
+/// session's rules, in the language of `catalogue`.
 SlipContent slip_content(const pay::PaySession& session, const pay::PayInputs& choices,
-                         const QString& decimal_separator, const QDateTime& printed_at);
+                         const QString& decimal_separator, const QDateTime& printed_at,
+                         const language::Catalogue& catalogue = {});
 
 /// The tax bracket the computation put the taxable amount in, as its bounds: "من 0.00 إلى
 /// 30000.00", "أكثر من 30000.00 إلى 50000.00", "أكثر من 180000.00"; for no bracket, the words
 /// that say the amount lies below them all.
 QString tax_bracket_text(const std::optional<pay::BracketReached>& bracket,
-                         const std::string& separator);
+                         const std::string& separator, const language::Catalogue& catalogue = {});
 
 /// The slip as text for pasting: the date, the rule set and the choices as the page has them,
 /// a blank line, then one line per amount; each line a caption, a tab and its text.
@@ -102,7 +135,8 @@ struct PageLayout {
     std::vector<QLineF> rules;
 };
 
-/// The page of a slip on an A4 portrait sheet, reading from the right, in the window's font.
+/// The page of a slip on an A4 portrait sheet, in the window's font: reading from the right, or
+/// as its mirror from the left when the captions read left to right.
 PageLayout lay_out_slip_page(const SlipContent& content);
 
 /// The resolution of the slips' PDF pages, in dots per inch: the one a page's names and ids are

@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
     g++ cmake ninja-build ccache
     qt6-base-dev qt6-base-private-dev qt6-svg-dev qt6-translations-l10n
+    qt6-l10n-tools qt6-tools-dev
     fonts-noto-core fonts-noto-ui-core
     libgtest-dev
     libcli11-dev nlohmann-json3-dev libcsv-dev libtomlplusplus-dev

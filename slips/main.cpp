@@ -15,7 +15,9 @@
 #include <iostream>
 #include <optional>
 #include <variant>
+#include <vector>
 
+#include "language/language.h"
 #include "print/fonts.h"
 #include "slips/slips_run.h"
 #include "staff/messages.h"
@@ -136,6 +138,13 @@ int main(int argc, char* argv[]) {
         QStringLiteral("Also take the rule sets of the .toml files of <folder> as known sets (may "
                        "be given more than once)."),
         QStringLiteral("folder"));
+    const QCommandLineOption language_option(
+        QStringLiteral("language"),
+        QStringLiteral(
+            "The language of the pages: ar (the default, right to left), fr or en (the "
+            "same page mirrored, left to right), or ar+fr or ar+en: the Arabic page with "
+            "each caption also in French or English, under the Arabic."),
+        QStringLiteral("lang"));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     parser.addOption(batch);
@@ -143,6 +152,7 @@ int main(int argc, char* argv[]) {
     parser.addOption(rules_file);
     parser.addOption(on);
     parser.addOption(rules_dir);
+    parser.addOption(language_option);
     if (!parser.parse(QCoreApplication::arguments())) {
         return usage_error(parser.errorText());
     }
@@ -169,6 +179,24 @@ int main(int argc, char* argv[]) {
         return usage_error(QStringLiteral("-o FILE is required (see --help)"));
     }
 
+    // One language, or Arabic and a second one on bilingual pages ("ar+fr").
+    const QString language_text =
+        parser.isSet(language_option) ? parser.value(language_option) : QStringLiteral("ar");
+    const QStringList language_codes = language_text.split(QLatin1Char('+'));
+    std::vector<language::Language> page_languages;
+    for (const QString& code : language_codes) {
+        if (const auto language = language::language_from_code(code.toStdString())) {
+            page_languages.push_back(*language);
+        }
+    }
+    const bool known = page_languages.size() == static_cast<std::size_t>(language_codes.size());
+    const bool bilingual = page_languages.size() == 2;
+    if (!known || page_languages.size() > 2 ||
+        (bilingual && (page_languages[0] != language::Language::ar ||
+                       page_languages[1] == language::Language::ar))) {
+        return usage_error(QStringLiteral("--language takes ar, fr, en, ar+fr or ar+en, not '%1'")
+                               .arg(language_text));
+    }
     if (parser.values(rules_file).size() > 1) {
         return usage_error(QString::fromStdString(staff::given_twice("--rules")));
     }
@@ -240,6 +268,9 @@ int main(int argc, char* argv[]) {
         .printed_at = QDateTime::currentDateTime(),
         .progress = {},
         .before_message = {},
+        .catalogue = language::Catalogue::of(page_languages.front()),
+        .second_catalogue =
+            bilingual ? std::optional(language::Catalogue::of(page_languages[1])) : std::nullopt,
     };
     std::optional<staff::ProgressLine> progress;
     if (isatty(STDERR_FILENO) != 0) {

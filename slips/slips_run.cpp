@@ -67,7 +67,8 @@ staff::ExitStatus write_slips(std::istream& input, const SlipsRun& run, std::ost
     std::vector<Heading> headings;
     for (const HeadingColumn& column : heading_columns) {
         if (const auto place = header.column(column.name)) {
-            headings.push_back({*place, qt_text(column.caption), column.reading});
+            headings.push_back(
+                {*place, run.catalogue.text("print", column.caption), column.reading});
         }
     }
 
@@ -112,14 +113,25 @@ staff::ExitStatus write_slips(std::istream& input, const SlipsRun& run, std::ost
                 staff::report(err, staff::slips_program,
                               "line " + std::to_string(record.line) + ": " + error);
             } else {
-                print::SlipContent content =
-                    print::slip_content(*window, *choices, qt_text(separator), run.printed_at);
+                print::SlipContent content = print::slip_content(
+                    *window, *choices, qt_text(separator), run.printed_at, run.catalogue);
                 for (const Heading& heading : headings) {
                     const std::string& value = record.fields[heading.place];
                     if (!value.empty()) {
                         content.headings.push_back(
                             {heading.caption, qt_text(value), heading.reading});
                     }
+                }
+                if (run.second_catalogue) {
+                    print::SlipContent second =
+                        print::slip_content(*window, *choices, qt_text(separator), run.printed_at,
+                                            *run.second_catalogue);
+                    second.headings = content.headings;
+                    for (print::SlipHeading& heading : second.headings) {
+                        heading.caption =
+                            run.second_catalogue->text("print", heading.caption.toStdString());
+                    }
+                    print::pair_languages(content, second);
                 }
                 file.add_page(content);
                 // A full disk stops the run at once: no page after it could be kept.

@@ -4,9 +4,11 @@
 #include <QString>
 #include <functional>
 #include <istream>
+#include <optional>
 #include <ostream>
 #include <string>
 
+#include "language/catalogue.h"
 #include "pay/rules.h"
 #include "staff/exit_status.h"
 
@@ -27,6 +29,10 @@ struct SlipsRun {
     std::function<void(std::size_t pages)> progress;
     /// Called before each message, to take a progress line off the terminal; may be empty.
     std::function<void()> before_message;
+    /// The language of the pages.
+    language::Catalogue catalogue{};
+    /// On bilingual pages, the second language, each caption printed under the first one's.
+    std::optional<language::Catalogue> second_catalogue{};
 };
 
 /// Reads the CSV text that velnaro-calc --batch reads and writes one A4 page per valid row to

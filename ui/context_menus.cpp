@@ -1,6 +1,7 @@
 #include "ui/context_menus.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QWidget>
 #include <memory>
@@ -15,7 +16,7 @@ void use_actions_context_menu(QWidget& owner) {
                              return;
                          }
                          const auto menu = std::make_unique<QMenu>(&owner);
-                         menu->setLayoutDirection(Qt::RightToLeft);
+                         menu->setLayoutDirection(QGuiApplication::layoutDirection());
                          menu->addActions(owner.actions());
                          menu->exec(owner.mapToGlobal(at));
                      });

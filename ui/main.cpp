@@ -61,8 +61,13 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     runtime_folder.reset();
     ui::stop_catching_display_failure();
-    ui::configure_application(app);
+    ui::name_application();
+    // The catalogue lives as long as the application that reads it.
+    const language::Catalogue catalogue =
+        language::Catalogue::of(ui::window_language(options.language()));
+    ui::configure_application(app, catalogue);
     ui::WindowOptions window_options{.rules = program_rules.in_effect};
+    window_options.catalogue = catalogue;
     window_options.previous_rules = program_rules.previous ? &*program_rules.previous : nullptr;
     for (const staff::KnownRuleSet& set : program_rules.known) {
         window_options.rule_sets.push_back(&set.rules);

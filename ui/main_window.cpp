@@ -15,6 +15,8 @@
 #include "ui/compare/compare_action.h"
 #include "ui/compare/compare_window.h"
 #include "ui/context_menus.h"
+#include "ui/form_language.h"
+#include "ui/language_menu.h"
 #include "ui/rules_menu.h"
 #include "ui/screen_placement.h"
 
@@ -27,20 +29,22 @@ MainWindow::MainWindow(WindowOptions options)
                  {.decimal_separator = options.decimal_separator.toStdString(),
                   .rules = options.rules,
                   .previous_rules = options.previous_rules},
-                 options.present_message),
+                 in_language(options.present_message, options.catalogue)),
       slip_actions_(*this, ok_action_.session(),
                     {.decimal_separator = options.decimal_separator,
-                     .present_message = options.present_message,
+                     .present_message = in_language(options.present_message, options.catalogue),
                      .ask_printer = std::move(options.ask_printer),
                      .ask_pdf_path = std::move(options.ask_pdf_path),
-                     .now = std::move(options.now)}),
+                     .now = std::move(options.now),
+                     .catalogue = options.catalogue}),
       explanations_(controls_.result_fields, ok_action_.session(), this),
       rules_(&options.rules.get()),
       fixed_previous_(options.compare_with_set_before ? nullptr : options.previous_rules),
       rule_sets_(std::move(options.rule_sets)),
       decimal_separator_(std::move(options.decimal_separator)),
-      present_message_(std::move(options.present_message)) {
+      present_message_(in_language(std::move(options.present_message), options.catalogue)) {
     setObjectName(QStringLiteral("Form1"));
+    show_form_in(*this, options.catalogue);
     setWindowTitle(window_title(*rules_));
     resize(client_size);
     setAutoFillBackground(true);
@@ -54,6 +58,7 @@ MainWindow::MainWindow(WindowOptions options)
     connect(controls_.ok_button, &QToolButton::clicked, this, [this] { ok_action_.run(); });
 
     QAction* compare = add_compare_action(*this, [this] { open_comparison(); });
+    add_language_menu(*this, options.catalogue, present_message_);
 
     // One context menu on the panels, the labels (a right click on one passes on to the form)
     // and the result fields, which keep their own editing entries above it: the slip actions,
@@ -88,6 +93,7 @@ MainWindow::MainWindow(WindowOptions options)
         connect(each.button, &QPushButton::clicked, this,
                 [this, open, which = each.window] { open(which, *rules_, this); });
     }
+    show_actions_in(*this, options.catalogue);
 }
 
 void MainWindow::use_rule_set(std::size_t place) {

@@ -7,6 +7,7 @@
 #include <functional>
 #include <vector>
 
+#include "language/catalogue.h"
 #include "pay/rules.h"
 #include "ui/field_explanations.h"
 #include "ui/message_presenter.h"
@@ -43,6 +44,8 @@ struct WindowOptions {
     PdfFileDialog ask_pdf_path = ask_pdf_file;
     /// The date and time printed on a slip.
     std::function<QDateTime()> now = &QDateTime::currentDateTime;
+    /// The language of the window, its printed slip and its messages.
+    language::Catalogue catalogue{};
 };
 
 /// The main window, Form1: seven choice lists, OK, the picture buttons and the result fields.

@@ -10,6 +10,7 @@
 #include "print/qt_text.h"
 #include "ui/announcement.h"
 #include "ui/application.h"
+#include "ui/form_language.h"
 
 namespace ui {
 
@@ -20,7 +21,7 @@ const std::string_view refusal_text = "    من فضلك اكمل البيانا
 namespace {
 
 std::string text_of(const QComboBox* list) {
-    return list->currentText().toStdString();
+    return choice_list_text(*list);
 }
 
 }  // namespace

@@ -28,7 +28,14 @@ ProgramOptions::ProgramOptions()
       rules_dir_(QStringLiteral("rules-dir"),
                  QStringLiteral("Also take the rule sets of the .toml files of <folder> as known "
                                 "sets (may be given more than once)."),
-                 QStringLiteral("folder")) {
+                 QStringLiteral("folder")),
+
+      language_(QStringLiteral("language"),
+                QStringLiteral("Open the window in <lang>: ar (Arabic, right to left), fr (French) "
+                               "or en (English), the last two left to right. Without it the window "
+                               "opens in the language last chosen in its context menu, and in "
+                               "Arabic the first time, whatever the system's locale."),
+                QStringLiteral("lang")) {
     parser_.setApplicationDescription(QStringLiteral(
         "Computes a public servant's yearly and monthly pay in one Arabic window: pick the scale, "
         "rank, zone, special charges, children, dependents and mutual membership, then press OK."));
@@ -39,6 +46,7 @@ ProgramOptions::ProgramOptions()
     parser_.addOption(compare_rules_);
     parser_.addOption(on_);
     parser_.addOption(rules_dir_);
+    parser_.addOption(language_);
 }
 
 Request ProgramOptions::parse(const QStringList& arguments) {
@@ -80,6 +88,11 @@ Request ProgramOptions::parse(const QStringList& arguments) {
             return Request::usage_error;
         }
     }
+    if (parser_.isSet(language_) && !language()) {
+        error_ = QStringLiteral("--language takes ar, fr or en, not '%1'.")
+                     .arg(parser_.value(language_));
+        return Request::usage_error;
+    }
     if (!parser_.isSet(screenshot_)) {
         return Request::show_window;
     }
@@ -120,6 +133,13 @@ std::optional<QString> ProgramOptions::value_of(const QCommandLineOption& option
         return std::nullopt;
     }
     return parser_.value(option);
+}
+
+std::optional<language::Language> ProgramOptions::language() const {
+    if (const auto code = value_of(language_)) {
+        return language::language_from_code(code->toStdString());
+    }
+    return std::nullopt;
 }
 
 QString ProgramOptions::error_text() const {

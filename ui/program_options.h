@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <optional>
 
+#include "language/language.h"
 #include "staff/run_rules.h"
 
 namespace ui {
@@ -36,6 +37,9 @@ class ProgramOptions {
     /// were given as.
     staff::RulesFiles rules_files() const;
 
+    /// The language asked for with --language, if any.
+    std::optional<language::Language> language() const;
+
     /// What is wrong with the arguments, after a usage error: one line.
     QString error_text() const;
 
@@ -51,6 +55,7 @@ class ProgramOptions {
     QCommandLineOption compare_rules_;
     QCommandLineOption on_;
     QCommandLineOption rules_dir_;
+    QCommandLineOption language_;
     QString error_;
 };
 

@@ -40,12 +40,13 @@ const std::string_view slip_copied_text = "نُسخ البيان إلى الحا
 namespace {
 
 constexpr std::string_view print_caption = "طباعة البيان";
-constexpr std::string_view save_pdf_caption = "حفظ البيان بصيغة PDF";
+constexpr std::string_view save_pdf_caption = "حفظ البيان بصيغة المستندات المحمولة";
 constexpr std::string_view copy_caption = "نسخ البيان نصا";
 constexpr std::string_view cannot_save_text = "تعذر حفظ الملف";
 constexpr std::string_view cannot_print_text = "تعذرت الطباعة";
-constexpr std::string_view pdf_filter = "PDF (*.pdf)";
-constexpr std::string_view saved_pdf_text = "The slip was saved as a PDF file:";
+// The pattern in brackets is read by the file dialog, not by the user.
+constexpr std::string_view pdf_filter = "المستندات المحمولة (*.pdf)";
+constexpr std::string_view saved_pdf_text = "حُفظ البيان في الملف:";
 // Long enough to read a few words, short enough not to linger over the results.
 constexpr int confirmation_ms = 2500;
 
@@ -76,8 +77,10 @@ bool show_print_dialog(QWidget& parent, QPrinter& printer) {
 }
 
 QString ask_pdf_file(QWidget& parent, const QString& suggested_path) {
-    return QFileDialog::getSaveFileName(&parent, qt_text(save_pdf_caption), suggested_path,
-                                        qt_text(pdf_filter));
+    // The dialog's own texts come from the catalogues installed in the application, as Qt's do.
+    return QFileDialog::getSaveFileName(
+        &parent, QCoreApplication::translate("window", save_pdf_caption.data()), suggested_path,
+        QCoreApplication::translate("window", pdf_filter.data()));
 }
 
 QString slip_file_name(const QDate& date) {
@@ -107,7 +110,8 @@ std::optional<SlipContent> SlipActions::current_slip() {
                                  {qt_text(application_title), qt_text(nothing_to_print_text)});
         return std::nullopt;
     }
-    return slip_content(session_, *choices, options_.decimal_separator, options_.now());
+    return slip_content(session_, *choices, options_.decimal_separator, options_.now(),
+                        options_.catalogue);
 }
 
 void SlipActions::print() {

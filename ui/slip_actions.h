@@ -50,6 +50,8 @@ struct SlipActionOptions {
     PrintDialog ask_printer;
     PdfFileDialog ask_pdf_path;
     std::function<QDateTime()> now;
+    /// The language of the printed, saved and copied slip.
+    language::Catalogue catalogue{};
 };
 
 /// Print, save as PDF and copy as text, on the slip of the window's last computation. The

@@ -95,8 +95,28 @@ INSTANTIATE_TEST_SUITE_P(
                               "--explain in batch mode needs --json"},
                     UsageCase{"explained_csv_session",
                               {"--batch", "-", "--session", "--explain"},
-                              "--explain in batch mode needs --json"}),
+                              "--explain in batch mode needs --json"},
+                    UsageCase{"unknown_language",
+                              {"--batch", "x.csv", "--language", "de"},
+                              "expected ar, fr or en"},
+                    UsageCase{"language_in_capitals",
+                              {"--batch", "x.csv", "--language", "FR"},
+                              "expected ar, fr or en"}),
     [](const testing::TestParamInfo<UsageCase>& info) { return info.param.name; });
+
+// Arabic whatever the locale; a language named on the command line otherwise.
+TEST(CommandLine, ReadsTheLanguage) {
+    const Parsed plain = parse({"--batch", "staff.csv"});
+    ASSERT_TRUE(plain.result.command);
+    EXPECT_EQ(plain.result.command->language, language::Language::ar);
+    for (const auto& [code, language] :
+         {std::pair{"ar", language::Language::ar}, std::pair{"fr", language::Language::fr},
+          std::pair{"en", language::Language::en}}) {
+        const Parsed named = parse({"--batch", "staff.csv", "--language", code});
+        ASSERT_TRUE(named.result.command) << code;
+        EXPECT_EQ(named.result.command->language, language) << code;
+    }
+}
 
 TEST(CommandLine, ReadsTheRulesOptions) {
     const Parsed compared = parse({"--batch", "staff.csv", "--rules", "2011.toml",

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "pay/pay_session.h"
 #include "test_rows.h"
 #include "test_rules.h"
 #include "worked_slips.h"
@@ -18,6 +19,59 @@ namespace {
 // Each line: the field's name, padded to the longest name (special_charges_allowance) and two
 // spaces, the text right-aligned in twelve places, two spaces and the field's title (its window
 // caption without the stretching).
+// In French and English each line ends with the field's title in that language; the names and
+// amounts stay as they are.
+TEST(SlipTable, TitlesTheFieldsInTheChosenLanguage) {
+    const pay::PayInputs typed{"10", "6", "A", "no", "2", "3", "yes"};
+    const auto table = [&](language::Language language) {
+        std::ostringstream out;
+        std::ostringstream err;
+        cli::run_slip(typed,
+                      {.json = false,
+                       .explain = false,
+                       .rules = &pay::built_in_rules(),
+                       .comparison = {},
+                       .catalogue = language::Catalogue::of(language)},
+                      out, err);
+        return out.str();
+    };
+    const std::string arabic = table(language::Language::ar);
+    const std::string french = table(language::Language::fr);
+    const std::string english = table(language::Language::en);
+    // The name padded to 25 + 2 places, the amount right-aligned in 12, two spaces.
+    const std::string base =
+        "annual_base_salary" + std::string(27 - 18, ' ') + std::string(12 - 8, ' ') + "26697.84  ";
+    EXPECT_NE(arabic.find(base + "الراتب الأساسي السنوي\n"), std::string::npos) << arabic;
+    EXPECT_NE(french.find(base + "Traitement de base annuel\n"), std::string::npos) << french;
+    EXPECT_NE(english.find(base + "Annual base salary\n"), std::string::npos) << english;
+    EXPECT_NE(french.find("monthly_pay" + std::string(27 - 11 + 12 - 7, ' ') +
+                          "6033.13  Salaire net mensuel\n"),
+              std::string::npos)
+        << french;
+}
+
+// The captions of a comparison of rules in French, counted in columns, not bytes: the accented
+// "précédent" lines up as "previous" does; the arrears take the language's plural.
+TEST(ComparedSlipTable, HeadsItsColumnsInTheChosenLanguage) {
+    const pay::PayRules& rules = pay::built_in_rules();
+    pay::PaySession session(".", rules);
+    ASSERT_FALSE(
+        session.press_ok(pay::PayInputs{"10 / الدرجة الثانية", "6", "أ", "لا", "2", "3", "نعم"}));
+    const std::string french =
+        cli::slip_comparison_table(session.shown(), session.shown(), rules, rules, 1, nullptr,
+                                   language::Catalogue::of(language::Language::fr));
+    EXPECT_TRUE(
+        french.starts_with("règles en vigueur: 2010 (2010-01-01)\n"
+                           "règles précédentes: 2010 (2010-01-01)\n"
+                           "rubrique                     en vigueur     précédent         écart\n"))
+        << french;
+    EXPECT_NE(french.find("\nrappel (1 mois)  "), std::string::npos) << french;
+    const std::string english =
+        cli::slip_comparison_table(session.shown(), session.shown(), rules, rules, 2, nullptr,
+                                   language::Catalogue::of(language::Language::en));
+    EXPECT_NE(english.find("\narrears (2 months)  "), std::string::npos) << english;
+}
+
 TEST(SlipTable, ListsEachFieldInTheWindowsOrder) {
     const pay::PayInputs typed{"10", "6", "A", "no", "2", "3", "yes"};
     std::ostringstream out;

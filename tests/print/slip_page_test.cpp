@@ -523,7 +523,7 @@ class SlipPageTest : public QObject {
         // window shows it; no tatweel or trailing spaces of the window's captions.
         const QString expected = QStringLiteral(
             "تاريخ الطبع\t2026-03-14 09:26\n"
-            "Pay rules\t\u20682010 (2010-01-01)\u2069\n"
+            "قواعد الأجرة\t\u20682010 (2010-01-01)\u2069\n"
             "الاختيارات\n"
             "السلم أو الدرجة\t9 / الدرجة الثالثة\n"
             "الرتبة\t1\n"

@@ -480,8 +480,88 @@ class VelnaroSlipsTest : public QObject {
         QVERIFY(!QFileInfo::exists(missing));
     }
 
+    // The pages in French and English: the page read from the left, its captions and the list
+    // items in that language, the amounts as in Arabic.
+    void writes_its_pages_in_the_language_asked_for_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("words");
+        QTest::newRow("fr") << QStringLiteral("fr")
+                            << QStringList{"Bulletindepaie",
+                                           "Traitementdebaseannuel",
+                                           "Salairenetmensuel",
+                                           "9/troisièmegrade",
+                                           "Matricule",
+                                           "Nom",
+                                           "Oui",
+                                           "Non"};
+        QTest::newRow("en") << QStringLiteral("en")
+                            << QStringList{"Payslip",       "Annualbasesalary",
+                                           "Monthlynetpay", "9/thirdgrade",
+                                           "Staffnumber",   "Name",
+                                           "Yes",           "No"};
+    }
+    void writes_its_pages_in_the_language_asked_for() {
+        QFETCH(QString, language);
+        QFETCH(QStringList, words);
+        const QString csv =
+            write(QStringLiteral("staff.csv"), header + "A-1,9,1,C,no,2,3,yes,Salma\n");
+        const QString pdf = dir_.filePath(QStringLiteral("slips.pdf"));
+        const Run result = run({QStringLiteral("--batch"), csv, QStringLiteral("-o"), pdf,
+                                QStringLiteral("--language"), language});
+        QCOMPARE(result.status, 0);
+        const QString text = test_support::folded_pdf_text(pdf, 1);
+        for (const QString& word : words) {
+            QVERIFY2(text.contains(word), qPrintable(word + QStringLiteral(" in ") + text));
+        }
+        // The worked slip: 235 points, a yearly pay of 45687.42 and a monthly pay of 3807.29.
+        for (const char* amount : {"235.00", "45687.42", "3807.29"}) {
+            QVERIFY(text.contains(QLatin1String(amount)));
+        }
+        QVERIFY2(!text.contains(QRegularExpression(QStringLiteral("[\\x{0600}-\\x{06FF}]"))),
+                 qPrintable(text));
+    }
+
+    // A bilingual page: the Arabic page, each caption, label and list item with its French or
+    // English under it; pdftotext reads both.
+    void writes_bilingual_pages_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("words");
+        QTest::newRow("ar+fr") << QStringLiteral("ar+fr")
+                               << QStringList{"الراتبالأساسيالسنوي",
+                                              "Traitementdebaseannuel",
+                                              "الأجرةالشهرية",
+                                              "Salairenetmensuel",
+                                              "9/troisièmegrade",
+                                              "الاسم",
+                                              "Nom"};
+        QTest::newRow("ar+en") << QStringLiteral("ar+en")
+                               << QStringList{"الراتبالأساسيالسنوي", "Annualbasesalary",
+                                              "Monthlynetpay", "9/thirdgrade", "Staffnumber"};
+    }
+    void writes_bilingual_pages() {
+        QFETCH(QString, language);
+        QFETCH(QStringList, words);
+        const QString csv =
+            write(QStringLiteral("staff.csv"), header + "A-1,9,1,C,no,2,3,yes,Salma\n");
+        const QString pdf = dir_.filePath(QStringLiteral("slips.pdf"));
+        const Run result = run({QStringLiteral("--batch"), csv, QStringLiteral("-o"), pdf,
+                                QStringLiteral("--language"), language});
+        QCOMPARE(result.status, 0);
+        QCOMPARE(page_count(pdf), 1);
+        const QString text = test_support::folded_pdf_text(pdf, 1);
+        for (const QString& word : words) {
+            QVERIFY2(text.contains(word), qPrintable(word + QStringLiteral(" in ") + text));
+        }
+    }
+
     void usage_errors_data() {
         QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("bilingual without Arabic first")
+            << QStringList{"--batch", "a.csv", "-o", "b.pdf", "--language", "fr+ar"};
+        QTest::newRow("Arabic twice")
+            << QStringList{"--batch", "a.csv", "-o", "b.pdf", "--language", "ar+ar"};
+        QTest::newRow("unknown language")
+            << QStringList{"--batch", "a.csv", "-o", "b.pdf", "--language", "de"};
         QTest::newRow("nothing") << QStringList{};
         QTest::newRow("no output") << QStringList{"--batch", "staff.csv"};
         QTest::newRow("no input") << QStringList{"-o", "slips.pdf"};

@@ -146,8 +146,11 @@ const QDateTime ShownWindow::now(QDate(2026, 3, 14), QTime(9, 26));
 
 ShownWindow::ShownWindow(const QString& decimal_separator, const pay::PayRules& rules,
                          const pay::PayRules* previous_rules,
-                         std::vector<const pay::PayRules*> rule_sets, std::size_t set_in_use) {
+                         std::vector<const pay::PayRules*> rule_sets, std::size_t set_in_use,
+
+                         const language::Catalogue& catalogue) {
     ui::WindowOptions options{.rules = rules};
+    options.catalogue = catalogue;
     options.previous_rules = previous_rules;
     options.compare_with_set_before = !rule_sets.empty() && previous_rules == nullptr;
     options.rule_sets = std::move(rule_sets);

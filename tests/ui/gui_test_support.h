@@ -101,7 +101,9 @@ class ShownWindow {
                          const pay::PayRules& rules = pay::built_in_rules(),
                          const pay::PayRules* previous_rules = nullptr,
                          std::vector<const pay::PayRules*> rule_sets = {},
-                         std::size_t set_in_use = 0);
+                         std::size_t set_in_use = 0,
+
+                         const language::Catalogue& catalogue = {});
 
     ui::MainWindow& window() { return *window_; }
     QComboBox& list(const char* name);

@@ -30,7 +30,7 @@ namespace {
 
 const QString nothing_to_print = print::qt_text(wording::nothing_computed_text());
 const QString print_name = QStringLiteral("طباعة البيان");
-const QString save_name = QStringLiteral("حفظ البيان بصيغة PDF");
+const QString save_name = QStringLiteral("حفظ البيان بصيغة المستندات المحمولة");
 const QString copy_name = QStringLiteral("نسخ البيان نصا");
 const QString compare_name = QStringLiteral("مقارنة");
 
@@ -137,7 +137,7 @@ class SlipActionsTest : public QObject {
             context,
             (QStringList{
                 QStringLiteral("تاريخ الطبع\t2026-03-14 09:26"),
-                QStringLiteral("Pay rules\t\u2068Raised point value (2027-01-01)\u2069"),
+                QStringLiteral("قواعد الأجرة\t\u2068Raised point value (2027-01-01)\u2069"),
                 QStringLiteral("الاختيارات"), QStringLiteral("السلم أو الدرجة\t9 / الدرجة الثالثة"),
                 QStringLiteral("الرتبة\t1"), QStringLiteral("المنطقة\tج"),
                 QStringLiteral("الأعباء الخاصة\tلا"), QStringLiteral("التعويضات العائلية\t2"),

@@ -13,7 +13,6 @@
 namespace ui {
 
 using print::isolated_rule_set_title;
-using print::left_to_right;
 using print::qt_text;
 
 namespace {
@@ -31,13 +30,12 @@ QString rules_tab_caption() {
 RulesComparisonModel::RulesComparisonModel(const pay::PaySession& in_effect,
                                            const pay::PaySession& previous, QObject* parent)
     : QAbstractTableModel(parent),
-      // English captions inside the right-to-left header, each one run read left to right.
-      in_effect_caption_(
-          left_to_right(QStringLiteral("In effect ") + isolated_rule_set_title(in_effect.rules()))),
-      previous_caption_(
-          left_to_right(QStringLiteral("Previous ") + isolated_rule_set_title(previous.rules()))),
-      description_(QStringLiteral("In effect: ") + isolated_rule_set_title(in_effect.rules()) +
-                   QStringLiteral("; previous: ") + isolated_rule_set_title(previous.rules())) {
+      // Each title isolated, so that its digits and brackets leave the Arabic words in place.
+      in_effect_caption_(QStringLiteral("السارية ") + isolated_rule_set_title(in_effect.rules())),
+      previous_caption_(QStringLiteral("السابقة ") + isolated_rule_set_title(previous.rules())),
+      description_(
+          QStringLiteral("القواعد السارية: ") + isolated_rule_set_title(in_effect.rules()) +
+          QStringLiteral("؛ القواعد السابقة: ") + isolated_rule_set_title(previous.rules())) {
     if (!in_effect.computed_inputs() || !previous.computed_inputs()) {
         return;
     }

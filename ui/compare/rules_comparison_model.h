@@ -32,8 +32,8 @@ class RulesComparisonModel : public QAbstractTableModel {
 
     bool is_amount(int column) const { return column > static_cast<int>(Column::field); }
 
-    /// "In effect: 2027 (2027-01-01); previous: 2010 (2010-01-01)", each title isolated: what a
-    /// screen reader hears of the table besides its name.
+    /// "القواعد السارية: 2027 (2027-01-01)؛ القواعد السابقة: 2010 (2010-01-01)", each title
+    /// isolated: what a screen reader hears of the table besides its name.
     const QString& description() const { return description_; }
 
   private:

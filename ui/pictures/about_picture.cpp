@@ -39,8 +39,8 @@ Text rule_set_line(QRectF rect, const pay::PayRules& rules) {
     constexpr int smallest_of_two_lines = 7;
     const QString words = print::qt_text(print::rules_caption) + QStringLiteral(": ") +
                           print::isolated_rule_set_title(rules);
-    // An English caption: the line reads left to right as one run.
-    Text line = centred(rect, print::left_to_right(words), largest, true, title_green);
+    // An Arabic caption, the title isolated within it: the line reads right to left.
+    Text line = centred(rect, words, largest, true, title_green);
     const auto fits = [&] { return line.rect.contains(text_extent(line)); };
     while (!fits() && line.pixel_size > smallest) {
         --line.pixel_size;
@@ -57,8 +57,8 @@ Text rule_set_line(QRectF rect, const pay::PayRules& rules) {
         line.rect = rect;
         line.break_anywhere = false;
         line.pixel_size = smallest;
-        line.text = print::left_to_right(
-            QFontMetricsF(picture_font(line)).elidedText(words, Qt::ElideMiddle, rect.width()));
+        line.text =
+            QFontMetricsF(picture_font(line)).elidedText(words, Qt::ElideMiddle, rect.width());
     }
     return line;
 }
@@ -107,7 +107,7 @@ PictureDescription about_picture(const pay::PayRules& rules) {
     picture.add(centred({inner_left, 190 + below, inner_width, 24},
                         QStringLiteral("للتواصل: مستودع الشيفرة المصدرية للمشروع"), 14));
     picture.add(centred({inner_left, 213 + below, inner_width, 24},
-                        QStringLiteral("(انظر ملف README)"), 14));
+                        QStringLiteral("(انظر ملف التعريف في المستودع)"), 14));
     const QRectF strip{inner_left + 20, 244, inner_width - 40, 40};
     picture.add(Shape{.kind = Shape::Kind::rounded_rectangle,
                       .rect = strip,
