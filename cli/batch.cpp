@@ -65,8 +65,9 @@ void append_compared_part(const RowFormat& format, const BatchOptions& options, 
     sums.fields = hundredths_of(window.shown());
     std::optional<MonthlyDifference> difference;
     if (previous != nullptr) {
-        difference =
-            monthly_difference(window.shown(), previous->shown(), options.comparison, separator);
+        constexpr auto monthly = static_cast<std::size_t>(pay::SlipField::monthly_pay);
+        difference = monthly_difference(window.shown()[monthly], previous->shown()[monthly],
+                                        options.comparison, separator);
     }
     if (difference) {
         sums.monthly_difference = difference->monthly_difference;

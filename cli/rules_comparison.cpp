@@ -21,20 +21,19 @@ std::vector<std::string> rules_comparison_columns(const RulesComparison& compari
     return columns;
 }
 
-std::optional<MonthlyDifference> monthly_difference(const pay::ShownTexts& in_effect,
-                                                    const pay::ShownTexts& previous,
+std::optional<MonthlyDifference> monthly_difference(std::string_view in_effect,
+                                                    std::string_view previous,
                                                     const RulesComparison& comparison,
                                                     char separator) {
-    const auto monthly = static_cast<std::size_t>(pay::SlipField::monthly_pay);
-    const std::optional<std::int64_t> now = pay::shown_units(in_effect[monthly]);
-    const std::optional<std::int64_t> before = pay::shown_units(previous[monthly]);
+    const std::optional<std::int64_t> now = pay::shown_units(in_effect);
+    const std::optional<std::int64_t> before = pay::shown_units(previous);
     if (!now || !before) {
         return std::nullopt;
     }
     MonthlyDifference difference;
     difference.monthly_difference = pay::WideInteger{*now} - *before;
     difference.arrears = difference.monthly_difference * comparison.months;
-    difference.values = {previous[monthly],
+    difference.values = {std::string(previous),
                          pay::difference_text(difference.monthly_difference, 2, separator)};
     if (comparison.months > 0) {
         difference.values.push_back(pay::difference_text(difference.arrears, 2, separator));

@@ -37,10 +37,10 @@ struct MonthlyDifference {
     pay::WideInteger arrears = 0;
 };
 
-/// The difference of the monthly pay that `in_effect` and `previous` show, written with
-/// `separator`; none when either shows no amount.
-std::optional<MonthlyDifference> monthly_difference(const pay::ShownTexts& in_effect,
-                                                    const pay::ShownTexts& previous,
+/// The difference of the monthly pay texts shown under the rules in effect and the previous
+/// rules, written with `separator`; none when either is no amount.
+std::optional<MonthlyDifference> monthly_difference(std::string_view in_effect,
+                                                    std::string_view previous,
                                                     const RulesComparison& comparison,
                                                     char separator);
 

@@ -62,11 +62,32 @@ void append_right_aligned(std::string_view text, std::string& line) {
 // What one press of the choices on fresh windows shows, under the rules in effect and the
 // previous ones, or why it is refused.
 struct Press {
-    std::optional<pay::ShownTexts> shown;
-    std::optional<pay::ShownTexts> previous;
+    std::optional<pay::SlipView> shown;
+    std::optional<pay::SlipView> previous;
     std::vector<wording::Explanation> explanations;
     std::string error;
 };
+
+const std::string& text_of(const pay::SlipView& view, pay::SlipField field) {
+    return view.field(field).text;
+}
+
+// The texts a row of velnaro-calc's output holds, in the order of the fields.
+pay::ShownTexts row_texts(const pay::SlipView& view) {
+    pay::ShownTexts texts;
+    for (const pay::FieldView& field : view.fields) {
+        texts[static_cast<std::size_t>(field.field)] = field.text;
+    }
+    return texts;
+}
+
+std::optional<MonthlyDifference> monthly_difference(const pay::SlipView& in_effect,
+                                                    const pay::SlipView& previous,
+                                                    const RulesComparison& comparison) {
+    constexpr pay::SlipField monthly = pay::SlipField::monthly_pay;
+    return cli::monthly_difference(text_of(in_effect, monthly), text_of(previous, monthly),
+                                   comparison, '.');
+}
 
 Press press(const ResolvedChoices& choices, const SlipRequest& request) {
     pay::PairedSessions windows(".", *request.rules, request.comparison.previous);
@@ -75,12 +96,15 @@ Press press(const ResolvedChoices& choices, const SlipRequest& request) {
         pressed.error = describe(refused->refusal);
         return pressed;
     }
-    pressed.shown = windows.in_effect().shown();
+    // One view of the slip serves its amounts and, when asked for, its explanations.
+    pressed.shown = pay::view_slip(windows.in_effect(), request.explain ? pay::ViewDetail::explained
+                                                                        : pay::ViewDetail::amounts);
     if (windows.previous() != nullptr) {
-        pressed.previous = windows.previous()->shown();
+        pressed.previous = pay::view_slip(*windows.previous(), pay::ViewDetail::amounts);
     }
     if (request.explain) {
-        pressed.explanations = explained_slip(windows.in_effect());
+        pressed.explanations =
+            wording::explain_slip(*pressed.shown, pressed.shown->decimal_separator);
     }
     return pressed;
 }
@@ -119,13 +143,15 @@ ExitStatus write_slip(const pay::PayInputs& given, const SlipRequest& request, s
         std::optional<MonthlyDifference> difference;
         if (in_effect.shown && in_effect.previous) {
             difference =
-                monthly_difference(*in_effect.shown, *in_effect.previous, request.comparison, '.');
+                monthly_difference(*in_effect.shown, *in_effect.previous, request.comparison);
         }
+        const std::optional<pay::ShownTexts> texts =
+            in_effect.shown ? std::optional(row_texts(*in_effect.shown)) : std::nullopt;
         std::string text;
         format->begin(columns, text);
         format->write_row(
             values,
-            format->slip_part(in_effect.shown ? &*in_effect.shown : nullptr,
+            format->slip_part(texts ? &*texts : nullptr,
                               difference ? difference->values : std::vector<std::string>{}),
             escape_controls(error), text);
         if (request.explain) {
@@ -136,10 +162,9 @@ ExitStatus write_slip(const pay::PayInputs& given, const SlipRequest& request, s
         }
         out << text;
     } else if (in_effect.shown && compared) {
-        out << slip_comparison_table(*in_effect.shown, *in_effect.previous, *request.rules,
-                                     *request.comparison.previous, request.comparison.months,
-                                     request.explain ? &in_effect.explanations : nullptr,
-                                     request.catalogue);
+        out << slip_comparison_table(
+            *in_effect.shown, *in_effect.previous, request.comparison.months,
+            request.explain ? &in_effect.explanations : nullptr, request.catalogue);
     } else if (in_effect.shown) {
         if (request.explain) {
             out << rules_line(request.catalogue.utf8(calc_context, "rules in effect"),
@@ -157,13 +182,13 @@ ExitStatus write_slip(const pay::PayInputs& given, const SlipRequest& request, s
 
 }  // namespace
 
-std::string slip_table(const pay::ShownTexts& texts,
+std::string slip_table(const pay::SlipView& view,
                        const std::vector<wording::Explanation>* explanations,
                        const language::Catalogue& catalogue) {
     std::string table;
     for (const pay::SlipFieldInfo& info : pay::slip_fields) {
         append_name(info.name, table);
-        append_right_aligned(texts[static_cast<std::size_t>(info.field)], table);
+        append_right_aligned(text_of(view, info.field), table);
         table += "  ";
         table += language::pay_text_utf8(catalogue, pay::field_title(info.field));
         table += '\n';
@@ -174,16 +199,14 @@ std::string slip_table(const pay::ShownTexts& texts,
     return table;
 }
 
-std::string slip_comparison_table(const pay::ShownTexts& in_effect, const pay::ShownTexts& previous,
-                                  const pay::PayRules& in_effect_rules,
-                                  const pay::PayRules& previous_rules, int months,
-                                  const std::vector<wording::Explanation>* explanations,
+std::string slip_comparison_table(const pay::SlipView& in_effect, const pay::SlipView& previous,
+                                  int months, const std::vector<wording::Explanation>* explanations,
                                   const language::Catalogue& catalogue) {
     const auto caption = [&catalogue](std::string_view source) {
         return catalogue.utf8(calc_context, source);
     };
-    std::string table = rules_line(caption("rules in effect"), in_effect_rules) +
-                        rules_line(caption("previous rules"), previous_rules);
+    std::string table = rules_line(caption("rules in effect"), *in_effect.rules) +
+                        rules_line(caption("previous rules"), *previous.rules);
     append_name(caption("field"), table);
     append_right_aligned(caption("in effect"), table);
     table += "  ";
@@ -192,23 +215,23 @@ std::string slip_comparison_table(const pay::ShownTexts& in_effect, const pay::S
     append_right_aligned(caption("difference"), table);
     table += '\n';
     for (const pay::SlipFieldInfo& info : pay::slip_fields) {
-        const auto field = static_cast<std::size_t>(info.field);
+        const std::string& now = text_of(in_effect, info.field);
+        const std::string& before = text_of(previous, info.field);
         append_name(info.name, table);
-        append_right_aligned(in_effect[field], table);
+        append_right_aligned(now, table);
         table += "  ";
-        append_right_aligned(previous[field], table);
+        append_right_aligned(before, table);
         table += "  ";
-        append_right_aligned(
-            pay::field_difference(info.field, in_effect[field], previous[field], '.'), table);
+        append_right_aligned(pay::field_difference(info.field, now, before, '.'), table);
         table += "  ";
         table += language::pay_text_utf8(catalogue, pay::field_title(info.field));
         table += '\n';
         if (explanations != nullptr) {
-            table += formula_lines((*explanations)[field]);
+            table += formula_lines((*explanations)[static_cast<std::size_t>(info.field)]);
         }
     }
-    if (const auto difference = monthly_difference(
-            in_effect, previous, {.previous = &previous_rules, .months = months}, '.');
+    if (const auto difference =
+            monthly_difference(in_effect, previous, {.previous = previous.rules, .months = months});
         difference && months > 0) {
         // Under the differences, as the sum they make over the months.
         append_name(arrears_caption(catalogue, months), table);

@@ -10,6 +10,7 @@
 #include "pay/pay_inputs.h"
 #include "pay/rules.h"
 #include "pay/slip_fields.h"
+#include "pay/slip_view.h"
 #include "staff/exit_status.h"
 #include "wording/explanation_text.h"
 
@@ -18,20 +19,19 @@ namespace cli {
 /// The slip as a table: one line per shown field in the window's order, with the field's name,
 /// its text right-aligned, and the window's label; with `explanations`, each field's formula
 /// lines under it. The labels are in the language of `catalogue`.
-std::string slip_table(const pay::ShownTexts& texts,
+std::string slip_table(const pay::SlipView& view,
                        const std::vector<wording::Explanation>* explanations = nullptr,
                        const language::Catalogue& catalogue = {});
 
-/// The texts of one slip under two rule sets, as a table: a line naming each rule set, a line of
+/// One slip's views under two rule sets, as a table: a line naming each rule set, a line of
 /// column headings, then one line per shown field in the window's order with the field's name,
 /// its text under the rules in effect, its text under the previous rules and their difference
 /// (none for the rate label), each right-aligned, and the window's label; with `months`, a last
 /// line of the arrears. With `explanations` (those of the rules in effect), each field's formula
 /// lines under it. The captions and labels are in the language of `catalogue`; in Arabic the
 /// captions are the English ones they have always been.
-std::string slip_comparison_table(const pay::ShownTexts& in_effect, const pay::ShownTexts& previous,
-                                  const pay::PayRules& in_effect_rules,
-                                  const pay::PayRules& previous_rules, int months,
+std::string slip_comparison_table(const pay::SlipView& in_effect, const pay::SlipView& previous,
+                                  int months,
                                   const std::vector<wording::Explanation>* explanations = nullptr,
                                   const language::Catalogue& catalogue = {});
 

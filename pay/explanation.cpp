@@ -88,6 +88,7 @@ class Builder {
           field_(field) {
         result_.field = field;
         result_.kind = ExplanationKind::computed;
+        result_.items.reserve(2);
         result_.terms.reserve(24);
     }
 

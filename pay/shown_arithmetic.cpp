@@ -1,6 +1,9 @@
 #include "pay/shown_arithmetic.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
+#include <numeric>
 
 #include "pay/shown_units.h"
 
@@ -14,6 +17,12 @@ WideInteger magnitude(WideInteger value) {
 WideInteger gcd(WideInteger a, WideInteger b) {
     a = magnitude(a);
     b = magnitude(b);
+    // Shown numbers and most of their sums fit 64 bits, where a division is a machine
+    // instruction rather than a library call.
+    constexpr WideInteger narrow = std::numeric_limits<std::uint64_t>::max();
+    if (a <= narrow && b <= narrow) {
+        return std::gcd(static_cast<std::uint64_t>(a), static_cast<std::uint64_t>(b));
+    }
     while (b != 0) {
         const WideInteger rest = a % b;
         a = b;
@@ -30,8 +39,21 @@ Fraction::Fraction(WideInteger numerator, WideInteger denominator) {
         denominator = -denominator;
     }
     const WideInteger common = gcd(numerator, denominator);
-    numerator_ = common == 0 ? 0 : numerator / common;
-    denominator_ = common == 0 ? 1 : denominator / common;
+    if (common == 0) {
+        numerator_ = 0;
+        denominator_ = 1;
+        return;
+    }
+    constexpr WideInteger low = std::numeric_limits<std::int64_t>::min();
+    constexpr WideInteger high = std::numeric_limits<std::int64_t>::max();
+    if (numerator >= low && numerator <= high && denominator <= high) {
+        const auto divisor = static_cast<std::int64_t>(common);
+        numerator_ = static_cast<std::int64_t>(numerator) / divisor;
+        denominator_ = static_cast<std::int64_t>(denominator) / divisor;
+        return;
+    }
+    numerator_ = numerator / common;
+    denominator_ = denominator / common;
 }
 
 Fraction operator+(const Fraction& a, const Fraction& b) {

@@ -34,10 +34,8 @@ std::string isolated(std::string_view number) {
 }
 
 // A text the user typed or picked, in guillemets.
-std::string quoted(std::string_view text) {
-    std::string quoted = "«";
-    quoted.append(fsi).append(text).append(pdi).append("»");
-    return quoted;
+void append_quoted(std::string_view text, std::string& out) {
+    out.append("«").append(fsi).append(text).append(pdi).append("»");
 }
 
 // Writes the numbers of one slip, each once for all its explanations: most quantities have one
@@ -155,7 +153,8 @@ class Writer {
                 return name;
             }
             case pay::Quantity::zone_rate: {
-                const std::string zone = quoted(view_.choices ? view_.choices->zone : "");
+                std::string zone;
+                append_quoted(view_.choices ? view_.choices->zone : "", zone);
                 const std::array<std::string_view, 1> typed{zone};
                 fill(name, pattern, typed);
                 return name;
@@ -165,34 +164,36 @@ class Writer {
         }
     }
 
-    std::string argument(const pay::MessageArgument& a) {
+    // Writes one argument into `text`, whose room is kept from sentence to sentence.
+    void write_argument(const pay::MessageArgument& a, std::string& text) {
+        text.clear();
         switch (a.kind) {
             case ValueKind::typed_text:
-                return quoted(a.text);
+                append_quoted(a.text, text);
+                return;
             case ValueKind::list_item:
-                return a.text;
+                text = a.text;
+                return;
             case ValueKind::field_name:
-                return std::string(pay::field_title(a.field));
-            case ValueKind::zone_items: {
-                std::string items;
+                text = pay::field_title(a.field);
+                return;
+            case ValueKind::zone_items:
                 for (const std::string_view item : pay::zone_items) {
-                    items += items.empty() ? "" : catalogue_.list_separator;
-                    items += item;
+                    text.append(text.empty() ? "" : catalogue_.list_separator).append(item);
                 }
-                return items;
-            }
+                return;
             default:
-                return isolated(numbers_.text(a.kind, a.number, a.field));
+                text.append(lri).append(numbers_.text(a.kind, a.number, a.field)).append(pdi);
+                return;
         }
     }
 
     void append_sentence(const pay::ExplanationItem& item, std::string& out) {
-        std::array<std::string, most_arguments> texts;
         std::array<std::string_view, most_arguments> views;
         const std::size_t count = std::min(item.arguments.size(), most_arguments);
         for (std::size_t i = 0; i < count; ++i) {
-            texts[i] = argument(item.arguments[i]);
-            views[i] = texts[i];
+            write_argument(item.arguments[i], arguments_[i]);
+            views[i] = arguments_[i];
         }
         fill(out, catalogue_.messages[static_cast<std::size_t>(item.key)],
              std::span(views.data(), count));
@@ -200,8 +201,9 @@ class Writer {
 
     // A line that holds only before its numbers were rounded says so, with its sign.
     Explanation with_rounding_note(Explanation words) const {
-        const std::string about = " " + std::string(about_equals_sign) + " ";
-        const std::string about_not_more = " " + std::string(about_not_more_sign) + " ";
+        // The signs as a formula line writes them, between spaces.
+        constexpr std::string_view about = " ≈ ";
+        constexpr std::string_view about_not_more = " ≲ ";
         const bool equals = words.formula.find(about) != std::string::npos;
         const bool not_more = words.formula.find(about_not_more) != std::string::npos;
         if (!equals && !not_more) {
@@ -224,6 +226,7 @@ class Writer {
     const pay::SlipView& view_;
     const Catalogue& catalogue_;
     NumberTexts numbers_;
+    std::array<std::string, most_arguments> arguments_;
 };
 
 }  // namespace

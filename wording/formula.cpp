@@ -75,7 +75,7 @@ std::optional<Fraction> shown_value(std::span<const Term> terms) {
 
 // The relation of a line whose terms give `result`: exact when the shown numbers give the shown
 // result, approximate otherwise.
-std::string_view result_relation(std::span<const Term> line, const std::string& result) {
+std::string_view result_relation(std::span<const Term> line, std::string_view result) {
     const std::optional<Fraction> worked = shown_value(line);
     const std::optional<Fraction> shown = shown_number(result);
     return worked && shown && *worked != *shown ? about_equals : equals;
@@ -83,7 +83,7 @@ std::string_view result_relation(std::span<const Term> line, const std::string& 
 
 // The relation of a bracket's bound to the amount it is tested against, as the shown numbers bear
 // it out: an amount just above a bound can show as the bound itself.
-std::string_view bound_relation(const std::string& low, const std::string& high, bool strict) {
+std::string_view bound_relation(std::string_view low, std::string_view high, bool strict) {
     const std::optional<Fraction> a = shown_number(low);
     const std::optional<Fraction> b = shown_number(high);
     if (!a || !b || (strict ? *a < *b : *a <= *b)) {
@@ -96,14 +96,17 @@ std::string_view bound_relation(const std::string& low, const std::string& high,
 
 std::string render_formula(const std::vector<Term>& terms) {
     std::string formula;
+    if (terms.empty()) {
+        return formula;
+    }
+    // The line being worked, and the numbers its bounds are tested against; the views point into
+    // `terms`.
     std::string line;
-    std::string first;
-    std::string lower;
-    std::string upper;
-    std::string done;
-    formula.reserve(256);
+    std::string_view first;
+    std::string_view lower;
+    std::string_view upper;
+    formula.reserve(32 * terms.size());
     line.reserve(128);
-    done.reserve(160);
     bool additive = false;  // the line so far ends in a sum, to be bracketed before a product
     std::size_t operations = 0;
     std::size_t line_start = 0;
@@ -114,8 +117,8 @@ std::string render_formula(const std::vector<Term>& terms) {
             case TermOperation::first:
                 line = value;
                 first = value;
-                lower.clear();
-                upper.clear();
+                lower = {};
+                upper = {};
                 additive = false;
                 operations = 0;
                 line_start = index;
@@ -149,25 +152,24 @@ std::string render_formula(const std::vector<Term>& terms) {
                 upper = value;
                 break;
             case TermOperation::gives: {
-                done.clear();
+                // Each line is written straight after the ones before it.
+                formula += formula.empty() ? "" : "\n";
                 if (!lower.empty() || !upper.empty()) {
                     if (!lower.empty()) {
-                        done.append(lower).append(bound_relation(lower, first, true));
+                        formula.append(lower).append(bound_relation(lower, first, true));
                     }
-                    done += line;
+                    formula += line;
                     if (!upper.empty()) {
-                        done.append(bound_relation(first, upper, false)).append(upper);
+                        formula.append(bound_relation(first, upper, false)).append(upper);
                     }
-                    done.append(" → ").append(value);
+                    formula.append(" → ").append(value);
                 } else if (operations == 0 && line == value) {
-                    done = value;  // a value taken as it is: a grid amount, a kept amount
+                    formula += value;  // a value taken as it is: a grid amount, a kept amount
                 } else {
                     const std::span<const Term> worked(terms.data() + line_start,
                                                        index - line_start);
-                    done.append(line).append(result_relation(worked, value)).append(value);
+                    formula.append(line).append(result_relation(worked, value)).append(value);
                 }
-                formula += formula.empty() ? "" : "\n";
-                formula += done;
                 continue;
             }
         }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "pay/pay_session.h"
+#include "pay/slip_view.h"
 #include "test_rows.h"
 #include "test_rules.h"
 #include "worked_slips.h"
@@ -57,18 +58,17 @@ TEST(ComparedSlipTable, HeadsItsColumnsInTheChosenLanguage) {
     pay::PaySession session(".", rules);
     ASSERT_FALSE(
         session.press_ok(pay::PayInputs{"10 / الدرجة الثانية", "6", "أ", "لا", "2", "3", "نعم"}));
-    const std::string french =
-        cli::slip_comparison_table(session.shown(), session.shown(), rules, rules, 1, nullptr,
-                                   language::Catalogue::of(language::Language::fr));
+    const pay::SlipView view = pay::view_slip(session, pay::ViewDetail::amounts);
+    const std::string french = cli::slip_comparison_table(
+        view, view, 1, nullptr, language::Catalogue::of(language::Language::fr));
     EXPECT_TRUE(
         french.starts_with("règles en vigueur: 2010 (2010-01-01)\n"
                            "règles précédentes: 2010 (2010-01-01)\n"
                            "rubrique                     en vigueur     précédent         écart\n"))
         << french;
     EXPECT_NE(french.find("\nrappel (1 mois)  "), std::string::npos) << french;
-    const std::string english =
-        cli::slip_comparison_table(session.shown(), session.shown(), rules, rules, 2, nullptr,
-                                   language::Catalogue::of(language::Language::en));
+    const std::string english = cli::slip_comparison_table(
+        view, view, 2, nullptr, language::Catalogue::of(language::Language::en));
     EXPECT_NE(english.find("\narrears (2 months)  "), std::string::npos) << english;
 }
 

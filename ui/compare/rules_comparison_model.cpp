@@ -5,6 +5,7 @@
 #include "pay/pay_session.h"
 #include "pay/shown_units.h"
 #include "pay/slip_fields.h"
+#include "pay/slip_view.h"
 #include "print/bidi_text.h"
 #include "print/qt_text.h"
 #include "print/rule_set_text.h"
@@ -36,19 +37,21 @@ RulesComparisonModel::RulesComparisonModel(const pay::PaySession& in_effect,
       description_(
           QStringLiteral("القواعد السارية: ") + isolated_rule_set_title(in_effect.rules()) +
           QStringLiteral("؛ القواعد السابقة: ") + isolated_rule_set_title(previous.rules())) {
-    if (!in_effect.computed_inputs() || !previous.computed_inputs()) {
+    const pay::SlipView now = pay::view_slip(in_effect, pay::ViewDetail::amounts);
+    const pay::SlipView before = pay::view_slip(previous, pay::ViewDetail::amounts);
+    if (!now.choices || !before.choices) {
         return;
     }
-    const char separator = in_effect.decimal_separator().front();
+    const char separator = now.decimal_separator.front();
     rows_.reserve(pay::slip_field_count);
     for (const pay::SlipFieldInfo& info : pay::slip_fields) {
-        const std::string& now = in_effect.text(info.field);
-        const std::string& before = previous.text(info.field);
-        rows_.push_back(
-            {.title = qt_text(pay::field_title(info.field)),
-             .in_effect = qt_text(now),
-             .previous = qt_text(before),
-             .difference = qt_text(pay::field_difference(info.field, now, before, separator))});
+        const std::string& shown = now.field(info.field).text;
+        const std::string& shown_before = before.field(info.field).text;
+        rows_.push_back({.title = qt_text(pay::field_title(info.field)),
+                         .in_effect = qt_text(shown),
+                         .previous = qt_text(shown_before),
+                         .difference = qt_text(
+                             pay::field_difference(info.field, shown, shown_before, separator))});
     }
 }
 
