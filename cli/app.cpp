@@ -142,9 +142,10 @@ std::optional<std::string> arrears_output_clash(const Command& command) {
              {std::pair{command.output_option, command.output},
               std::pair{std::string("--arrears-detail"), command.arrears_detail.value_or("")}}) {
             if (!name.empty() && name != "-" && names_the_input(name, *command.paid_rules)) {
-                return option + " " + name +
-                       " names the rules file of --paid-rules; choose "
-                       "another name";
+                std::string message = option;
+                message.append(" ").append(name).append(
+                    " names the rules file of --paid-rules; choose another name");
+                return message;
             }
         }
     }

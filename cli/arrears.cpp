@@ -123,7 +123,7 @@ class ArrearsRows {
   public:
     ArrearsRows(const BatchHeader& header, const BatchOptions& options,
                 const ArrearsOptions& arrears)
-        : header_(header), options_(options), arrears_(arrears), pays_(all_rules(arrears)) {
+        : header_(header), arrears_(arrears), pays_(all_rules(arrears)) {
         for (const staff::KnownRuleSet& set : *arrears.sets) {
             set_starts_.push_back(pay::day_of(set.rules.effective));
         }
@@ -226,7 +226,6 @@ class ArrearsRows {
     }
 
     const BatchHeader& header_;
-    const BatchOptions& options_;
     const ArrearsOptions& arrears_;
     MonthlyPays pays_;
     std::vector<pay::Day> set_starts_;

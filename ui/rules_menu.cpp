@@ -17,7 +17,7 @@ QString rule_set_entry(const pay::PayRules& rules) {
 }
 
 QAction* make_rules_menu(QWidget& owner, const std::vector<const pay::PayRules*>& sets,
-                         std::size_t in_use, std::function<void(std::size_t)> choose) {
+                         std::size_t in_use, const std::function<void(std::size_t)>& choose) {
     // Owned by the form, as its actions are: the menu outlives every context menu showing it.
     auto* menu = new QMenu(print::qt_text(rules_menu_caption), &owner);
     menu->setObjectName(QStringLiteral("RulesMenu"));

@@ -22,6 +22,6 @@ QString rule_set_entry(const pay::PayRules& rules);
 /// A submenu action, owned by `owner`, that lists `sets` (in date order) with the one at
 /// `in_use` checked; picking another calls `choose` with its place and moves the check.
 QAction* make_rules_menu(QWidget& owner, const std::vector<const pay::PayRules*>& sets,
-                         std::size_t in_use, std::function<void(std::size_t)> choose);
+                         std::size_t in_use, const std::function<void(std::size_t)>& choose);
 
 }  // namespace ui
