@@ -3,11 +3,13 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <utility>
 
 #include "pay/amount_format.h"
 #include "pay/choices.h"
+#include "pay/shown_arithmetic.h"
 #include "pay/slip_fields.h"
 #include "wording/placeholders.h"
 
@@ -39,43 +41,78 @@ void append_quoted(std::string_view text, std::string& out) {
 }
 
 // Writes the numbers of one slip, each once for all its explanations: most quantities have one
-// value in a computation and appear on several lines and sentences.
+// value in a computation and appear on several lines and sentences. A number's exact value as
+// shown is read from its text once too, when a formula first asks for it.
 class NumberTexts {
   public:
+    struct Number {
+        std::string text;
+        std::optional<pay::Fraction> value;
+        bool value_read = false;
+
+        const std::optional<pay::Fraction>& shown_value() {
+            if (!value_read) {
+                value = pay::shown_number(text);
+                value_read = true;
+            }
+            return value;
+        }
+    };
+
     NumberTexts(const pay::SlipView& view, std::string_view separator)
-        : view_(view), separator_(separator) {}
+        : view_(view), separator_(separator) {
+        numbers_.reserve(slots_.size() / 2);
+    }
 
     const std::string& text(ValueKind kind, double value, pay::SlipField field) {
         if (kind == ValueKind::field_text) {
             return view_.field(field).text;
         }
-        if (cached_ >= slots_.size() / 2) {
+        return number(kind, value).text;
+    }
+
+    // The exact value of what `text` gives for the same arguments.
+    const std::optional<pay::Fraction>& shown_value(ValueKind kind, double value,
+                                                    pay::SlipField field) {
+        if (kind == ValueKind::field_text) {
+            Number& shown = fields_[static_cast<std::size_t>(field)];
+            if (!shown.value_read) {
+                shown.value = pay::shown_number(view_.field(field).text);
+                shown.value_read = true;
+            }
+            return shown.value;
+        }
+        return number(kind, value).shown_value();
+    }
+
+  private:
+    // A slot of the table: the number's value bits and kind, and where its text is kept.
+    struct Slot {
+        std::uint64_t bits = 0;
+        ValueKind kind = ValueKind::amount;
+        std::uint8_t number = 0;  // one past its place in `numbers_`, 0 for a free slot
+    };
+
+    Number& number(ValueKind kind, double value) {
+        if (numbers_.size() >= slots_.size() / 2) {
             // More numbers than any slip weighs: write each again rather than fill the table.
-            scratch_ = write(kind, value);
+            scratch_ = {write(kind, value), std::nullopt, false};
             return scratch_;
         }
         const std::uint64_t bits = std::bit_cast<std::uint64_t>(value);
         // Open addressing on the value's bits and kind; a slip weighs some forty numbers.
         std::size_t slot =
             (bits ^ (bits >> 29) ^ (static_cast<std::uint64_t>(kind) * 0x9E37U)) % slots_.size();
-        while (slots_[slot].used) {
+        while (slots_[slot].number != 0) {
             if (slots_[slot].kind == kind && slots_[slot].bits == bits) {
-                return slots_[slot].text;
+                return numbers_[slots_[slot].number - 1U];
             }
             slot = (slot + 1) % slots_.size();
         }
-        slots_[slot] = {true, kind, bits, write(kind, value)};
-        ++cached_;
-        return slots_[slot].text;
+        numbers_.push_back({write(kind, value), std::nullopt, false});
+        slots_[slot] = {bits, kind, static_cast<std::uint8_t>(numbers_.size())};
+        return numbers_.back();
     }
-
-  private:
-    struct Slot {
-        bool used = false;
-        ValueKind kind = ValueKind::amount;
-        std::uint64_t bits = 0;
-        std::string text;
-    };
 
     std::string amount(double value) const {
         return pay::show_amount(value, shown_decimals, separator_).text;
@@ -106,8 +143,9 @@ class NumberTexts {
     const pay::SlipView& view_;
     std::string_view separator_;
     std::array<Slot, 128> slots_{};
-    std::size_t cached_ = 0;
-    std::string scratch_;
+    std::vector<Number> numbers_;
+    Number scratch_;
+    std::array<Number, pay::slip_field_count> fields_{};
 };
 
 class Writer {
@@ -122,17 +160,19 @@ class Writer {
         words.name = std::string(pay::field_title(field));
         words.kind = items.kind;
         words.terms.reserve(items.terms.size());
+        shown_values_.clear();
         for (const pay::ExplanationTerm& term : items.terms) {
             words.terms.push_back({term_name(term),
                                    numbers_.text(term.kind, term.value, term.field),
                                    term.operation});
+            shown_values_.push_back(numbers_.shown_value(term.kind, term.value, term.field));
         }
-        words.formula = render_formula(words.terms);
+        const FormulaSigns signs = write_formula(words.terms, shown_values_, words.formula);
         words.sentence.reserve(640);
         for (const pay::ExplanationItem& item : items.items) {
             append_sentence(item, words.sentence);
         }
-        return with_rounding_note(std::move(words));
+        return with_rounding_note(std::move(words), signs);
     }
 
   private:
@@ -200,12 +240,9 @@ class Writer {
     }
 
     // A line that holds only before its numbers were rounded says so, with its sign.
-    Explanation with_rounding_note(Explanation words) const {
-        // The signs as a formula line writes them, between spaces.
-        constexpr std::string_view about = " ≈ ";
-        constexpr std::string_view about_not_more = " ≲ ";
-        const bool equals = words.formula.find(about) != std::string::npos;
-        const bool not_more = words.formula.find(about_not_more) != std::string::npos;
+    Explanation with_rounding_note(Explanation words, FormulaSigns signs) const {
+        const bool equals = signs.about_equals;
+        const bool not_more = signs.about_not_more;
         if (!equals && !not_more) {
             return words;
         }
@@ -227,6 +264,7 @@ class Writer {
     const Catalogue& catalogue_;
     NumberTexts numbers_;
     std::array<std::string, most_arguments> arguments_;
+    std::vector<std::optional<pay::Fraction>> shown_values_;
 };
 
 }  // namespace

@@ -23,14 +23,16 @@ constexpr std::string_view about_not_more = " ≲ ";
 // The value of a line's terms from its `first` up to, not including, its `gives`, worked left to
 // right as the line reads, with the numbers the terms show. Nothing when a term is not a shown
 // number, or for a bracket test.
-std::optional<Fraction> shown_value(std::span<const Term> terms) {
+std::optional<Fraction> shown_value(std::span<const Term> terms,
+                                    std::span<const std::optional<Fraction>> numbers) {
     std::optional<Fraction> value;
-    for (const Term& term : terms) {
-        const std::optional<Fraction> number = shown_number(term.value);
+    for (std::size_t i = 0; i < terms.size(); ++i) {
+        const std::optional<Fraction>& number = numbers[i];
         if (!number) {
             return std::nullopt;
         }
-        switch (term.operation) {
+        const TermOperation operation = terms[i].operation;
+        switch (operation) {
             case TermOperation::first:
                 value = *number;
                 continue;
@@ -44,7 +46,7 @@ std::optional<Fraction> shown_value(std::span<const Term> terms) {
         if (!value) {
             return std::nullopt;
         }
-        switch (term.operation) {
+        switch (operation) {
             case TermOperation::plus:
                 value = *value + *number;
                 break;
@@ -73,55 +75,54 @@ std::optional<Fraction> shown_value(std::span<const Term> terms) {
     return value;
 }
 
-// The relation of a line whose terms give `result`: exact when the shown numbers give the shown
-// result, approximate otherwise.
-std::string_view result_relation(std::span<const Term> line, std::string_view result) {
-    const std::optional<Fraction> worked = shown_value(line);
-    const std::optional<Fraction> shown = shown_number(result);
-    return worked && shown && *worked != *shown ? about_equals : equals;
-}
-
 // The relation of a bracket's bound to the amount it is tested against, as the shown numbers bear
 // it out: an amount just above a bound can show as the bound itself.
-std::string_view bound_relation(std::string_view low, std::string_view high, bool strict) {
-    const std::optional<Fraction> a = shown_number(low);
-    const std::optional<Fraction> b = shown_number(high);
-    if (!a || !b || (strict ? *a < *b : *a <= *b)) {
-        return strict ? less : not_more;
-    }
-    return about_not_more;
+bool bound_holds(const std::optional<Fraction>& low, const std::optional<Fraction>& high,
+                 bool strict) {
+    return !low || !high || (strict ? *low < *high : *low <= *high);
 }
 
 }  // namespace
 
 std::string render_formula(const std::vector<Term>& terms) {
-    std::string formula;
-    if (terms.empty()) {
-        return formula;
+    std::vector<std::optional<Fraction>> numbers;
+    numbers.reserve(terms.size());
+    for (const Term& term : terms) {
+        numbers.push_back(shown_number(term.value));
     }
-    // The line being worked, and the numbers its bounds are tested against; the views point into
-    // `terms`.
+    std::string formula;
+    write_formula(terms, numbers, formula);
+    return formula;
+}
+
+FormulaSigns write_formula(std::span<const Term> terms,
+                           std::span<const std::optional<Fraction>> numbers, std::string& out) {
+    FormulaSigns signs;
+    if (terms.empty()) {
+        return signs;
+    }
+    // The line being worked, and the terms its bounds are tested against.
     std::string line;
-    std::string_view first;
-    std::string_view lower;
-    std::string_view upper;
-    formula.reserve(32 * terms.size());
+    std::size_t first = 0;
+    const std::size_t none = terms.size();  // no bound on the line
+    std::size_t lower = none;
+    std::size_t upper = none;
+    out.reserve(out.size() + 32 * terms.size());
     line.reserve(128);
+    bool written = false;   // a line is written, the next one goes after a "\n"
     bool additive = false;  // the line so far ends in a sum, to be bracketed before a product
     std::size_t operations = 0;
-    std::size_t line_start = 0;
     for (std::size_t index = 0; index < terms.size(); ++index) {
         const Term& term = terms[index];
         const std::string& value = term.value;
         switch (term.operation) {
             case TermOperation::first:
                 line = value;
-                first = value;
-                lower = {};
-                upper = {};
+                first = index;
+                lower = none;
+                upper = none;
                 additive = false;
                 operations = 0;
-                line_start = index;
                 continue;
             case TermOperation::plus:
             case TermOperation::minus:
@@ -146,36 +147,44 @@ std::string render_formula(const std::vector<Term>& terms) {
                 additive = false;
                 break;
             case TermOperation::above:
-                lower = value;
+                lower = value.empty() ? none : index;
                 break;
             case TermOperation::not_above:
-                upper = value;
+                upper = value.empty() ? none : index;
                 break;
             case TermOperation::gives: {
                 // Each line is written straight after the ones before it.
-                formula += formula.empty() ? "" : "\n";
-                if (!lower.empty() || !upper.empty()) {
-                    if (!lower.empty()) {
-                        formula.append(lower).append(bound_relation(lower, first, true));
+                out += written ? "\n" : "";
+                written = true;
+                if (lower != none || upper != none) {
+                    if (lower != none) {
+                        const bool holds = bound_holds(numbers[lower], numbers[first], true);
+                        signs.about_not_more |= !holds;
+                        out.append(terms[lower].value).append(holds ? less : about_not_more);
                     }
-                    formula += line;
-                    if (!upper.empty()) {
-                        formula.append(bound_relation(first, upper, false)).append(upper);
+                    out += line;
+                    if (upper != none) {
+                        const bool holds = bound_holds(numbers[first], numbers[upper], false);
+                        signs.about_not_more |= !holds;
+                        out.append(holds ? not_more : about_not_more).append(terms[upper].value);
                     }
-                    formula.append(" → ").append(value);
+                    out.append(" → ").append(value);
                 } else if (operations == 0 && line == value) {
-                    formula += value;  // a value taken as it is: a grid amount, a kept amount
+                    out += value;  // a value taken as it is: a grid amount, a kept amount
                 } else {
-                    const std::span<const Term> worked(terms.data() + line_start,
-                                                       index - line_start);
-                    formula.append(line).append(result_relation(worked, value)).append(value);
+                    // Exact when the shown numbers give the shown result, approximate otherwise.
+                    const std::optional<Fraction> worked = shown_value(
+                        terms.subspan(first, index - first), numbers.subspan(first, index - first));
+                    const bool about = worked && numbers[index] && *worked != *numbers[index];
+                    signs.about_equals |= about;
+                    out.append(line).append(about ? about_equals : equals).append(value);
                 }
                 continue;
             }
         }
         ++operations;
     }
-    return formula;
+    return signs;
 }
 
 }  // namespace wording
