@@ -204,7 +204,8 @@ ExitStatus run_batch_command(const Command& command, const RunRules& rules, std:
         .delimiter = command.delimiter,
         .decimal_comma = command.decimal_comma,
         .byte_order_mark = command.byte_order_mark,
-        .progress = {}};
+        .progress = {},
+        .words = language::ExplanationWords(language::Catalogue::of(command.language))};
     std::optional<ProgressLine> progress;
     // Rows written to the terminal itself would be drawn over.
     if (progress_line_fits(STDERR_FILENO, output_file ? -1 : STDOUT_FILENO)) {
@@ -283,6 +284,7 @@ ExitStatus run(int argc, const char* const* argv, std::istream& in, FdOutput& ou
     }
     const RunRules& rules = std::get<RunRules>(loaded);
     ExitStatus status = ExitStatus::ok;
+    const language::Catalogue catalogue = language::Catalogue::of(command.language);
     switch (command.mode) {
         case Command::Mode::slip:
             status =
@@ -292,12 +294,13 @@ ExitStatus run(int argc, const char* const* argv, std::istream& in, FdOutput& ou
                           .rules = &rules.in_effect,
                           .comparison = {.previous = rules.previous ? &*rules.previous : nullptr,
                                          .months = command.months},
-                          .catalogue = language::Catalogue::of(command.language)},
+                          .catalogue = catalogue,
+                          .words = language::ExplanationWords(catalogue)},
                          out, err);
             break;
         case Command::Mode::compare:
             status = run_compare(command.choices, command.compare_axis, command.json, out, err,
-                                 rules.in_effect, language::Catalogue::of(command.language));
+                                 rules.in_effect, catalogue);
             break;
         case Command::Mode::list_rules:
             status = list_rules(rules, out);

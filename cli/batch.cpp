@@ -108,7 +108,7 @@ class StandaloneRows {
                                  sums_[combination]);
             if (options_.explain) {
                 explanations_[combination] =
-                    explanation_member(explained_slip(windows.in_effect()));
+                    explanation_member(explained_slip(windows.in_effect(), options_.words.words()));
             }
         }
         return {.slip_part = part,
@@ -155,7 +155,7 @@ class SessionRows {
         format_.append_slip_part(&window.shown(), part_);
         // A refused press leaves the window showing, and explaining, what it showed before.
         if (options_.explain) {
-            explanation_ = explanation_member(explained_slip(window));
+            explanation_ = explanation_member(explained_slip(window, options_.words.words()));
         }
         if (!error.empty()) {
             format_.append_added_part({}, part_);

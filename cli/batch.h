@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "cli/rules_comparison.h"
+#include "language/explanation_words.h"
 #include "pay/rules.h"
 #include "pay/slip_fields.h"
 #include "pay/wide_integer.h"
@@ -55,6 +56,8 @@ struct BatchOptions {
     bool byte_order_mark = false;
     /// Told the rows done so far, every thousand rows or so; empty for no progress.
     std::function<void(std::size_t rows)> progress{};
+    /// The words of the JSON rows' explanations.
+    language::ExplanationWords words{};
 };
 
 /// The amounts that a batch adds up over the rows that succeeded.

@@ -26,9 +26,10 @@ std::string_view kind_name(pay::ExplanationKind kind) {
 
 }  // namespace
 
-std::vector<wording::Explanation> explained_slip(const pay::PaySession& session) {
+std::vector<wording::Explanation> explained_slip(const pay::PaySession& session,
+                                                 const wording::Catalogue& words) {
     return wording::explain_slip(pay::view_slip(session, pay::ViewDetail::explained),
-                                 session.decimal_separator());
+                                 session.decimal_separator(), words);
 }
 
 std::string formula_lines(const wording::Explanation& explanation) {

@@ -15,9 +15,10 @@ namespace cli {
 /// table, one per line.
 std::string formula_lines(const wording::Explanation& explanation);
 
-/// The explanations of the 21 fields of the session's slip, in words, as every output writes
-/// them.
-std::vector<wording::Explanation> explained_slip(const pay::PaySession& session);
+/// The explanations of the 21 fields of the session's slip, in the words of `words`, as every
+/// output writes them.
+std::vector<wording::Explanation> explained_slip(
+    const pay::PaySession& session, const wording::Catalogue& words = wording::arabic_catalogue());
 
 /// The JSON member `"explanation":{...}` of a row: for each of the 21 fields, by name, its
 /// `kind` ("computed", "kept" or "not_computed"), `sentence`, `formula` and `terms` (each with

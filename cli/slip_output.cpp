@@ -103,8 +103,8 @@ Press press(const ResolvedChoices& choices, const SlipRequest& request) {
         pressed.previous = pay::view_slip(*windows.previous(), pay::ViewDetail::amounts);
     }
     if (request.explain) {
-        pressed.explanations =
-            wording::explain_slip(*pressed.shown, pressed.shown->decimal_separator);
+        pressed.explanations = wording::explain_slip(
+            *pressed.shown, pressed.shown->decimal_separator, request.words.words());
     }
     return pressed;
 }

@@ -6,6 +6,7 @@
 
 #include "cli/rules_comparison.h"
 #include "language/catalogue.h"
+#include "language/explanation_words.h"
 #include "pay/explanation.h"
 #include "pay/pay_inputs.h"
 #include "pay/rules.h"
@@ -49,6 +50,8 @@ struct SlipRequest {
     RulesComparison comparison{};
     /// The language of the table's labels and captions.
     language::Catalogue catalogue{};
+    /// The explanations' words in the same language, looked up once for the run.
+    language::ExplanationWords words{};
 };
 
 /// Computes one slip from choices given as list items or aliases and writes it to `out` as

@@ -367,5 +367,320 @@
         <source>المستندات المحمولة (*.pdf)</source>
         <translation>PDF documents (*.pdf)</translation>
     </message>
+    <message>
+        <source>كيف حُسب هذا المبلغ؟</source>
+        <translation>How was this amount computed?</translation>
+    </message>
+</context>
+<context>
+    <name>explanation</name>
+    <message>
+        <source>لم يُحسب أي مبلغ بعد: اختر الخيارات السبعة ثم اضغط «موافق».</source>
+        <translation>No amount has been computed yet: choose the seven options, then press “Compute”.</translation>
+    </message>
+    <message>
+        <source>لم يكتب الحساب الأخير %1، فبقي على المبلغ المعروض قبله %2، لأن نص المنطقة %3 ليس من عناصر قائمة المناطق (%4).</source>
+        <translation>The last computation did not write %1, which keeps the amount shown before it, %2, because the zone text %3 is not in the list of zones (%4).</translation>
+    </message>
+    <message>
+        <source>لم يكتب الحساب الأخير %1، فبقي على المبلغ المعروض قبله %2، لأن الجواب عن الأعباء الخاصة %3 ليس «%4» ولا «%5».</source>
+        <translation>The last computation did not write %1, which keeps the amount shown before it, %2, because the answer on special duties %3 is neither “%4” nor “%5”.</translation>
+    </message>
+    <message>
+        <source>لم يكتب الحساب الأخير %1، فبقي على المبلغ المعروض قبله %2، لأن عدد الأطفال %3 خارج الأعداد من %4 إلى %5.</source>
+        <translation>The last computation did not write %1, which keeps the amount shown before it, %2, because the number of children %3 is not between %4 and %5.</translation>
+    </message>
+    <message>
+        <source>لم يكتب الحساب الأخير %1، فبقي على المبلغ المعروض قبله %2، لأن الجواب عن الانخراط في التعاضدية %3 ليس «%4» ولا «%5».</source>
+        <translation>The last computation did not write %1, which keeps the amount shown before it, %2, because the answer on mutual society membership %3 is neither “%4” nor “%5”.</translation>
+    </message>
+    <message>
+        <source>لم يكتب الحساب الأخير %1، فبقي على المبلغ المعروض قبله %2، لأن نص السلم %3 ليس من عناصر قائمة السلالم، فليس له صف في شبكة الأجور.</source>
+        <translation>The last computation did not write %1, which keeps the amount shown before it, %2, because the scale text %3 is not in the list of scales, so it has no row in the pay grid.</translation>
+    </message>
+    <message>
+        <source>لم يكتب الحساب الأخير %1، فبقي على المبلغ المعروض قبله %2، لأن الرتبة %3 ليست من عناصر قائمة رتب السلم %4، فليس لها صف في شبكة الأجور.</source>
+        <translation>The last computation did not write %1, which keeps the amount shown before it, %2, because the step %3 is not in the list of steps of scale %4, so it has no row in the pay grid.</translation>
+    </message>
+    <message>
+        <source>%1 هي ما تعطيه شبكة الأجور لصف السلم %2 والرتبة %3.</source>
+        <translation>%1 is what the pay grid gives for the row of scale %2 and step %3.</translation>
+    </message>
+    <message>
+        <source>%1 مبلغ سنوي ثابت تعطيه شبكة الأجور لصف السلم %2 والرتبة %3.</source>
+        <translation>%1 is a fixed annual amount that the pay grid gives for the row of scale %2 and step %3.</translation>
+    </message>
+    <message>
+        <source>الاشتراك في %1 مبلغ سنوي ثابت تعطيه شبكة الأجور لصف السلم %2 والرتبة %3.</source>
+        <translation>The contribution to %1 is a fixed annual amount that the pay grid gives for the row of scale %2 and step %3.</translation>
+    </message>
+    <message>
+        <source>الراتب الأساسي السنوي هو النقطة الاستدلالية ناقص %1، مضروبا في %2 عن كل نقطة، ثم يضاف إليه %3 ثم %4.</source>
+        <translation>The annual base salary is the index points less %1, multiplied by %2 per point, then %3 and %4 are added to it.</translation>
+    </message>
+    <message>
+        <source>التعويض عن الإقامة هو نسبة المنطقة %1، أي %2، من الراتب الأساسي السنوي.</source>
+        <translation>The residence allowance is the rate of zone %1, that is %2, of the annual base salary.</translation>
+    </message>
+    <message>
+        <source>التعويض عن الأعباء الخاصة هو %1 من الراتب الأساسي السنوي، لأن الجواب عن الأعباء الخاصة «%2».</source>
+        <translation>The special duties allowance is %1 of the annual base salary, because the answer on special duties is “%2”.</translation>
+    </message>
+    <message>
+        <source>لا تعويض عن الأعباء الخاصة لأن الجواب عنها «%1»، فهو %2.</source>
+        <translation>No special duties allowance, because the answer on special duties is “%1”, so it is %2.</translation>
+    </message>
+    <message>
+        <source>التعويضات العائلية %1 في السنة عن كل طفل من الأطفال %2 الأوائل، ثم %3 عن كل طفل بعدهم إلى %4 أطفال؛ وعدد الأطفال هنا %5.</source>
+        <translation>The family allowances are %1 a year for each of the first %2 children, then %3 for each further child up to %4 children; the number of children here is %5.</translation>
+    </message>
+    <message>
+        <source>مجموع الراتب الأساسي والتعويضات هو الراتب الأساسي السنوي زائد كل التعويضات، ومنها التعويضات العائلية.</source>
+        <translation>The total of salary and allowances is the annual base salary plus every allowance, family allowances included.</translation>
+    </message>
+    <message>
+        <source>التقاعد هو %1 من أساس الاقتطاع، وأساس الاقتطاع هو الراتب الأساسي السنوي زائد %2 منه وزائد التعويضات عن التدرج الإداري والأعباء والتأطير.</source>
+        <translation>The pension is %1 of the contribution base; the contribution base is the annual base salary plus %2 of it plus the administrative grade, duties and supervision allowances.</translation>
+    </message>
+    <message>
+        <source>التأمين الإجباري عن المرض هو %1 من أساس الاقتطاع على ألا يتجاوز %2؛ وأساس الاقتطاع هو الراتب الأساسي السنوي زائد %3 منه وزائد التعويضات عن التدرج الإداري والأعباء والتأطير.</source>
+        <translation>The compulsory health insurance is %1 of the contribution base, up to %2; the contribution base is the annual base salary plus %3 of it plus the administrative grade, duties and supervision allowances.</translation>
+    </message>
+    <message>
+        <source>التأمين الإجباري عن المرض هو %1 من أساس الاقتطاع على ألا يتجاوز %2، وقد بلغ هذا السقف هنا؛ وأساس الاقتطاع هو الراتب الأساسي السنوي زائد %3 منه وزائد التعويضات عن التدرج الإداري والأعباء والتأطير.</source>
+        <translation>The compulsory health insurance is %1 of the contribution base, up to %2, a ceiling reached here; the contribution base is the annual base salary plus %3 of it plus the administrative grade, duties and supervision allowances.</translation>
+    </message>
+    <message>
+        <source>لا اشتراك في القطاع بالتعاضدية العامة لغير المنخرط في التعاضدية، فهو %1.</source>
+        <translation>No general mutual society contribution for a non-member of the mutual society, so it is %1.</translation>
+    </message>
+    <message>
+        <source>القطاع بالتعاضدية العامة هو %1 من الراتب الأساسي السنوي وحده للمنخرط في التعاضدية، على ألا يتجاوز %2.</source>
+        <translation>The general mutual society contribution is %1 of the annual base salary alone for a member of the mutual society, up to %2.</translation>
+    </message>
+    <message>
+        <source>القطاع بالتعاضدية العامة هو %1 من الراتب الأساسي السنوي وحده للمنخرط في التعاضدية، على ألا يتجاوز %2، وقد بلغ هذا السقف هنا.</source>
+        <translation>The general mutual society contribution is %1 of the annual base salary alone for a member of the mutual society, up to %2, a ceiling reached here.</translation>
+    </message>
+    <message>
+        <source>الصندوق التعاضدي المستقل اشتراك سنوي ثابت قدره %1 للمنخرط في التعاضدية.</source>
+        <translation>The independent mutual fund is a fixed annual contribution of %1 for a member of the mutual society.</translation>
+    </message>
+    <message>
+        <source>لا اشتراك في الصندوق التعاضدي المستقل لغير المنخرط في التعاضدية، فهو %1.</source>
+        <translation>No independent mutual fund contribution for a non-member of the mutual society, so it is %1.</translation>
+    </message>
+    <message>
+        <source>المبلغ الخاضع للضريبة هو مجموع الراتب الأساسي والتعويضات دون التعويضات العائلية، ناقص التقاعد والخصم المهني والتأمين الإجباري عن المرض واشتراكي التعاضدية؛ والخصم المهني %1 من ذلك المجموع على ألا يتجاوز %2.</source>
+        <translation>The taxable income is the total of salary and allowances without the family allowances, less the pension, the work expenses deduction, the compulsory health insurance and the two mutual contributions; the work expenses deduction is %1 of that total, up to %2.</translation>
+    </message>
+    <message>
+        <source>المبلغ الخاضع للضريبة هو مجموع الراتب الأساسي والتعويضات دون التعويضات العائلية، ناقص التقاعد والخصم المهني والتأمين الإجباري عن المرض واشتراكي التعاضدية؛ والخصم المهني %1 من ذلك المجموع على ألا يتجاوز %2، وقد بلغ هذا السقف هنا.</source>
+        <translation>The taxable income is the total of salary and allowances without the family allowances, less the pension, the work expenses deduction, the compulsory health insurance and the two mutual contributions; the work expenses deduction is %1 of that total, up to %2, a ceiling reached here.</translation>
+    </message>
+    <message>
+        <source>النسبة المطبقة هي نسبة شريحة الضريبة التي يقع فيها المبلغ الخاضع للضريبة، وهو هنا لا يتجاوز %1، فالنسبة %2.</source>
+        <translation>The rate applied is the rate of the tax bracket the taxable income falls in; here it is no more than %1, so the rate is %2.</translation>
+    </message>
+    <message>
+        <source>النسبة المطبقة هي نسبة شريحة الضريبة التي يقع فيها المبلغ الخاضع للضريبة، وهو هنا أكثر من %1 وإلى حد %2، فالنسبة %3.</source>
+        <translation>The rate applied is the rate of the tax bracket the taxable income falls in; here it is over %1 and up to %2, so the rate is %3.</translation>
+    </message>
+    <message>
+        <source>النسبة المطبقة هي نسبة شريحة الضريبة التي يقع فيها المبلغ الخاضع للضريبة، وهو هنا أكثر من %1، فالنسبة %2.</source>
+        <translation>The rate applied is the rate of the tax bracket the taxable income falls in; here it is over %1, so the rate is %2.</translation>
+    </message>
+    <message>
+        <source>الإعفاء عن الأطفال والزوجة %1 عن كل شخص متكفل به، على ألا يتجاوز الضريبة الإجمالية قبل الإعفاء.</source>
+        <translation>The allowance for spouse and children is %1 for each dependent, up to the gross tax before the allowance.</translation>
+    </message>
+    <message>
+        <source>الإعفاء عن الأطفال والزوجة %1 عن كل شخص متكفل به، على ألا يتجاوز الضريبة الإجمالية قبل الإعفاء، وقد حُدّ بها هنا.</source>
+        <translation>The allowance for spouse and children is %1 for each dependent, up to the gross tax before the allowance, which limits it here.</translation>
+    </message>
+    <message>
+        <source>الضريبة العامة على الدخل هي الضريبة الإجمالية قبل الإعفاء، حسب شريحة المبلغ الخاضع للضريبة، ناقص الإعفاء عن الأطفال والزوجة؛ والمبلغ الخاضع هنا لا يتجاوز %1، فلا ضريبة عليه.</source>
+        <translation>The income tax is the gross tax before the allowance, by the bracket of the taxable income, less the allowance for spouse and children; the taxable income here is no more than %1, so it bears no tax.</translation>
+    </message>
+    <message>
+        <source>الضريبة العامة على الدخل هي الضريبة الإجمالية قبل الإعفاء، حسب شريحة المبلغ الخاضع للضريبة، ناقص الإعفاء عن الأطفال والزوجة؛ والمبلغ الخاضع هنا أكثر من %1 وإلى حد %2، وضريبة هذه الشريحة %3 زائد %4 مما فوق %5.</source>
+        <translation>The income tax is the gross tax before the allowance, by the bracket of the taxable income, less the allowance for spouse and children; the taxable income here is over %1 and up to %2, and the tax of this bracket is %3 plus %4 of what exceeds %5.</translation>
+    </message>
+    <message>
+        <source>الضريبة العامة على الدخل هي الضريبة الإجمالية قبل الإعفاء، حسب شريحة المبلغ الخاضع للضريبة، ناقص الإعفاء عن الأطفال والزوجة؛ والمبلغ الخاضع هنا أكثر من %1، وضريبة هذه الشريحة %2 زائد %3 مما فوق %4.</source>
+        <translation>The income tax is the gross tax before the allowance, by the bracket of the taxable income, less the allowance for spouse and children; the taxable income here is over %1, and the tax of this bracket is %2 plus %3 of what exceeds %4.</translation>
+    </message>
+    <message>
+        <source>مجموع الاقتطاعات هو الضريبة العامة على الدخل زائد التقاعد والاشتراك في مؤسسة Orsanne والتأمين الإجباري عن المرض واشتراكي التعاضدية.</source>
+        <translation>The total deductions are the income tax plus the pension, the Orsanne Foundation contribution, the compulsory health insurance and the two mutual contributions.</translation>
+    </message>
+    <message>
+        <source>الأجرة السنوية هي مجموع الراتب الأساسي والتعويضات ناقص مجموع الاقتطاعات.</source>
+        <translation>The annual net pay is the total of salary and allowances less the total deductions.</translation>
+    </message>
+    <message>
+        <source>الأجرة الشهرية هي مجموع الراتب الأساسي والتعويضات ناقص مجموع الاقتطاعات، مقسوما على %1 شهرا.</source>
+        <translation>The monthly net pay is the total of salary and allowances less the total deductions, divided by %1 months.</translation>
+    </message>
+    <message>
+        <source>%1 في شبكة الأجور</source>
+        <translation>%1 in the pay grid</translation>
+    </message>
+    <message>
+        <source>النقط غير المحتسبة</source>
+        <translation>index points not counted</translation>
+    </message>
+    <message>
+        <source>قيمة النقطة في السنة</source>
+        <translation>annual value of a point</translation>
+    </message>
+    <message>
+        <source>المبلغ الأول المضاف</source>
+        <translation>first amount added</translation>
+    </message>
+    <message>
+        <source>المبلغ الثاني المضاف</source>
+        <translation>second amount added</translation>
+    </message>
+    <message>
+        <source>نسبة المنطقة %1</source>
+        <translation>rate of zone %1</translation>
+    </message>
+    <message>
+        <source>نسبة التعويض عن الأعباء الخاصة</source>
+        <translation>special duties allowance rate</translation>
+    </message>
+    <message>
+        <source>لا تعويض عن الأعباء الخاصة</source>
+        <translation>no special duties allowance</translation>
+    </message>
+    <message>
+        <source>عدد الأطفال</source>
+        <translation>number of children</translation>
+    </message>
+    <message>
+        <source>عدد الأطفال الأوائل</source>
+        <translation>number of first children</translation>
+    </message>
+    <message>
+        <source>التعويض عن كل طفل من الأوائل</source>
+        <translation>allowance per first child</translation>
+    </message>
+    <message>
+        <source>التعويض عن كل طفل بعدهم</source>
+        <translation>allowance per further child</translation>
+    </message>
+    <message>
+        <source>التعويض عن الأطفال الأوائل</source>
+        <translation>allowance for the first children</translation>
+    </message>
+    <message>
+        <source>حصة الراتب الأساسي المضافة</source>
+        <translation>share of the base salary added</translation>
+    </message>
+    <message>
+        <source>أساس الاقتطاع للتقاعد والتأمين عن المرض</source>
+        <translation>base of pension and health insurance</translation>
+    </message>
+    <message>
+        <source>نسبة التقاعد</source>
+        <translation>pension rate</translation>
+    </message>
+    <message>
+        <source>نسبة التأمين الإجباري عن المرض</source>
+        <translation>compulsory health insurance rate</translation>
+    </message>
+    <message>
+        <source>سقف التأمين الإجباري عن المرض</source>
+        <translation>compulsory health insurance ceiling</translation>
+    </message>
+    <message>
+        <source>غير منخرط في التعاضدية</source>
+        <translation>not a mutual society member</translation>
+    </message>
+    <message>
+        <source>نسبة القطاع بالتعاضدية العامة</source>
+        <translation>general mutual society rate</translation>
+    </message>
+    <message>
+        <source>سقف القطاع بالتعاضدية العامة</source>
+        <translation>general mutual society ceiling</translation>
+    </message>
+    <message>
+        <source>الاشتراك الثابت للمنخرط</source>
+        <translation>fixed contribution of a member</translation>
+    </message>
+    <message>
+        <source>المجموع دون التعويضات العائلية</source>
+        <translation>total without family allowances</translation>
+    </message>
+    <message>
+        <source>نسبة الخصم المهني</source>
+        <translation>work expenses deduction rate</translation>
+    </message>
+    <message>
+        <source>سقف الخصم المهني</source>
+        <translation>work expenses deduction ceiling</translation>
+    </message>
+    <message>
+        <source>الخصم المهني</source>
+        <translation>work expenses deduction</translation>
+    </message>
+    <message>
+        <source>الحد الأدنى للشريحة</source>
+        <translation>lower bound of the bracket</translation>
+    </message>
+    <message>
+        <source>الحد الأعلى للشريحة</source>
+        <translation>upper bound of the bracket</translation>
+    </message>
+    <message>
+        <source>نسبة الشريحة</source>
+        <translation>bracket rate</translation>
+    </message>
+    <message>
+        <source>المبلغ الثابت للشريحة</source>
+        <translation>fixed amount of the bracket</translation>
+    </message>
+    <message>
+        <source>الضريبة الإجمالية قبل الإعفاء</source>
+        <translation>gross tax before the allowance</translation>
+    </message>
+    <message>
+        <source>عدد الأشخاص المتكفل بهم</source>
+        <translation>number of dependents</translation>
+    </message>
+    <message>
+        <source>الإعفاء عن كل شخص</source>
+        <translation>allowance per dependent</translation>
+    </message>
+    <message>
+        <source>عدد الأشهر</source>
+        <translation>number of months</translation>
+    </message>
+    <message>
+        <source>%1 (محفوظ من قبل)</source>
+        <translation>%1 (kept from before)</translation>
+    </message>
+    <message>
+        <source>المبلغ المعروض قبل الحساب الأخير</source>
+        <translation>amount shown before the last computation</translation>
+    </message>
+    <message>
+        <source>%1 والسطر الذي فيه %2 تقريبي: أعداده مقرّبة إلى السنتيم، والحساب يجري على المبالغ قبل تقريبها.</source>
+        <translation>%1 The line with %2 is approximate: its numbers are rounded to the cent, while the computation works on the amounts before rounding.</translation>
+    </message>
+    <message>
+        <source>%1 والسطر الذي فيه %2 أو %3 تقريبي: أعداده مقرّبة إلى السنتيم، والحساب يجري على المبالغ قبل تقريبها.</source>
+        <translation>%1 The line with %2 or %3 is approximate: its numbers are rounded to the cent, while the computation works on the amounts before rounding.</translation>
+    </message>
+    <message>
+        <source>، </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>للتوضيح الكامل: انقر مرتين، أو اضغط %1، أو اختر «%2» من قائمة السياق.</source>
+        <translation>For the full explanation: double-click, press %1, or choose “%2” in the context menu.</translation>
+    </message>
 </context>
 </TS>

@@ -19,6 +19,7 @@
 #include "print/bidi_text.h"
 #include "print/fonts.h"
 #include "print/qt_text.h"
+#include "ui/form_language.h"
 #include "ui/screen_placement.h"
 
 namespace ui {
@@ -39,9 +40,10 @@ enum class OwnAmount { listed, left_out };
 
 // The sentence, the formula lines and the named terms: what the explanation adds to the field's
 // name and amount.
-std::vector<Line> body_lines(const wording::Explanation& explanation, OwnAmount own) {
+std::vector<Line> body_lines(const wording::Explanation& explanation, OwnAmount own,
+                             Qt::LayoutDirection direction) {
     std::vector<Line> lines;
-    lines.push_back({qt_text(explanation.sentence), Qt::RightToLeft, false});
+    lines.push_back({qt_text(explanation.sentence), direction, false});
     if (explanation.kind != pay::ExplanationKind::computed) {
         return lines;
     }
@@ -65,19 +67,20 @@ std::vector<Line> body_lines(const wording::Explanation& explanation, OwnAmount 
         if (named.insert({term.name, term.value}).second) {
             lines.push_back({QStringLiteral("• ") + qt_text(term.name) + QStringLiteral(": ") +
                                  left_to_right(qt_text(term.value)),
-                             Qt::RightToLeft, false});
+                             direction, false});
         }
     }
     return lines;
 }
 
 // The field's name and amount as a heading, then the body.
-std::vector<Line> lines_of(const wording::Explanation& explanation, const QString& shown) {
+std::vector<Line> lines_of(const wording::Explanation& explanation, const QString& shown,
+                           Qt::LayoutDirection direction) {
     const QString name = qt_text(explanation.name);
     std::vector<Line> lines{
-        {shown.isEmpty() ? name : name + QStringLiteral(": ") + left_to_right(shown),
-         Qt::RightToLeft, true}};
-    const std::vector<Line> body = body_lines(explanation, OwnAmount::listed);
+        {shown.isEmpty() ? name : name + QStringLiteral(": ") + left_to_right(shown), direction,
+         true}};
+    const std::vector<Line> body = body_lines(explanation, OwnAmount::listed, direction);
     lines.insert(lines.end(), body.begin(), body.end());
     return lines;
 }
@@ -86,17 +89,29 @@ QString html_escaped(const QString& text) {
     return text.toHtmlEscaped();
 }
 
-/// A small right-to-left window holding the explanation as selectable text.
+Qt::LayoutDirection direction_of(const language::Catalogue& catalogue) {
+    return language::is_right_to_left(catalogue.language()) ? Qt::RightToLeft : Qt::LeftToRight;
+}
+
+// The edge a line of the language starts from, whichever way the line itself reads.
+Qt::Alignment starting_edge(Qt::LayoutDirection direction) {
+    return (direction == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignAbsolute;
+}
+
+/// A small window, read in its language's direction, holding the explanation as selectable
+/// text.
 class ExplanationDialog : public QDialog {
   public:
     ExplanationDialog(const wording::Explanation& explanation, const QString& shown,
-                      QWidget* parent)
+                      QWidget* parent, const language::Catalogue& catalogue)
         : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowCloseButtonHint) {
+        const Qt::LayoutDirection direction = direction_of(catalogue);
+        const QString title = shown_text(catalogue, qt_text(explanation_title));
         setObjectName(QStringLiteral("ExplanationWindow"));
-        setWindowTitle(qt_text(explanation_title));
-        setAccessibleName(qt_text(explanation_title));
-        setLayoutDirection(Qt::RightToLeft);
+        setWindowTitle(title);
+        setAccessibleName(title);
+        setLayoutDirection(direction);
         setModal(true);
 
         auto* text = new QTextEdit(this);
@@ -107,7 +122,7 @@ class ExplanationDialog : public QDialog {
         text->setFont(window_font(12));
         text->setAccessibleName(qt_text(explanation.name));
         // A screen reader reads the text itself as the field's value: no description repeats it.
-        fill(*text->document(), lines_of(explanation, shown));
+        fill(*text->document(), lines_of(explanation, shown, direction), starting_edge(direction));
 
         auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
         buttons->setObjectName(QStringLiteral("ExplanationButtons"));
@@ -131,15 +146,15 @@ class ExplanationDialog : public QDialog {
     }
 
   private:
-    static void fill(QTextDocument& document, const std::vector<Line>& lines) {
+    static void fill(QTextDocument& document, const std::vector<Line>& lines, Qt::Alignment edge) {
         document.clear();
         QTextCursor cursor(&document);
         bool first = true;
         for (const Line& line : lines) {
             QTextBlockFormat block;
             block.setLayoutDirection(line.direction);
-            // Formula lines stand at the right edge like the sentence, read left to right.
-            block.setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
+            // Formula lines stand at the sentence's edge, read left to right.
+            block.setAlignment(edge);
             block.setBottomMargin(line.heading ? 6 : 2);
             QTextCharFormat characters;
             characters.setFontWeight(line.heading ? QFont::Bold : QFont::Normal);
@@ -157,13 +172,17 @@ class ExplanationDialog : public QDialog {
 
 }  // namespace
 
-QString explanation_tooltip(const wording::Explanation& explanation) {
-    QString html = QStringLiteral("<p dir=\"rtl\">") + html_escaped(qt_text(explanation.sentence)) +
-                   QStringLiteral("</p>");
+QString explanation_tooltip(const wording::Explanation& explanation,
+                            Qt::LayoutDirection direction) {
+    const bool right_to_left = direction == Qt::RightToLeft;
+    QString html = (right_to_left ? QStringLiteral("<p dir=\"rtl\">") : QStringLiteral("<p>")) +
+                   html_escaped(qt_text(explanation.sentence)) + QStringLiteral("</p>");
     if (explanation.kind == pay::ExplanationKind::computed) {
+        const QString formula_start = right_to_left
+                                          ? QStringLiteral("<p dir=\"ltr\" align=\"right\">")
+                                          : QStringLiteral("<p dir=\"ltr\">");
         for (const QString& formula : qt_text(explanation.formula).split(QLatin1Char('\n'))) {
-            html += QStringLiteral("<p dir=\"ltr\" align=\"right\">") + html_escaped(formula) +
-                    QStringLiteral("</p>");
+            html += formula_start + html_escaped(formula) + QStringLiteral("</p>");
         }
     }
     return html;
@@ -171,15 +190,16 @@ QString explanation_tooltip(const wording::Explanation& explanation) {
 
 QString explanation_description(const wording::Explanation& explanation) {
     QStringList texts;
-    for (const Line& line : body_lines(explanation, OwnAmount::left_out)) {
+    // The lines' direction is a matter of layout, which a description has none of.
+    for (const Line& line : body_lines(explanation, OwnAmount::left_out, Qt::RightToLeft)) {
         texts << line.text;
     }
     return texts.join(QLatin1Char('\n'));
 }
 
 void open_explanation_window(const wording::Explanation& explanation, const QString& shown,
-                             QWidget* parent) {
-    ExplanationDialog dialog(explanation, shown, parent);
+                             QWidget* parent, const language::Catalogue& catalogue) {
+    ExplanationDialog dialog(explanation, shown, parent, catalogue);
     dialog.exec();
 }
 

@@ -14,6 +14,7 @@
 #include "print/qt_text.h"
 #include "ui/accessible_names.h"
 #include "ui/explanation_window.h"
+#include "ui/form_language.h"
 #include "wording/explanation_text.h"
 
 namespace ui {
@@ -33,18 +34,29 @@ void let_clicks_through_tooltip() {
 }
 
 // The tooltip's last line: the ways to the explanation window.
-QString how_to_open_hint() {
-    return QStringLiteral(
-               "<p dir=\"ltr\" align=\"right\"><i>Double-click, Shift+F1, or "
-               "\u201c%1\u201d in the context menu: the full explanation.</i></p>")
-        .arg(print::isolated(qt_text(explain_amount_caption)));
+QString how_to_open_hint(const language::Catalogue& catalogue, Qt::LayoutDirection direction) {
+    const QString hint =
+        catalogue.text(language::explanation_context, how_to_open_text)
+            .arg(print::isolated(QStringLiteral("Shift+F1")),
+                 print::isolated(shown_text(catalogue, qt_text(explain_amount_caption))));
+    return (direction == Qt::RightToLeft ? QStringLiteral("<p dir=\"rtl\"><i>")
+                                         : QStringLiteral("<p><i>")) +
+           hint.toHtmlEscaped() + QStringLiteral("</i></p>");
 }
 
 }  // namespace
 
 FieldExplanations::FieldExplanations(const std::array<QLineEdit*, pay::slip_field_count>& fields,
-                                     const pay::PaySession& session, QObject* parent)
-    : QObject(parent), fields_(fields), session_(session) {
+                                     const pay::PaySession& session, QObject* parent,
+                                     const language::Catalogue& catalogue)
+    : QObject(parent),
+      fields_(fields),
+      session_(session),
+      catalogue_(catalogue),
+      words_(catalogue),
+      direction_(language::is_right_to_left(catalogue.language()) ? Qt::RightToLeft
+                                                                  : Qt::LeftToRight),
+      how_to_open_hint_(how_to_open_hint(catalogue, direction_)) {
     for (std::size_t i = 0; i < fields_.size(); ++i) {
         QLineEdit* field = fields_[i];
         field->installEventFilter(this);
@@ -65,7 +77,7 @@ FieldExplanations::FieldExplanations(const std::array<QLineEdit*, pay::slip_fiel
 
 wording::Explanation FieldExplanations::explanation_of(pay::SlipField field) const {
     return wording::explain_field(pay::view_slip(session_, pay::ViewDetail::explained), field,
-                                  session_.decimal_separator());
+                                  session_.decimal_separator(), words_.words());
 }
 
 std::optional<pay::SlipField> FieldExplanations::field_of(const QObject* watched) const {
@@ -87,8 +99,8 @@ void FieldExplanations::show_tooltip(pay::SlipField field, QLineEdit& edit, cons
     const wording::Explanation explanation = explanation_of(field);
     edit.setAccessibleDescription(without_bidi_marks(explanation_description(explanation)));
     // Shown while the pointer stays on the field.
-    QToolTip::showText(where, explanation_tooltip(explanation) + how_to_open_hint(), &edit,
-                       edit.rect());
+    QToolTip::showText(where, explanation_tooltip(explanation, direction_) + how_to_open_hint_,
+                       &edit, edit.rect());
     let_clicks_through_tooltip();
     // Escape reaches the focused control, which may be any: watch the keys while it shows.
     qApp->installEventFilter(this);
@@ -111,7 +123,7 @@ bool FieldExplanations::dismissed_by_escape(QEvent* event) const {
 
 void FieldExplanations::open_window(pay::SlipField field, QLineEdit& edit) const {
     QToolTip::hideText();
-    open_explanation_window(explanation_of(field), edit.text(), edit.window());
+    open_explanation_window(explanation_of(field), edit.text(), edit.window(), catalogue_);
 }
 
 bool FieldExplanations::eventFilter(QObject* watched, QEvent* event) {

@@ -37,7 +37,7 @@ MainWindow::MainWindow(WindowOptions options)
                      .ask_pdf_path = std::move(options.ask_pdf_path),
                      .now = std::move(options.now),
                      .catalogue = options.catalogue}),
-      explanations_(controls_.result_fields, ok_action_.session(), this),
+      explanations_(controls_.result_fields, ok_action_.session(), this, options.catalogue),
       rules_(&options.rules.get()),
       fixed_previous_(options.compare_with_set_before ? nullptr : options.previous_rules),
       rule_sets_(std::move(options.rule_sets)),

@@ -1,11 +1,19 @@
 #pragma once
 
 #include <array>
+#include <span>
 #include <string_view>
 
 #include "pay/explanation.h"
+#include "pay/slip_fields.h"
 
 namespace wording {
+
+/// How a list item (a scale, a zone, yes or no) is named in a catalogue's language.
+struct ItemName {
+    std::string_view arabic;
+    std::string_view shown;
+};
 
 /// Every text that words an explanation in one language: one complete sentence per message key,
 /// with numbered placeholders (%1, %2, ...) for its arguments in the order pay/ gives them, and
@@ -25,6 +33,13 @@ struct Catalogue {
     std::string_view rounding_note_both;
     /// Between the items of a list named in a sentence.
     std::string_view list_separator;
+    /// The fields' names where a sentence or a term names a field; an empty name is the field's
+    /// Arabic title, so the Arabic catalogue leaves them all empty.
+    std::array<std::string_view, pay::slip_field_count> field_names{};
+    /// The list items' names where a sentence or a term names an item, or quotes a typed text
+    /// that is one; an item not here is named as the Arabic list writes it, so the Arabic
+    /// catalogue holds none.
+    std::span<const ItemName> item_names{};
 };
 
 /// The Arabic catalogue, the program's own language.

@@ -157,7 +157,7 @@ class Writer {
         const pay::FieldExplanation& items = view_.field(field).explanation;
         Explanation words;
         words.field = field;
-        words.name = std::string(pay::field_title(field));
+        words.name = std::string(field_name(field));
         words.kind = items.kind;
         words.terms.reserve(items.terms.size());
         shown_values_.clear();
@@ -176,6 +176,20 @@ class Writer {
     }
 
   private:
+    std::string_view item_name(std::string_view arabic) const {
+        for (const ItemName& item : catalogue_.item_names) {
+            if (item.arabic == arabic) {
+                return item.shown;
+            }
+        }
+        return arabic;
+    }
+
+    std::string_view field_name(pay::SlipField field) const {
+        const std::string_view name = catalogue_.field_names[static_cast<std::size_t>(field)];
+        return name.empty() ? pay::field_title(field) : name;
+    }
+
     std::string term_name(const pay::ExplanationTerm& term) const {
         if (term.role == pay::TermRole::shown_before) {
             return std::string(catalogue_.shown_before_name);
@@ -188,13 +202,13 @@ class Writer {
         switch (term.quantity) {
             case pay::Quantity::field:
             case pay::Quantity::grid_amount: {
-                const std::array<std::string_view, 1> field{pay::field_title(term.field)};
+                const std::array<std::string_view, 1> field{field_name(term.field)};
                 fill(name, pattern, field);
                 return name;
             }
             case pay::Quantity::zone_rate: {
                 std::string zone;
-                append_quoted(view_.choices ? view_.choices->zone : "", zone);
+                append_quoted(view_.choices ? item_name(view_.choices->zone) : "", zone);
                 const std::array<std::string_view, 1> typed{zone};
                 fill(name, pattern, typed);
                 return name;
@@ -209,17 +223,19 @@ class Writer {
         text.clear();
         switch (a.kind) {
             case ValueKind::typed_text:
-                append_quoted(a.text, text);
+                // A typed text that is a list item reads as the item does in the language.
+                append_quoted(item_name(a.text), text);
                 return;
             case ValueKind::list_item:
-                text = a.text;
+                text = item_name(a.text);
                 return;
             case ValueKind::field_name:
-                text = pay::field_title(a.field);
+                text = field_name(a.field);
                 return;
             case ValueKind::zone_items:
                 for (const std::string_view item : pay::zone_items) {
-                    text.append(text.empty() ? "" : catalogue_.list_separator).append(item);
+                    text.append(text.empty() ? "" : catalogue_.list_separator)
+                        .append(item_name(item));
                 }
                 return;
             default:

@@ -14,7 +14,8 @@ namespace wording {
 /// How one shown field of the slip was reached, in words.
 struct Explanation {
     pay::SlipField field = pay::SlipField::index_points;
-    /// The field's name as its caption reads, without the stretching the window's layout needed.
+    /// The field's name as its caption reads (in the catalogue's language), without the stretching
+    /// the window's layout needed.
     std::string name;
     pay::ExplanationKind kind = pay::ExplanationKind::not_computed;
     /// The rule, or why the value was kept, in one sentence. Numbers in it are isolated

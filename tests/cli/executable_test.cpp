@@ -235,6 +235,36 @@ TEST_F(Executable, ExplainsEachAmountUnderIt) {
     EXPECT_NE(result.out.find(income_tax), std::string::npos) << result.out;
 }
 
+// --language words the explanations: Arabic as the program has always written them, French and
+// English in their own words (the residence allowance of zone A at 25 %).
+TEST_F(Executable, ExplainsInTheChosenLanguage) {
+    const std::string one_slip =
+        "--scale 10 --rank 6 --zone A --special-charges no --children 2 --dependents 3 --mutual "
+        "yes --explain";
+    for (const char* form : {"", " --json"}) {
+        const Outcome plain = calc(one_slip + form);
+        const Outcome arabic = calc(one_slip + form + " --language ar");
+        EXPECT_EQ(arabic.status, 0);
+        EXPECT_EQ(arabic.out, plain.out) << form;
+    }
+    const auto sentence = [&](const char* language) {
+        const Outcome result = calc(one_slip + " --json --language " + language);
+        EXPECT_EQ(result.status, 0);
+        EXPECT_EQ(result.err, "");
+        return nlohmann::json::parse(result.out)["explanation"]["residence_allowance"]["sentence"];
+    };
+    EXPECT_EQ(sentence("ar"),
+              "التعويض عن الإقامة هو نسبة المنطقة «\u2068أ\u2069»، أي \u206625 %\u2069، من الراتب "
+              "الأساسي السنوي.");
+    EXPECT_EQ(sentence("fr"),
+              "L’indemnité de résidence est le taux de la zone «\u2068A\u2069», soit \u206625 "
+              "%\u2069, du traitement de base annuel.");
+    EXPECT_EQ(
+        sentence("en"),
+        "The residence allowance is the rate of zone «\u2068A\u2069», that is \u206625 %\u2069, "
+        "of the annual base salary.");
+}
+
 struct RefusedCase {
     const char* name;
     std::string args;

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "language/catalogue.h"
+#include "language/explanation_words.h"
 #include "pay/pay_session.h"
 #include "pay/slip_view.h"
 #include "test_rows.h"
@@ -188,6 +190,84 @@ TEST(SlipJson, ExplainedGivesEveryFieldItsExplanation) {
                   {"name": "نسبة المنطقة «⁨أ⁩»", "value": "25 %",
                    "operation": "percent_of"},
                   {"name": "التعويض عن الإقامة", "value": "6674.46", "operation": "gives"}])"));
+}
+
+// The worked slip (scale 10, rank 6, zone A at 25 %, no special charges, 2 children) explained
+// in French and English: each sentence is the rule in the language, the numbers isolated left to
+// right, the list items and field names in the language too. The family allowance's rule is
+// 2400.00 for each of the first 3 children, then 432.00 up to 6; the monthly pay's result is
+// rounded, so its sentence ends with the rounding note.
+struct ExplainedSentence {
+    language::Language language;
+    const char* field;
+    std::string sentence;
+};
+
+TEST(SlipJson, ExplainedInTheChosenLanguage) {
+    const std::vector<ExplainedSentence> rows{
+        {language::Language::fr, "residence_allowance",
+         "L’indemnité de résidence est le taux de la zone «\u2068A\u2069», soit \u206625 "
+         "%\u2069, du traitement de base annuel."},
+        {language::Language::fr, "special_charges_allowance",
+         "Pas d’indemnité de sujétions spéciales, la réponse étant « Non » : elle vaut donc "
+         "\u20660.00\u2069."},
+        {language::Language::fr, "family_allowance",
+         "Les allocations familiales sont de \u20662400.00\u2069 par an pour chacun des "
+         "\u20663\u2069 premiers enfants, puis de \u2066432.00\u2069 pour chaque enfant suivant "
+         "jusqu’à \u20666\u2069 enfants ; le nombre d’enfants est ici de \u20662\u2069."},
+        {language::Language::en, "residence_allowance",
+         "The residence allowance is the rate of zone «\u2068A\u2069», that is \u206625 %\u2069, "
+         "of the annual base salary."},
+        {language::Language::en, "special_charges_allowance",
+         "No special duties allowance, because the answer on special duties is “No”, so it is "
+         "\u20660.00\u2069."},
+        {language::Language::en, "monthly_pay",
+         "The monthly net pay is the total of salary and allowances less the total deductions, "
+         "divided by \u206612\u2069 months. The line with \u2066≈\u2069 is approximate: its "
+         "numbers are rounded to the cent, while the computation works on the amounts before "
+         "rounding."},
+    };
+    const pay::PayInputs typed{"10", "6", "A", "no", "2", "3", "yes"};
+    for (const ExplainedSentence& row : rows) {
+        SCOPED_TRACE(std::string(language::language_code(row.language)) + " " + row.field);
+        const language::Catalogue catalogue = language::Catalogue::of(row.language);
+        std::ostringstream out;
+        std::ostringstream err;
+        ASSERT_EQ(cli::run_slip(typed,
+                                {.json = true,
+                                 .explain = true,
+                                 .rules = &pay::built_in_rules(),
+                                 .comparison = {},
+                                 .catalogue = catalogue,
+                                 .words = language::ExplanationWords(catalogue)},
+                                out, err),
+                  staff::ExitStatus::ok);
+        const nlohmann::json row_json = nlohmann::json::parse(out.str());
+        EXPECT_EQ(row_json["explanation"][row.field]["sentence"], row.sentence);
+    }
+}
+
+TEST(SlipJson, ExplainedTermsAreNamedInTheChosenLanguage) {
+    const pay::PayInputs typed{"10", "6", "A", "no", "2", "3", "yes"};
+    const language::Catalogue english = language::Catalogue::of(language::Language::en);
+    std::ostringstream out;
+    std::ostringstream err;
+    ASSERT_EQ(cli::run_slip(typed,
+                            {.json = true,
+                             .explain = true,
+                             .rules = &pay::built_in_rules(),
+                             .comparison = {},
+                             .catalogue = english,
+                             .words = language::ExplanationWords(english)},
+                            out, err),
+              staff::ExitStatus::ok);
+    const nlohmann::json explanations = nlohmann::json::parse(out.str())["explanation"];
+    EXPECT_EQ(explanations["residence_allowance"]["terms"], nlohmann::json::parse(R"([
+                  {"name": "Annual base salary", "value": "26697.84", "operation": "first"},
+                  {"name": "rate of zone «⁨A⁩»", "value": "25 %", "operation": "percent_of"},
+                  {"name": "Residence allowance", "value": "6674.46", "operation": "gives"}])"));
+    // The formula lines hold numbers and signs only: the same in every language.
+    EXPECT_EQ(explanations["residence_allowance"]["formula"], "26697.84 × 25 % = 6674.46");
 }
 
 TEST(SlipTable, ARefusedChoiceIsReportedAlone) {

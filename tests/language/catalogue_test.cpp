@@ -4,16 +4,20 @@
 #include <QRegularExpression>
 #include <QString>
 #include <QXmlStreamReader>
+#include <algorithm>
+#include <array>
 #include <map>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "language/catalogue.h"
+#include "language/explanation_words.h"
 #include "language/pay_texts.h"
 #include "pay/captions.h"
 #include "pay/pay_inputs.h"
 #include "pay/slip_fields.h"
+#include "wording/catalogue.h"
 
 namespace {
 
@@ -166,6 +170,71 @@ TEST_P(EachTranslatedLanguage, FindsCaptionsAsTheWindowWritesThem) {
     }
 }
 
+// How many times each of %1 to %9 stands in a text.
+std::array<int, 9> placeholder_counts(std::string_view text) {
+    std::array<int, 9> counts{};
+    for (std::size_t at = text.find('%'); at != std::string_view::npos && at + 1 < text.size();
+         at = text.find('%', at + 1)) {
+        if (text[at + 1] >= '1' && text[at + 1] <= '9') {
+            ++counts[static_cast<std::size_t>(text[at + 1] - '1')];
+        }
+    }
+    return counts;
+}
+
+// Every sentence and name of an explanation has its own entry, worded in the language, that takes
+// the same arguments as the Arabic: a lost or doubled %n would drop or repeat a number.
+TEST_P(EachTranslatedLanguage, WordsEveryExplanationTextWithItsPlaceholders) {
+    const Catalogue catalogue = Catalogue::of(GetParam());
+    const wording::Catalogue& arabic = wording::arabic_catalogue();
+    const language::ExplanationWords translated(catalogue);
+    const wording::Catalogue& words = translated.words();
+    const auto check = [&catalogue](std::string_view source, std::string_view shown) {
+        SCOPED_TRACE(std::string(source));
+        EXPECT_EQ(placeholder_counts(shown), placeholder_counts(source)) << shown;
+        // A name that is only its argument, or no name at all, has nothing to translate.
+        if (source.empty() || source == "%1") {
+            EXPECT_EQ(shown, source);
+            return;
+        }
+        EXPECT_TRUE(catalogue.has(language::explanation_context, source));
+        EXPECT_FALSE(shown.empty());
+        EXPECT_FALSE(has_arabic_letter(
+            QString::fromUtf8(shown.data(), static_cast<qsizetype>(shown.size()))))
+            << shown;
+    };
+    for (std::size_t i = 0; i < arabic.messages.size(); ++i) {
+        check(arabic.messages[i], words.messages[i]);
+        for (const int count : placeholder_counts(words.messages[i])) {
+            EXPECT_LE(count, 1) << words.messages[i];
+        }
+    }
+    for (std::size_t i = 0; i < arabic.term_names.size(); ++i) {
+        check(arabic.term_names[i], words.term_names[i]);
+    }
+    check(arabic.kept_field_name, words.kept_field_name);
+    check(arabic.shown_before_name, words.shown_before_name);
+    check(arabic.rounding_note, words.rounding_note);
+    check(arabic.rounding_note_both, words.rounding_note_both);
+    check(arabic.list_separator, words.list_separator);
+    for (const pay::SlipFieldInfo& info : pay::slip_fields) {
+        EXPECT_EQ(words.field_names[static_cast<std::size_t>(info.field)],
+                  language::pay_text_utf8(catalogue, pay::field_title(info.field)));
+    }
+    // Every zone a sentence names, and yes and no, which its quoted answers are.
+    for (const std::string_view item : {pay::zone_items[0], pay::zone_items[1], pay::zone_items[2],
+                                        pay::yes_text, pay::no_text}) {
+        const auto named =
+            std::find_if(words.item_names.begin(), words.item_names.end(),
+                         [&](const wording::ItemName& n) { return n.arabic == item; });
+        ASSERT_NE(named, words.item_names.end()) << item;
+        EXPECT_EQ(named->shown, language::pay_text_utf8(catalogue, item));
+        EXPECT_FALSE(has_arabic_letter(
+            QString::fromUtf8(named->shown.data(), static_cast<qsizetype>(named->shown.size()))))
+            << item;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Languages, EachTranslatedLanguage,
                          testing::Values(Language::fr, Language::en),
                          [](const testing::TestParamInfo<Language>& info) {
@@ -181,6 +250,13 @@ TEST(ArabicCatalogue, ShowsEveryTextAsWritten) {
     }
     EXPECT_EQ(language::pay_text_utf8(Catalogue::of(Language::ar), pay::choice_captions[1]),
               "الرتبــــة");
+}
+
+// Arabic words every explanation as written: the wording's own catalogue, not a copy looked up.
+TEST(ArabicCatalogue, WordsExplanationsAsWritten) {
+    EXPECT_EQ(&language::ExplanationWords(Catalogue()).words(), &wording::arabic_catalogue());
+    EXPECT_EQ(&language::ExplanationWords(Catalogue::of(Language::ar)).words(),
+              &wording::arabic_catalogue());
 }
 
 struct Worded {

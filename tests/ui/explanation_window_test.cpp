@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRawFont>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
@@ -25,6 +26,7 @@
 
 #include "accessibility_spy.h"
 #include "gui_test_support.h"
+#include "language/catalogue.h"
 #include "pay/pay_inputs.h"
 #include "ui/field_explanations.h"
 
@@ -446,9 +448,27 @@ class ExplanationWindowTest : public QObject {
         QCOMPARE(entries.value(explain_at + 1), print->text());
     }
 
-    // The tooltip says how to reach the explanation window.
+    // The tooltip says how to reach the explanation window, in the window's language.
+    void the_tooltip_says_how_to_open_the_window_data() {
+        QTest::addColumn<language::Language>("language");
+        QTest::addColumn<QStringList>("ways");
+        QTest::newRow("ar") << language::Language::ar
+                            << QStringList{QStringLiteral("انقر مرتين"), QStringLiteral("Shift+F1"),
+                                           gui_test::qt_text(ui::explain_amount_caption)};
+        QTest::newRow("fr") << language::Language::fr
+                            << QStringList{QStringLiteral("double-cliquez"),
+                                           QStringLiteral("Shift+F1"),
+                                           QStringLiteral("Expliquer ce montant")};
+        QTest::newRow("en") << language::Language::en
+                            << QStringList{QStringLiteral("double-click"),
+                                           QStringLiteral("Shift+F1"),
+                                           QStringLiteral("Explain this amount")};
+    }
     void the_tooltip_says_how_to_open_the_window() {
-        ShownWindow shown;
+        QFETCH(language::Language, language);
+        QFETCH(QStringList, ways);
+        ShownWindow shown(QStringLiteral("."), pay::built_in_rules(), nullptr, {}, 0,
+                          language::Catalogue::of(language));
         pick_scale_9_rank_1(shown);
         shown.press_ok();
         QLineEdit& edit = shown.field("Text3");
@@ -456,10 +476,65 @@ class ExplanationWindowTest : public QObject {
         QHelpEvent hover(QEvent::ToolTip, centre, edit.mapToGlobal(centre));
         QApplication::sendEvent(&edit, &hover);
         QTRY_VERIFY(QToolTip::isVisible());
-        for (const QString& way : {QStringLiteral("Double-click"), QStringLiteral("Shift+F1"),
-                                   gui_test::qt_text(ui::explain_amount_caption)}) {
-            QVERIFY2(QToolTip::text().contains(way), qPrintable(way));
+        for (const QString& way : ways) {
+            QVERIFY2(QToolTip::text().contains(way), qPrintable(QToolTip::text()));
         }
+    }
+
+    // A French window explains in French, read left to right: the rule's sentence with the zone
+    // picked (C, 10 %) and no Arabic word, whichever language the sentences are written in.
+    void a_french_tooltip_explains_in_french() {
+        ShownWindow shown(QStringLiteral("."), pay::built_in_rules(), nullptr, {}, 0,
+                          language::Catalogue::of(language::Language::fr));
+        pick_scale_9_rank_1(shown);
+        shown.press_ok();
+        QLineEdit& edit = shown.field("Text3");
+        const QPoint centre = edit.rect().center();
+        QHelpEvent hover(QEvent::ToolTip, centre, edit.mapToGlobal(centre));
+        QApplication::sendEvent(&edit, &hover);
+        QTRY_VERIFY(QToolTip::isVisible());
+        const QString tooltip = QToolTip::text();
+        const QString sentence = QStringLiteral(
+            "L’indemnité de résidence est le taux de la zone «\u2068C\u2069», soit \u206610 "
+            "%\u2069, du traitement de base annuel.");
+        QVERIFY2(tooltip.contains(sentence.toHtmlEscaped()), qPrintable(tooltip));
+        QVERIFY(tooltip.contains(QStringLiteral("18194.20 × 10 % = 1819.42")));
+        QVERIFY(!tooltip.contains(QStringLiteral("dir=\"rtl\"")));
+        static const QRegularExpression arabic(QStringLiteral("[\\x{0600}-\\x{06FF}]"));
+        QVERIFY2(!tooltip.contains(arabic), qPrintable(tooltip));
+        // The description a screen reader reads is the same French sentence.
+        edit.setFocus(Qt::TabFocusReason);
+        QCoreApplication::processEvents();
+        const QString description =
+            QAccessible::queryAccessibleInterface(&edit)->text(QAccessible::Description);
+        QVERIFY2(description.startsWith(QStringLiteral("L’indemnité de résidence est le taux")),
+                 qPrintable(description));
+    }
+
+    // An English window's explanation window: English title, left to right, the field's English
+    // name, the sentence and the named numbers in English.
+    void an_english_window_opens_an_english_explanation() {
+        ShownWindow shown(QStringLiteral("."), pay::built_in_rules(), nullptr, {}, 0,
+                          language::Catalogue::of(language::Language::en));
+        pick_scale_9_rank_1(shown);
+        shown.press_ok();
+        Seen seen;
+        guard_.expect([&](QWidget& window) { seen = read_window(window); });
+        QTest::mouseDClick(&shown.field("Text3"), Qt::LeftButton);
+        QVERIFY(seen.opened);
+        QCOMPARE(seen.title, QStringLiteral("How was this amount computed?"));
+        QCOMPARE(seen.direction, Qt::LeftToRight);
+        const QStringList lines = seen.text.split(QLatin1Char('\n'));
+        QCOMPARE(lines.value(0),
+                 QStringLiteral("Residence allowance: ") + lri + QStringLiteral("1819.42") + pdi);
+        QCOMPARE(lines.value(1),
+                 QStringLiteral("The residence allowance is the rate of zone «\u2068C\u2069», that "
+                                "is \u206610 %\u2069, of the annual base salary."));
+        QVERIFY(lines.contains(QStringLiteral("• Annual base salary: ") + lri +
+                               QStringLiteral("18194.20") + pdi));
+        QVERIFY(lines.contains(QStringLiteral("• rate of zone «\u2068C\u2069»: ") + lri +
+                               QStringLiteral("10 %") + pdi));
+        QCOMPARE(seen.accessible_name, QStringLiteral("Residence allowance"));
     }
 
     void the_close_button_closes_the_window() {
